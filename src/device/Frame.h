@@ -36,6 +36,41 @@ inline quint8 frameChecksum(const Frame& frame)
 
 inline void fillChecksum(Frame& frame) { frame[FrameLayout::Checksum] = frameChecksum(frame); }
 
+constexpr quint8 kPhaseFirst = 0xD1;
+constexpr quint8 kPhaseNext = 0xD2;
+constexpr quint8 kPhaseCommit = 0xD3;
+constexpr quint8 kCommitValue = 0x1A;
+constexpr quint16 kTableCommitAddress = 0x7F;
+
+// A frame with the header filled in and the checksum left 0 (the verified write fills it). The payload is
+// cut to the 24 bytes a frame can carry.
+inline Frame makeFrame(quint8 command, quint16 address, quint8 phase, const quint8* payload = nullptr,
+                       int length = 0)
+{
+    Frame frame{};
+    if (length < 0)
+        length = 0;
+    if (length > FrameLayout::MaxPayload)
+        length = FrameLayout::MaxPayload;
+    frame[FrameLayout::ReportId] = kReportId;
+    frame[FrameLayout::Magic] = kFrameMagic;
+    frame[FrameLayout::Command] = command;
+    frame[FrameLayout::AddressLow] = static_cast<quint8>(address & 0xFF);
+    frame[FrameLayout::AddressHigh] = static_cast<quint8>(address >> 8);
+    frame[FrameLayout::Length] = static_cast<quint8>(length);
+    frame[FrameLayout::Phase] = phase;
+    for (int i = 0; i < length; ++i)
+        frame[FrameLayout::Payload + i] = payload[i];
+    return frame;
+}
+
+// Every table write ends with this frame: length 1, phase 0xD3, payload 0x1A.
+inline Frame makeCommitFrame(quint8 command, quint16 address = kTableCommitAddress)
+{
+    const quint8 value = kCommitValue;
+    return makeFrame(command, address, kPhaseCommit, &value, 1);
+}
+
 // Device results: 0 done, 1 no device open, 2 gave up after the echo retries, 4 the write failed,
 // 5 (write-out only) the mouse is asleep.
 namespace DeviceResult {
