@@ -1,0 +1,99 @@
+#include "device/status/OrnGetBatteryThread.h"
+
+#include <QDebug>
+
+namespace {
+constexpr quint8 kBatteryCommand = 0x48;
+constexpr quint8 kStatusCommand = 0x49;
+constexpr int kSliceMs = 10;
+
+// Input report bytes the thread forwards.
+constexpr int kKind = 3;
+constexpr int kByte4 = 4;
+constexpr int kByte5 = 5;
+constexpr int kByte6 = 6;
+constexpr int kByte7 = 7;
+
+Frame batteryQuery()
+{
+    Frame frame = makeFrame(kBatteryCommand, 0, 0);
+    fillChecksum(frame);
+    return frame;
+}
+} // namespace
+
+OrnGetBatteryThread::OrnGetBatteryThread(CommandPort& port, StatusTiming timing, QObject* parent)
+    : QThread(parent), m_port(port), m_timing(timing)
+{
+}
+
+void OrnGetBatteryThread::run()
+{
+    qDebug("OrnGetBatteryThread.\n");
+    int r = 0;
+    for (;;) {
+        if (m_bStop.load()) {
+            qDebug("OrnGetBatteryThread Stop.\n");
+            return;
+        }
+        if (!m_port.hasCommandHandle())
+            return;
+        if (r == 0) {
+            queryBattery();
+            r = 2;
+        } else {
+            ++r;
+        }
+        listen();
+        if (r == m_timing.passesPerQuery)
+            r = 0;
+    }
+}
+
+void OrnGetBatteryThread::queryBattery()
+{
+    if (m_port.writeReport(batteryQuery()) < 0)
+        qDebug("Unable to send a feature report.\n");
+    pause(m_timing.afterQueryMs);
+    Frame reply{};
+    const int got = m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
+    if (got < 0) {
+        emit RefreshBatteryStatus(0, reply[kByte4], reply[kByte5]);
+    } else {
+        qDebug("Threadread bat 1 %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4],
+               reply[5], reply[6], reply[7]);
+        if (reply[kKind] == kBatteryCommand)
+            handleBatteryReply(reply);
+    }
+    pause(m_timing.afterQueryReadMs);
+}
+
+void OrnGetBatteryThread::listen()
+{
+    Frame reply{};
+    const int got = m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
+    if (got < 0) {
+        qDebug("Unable to read a feature report 1.\n");
+        pause(m_timing.afterReadFailureMs);
+        return;
+    }
+    if (reply[kKind] == kStatusCommand)
+        emit RefreshStatus(reply[kByte4], reply[kByte5], reply[kByte6], reply[kByte7]);
+    else if (reply[kKind] == kBatteryCommand)
+        handleBatteryReply(reply);
+    pause(m_timing.afterListenMs);
+}
+
+void OrnGetBatteryThread::handleBatteryReply(const Frame& reply)
+{
+    emit RefreshBatteryStatus(reply[kByte6], reply[kByte4], reply[kByte5]);
+    if (reply[kByte4] != 0 || reply[kByte5] != 0 || reply[kByte6] != 0)
+        emit RefreshWriteStatus(reply[kByte7]);
+}
+
+void OrnGetBatteryThread::pause(int ms)
+{
+    // Sleep in short slices so that a stop request ends the thread within a slice, not after a whole pass.
+    for (int left = ms; left > 0 && !m_bStop.load(); left -= kSliceMs)
+        QThread::msleep(static_cast<unsigned long>(qMin(left, kSliceMs)));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "device/status/CommandPort.h"
+
+#include <QThread>
+
+#include <atomic>
+
+// Pass timing of the status thread; tests shorten the waits, the program keeps the defaults.
+struct StatusTiming
+{
+    int afterQueryMs = 10;
+    int readTimeoutMs = 50;
+    int afterQueryReadMs = 450;
+    int afterReadFailureMs = 450;
+    int afterListenMs = 400;
+    int passesPerQuery = 57; // query the battery about every 25 s
+};
+
+// Asks the mouse for its battery state now and then and otherwise listens for the status reports the mouse
+// sends when the user changes profile, DPI stage or rate on it. Results leave only through queued signals.
+class OrnGetBatteryThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit OrnGetBatteryThread(CommandPort& port, StatusTiming timing = {}, QObject* parent = nullptr);
+
+    void stop() { m_bStop.store(true); }
+    bool isStopRequested() const { return m_bStop.load(); }
+
+signals:
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate, quint8 iExtra);
+    void RefreshWriteStatus(quint8 iStatus);
+
+protected:
+    void run() override;
+
+private:
+    void queryBattery();
+    void listen();
+    void handleBatteryReply(const Frame& reply);
+    void pause(int ms);
+
+    CommandPort& m_port;
+    const StatusTiming m_timing;
+    std::atomic<bool> m_bStop{false};
+};
