@@ -1,0 +1,5 @@
+#include "app/look/UiText.h"
+
+#include <QCoreApplication>
+
+QString uiText(const char* sourceText) { return QCoreApplication::translate("Osken", sourceText); }
