@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth imagemagick xdotool
