@@ -1,0 +1,44 @@
+#include "store/DataPaths.h"
+
+#include "store/AppSettings.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+QString dataDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/OSKEN R5");
+}
+
+QString productDirectory()
+{
+    return dataDirectory() + QLatin1Char('/') + readCurrentProductName();
+}
+
+QString programConfigPath()
+{
+    return dataDirectory() + QStringLiteral("/Config.ini");
+}
+
+QString productConfigPath()
+{
+    return productDirectory() + QStringLiteral("/Config.ini");
+}
+
+QString profileDirectory()
+{
+    return productDirectory() + QStringLiteral("/Profile");
+}
+
+QString macroDirectory()
+{
+    return dataDirectory() + QStringLiteral("/MacroDB");
+}
+
+QString programDirectory()
+{
+    const QByteArray env = qgetenv("OSKEN_RUNTIME_DIR");
+    if (!env.isEmpty())
+        return QString::fromLocal8Bit(env);
+    return QCoreApplication::applicationDirPath();
+}
