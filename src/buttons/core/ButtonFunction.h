@@ -74,6 +74,7 @@ struct ButtonFunctionRow
     int code;
     const char* entryText; // exact English text; nullptr for codes without a menu entry
     const char* category;  // "" top level, "extra" the extra-button menu, else the submenu title
+    bool offered;          // offered by the menus of the button window
     DeviceEntry entry;     // fixed entry; the codes with their own rule compute theirs in encodeButtonEntry
 };
 
@@ -88,9 +89,9 @@ const char* buttonFunctionText(int code);
 // The fixed device entry of a code; 00 00 00 00 (the entry of "Button Off") for a code that does not exist.
 DeviceEntry deviceEntryFor(int code);
 
-// The four bytes the mouse receives for one record. Macro and gun-file records get a slot in `slots` and
+// The four bytes the mouse receives for one record. Macro and gun-file records get a slot in `macroSlots` and
 // keep it in Res4. `sensorModel` selects the DPI codes of the sniper.
-DeviceEntry encodeButtonEntry(ButtonInfo& record, int sensorModel, MacroSlotMap& slots);
+DeviceEntry encodeButtonEntry(ButtonInfo& record, int sensorModel, MacroSlotMap& macroSlots);
 
 // True when a record other than iBtn among the 42 holds "Left".
 bool hasOtherLeftClick(const ProfileData& profile, int iBtn);

@@ -23,13 +23,13 @@ struct ButtonTable
 
 using MacroSlotMap = std::map<quint8, QString>; // slot -> macro name, ordered
 
-// encodes the records the product sends into their entries; updates slots and Res4 of macro records
-void fillButtonTable(ProfileData& profile, const QString& productName, ButtonTable& table, MacroSlotMap& slots);
+// encodes the records the product sends into their entries; updates the slot map and Res4 of macro records
+void fillButtonTable(ProfileData& profile, const QString& productName, ButtonTable& table, MacroSlotMap& macroSlots);
 
 // The same with the sensor number given instead of read from "MouseSenSor/<productName>" (used for the sniper
 // entries), for callers that already hold it.
 void fillButtonTable(ProfileData& profile, const QString& productName, int sensorModel, ButtonTable& table,
-                     MacroSlotMap& slots);
+                     MacroSlotMap& macroSlots);
 
 // The sensor number stored for a product in the program-wide settings (0 when none).
 int sensorModelFor(const QString& productName);
