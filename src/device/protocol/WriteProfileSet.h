@@ -1,0 +1,31 @@
+#pragma once
+
+#include "buttons/core/ButtonTable.h"
+#include "device/Frame.h"
+#include "macro/core/MacroDownload.h"
+#include "store/ConfigData.h"
+
+#include <QString>
+
+#include <functional>
+
+// What a write-out needs besides the settings: kept by the owner for the life of the program, because the
+// button table and the slot map carry over from one write to the next.
+struct WriteProfileContext
+{
+    FrameSender send;
+    QString productName;
+    int sensorModel = 0;
+    ButtonTable buttonTable;
+    MacroSlotMap macroSlots;
+    ConfigData deviceConfig; // what the encoders read during a write
+    SleepFunction sleep;     // the pause after each macro; none when empty
+    std::function<void()> stopStatusThread;
+    std::function<void()> startStatusThread;
+};
+
+// Writes the sections of `config` named by `sections` (ChangeBits): stops the status thread, opens a
+// write session, sends settings, buttons, DPI stages, lighting, the reloads and the macros, closes the
+// session and starts the status thread again. Returns 0, or the first failing result; after a failure
+// nothing more is sent and the status thread stays stopped.
+quint8 WriteProfileSet(WriteProfileContext& context, const ConfigData& config, ChangeMask sections);
