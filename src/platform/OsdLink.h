@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/OsdMessage.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+// Title of the companion's window, and the name its local server listens under.
+inline QString osdWindowTitle()
+{
+    return QStringLiteral("QUVA Wireless Mouse OSD");
+}
+// Where the companion listens on this system (a per-user socket on Linux, a named pipe on Windows).
+QString osdServerName();
+
+// Sends short texts to the on-screen-display companion, starting it when it is not running.
+class OsdLink
+{
+public:
+    virtual ~OsdLink() = default;
+    // True when the companion took the message. A missing companion drops the text with a debug line.
+    virtual bool send(const OsdMessage& message) = 0;
+};
+
+// `programDirectory` is where the companion program lies (beside the main program).
+std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory);
+
+} // namespace platform
