@@ -13,7 +13,7 @@ class TestAppSettings : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void folders();
     void emptyProductNameDoublesTheSlash();
     void missingAndForeignValuesReadAsZero_data();

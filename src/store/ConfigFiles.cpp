@@ -1,0 +1,126 @@
+#include "store/ConfigFiles.h"
+
+#include "store/DataPaths.h"
+#include "store/NameSafety.h"
+#include "store/ProfileDefaults.h"
+#include "store/ProfileFiles.h"
+#include "store/SettingsValue.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString slotNameKey(int iSlot)
+{
+    return QStringLiteral("Config/Profile") + QString::number(iSlot + 1);
+}
+
+quint8 readActiveSlot(const QSettings& settings)
+{
+    // Every user of the active slot indexes the five slots with it.
+    const quint8 id = readNumber<quint8>(settings, QStringLiteral("Config/ProfileID"));
+    return id < kSlotCount ? id : 0;
+}
+
+void readConfigGroup(ConfigData& config, const QSettings& settings)
+{
+    config.ProfileID = readActiveSlot(settings);
+    config.AngleValue = readNumber<quint8>(settings, QStringLiteral("Config/AngleValue"));
+    config.LiftHigh = readNumber<quint8>(settings, QStringLiteral("Config/LiftHigh"));
+    config.Count = readNumber<quint8>(settings, QStringLiteral("Config/Count"));
+    for (int i = 0; i < kSlotCount; ++i)
+        config.slotProfileNames[i] = readText(settings, slotNameKey(i));
+}
+
+void writeConfigGroup(const ConfigData& config, QSettings& settings)
+{
+    settings.setValue(QStringLiteral("Config/ProfileID"), int(config.ProfileID));
+    settings.setValue(QStringLiteral("Config/AngleValue"), int(config.AngleValue));
+    settings.setValue(QStringLiteral("Config/LiftHigh"), int(config.LiftHigh));
+    settings.setValue(QStringLiteral("Config/Count"), int(config.Count));
+    for (int i = 0; i < kSlotCount; ++i)
+        settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
+}
+
+} // namespace
+
+void loadConfig(ConfigData& config)
+{
+    {
+        const QSettings settings(productConfigPath(), QSettings::IniFormat);
+        readConfigGroup(config, settings);
+    }
+    for (int i = 0; i < kSlotCount; ++i) {
+        QString& name = config.slotProfileNames[i];
+        if (!isValidProfileName(name))
+            name = defaultProfileName(i);
+        const QString path = profileFilePath(name);
+        // First start of a product: the mouse gets working defaults instead of an all-zero record.
+        if (QFileInfo::exists(path))
+            loadProfile(config.slots[i], path, profileGroup());
+        else
+            setProfileDefaults(config.slots[i]);
+    }
+}
+
+bool saveSlotAssignment(const ConfigData& config)
+{
+    QSettings settings(productConfigPath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Config/ProfileID"), int(config.ProfileID));
+    settings.setValue(QStringLiteral("Config/Count"), int(config.Count));
+    for (int i = 0; i < kSlotCount; ++i)
+        settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
+    return syncSettings(settings);
+}
+
+bool saveConfig(const ConfigData& config)
+{
+    bool ok = true;
+    {
+        QSettings settings(productConfigPath(), QSettings::IniFormat);
+        writeConfigGroup(config, settings);
+        ok = syncSettings(settings);
+    }
+    // All five slots: each may have been edited since the last write-out.
+    for (int i = 0; i < kSlotCount; ++i) {
+        const QString& name = config.slotProfileNames[i];
+        if (!isValidProfileName(name)) {
+            ok = false;
+            continue;
+        }
+        ok = saveProfile(config.slots[i], profileFilePath(name), profileGroup()) && ok;
+    }
+    return ok;
+}
+
+bool exportConfig(const ConfigData& config, const QString& path)
+{
+    // One save for the whole file: it holds either all of the new configuration or none of it.
+    QSettings settings(path, QSettings::IniFormat);
+    writeConfigGroup(config, settings);
+    for (int i = 0; i < kSlotCount; ++i)
+        saveProfile(config.slots[i], settings, configSlotGroup(i));
+    return syncSettings(settings);
+}
+
+bool importConfig(ConfigData& config, const QString& path)
+{
+    ConfigData imported = config;
+    const QSettings settings(path, QSettings::IniFormat);
+    readConfigGroup(imported, settings);
+    // The names become profile files at the next save: none may lead outside the profile folder, and
+    // two slots sharing one file would overwrite each other.
+    for (int i = 0; i < kSlotCount; ++i) {
+        const QString& name = imported.slotProfileNames[i];
+        if (!isValidProfileName(name))
+            return false;
+        for (int j = 0; j < i; ++j) {
+            if (imported.slotProfileNames[j] == name)
+                return false;
+        }
+    }
+    for (int i = 0; i < kSlotCount; ++i)
+        loadProfile(imported.slots[i], settings, configSlotGroup(i));
+    config = imported;
+    return true;
+}

@@ -1,0 +1,123 @@
+#include "store/DiffConfig.h"
+
+#include "store/DataPaths.h"
+#include "store/NameSafety.h"
+#include "store/SettingsValue.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kMacroFun = 200;
+
+bool basicDiffers(const ConfigData& working, const ConfigData& saved)
+{
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (working.slots[i].pollrate != saved.slots[i].pollrate ||
+            working.slots[i].scrollspeed != saved.slots[i].scrollspeed)
+            return true;
+    }
+    if (working.LiftHigh != saved.LiftHigh || working.ProfileID != saved.ProfileID)
+        return true;
+    const ProfileData& a = working.activeSlot();
+    const ProfileData& b = saved.activeSlot();
+    return a.dpi != b.dpi || a.LedMode != b.LedMode;
+}
+
+bool dpiDiffers(const ConfigData& working, const ConfigData& saved)
+{
+    // link and xy are editor state only: the device tables carry x and y.
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            const DpiInfo& a = working.slots[i].stages[s];
+            const DpiInfo& b = saved.slots[i].stages[s];
+            if (a.used != b.used || a.x != b.x || a.y != b.y)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool keyStepsDiffer(const ButtonInfo& a, const ButtonInfo& b)
+{
+    for (int k = 0; k < kKeyStepCount; ++k) {
+        if (a.keys[k].map != b.keys[k].map || a.keys[k].low != b.keys[k].low || a.keys[k].high != b.keys[k].high)
+            return true;
+    }
+    return false;
+}
+
+// True when the macro file was saved since the last write-out; clears the flag in that case.
+bool takeMacroWriteSign(const QString& macroName)
+{
+    // A name that cannot be a file of the macro folder never reaches the file system.
+    if (!isSafeFileName(macroName))
+        return false;
+    const QString path = macroDirectory() + QLatin1Char('/') + macroName + QStringLiteral(".MSMACRO");
+    if (!QFileInfo::exists(path))
+        return false;
+    QSettings macro(path, QSettings::IniFormat);
+    if (readNumber<int>(macro, QStringLiteral("Setting/WriteSign")) == 0)
+        return false;
+    macro.setValue(QStringLiteral("Setting/WriteSign"), 0);
+    // If the flag cannot be cleared the macro is simply sent again next time.
+    syncSettings(macro);
+    return true;
+}
+
+bool buttonsDiffer(const ConfigData& working, const ConfigData& saved)
+{
+    for (int i = 0; i < kSlotCount; ++i) {
+        for (int btn = 0; btn < kButtonSlotCount; ++btn) {
+            const ButtonInfo& a = working.slots[i].buttons[btn];
+            const ButtonInfo& b = saved.slots[i].buttons[btn];
+            if (a.ID != b.ID || a.Fun != b.Fun || a.LoopNumber != b.LoopNumber || a.KeyNumber != b.KeyNumber ||
+                a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 || a.Res4 != b.Res4)
+                return true;
+            if (a.macroname == b.macroname) {
+                if (keyStepsDiffer(a, b))
+                    return true;
+                if (a.Fun == kMacroFun && b.Fun == kMacroFun && takeMacroWriteSign(a.macroname))
+                    return true;
+            } else if (a.Fun == kMacroFun || keyStepsDiffer(a, b)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool modeDiffers(const LedModeInfo& a, const LedModeInfo& b)
+{
+    return a.RGB != b.RGB || a.h != b.h || a.s != b.s || a.v != b.v || a.bright != b.bright || a.breath != b.breath;
+}
+
+bool lightingDiffers(const ConfigData& working, const ConfigData& saved)
+{
+    for (int i = 0; i < kSlotCount; ++i) {
+        const ProfileData& a = working.slots[i];
+        const ProfileData& b = saved.slots[i];
+        if (a.LedMode != b.LedMode)
+            return true;
+        // A mode index from a file may lie beyond the table; it then selects no entry to compare.
+        if (a.LedMode < kLedModeCount && modeDiffers(a.modes[a.LedMode], b.modes[a.LedMode]))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ChangeMask diffConfig(const ConfigData& working, const ConfigData& saved)
+{
+    ChangeMask mask = 0;
+    if (basicDiffers(working, saved))
+        mask |= ChangeBits::Basic;
+    if (dpiDiffers(working, saved))
+        mask |= ChangeBits::Dpi;
+    if (buttonsDiffer(working, saved))
+        mask |= ChangeBits::Buttons;
+    if (lightingDiffers(working, saved))
+        mask |= ChangeBits::Lighting;
+    return mask;
+}

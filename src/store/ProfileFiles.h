@@ -1,0 +1,42 @@
+#pragma once
+
+#include "store/ConfigData.h"
+
+#include <QSettings>
+#include <QString>
+
+// Group of a record inside a profile file, and of slot i's record inside a configuration file.
+QString profileGroup();
+QString configSlotGroup(int iSlot);
+
+// Number of keys one record is stored with.
+constexpr int kProfileKeyCount =
+    2 + kDpiStageCount * 5 + 6 + kButtonSlotCount * (9 + kKeyStepCount * 3) + 3 + kLedModeCount * 6;
+static_assert(kProfileKeyCount == 8441, "every field of a record has its key");
+
+// Reads the record stored under `group`; every field is overwritten. A missing file or key gives 0, an
+// empty string or an invalid colour; numbers are cut to their field's width.
+void loadProfile(ProfileData& profile, const QString& path, const QString& group);
+// Writes every key of the record under `group`; the file's other keys stay. False when the file could
+// not be stored (the previous file is then left whole).
+bool saveProfile(const ProfileData& profile, const QString& path, const QString& group);
+
+// The same on a settings file the caller keeps open (several records in one file, one save).
+void loadProfile(ProfileData& profile, const QSettings& settings, const QString& group);
+void saveProfile(const ProfileData& profile, QSettings& settings, const QString& group);
+
+// profileDirectory()/<name>.prof, and the factory-defaults file DefaultProfile.prof beside them.
+QString profileFilePath(const QString& name);
+QString defaultProfilePath();
+// Rewrites DefaultProfile.prof from the current product's defaults.
+bool writeDefaultProfileFile();
+
+// The MouseName/Name tag that ties an exported file to a product.
+bool writeMouseName(const QString& path, const QString& productName);
+QString readMouseName(const QString& path);
+// True when the file's tag names the current product (a missing tag never matches a product).
+bool fileMatchesCurrentMouse(const QString& path);
+
+// The mouse reported another active DPI stage: store it in the active slot and write only PROFILE/dpi
+// into that slot's profile file.
+bool saveActiveStage(ConfigData& config, quint8 iStage);
