@@ -10,9 +10,15 @@ namespace {
 double g_dScale = 1.0;
 }
 
-void setDisplayScale(double dScale) { g_dScale = qBound(1.0, dScale, 5.0); }
+void setDisplayScale(double dScale)
+{
+    g_dScale = qBound(1.0, dScale, 5.0);
+}
 
-double displayScale() { return g_dScale; }
+double displayScale()
+{
+    return g_dScale;
+}
 
 int scaleLevelForRatio(double dRatio)
 {
@@ -32,13 +38,25 @@ int scaleLevelForRatio(double dRatio)
     return iLevel;
 }
 
-double scaleForLevel(int iLevel) { return 1.0 + 0.25 * qBound(0, iLevel, kScaleLevelCount - 1); }
+double scaleForLevel(int iLevel)
+{
+    return 1.0 + 0.25 * qBound(0, iLevel, kScaleLevelCount - 1);
+}
 
-int scaled(int iPixels, double dScale) { return static_cast<int>(std::trunc(iPixels * dScale)); }
+int scaled(int iPixels, double dScale)
+{
+    return static_cast<int>(std::trunc(iPixels * dScale));
+}
 
-int scaled(int iPixels) { return scaled(iPixels, g_dScale); }
+int scaled(int iPixels)
+{
+    return scaled(iPixels, g_dScale);
+}
 
-QSize scaledWindowSize(double dScale) { return QSize(scaled(kBaseWidth, dScale), scaled(kBaseHeight, dScale)); }
+QSize scaledWindowSize(double dScale)
+{
+    return QSize(scaled(kBaseWidth, dScale), scaled(kBaseHeight, dScale));
+}
 
 int matchScaledWidth(int iWidth)
 {

@@ -1,6 +1,7 @@
 #include "app/look/Language.h"
 
 #include "app/look/LookSettings.h"
+#include "store/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -11,9 +12,15 @@ namespace {
 int g_iLanguageId = 0;
 }
 
-int languageId() { return g_iLanguageId; }
+int languageId()
+{
+    return g_iLanguageId;
+}
 
-void setLanguageId(int iLang) { g_iLanguageId = iLang; }
+void setLanguageId(int iLang)
+{
+    g_iLanguageId = iLang;
+}
 
 QString languageName(int iLang)
 {
@@ -40,16 +47,19 @@ QString translationFile(int iLang)
 QFont languageFont(int iLang)
 {
     QFont font;
-    const QString family = readConfig(QStringLiteral("FONT_LIST/FONT_%1").arg(iLang)).toString();
+    const QString family = readFontFamily(iLang);
     if (!family.isEmpty())
         font.setFamily(family);
-    const int iPixel = readConfig(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(iLang), 0).toInt();
+    const int iPixel = readFontSize(iLang);
     if (iPixel > 0 && iPixel < 200)
         font.setPixelSize(iPixel);
     return font;
 }
 
-QFont languageFont() { return languageFont(g_iLanguageId); }
+QFont languageFont()
+{
+    return languageFont(g_iLanguageId);
+}
 
 OrnLanguage::OrnLanguage(QObject* parent) : QObject(parent) {}
 
@@ -80,7 +90,7 @@ bool OrnLanguage::loadInto(int iLang)
 
 bool OrnLanguage::loadStartupLanguage()
 {
-    const int iLang = readConfig(QStringLiteral("Config/LangID"), 0).toInt();
+    const int iLang = readLangId();
     setLanguageId(iLang);
     return loadInto(iLang);
 }
@@ -90,7 +100,7 @@ bool OrnLanguage::switchLanguage(int iLang)
     if (iLang < 0 || iLang >= kLanguageCount)
         return false;
     setLanguageId(iLang);
-    if (!writeConfig(QStringLiteral("Config/LangID"), iLang))
+    if (!writeLangId(iLang))
         qDebug() << "Config/LangID not stored";
     if (!loadInto(iLang))
         return false;

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 
-// Program-wide Config.ini beside the program. Kept behind these few calls so the look layer
-// can move to the store's accessors without touching its callers.
+// The look layer reads its settings through the store's accessors (store/AppSettings.h); only the
+// folder of the installed pictures and translations is named here for its callers.
 namespace look {
 
-// Folder holding skin/, lang/ and Config.ini; OSKEN_RUNTIME_DIR overrides the program's folder.
+// Folder holding skin/ and lang/; OSKEN_RUNTIME_DIR overrides the program's folder.
 QString programDirectory();
-QVariant readConfig(const QString& key, const QVariant& fallback = QVariant());
-// False when the file could not be written.
-bool writeConfig(const QString& key, const QVariant& value);
+// programDirectory() + path, for a path beginning "/skin/".
+QString skinPath(const QString& path);
 
 } // namespace look

@@ -12,12 +12,27 @@ void ScaledBackground::setSource(const QPixmap& source)
     m_Copies.fill(QPixmap());
 }
 
+void ScaledBackground::setLevelPictures(const QString& pattern)
+{
+    m_LevelPattern = pattern;
+    m_Copies.fill(QPixmap());
+}
+
 const QPixmap& ScaledBackground::forLevel(int iLevel)
 {
     iLevel = qBound(0, iLevel, kScaleLevelCount - 1);
     QPixmap& copy = m_Copies[static_cast<size_t>(iLevel)];
+    if (!copy.isNull())
+        return copy;
+    const QSize size = scaledWindowSize(scaleForLevel(iLevel));
+    if (!m_LevelPattern.isEmpty()) {
+        QPixmap painted(m_LevelPattern.arg(iLevel));
+        // A picture of another size would move the window's outline off its widgets.
+        if (painted.size() == size)
+            copy = painted;
+    }
     if (copy.isNull() && !m_Source.isNull())
-        copy = m_Source.scaled(scaledWindowSize(scaleForLevel(iLevel)), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        copy = m_Source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return copy;
 }
 

@@ -13,12 +13,16 @@ class ScaledBackground
 public:
     explicit ScaledBackground(const QPixmap& source = QPixmap());
     void setSource(const QPixmap& source);
+    // A file name with "%1" for the level: a picture painted at a level's own size is used as it is,
+    // so large scales stay sharp; other levels and missing files fall back to scaling the source.
+    void setLevelPictures(const QString& pattern);
     // The picture at 999 x 640 times the level's scale, aspect ratio ignored.
     const QPixmap& forLevel(int iLevel);
     bool has(int iLevel) const;
 
 private:
     QPixmap m_Source;
+    QString m_LevelPattern;
     std::array<QPixmap, kScaleLevelCount> m_Copies;
 };
 

@@ -1,6 +1,6 @@
 #include "app/look/ThemeColor.h"
 
-#include "app/look/LookSettings.h"
+#include "store/AppSettings.h"
 
 namespace look {
 
@@ -14,6 +14,9 @@ QColor themeColor(int iColorId)
     return QColor(kColors[iColorId]);
 }
 
-QColor currentThemeColor() { return themeColor(readConfig(QStringLiteral("Config/GColorID"), 0).toInt()); }
+QColor currentThemeColor()
+{
+    return themeColor(readGColorId());
+}
 
 } // namespace look

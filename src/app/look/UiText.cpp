@@ -2,4 +2,7 @@
 
 #include <QCoreApplication>
 
-QString uiText(const char* sourceText) { return QCoreApplication::translate("Osken", sourceText); }
+QString uiText(const char* sourceText)
+{
+    return QCoreApplication::translate("Osken", sourceText);
+}

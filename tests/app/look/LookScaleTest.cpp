@@ -1,9 +1,10 @@
 #include "app/look/DisplayScale.h"
 #include "app/look/Language.h"
-#include "app/look/LookSettings.h"
 #include "app/look/ThemeColor.h"
+#include "store/AppSettings.h"
 
-#include <QSettings>
+#include "TestDataHome.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,14 +64,14 @@ private slots:
     }
     void switchStoresLangIdWithoutFile()
     {
+        TestDataHome home;
         QTemporaryDir dir;
         qputenv("OSKEN_RUNTIME_DIR", dir.path().toLocal8Bit());
         look::OrnLanguage language;
         // No .qm files here: the id is still stored, nothing is installed.
         QVERIFY(!language.switchLanguage(1));
         QCOMPARE(look::languageId(), 1);
-        QSettings settings(dir.path() + "/Config.ini", QSettings::IniFormat);
-        QCOMPARE(settings.value("Config/LangID").toInt(), 1);
+        QCOMPARE(readLangId(), 1);
         QVERIFY(!language.switchLanguage(7));
         QCOMPARE(look::languageId(), 1);
     }

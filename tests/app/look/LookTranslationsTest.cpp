@@ -1,0 +1,272 @@
+#include "app/look/Language.h"
+#include "app/look/UiText.h"
+#include "app/look/UiTextCatalogue.h"
+#include "store/AppSettings.h"
+
+#include "TestDataHome.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Message
+{
+    QString translation;
+    bool bFinished = false;
+};
+
+QString sourceDir()
+{
+    return qEnvironmentVariable("OSKEN_SOURCE_DIR");
+}
+
+QString runtimeDir()
+{
+    return qEnvironmentVariable("OSKEN_RUNTIME_DIR");
+}
+
+// Messages of the "Osken" context of one .ts file, by source text.
+QHash<QString, Message> readTs(const QString& path)
+{
+    QHash<QString, Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && context == QLatin1String("Osken")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            Message message;
+            message.translation = xml.readElementText();
+            message.bFinished = type.isEmpty() && !message.translation.isEmpty();
+            messages.insert(source, message);
+        }
+    }
+    return messages;
+}
+
+QString unescapeLiteral(const QString& literal)
+{
+    QString text;
+    for (int i = 0; i < literal.size(); ++i) {
+        QChar c = literal.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < literal.size()) {
+            const QChar next = literal.at(++i);
+            c = next == QLatin1Char('n') ? QChar('\n') : next == QLatin1Char('t') ? QChar('\t') : next;
+        }
+        text.append(c);
+    }
+    return text;
+}
+
+// Every uiText("...") literal in the program's sources, whoever wrote them.
+QSet<QString> uiTextLiterals()
+{
+    static const QRegularExpression call(QStringLiteral("\\buiText\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\)"));
+    QSet<QString> texts;
+    for (const char* folder : {"/src", "/tools"}) {
+        QDirIterator it(sourceDir() + QLatin1String(folder), {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QString content = QString::fromUtf8(file.readAll());
+            auto matches = call.globalMatch(content);
+            while (matches.hasNext())
+                texts.insert(unescapeLiteral(matches.next().captured(1)));
+        }
+    }
+    return texts;
+}
+
+QStringList requiredTexts()
+{
+    QSet<QString> texts = uiTextLiterals();
+    for (const QString& text : uiTextCatalogue())
+        texts.insert(text);
+    QStringList sorted = texts.values();
+    sorted.sort();
+    return sorted;
+}
+
+// Placeholders and accelerators that the code fills in or the toolkit reads.
+QStringList markers(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%[0-9a-z]|&[A-Za-z]"));
+    QStringList found;
+    auto matches = marker.globalMatch(text);
+    while (matches.hasNext())
+        found << matches.next().captured(0);
+    found.sort();
+    return found;
+}
+
+bool isLanguageName(const QString& source)
+{
+    return source == QLatin1String("English") || source == QString::fromUtf8("简体中文") ||
+           source == QString::fromUtf8("繁體中文");
+}
+
+} // namespace
+
+class LookTranslationsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(sourceDir() + "/src/app/look/UiText.h"), "OSKEN_SOURCE_DIR must name the sources");
+        QVERIFY(uiTextCatalogue().contains("NO MOUSE DETECTED!"));
+    }
+
+    void everyTextIsTranslated_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addRow("en") << "en.ts";
+        QTest::addRow("simplified") << "sc.ts";
+        QTest::addRow("traditional") << "tc.ts";
+    }
+    void everyTextIsTranslated()
+    {
+        QFETCH(QString, file);
+        const QHash<QString, Message> messages = readTs(sourceDir() + "/lang/" + file);
+        QVERIFY(!messages.isEmpty());
+        QStringList missing;
+        QStringList wrongMarkers;
+        for (const QString& text : requiredTexts()) {
+            const Message message = messages.value(text);
+            if (!message.bFinished)
+                missing << text;
+            else if (markers(message.translation) != markers(text))
+                wrongMarkers << text;
+        }
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable("no finished translation (run the osken_lang_update target, then translate): " +
+                            missing.join(" | ")));
+        QVERIFY2(wrongMarkers.isEmpty(), qPrintable("placeholders differ: " + wrongMarkers.join(" | ")));
+    }
+
+    void termsAreConsistent_data()
+    {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("simplified");
+        QTest::addColumn<QString>("traditional");
+        QTest::addRow("profile") << "\\bprofiles?\\b" << QString::fromUtf8("配置文件") << QString::fromUtf8("設定檔");
+        QTest::addRow("macro") << "\\bmacros?\\b" << QString::fromUtf8("宏") << QString::fromUtf8("巨集");
+        QTest::addRow("rate") << "\\brate\\b" << QString::fromUtf8("回报率") << QString::fromUtf8("回報率");
+        QTest::addRow("lighting") << "\\blighting\\b|\\bled\\b" << QString::fromUtf8("灯效")
+                                  << QString::fromUtf8("燈效");
+        QTest::addRow("gun") << "\\bgun" << QString::fromUtf8("枪械") << QString::fromUtf8("槍械");
+    }
+    void termsAreConsistent()
+    {
+        QFETCH(QString, english);
+        QFETCH(QString, simplified);
+        QFETCH(QString, traditional);
+        const QRegularExpression word(english, QRegularExpression::CaseInsensitiveOption);
+        const QHash<QString, Message> sc = readTs(sourceDir() + "/lang/sc.ts");
+        const QHash<QString, Message> tc = readTs(sourceDir() + "/lang/tc.ts");
+        int iChecked = 0;
+        for (auto it = sc.cbegin(); it != sc.cend(); ++it) {
+            if (!word.match(it.key()).hasMatch())
+                continue;
+            ++iChecked;
+            QVERIFY2(it->translation.contains(simplified), qPrintable(it.key() + " -> " + it->translation));
+            const QString tcText = tc.value(it.key()).translation;
+            QVERIFY2(tcText.contains(traditional), qPrintable(it.key() + " -> " + tcText));
+        }
+        QVERIFY(iChecked > 0);
+    }
+
+    void scriptsAreNotMixed()
+    {
+        // Characters that differ between the two scripts and occur in this program's vocabulary.
+        const QString simplifiedOnly = QString::fromUtf8("键设标删载动认级择灯报录数据为这发连单击开关闭");
+        const QString traditionalOnly = QString::fromUtf8("鍵設標刪載動認級擇燈報錄數據為這發連單擊開關閉");
+        const QHash<QString, Message> sc = readTs(sourceDir() + "/lang/sc.ts");
+        const QHash<QString, Message> tc = readTs(sourceDir() + "/lang/tc.ts");
+        for (auto it = sc.cbegin(); it != sc.cend(); ++it) {
+            if (isLanguageName(it.key()))
+                continue;
+            for (const QChar c : it->translation)
+                QVERIFY2(!traditionalOnly.contains(c),
+                         qPrintable("traditional character in sc.ts: " + it->translation));
+            for (const QChar c : tc.value(it.key()).translation)
+                QVERIFY2(!simplifiedOnly.contains(c),
+                         qPrintable("simplified character in tc.ts: " + tc.value(it.key()).translation));
+        }
+    }
+
+    void builtFileTranslates_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("sc") << "sc.qm"
+                            << "Warning" << QString::fromUtf8("警告");
+        QTest::addRow("tc") << "tc.qm"
+                            << "NO MOUSE DETECTED!" << QString::fromUtf8("未偵測到滑鼠！");
+        QTest::addRow("tc accelerator") << "tc.qm"
+                                        << "&Quit" << QString::fromUtf8("結束(&Q)");
+        QTest::addRow("en") << "en.qm"
+                            << "Apply"
+                            << "Apply";
+    }
+    void builtFileTranslates()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        QTranslator translator;
+        QVERIFY2(translator.load(runtimeDir() + "/lang/" + file), qPrintable(runtimeDir() + "/lang/" + file));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QCOMPARE(uiText(source.toUtf8().constData()), expected);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(uiText(source.toUtf8().constData()), source);
+    }
+
+    void switchStoresIdAndRetranslates()
+    {
+        TestDataHome home;
+        look::OrnLanguage language;
+        QSignalSpy spy(&language, &look::OrnLanguage::languageChangedSignal);
+        QVERIFY(language.switchLanguage(1));
+        QCOMPARE(readLangId(), 1);
+        QCOMPARE(uiText("Apply"), QString::fromUtf8("应用"));
+        QVERIFY(language.switchLanguage(2));
+        QCOMPARE(uiText("Apply"), QString::fromUtf8("套用"));
+        QVERIFY(language.switchLanguage(0));
+        QCOMPARE(uiText("Apply"), QStringLiteral("Apply"));
+        QCOMPARE(readLangId(), 0);
+        QCOMPARE(spy.count(), 3);
+        QCOMPARE(spy.at(1).at(0).toInt(), 2);
+
+        // A restart reads the stored id back.
+        QVERIFY(language.switchLanguage(2));
+        look::OrnLanguage restarted;
+        look::setLanguageId(0);
+        QVERIFY(restarted.loadStartupLanguage());
+        QCOMPARE(look::languageId(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(LookTranslationsTest)
+#include "LookTranslationsTest.moc"
