@@ -8,5 +8,5 @@
 
 using SleepFunction = std::function<void(int milliseconds)>;
 // reads macro files under macroDirectory(); sends through `send`; 0 or the first failing result
-quint8 downloadMacros(const ConfigData& config, MacroSlotMap& slots, const FrameSender& send,
+quint8 downloadMacros(const ConfigData& config, MacroSlotMap& macroSlots, const FrameSender& send,
                       const SleepFunction& sleep);
