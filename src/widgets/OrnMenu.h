@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMenu>
+
+// A drop-down menu in the shared dark style and the language font.
+class OrnMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    explicit OrnMenu(QWidget* parent = nullptr);
+    explicit OrnMenu(const QString& strText, QWidget* parent = nullptr);
+
+    void setText(const QString& strText) { m_strText = strText; }
+    QString text() const { return m_strText; }
+    // Applies the style and font again, e.g. after a language, theme or scale change.
+    void refreshLook();
+
+private:
+    QString m_strText;
+};

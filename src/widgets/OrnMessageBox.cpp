@@ -1,0 +1,105 @@
+#include "widgets/OrnMessageBox.h"
+
+#include "app/look/DisplayScale.h"
+#include "app/look/UiText.h"
+#include "widgets/DialogStyle.h"
+#include "widgets/SkinPicture.h"
+#include "widgets/WidgetFont.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QToolButton>
+
+OrnMessageBox::OrnMessageBox(int iKind, const QString& strText, const QString& strTitle, const QString& strText2,
+                             QWidget* parent, bool bPlugInWatch, Qt::WindowFlags flags, PlugInProbe probe)
+    : OrnSkinDialog(parent, flags), m_iKind(iKind), m_Probe(std::move(probe))
+{
+    setWindowTitle(strTitle);
+
+    m_pIcon = new QLabel(this);
+    const QPixmap warn = widgets::loadSkinPicture(QStringLiteral("/skin/warn.png"));
+    if (!warn.isNull())
+        m_pIcon->setPixmap(
+            warn.scaled(look::scaled(32), look::scaled(32), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    else
+        m_pIcon->setText(QStringLiteral("!")); // the picture's absence is logged by the loader
+
+    const QFont textFont = widgets::scaledFixedFont(QStringLiteral("Consolas"), 14);
+    m_pInfo1 = new QLabel(strText, this);
+    m_pInfo1->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
+    m_pInfo2 = new QLabel(strText2, this);
+    m_pInfo2->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
+    for (QLabel* label : {m_pIcon, m_pInfo1, m_pInfo2}) {
+        label->setFont(textFont);
+        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        label->setWordWrap(true);
+    }
+    m_pIcon->setAlignment(Qt::AlignCenter);
+    m_pInfo1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pInfo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    if (m_iKind == kKindQuestion) {
+        m_pYes =
+            widgets::makeDialogButton(this, QStringLiteral("msgBoxYesBtn"), uiText("Yes"), QStringLiteral(":/yes_Btn"));
+        m_pNo =
+            widgets::makeDialogButton(this, QStringLiteral("msgBoxNoBtn"), uiText("No"), QStringLiteral(":/no_Btn"));
+        connect(m_pYes, &QToolButton::released, this, &QDialog::accept);
+        connect(m_pNo, &QToolButton::released, this, &QDialog::reject);
+    } else {
+        m_pYes =
+            widgets::makeDialogButton(this, QStringLiteral("msgBoxYesBtn"), uiText("Ok"), QStringLiteral(":/yes_Btn"));
+        connect(m_pYes, &QToolButton::released, this, &QDialog::accept);
+    }
+
+    if (bPlugInWatch) {
+        if (m_Probe) {
+            m_PlugInTimer.setInterval(kPlugInWatchMs);
+            connect(&m_PlugInTimer, &QTimer::timeout, this, &OrnMessageBox::GetPlugInSignal);
+            m_PlugInTimer.start();
+        } else {
+            qWarning("OrnMessageBox: plug-in watch asked for without a probe; the box will not close by itself");
+        }
+    }
+    layoutChildren();
+}
+
+void OrnMessageBox::GetPlugInSignal()
+{
+    if (!m_Probe || !m_Probe())
+        return;
+    m_PlugInTimer.stop();
+    accept();
+}
+
+void OrnMessageBox::resizeEvent(QResizeEvent* event)
+{
+    OrnSkinDialog::resizeEvent(event);
+    layoutChildren();
+}
+
+void OrnMessageBox::layoutChildren()
+{
+    const int iW = width();
+    const int iH = height();
+    const int iMargin = look::scaled(20);
+    const int iTop = look::scaled(kTitleHeight + 12);
+    const int iIcon = look::scaled(40);
+    const int iTextX = iMargin + iIcon + look::scaled(12);
+    const int iTextW = qMax(1, iW - iTextX - iMargin);
+    const int iButtonW = look::scaled(86);
+    const int iButtonH = look::scaled(26);
+    const int iButtonY = iH - iButtonH - look::scaled(18);
+
+    m_pIcon->setGeometry(iMargin, iTop, iIcon, iIcon);
+    m_pInfo1->setGeometry(iTextX, iTop, iTextW, iIcon);
+    m_pInfo2->setGeometry(iTextX, iTop + iIcon + look::scaled(4), iTextW,
+                          qMax(1, iButtonY - iTop - iIcon - look::scaled(8)));
+    if (m_pNo) {
+        const int iGap = look::scaled(24);
+        const int iLeft = (iW - 2 * iButtonW - iGap) / 2;
+        m_pYes->setGeometry(iLeft, iButtonY, iButtonW, iButtonH);
+        m_pNo->setGeometry(iLeft + iButtonW + iGap, iButtonY, iButtonW, iButtonH);
+    } else {
+        m_pYes->setGeometry((iW - iButtonW) / 2, iButtonY, iButtonW, iButtonH);
+    }
+}
