@@ -1,0 +1,329 @@
+#include "store/AppSettings.h"
+#include "store/ProfileDefaults.h"
+#include "store/ProfileFiles.h"
+
+#include "TestDataHome.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+class TestProfileFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripOfAFullRecord();
+    void everyKeyIsWritten();
+    void colourIsStoredAsAQtColourVariant();
+    void lowAndHighKeyStepKeys();
+    void onlyPollrateStored();
+    void narrowing_data();
+    void narrowing();
+    void colourTexts_data();
+    void colourTexts();
+    void saveKeepsOtherKeysAndOtherGroups();
+    void failedSaveIsReported();
+    void activeStageWritesOnlyDpi();
+    void mouseNameTag();
+
+private:
+    static ProfileData fullRecord();
+};
+
+ProfileData TestProfileFiles::fullRecord()
+{
+    ProfileData p;
+    p.pollrate = 8;
+    p.dpi = 5;
+    p.LedMode = 13;
+    for (int i = 0; i < kDpiStageCount; ++i)
+        p.stages[i] = DpiInfo{quint8(i % 2), quint8(1 - i % 2), 4294967295u - i, quint32(i * 1000), 7u + i};
+    p.mousespeed = 20;
+    p.dbclickspeed = 255;
+    p.scrollispage = 1;
+    p.scrollspeed = 10;
+    p.accelenable = 0;
+    p.acee = 2;
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        ButtonInfo& btn = p.buttons[b];
+        btn.ID = -b;
+        btn.Fun = b % 3 ? 200 : 2147483647;
+        btn.LoopNumber = -2147483647 - 1;
+        btn.KeyNumber = b * 3;
+        for (int k = 0; k < kKeyStepCount; ++k)
+            btn.keys[k] = KeyInfo{quint8(k), quint8(255 - k), quint8(b + k)};
+        btn.Res1 = 1;
+        btn.Res2 = 255;
+        btn.Res3 = quint8(b);
+        btn.Res4 = 0;
+        // Empty, plain, and texts the settings layer has to escape.
+        btn.macroname = b % 4 == 0 ? QString() : QStringLiteral("m, %1 = \"x\"; ä").arg(b);
+    }
+    for (int m = 0; m < kLedModeCount; ++m) {
+        LedModeInfo& e = p.modes[m];
+        e.RGB = m % 3 == 0 ? RgbColor{} : RgbColor::fromRgb(quint8(m * 10), 0, 255);
+        e.h = 360;
+        e.s = 4294967295u;
+        e.v = quint32(m);
+        e.bright = 3;
+        e.breath = quint32(m + 1);
+    }
+    p.ProfileName = QStringLiteral("My profile");
+    p.ProfilePath = QStringLiteral("C:\\Users\\x\\My profile.prof");
+    return p;
+}
+
+static void compareRecords(const ProfileData& a, const ProfileData& b)
+{
+    QCOMPARE(a.pollrate, b.pollrate);
+    QCOMPARE(a.dpi, b.dpi);
+    QCOMPARE(a.LedMode, b.LedMode);
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        QCOMPARE(a.stages[i].used, b.stages[i].used);
+        QCOMPARE(a.stages[i].link, b.stages[i].link);
+        QCOMPARE(a.stages[i].xy, b.stages[i].xy);
+        QCOMPARE(a.stages[i].x, b.stages[i].x);
+        QCOMPARE(a.stages[i].y, b.stages[i].y);
+    }
+    QCOMPARE(a.mousespeed, b.mousespeed);
+    QCOMPARE(a.dbclickspeed, b.dbclickspeed);
+    QCOMPARE(a.scrollispage, b.scrollispage);
+    QCOMPARE(a.scrollspeed, b.scrollspeed);
+    QCOMPARE(a.accelenable, b.accelenable);
+    QCOMPARE(a.acee, b.acee);
+    for (int n = 0; n < kButtonSlotCount; ++n) {
+        const ButtonInfo& x = a.buttons[n];
+        const ButtonInfo& y = b.buttons[n];
+        QCOMPARE(x.ID, y.ID);
+        QCOMPARE(x.Fun, y.Fun);
+        QCOMPARE(x.LoopNumber, y.LoopNumber);
+        QCOMPARE(x.KeyNumber, y.KeyNumber);
+        QCOMPARE(x.Res1, y.Res1);
+        QCOMPARE(x.Res2, y.Res2);
+        QCOMPARE(x.Res3, y.Res3);
+        QCOMPARE(x.Res4, y.Res4);
+        QCOMPARE(x.macroname, y.macroname);
+        for (int k = 0; k < kKeyStepCount; ++k) {
+            QCOMPARE(x.keys[k].map, y.keys[k].map);
+            QCOMPARE(x.keys[k].low, y.keys[k].low);
+            QCOMPARE(x.keys[k].high, y.keys[k].high);
+        }
+    }
+    for (int m = 0; m < kLedModeCount; ++m) {
+        QVERIFY(a.modes[m].RGB == b.modes[m].RGB);
+        QCOMPARE(a.modes[m].RGB.valid, b.modes[m].RGB.valid);
+        QCOMPARE(a.modes[m].h, b.modes[m].h);
+        QCOMPARE(a.modes[m].s, b.modes[m].s);
+        QCOMPARE(a.modes[m].v, b.modes[m].v);
+        QCOMPARE(a.modes[m].bright, b.modes[m].bright);
+        QCOMPARE(a.modes[m].breath, b.modes[m].breath);
+    }
+    QCOMPARE(a.ProfileName, b.ProfileName);
+    QCOMPARE(a.ProfilePath, b.ProfilePath);
+}
+
+void TestProfileFiles::roundTripOfAFullRecord()
+{
+    TestDataHome home;
+    const QString path = home.path() + QStringLiteral("/a/b/full.prof");
+    const ProfileData written = fullRecord();
+    QVERIFY(saveProfile(written, path, profileGroup()));
+    ProfileData read;
+    setProfileDefaults(read, QStringLiteral("OSKEN R5"));
+    loadProfile(read, path, profileGroup());
+    compareRecords(read, written);
+}
+
+void TestProfileFiles::everyKeyIsWritten()
+{
+    TestDataHome home;
+    const QString path = home.path() + QStringLiteral("/zero.prof");
+    QVERIFY(saveProfile(ProfileData{}, path, configSlotGroup(3)));
+    QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.childGroups(), QStringList{QStringLiteral("PROFILE_3")});
+    const QStringList keys = file.allKeys();
+    QCOMPARE(keys.size(), 8441);
+    for (const char* key :
+         {"PROFILE_3/DPI_INFO_5_xy", "PROFILE_3/BUTTON_INFO_41_KeyInfo_62_H", "PROFILE_3/BUTTON_INFO_0_KeyInfo_0_",
+          "PROFILE_3/BUTTON_INFO_0_KeyInfo_0_map", "PROFILE_3/BUTTON_INFO_17_LoopNumber",
+          "PROFILE_3/BUTTON_INFO_3_macroname", "PROFILE_3/LedMode/LED_MODE_13_breath", "PROFILE_3/LedMode",
+          "PROFILE_3/ProfilePath", "PROFILE_3/acee", "PROFILE_3/dbclickspeed"})
+        QVERIFY2(keys.contains(QLatin1String(key)), key);
+}
+
+void TestProfileFiles::colourIsStoredAsAQtColourVariant()
+{
+    TestDataHome home;
+    ProfileData p;
+    p.modes[0].RGB = RgbColor::fromRgb(255, 0, 0);
+    const QString path = home.path() + QStringLiteral("/c.prof");
+    QVERIFY(saveProfile(p, path, profileGroup()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    // Data stream of a QColor variant: type 67 (u32), spec 1 = RGB, then alpha, red, green, blue and a
+    // pad word, each colour byte spread to 16 bits (0xff -> 0xffff). An invalid colour has spec 0.
+    QVERIFY(
+        text.contains("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"));
+    QVERIFY(text.contains("LedMode\\LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\0\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n"));
+    QVERIFY(text.contains("\nBUTTON_INFO_0_KeyInfo_0_=0\n"));
+}
+
+void TestProfileFiles::lowAndHighKeyStepKeys()
+{
+    TestDataHome home;
+    const QString path = home.writeFile(QStringLiteral("k.prof"), "[PROFILE]\nBUTTON_INFO_5_KeyInfo_7_=30\n"
+                                                                  "BUTTON_INFO_5_KeyInfo_7_H=1\n"
+                                                                  "BUTTON_INFO_5_KeyInfo_7_map=2\n");
+    ProfileData p;
+    loadProfile(p, path, profileGroup());
+    QCOMPARE(int(p.buttons[5].keys[7].low), 30);
+    QCOMPARE(int(p.buttons[5].keys[7].high), 1);
+    QCOMPARE(int(p.buttons[5].keys[7].map), 2);
+    QCOMPARE(int(p.buttons[5].keys[6].low + p.buttons[4].keys[7].low), 0);
+}
+
+void TestProfileFiles::onlyPollrateStored()
+{
+    TestDataHome home;
+    const QString path = home.writeFile(QStringLiteral("p.prof"), "[PROFILE]\npollrate=3\n");
+    ProfileData p;
+    setProfileDefaults(p, QStringLiteral("OSKEN R5"));
+    loadProfile(p, path, profileGroup());
+    ProfileData expected;
+    expected.pollrate = 3;
+    compareRecords(p, expected);
+}
+
+void TestProfileFiles::narrowing_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("pollrate");       // u8
+    QTest::addColumn<qint64>("firstStageX"); // u32
+    QTest::addColumn<int>("firstFun");       // i32
+    QTest::addRow("300 in a u8") << QByteArray("pollrate=300") << 44 << qint64(0) << 0;
+    QTest::addRow("256 in a u8") << QByteArray("pollrate=256") << 0 << qint64(0) << 0;
+    QTest::addRow("-1 in a u8") << QByteArray("pollrate=-1") << 255 << qint64(0) << 0;
+    QTest::addRow("text") << QByteArray("pollrate=fast") << 0 << qint64(0) << 0;
+    QTest::addRow("2^32 in a u32") << QByteArray("DPI_INFO_0_x=4294967296") << 0 << qint64(0) << 0;
+    QTest::addRow("2^32+5 in a u32") << QByteArray("DPI_INFO_0_x=4294967301") << 0 << qint64(5) << 0;
+    QTest::addRow("-1 in a u32") << QByteArray("DPI_INFO_0_x=-1") << 0 << qint64(4294967295) << 0;
+    QTest::addRow("2^31 in an i32") << QByteArray("BUTTON_INFO_0_Fun=2147483648") << 0 << qint64(0)
+                                    << (-2147483647 - 1);
+    QTest::addRow("negative i32") << QByteArray("BUTTON_INFO_0_Fun=-200") << 0 << qint64(0) << -200;
+}
+
+void TestProfileFiles::narrowing()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, pollrate);
+    QFETCH(qint64, firstStageX);
+    QFETCH(int, firstFun);
+    TestDataHome home;
+    const QString path = home.writeFile(QStringLiteral("n.prof"), "[PROFILE]\n" + line + "\n");
+    ProfileData p;
+    loadProfile(p, path, profileGroup());
+    QCOMPARE(int(p.pollrate), pollrate);
+    QCOMPARE(qint64(p.stages[0].x), firstStageX);
+    QCOMPARE(p.buttons[0].Fun, firstFun);
+}
+
+void TestProfileFiles::colourTexts_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    // Spec 1, alpha 0xffff, red 0, green 0xffff, blue 0, pad.
+    QTest::addRow("variant") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\xff\\xff\\0\\0\\0\\0)") << true
+                             << 0 << 255 << 0;
+    QTest::addRow("hex text") << QByteArray("#0a14ff") << true << 10 << 20 << 255;
+    QTest::addRow("colour name") << QByteArray("blue") << true << 0 << 0 << 255;
+    QTest::addRow("junk") << QByteArray("not a colour") << false << 0 << 0 << 0;
+    QTest::addRow("number") << QByteArray("255") << false << 0 << 0 << 0;
+    QTest::addRow("empty") << QByteArray("") << false << 0 << 0 << 0;
+}
+
+void TestProfileFiles::colourTexts()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, valid);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    TestDataHome home;
+    const QString path = home.writeFile(QStringLiteral("c.prof"), "[PROFILE]\nLedMode\\LED_MODE_2_RGB=" + value + "\n");
+    ProfileData p;
+    loadProfile(p, path, profileGroup());
+    const RgbColor c = p.modes[2].RGB;
+    QCOMPARE(c.valid, valid);
+    if (valid)
+        QCOMPARE(QVector<int>({c.red, c.green, c.blue}), QVector<int>({red, green, blue}));
+}
+
+void TestProfileFiles::saveKeepsOtherKeysAndOtherGroups()
+{
+    TestDataHome home;
+    const QString path = home.writeFile(QStringLiteral("o.conf"), "[MouseName]\nName=OSKEN R5\n"
+                                                                  "[PROFILE_1]\npollrate=2\nExtra=kept\n");
+    ProfileData p;
+    p.pollrate = 4;
+    QVERIFY(saveProfile(p, path, configSlotGroup(0)));
+    QVERIFY(saveProfile(p, path, configSlotGroup(1)));
+    const QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("MouseName/Name")).toString(), QStringLiteral("OSKEN R5"));
+    QCOMPARE(file.value(QStringLiteral("PROFILE_1/Extra")).toString(), QStringLiteral("kept"));
+    QCOMPARE(file.value(QStringLiteral("PROFILE_1/pollrate")).toInt(), 4);
+    QCOMPARE(file.value(QStringLiteral("PROFILE_0/pollrate")).toInt(), 4);
+}
+
+void TestProfileFiles::failedSaveIsReported()
+{
+    TestDataHome home;
+    home.writeFile(QStringLiteral("blocker"), "a file, not a folder");
+    QVERIFY(!saveProfile(ProfileData{}, home.path() + QStringLiteral("/blocker/x.prof"), profileGroup()));
+    QVERIFY(!writeMouseName(home.path() + QStringLiteral("/blocker/x.prof"), QStringLiteral("OSKEN R5")));
+}
+
+void TestProfileFiles::activeStageWritesOnlyDpi()
+{
+    TestDataHome home;
+    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    const QString path =
+        home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Game.prof"), "[PROFILE]\ndpi=1\npollrate=2\n");
+    ConfigData c;
+    c.ProfileID = 2;
+    c.slotProfileNames[2] = QStringLiteral("Game");
+    c.slots[2].pollrate = 8; // an unsaved edit stays out of the file
+    QVERIFY(saveActiveStage(c, 4));
+    QCOMPARE(int(c.slots[2].dpi), 4);
+    const QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.allKeys().size(), 2);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 4);
+    QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
+
+    // No file yet: nothing is created (a one-key file would read as an empty record).
+    c.slotProfileNames[2] = QStringLiteral("New");
+    QVERIFY(saveActiveStage(c, 3));
+    QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("New"))));
+}
+
+void TestProfileFiles::mouseNameTag()
+{
+    TestDataHome home;
+    const QString tagged = home.path() + QStringLiteral("/t.conf");
+    const QString untagged = home.writeFile(QStringLiteral("u.conf"), "[Config]\nProfileID=1\n");
+    QVERIFY(writeMouseName(tagged, QStringLiteral("OSKEN R5")));
+    QCOMPARE(readMouseName(tagged), QStringLiteral("OSKEN R5"));
+    QCOMPARE(readMouseName(untagged), QString());
+    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    QVERIFY(fileMatchesCurrentMouse(tagged));
+    QVERIFY(!fileMatchesCurrentMouse(untagged));
+    QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
+    QVERIFY(!fileMatchesCurrentMouse(tagged));
+}
+
+QTEST_GUILESS_MAIN(TestProfileFiles)
+#include "TestProfileFiles.moc"
