@@ -1,0 +1,347 @@
+#include "ScriptedHidBackend.h"
+#include "device/link/DeviceLink.h"
+
+#include <QSemaphore>
+#include <QTest>
+
+#include <QRegularExpression>
+#include <cstring>
+#include <thread>
+
+Q_DECLARE_METATYPE(std::vector<HidDeviceInfo>)
+
+namespace {
+
+HidDeviceInfo device(quint16 vid, quint16 pid, quint16 page, quint16 usage, const QByteArray& path,
+                     quint16 release = 0x0100)
+{
+    HidDeviceInfo d;
+    d.vendorId = vid;
+    d.productId = pid;
+    d.usagePage = page;
+    d.usage = usage;
+    d.path = path;
+    d.releaseNumber = release;
+    return d;
+}
+
+// The four presence flags as text, in the order A1 A2 B1 B2, with the stored paths.
+QString presence(const MouseDescriptor& e)
+{
+    QStringList parts;
+    if (e.presentA1)
+        parts << "A1=" + QString(e.pathA1);
+    if (e.presentA2)
+        parts << "A2=" + QString(e.pathA2);
+    if (e.presentB1)
+        parts << "B1=" + QString(e.pathB1);
+    if (e.presentB2)
+        parts << "B2=" + QString(e.pathB2);
+    return parts.join(' ');
+}
+
+struct Fixture
+{
+    ScriptedHidBackend* backend;
+    DeviceLink link;
+
+    Fixture() : Fixture(new ScriptedHidBackend) {}
+    explicit Fixture(ScriptedHidBackend* b) : backend(b), link(std::unique_ptr<HidBackend>(b))
+    {
+        link.setSleepFunction([](int) {});
+        link.InitDeviceTable();
+    }
+    MouseDescriptor& entry() { return link.deviceTable().entries[0]; }
+    void enumerate(const std::vector<HidDeviceInfo>& devices)
+    {
+        backend->setDevices(devices);
+        QCOMPARE(link.EnumerateDevices(), 0);
+    }
+};
+
+const std::vector<HidDeviceInfo> kSetA = {device(0x248A, 0xFA02, 1, 2, "pa1"), device(0x248A, 0xFA02, 1, 0, "pa2")};
+const std::vector<HidDeviceInfo> kBothSets = {device(0x248A, 0xFA02, 1, 2, "pa1"), device(0x248A, 0xFA02, 1, 0, "pa2"),
+                                              device(0x248A, 0xFB01, 1, 2, "pb1"), device(0x248A, 0xFB01, 1, 0, "pb2")};
+
+} // namespace
+
+class TestDeviceLink : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tableHoldsTheOneModel();
+    void enumeration_data();
+    void enumeration();
+    void releaseBounds_data();
+    void releaseBounds();
+    void longPathRefused();
+    void flagsOnlySetByEnumeration();
+    void initFailure();
+    void debugLines();
+    void openDevice_data();
+    void openDevice();
+    void openReplacesOpenHandles();
+    void closeOrder();
+    void failedOpenLeavesNoHandle();
+    void commandHandlePrefersSetB();
+    void releaseNumberForPath();
+    void closeWaitsForReader();
+};
+
+void TestDeviceLink::tableHoldsTheOneModel()
+{
+    Fixture f;
+    const MouseDescriptorTable& t = f.link.deviceTable();
+    QCOMPARE(t.count, 1u);
+    const MouseDescriptor& e = t.entries[0];
+    QCOMPARE(e.vendorIdA, 0x248Au);
+    QCOMPARE(e.vendorIdB, 0x248Au);
+    QCOMPARE(e.productIdA, 0xFA02u);
+    QCOMPARE(e.productIdB, 0xFB01u);
+    QCOMPARE(e.minReleaseA + e.minReleaseB + e.maxReleaseA + e.maxReleaseB, 0u);
+    QCOMPARE(e.usageA1, 2u);
+    QCOMPARE(e.usagePageA1, 1u);
+    QCOMPARE(e.usageB1, 2u);
+    QCOMPARE(e.usagePageB1, 1u);
+    QCOMPARE(e.usageA2, 0u);
+    QCOMPARE(e.usagePageA2, 1u);
+    QCOMPARE(e.usageB2, 0u);
+    QCOMPARE(e.usagePageB2, 1u);
+    QCOMPARE(QByteArray(e.productName), QByteArray("OSKEN R5"));
+    QCOMPARE(presence(e), QString());
+    // Nothing but the first entry is filled.
+    const auto* raw = reinterpret_cast<const char*>(&t.entries[1]);
+    QVERIFY(
+        std::all_of(raw, raw + sizeof(MouseDescriptor) * (kMaxMouseDescriptors - 1), [](char c) { return c == 0; }));
+}
+
+void TestDeviceLink::enumeration_data()
+{
+    QTest::addColumn<std::vector<HidDeviceInfo>>("devices");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("set A") << kSetA << "A1=pa1 A2=pa2";
+    QTest::addRow("both sets") << kBothSets << "A1=pa1 A2=pa2 B1=pb1 B2=pb2";
+    QTest::addRow("one hidraw node for both collections")
+        << std::vector<HidDeviceInfo>{device(0x248A, 0xFB01, 1, 2, "/dev/hidraw3"),
+                                      device(0x248A, 0xFB01, 1, 0, "/dev/hidraw3")}
+        << "B1=/dev/hidraw3 B2=/dev/hidraw3";
+    QTest::addRow("other product of the vendor")
+        << std::vector<HidDeviceInfo>{device(0x248A, 0x1234, 1, 2, "x1"), device(0x248A, 0x1234, 1, 0, "x2")} << "";
+    QTest::addRow("other vendor") << std::vector<HidDeviceInfo>{device(0x046D, 0xFA02, 1, 2, "x1")} << "";
+    QTest::addRow("vendor usage page") << std::vector<HidDeviceInfo>{device(0x248A, 0xFA02, 0xFF00, 0, "x1"),
+                                                                     device(0x248A, 0xFA02, 1, 6, "kbd")}
+                                       << "";
+    QTest::addRow("pointer only") << std::vector<HidDeviceInfo>{device(0x248A, 0xFA02, 1, 2, "pa1")} << "A1=pa1";
+    QTest::addRow("later record wins") << std::vector<HidDeviceInfo>{device(0x248A, 0xFA02, 1, 0, "old"),
+                                                                     device(0x248A, 0xFA02, 1, 0, "new")}
+                                       << "A2=new";
+}
+
+void TestDeviceLink::enumeration()
+{
+    QFETCH(std::vector<HidDeviceInfo>, devices);
+    QFETCH(QString, expected);
+    Fixture f;
+    f.enumerate(devices);
+    QCOMPARE(presence(f.entry()), expected);
+}
+
+void TestDeviceLink::releaseBounds_data()
+{
+    QTest::addColumn<int>("minRelease");
+    QTest::addColumn<int>("maxRelease");
+    QTest::addColumn<int>("release");
+    QTest::addColumn<bool>("accepted");
+    QTest::addRow("below") << 0x100 << 0x200 << 0x0FF << false;
+    QTest::addRow("minimum") << 0x100 << 0x200 << 0x100 << true;
+    QTest::addRow("inside") << 0x100 << 0x200 << 0x150 << true;
+    QTest::addRow("maximum") << 0x100 << 0x200 << 0x200 << true;
+    QTest::addRow("above") << 0x100 << 0x200 << 0x201 << false;
+    QTest::addRow("max 0 skips the minimum") << 0x100 << 0 << 0x050 << true;
+}
+
+void TestDeviceLink::releaseBounds()
+{
+    QFETCH(int, minRelease);
+    QFETCH(int, maxRelease);
+    QFETCH(int, release);
+    QFETCH(bool, accepted);
+    Fixture f;
+    f.entry().minReleaseA = quint32(minRelease);
+    f.entry().maxReleaseA = quint32(maxRelease);
+    // Set B keeps "any release", so its collections are found whatever the number.
+    f.enumerate({device(0x248A, 0xFA02, 1, 2, "pa1", quint16(release)),
+                 device(0x248A, 0xFA02, 1, 0, "pa2", quint16(release)),
+                 device(0x248A, 0xFB01, 1, 0, "pb2", quint16(release))});
+    QCOMPARE(presence(f.entry()), accepted ? QString("A1=pa1 A2=pa2 B2=pb2") : QString("B2=pb2"));
+}
+
+void TestDeviceLink::longPathRefused()
+{
+    Fixture f;
+    const QByteArray fits(254, 'p');
+    const QByteArray tooLong(255, 'q');
+    f.enumerate({device(0x248A, 0xFA02, 1, 2, fits), device(0x248A, 0xFA02, 1, 0, tooLong)});
+    QCOMPARE(f.entry().presentA1, 1u);
+    QCOMPARE(QByteArray(f.entry().pathA1), fits);
+    QCOMPARE(f.entry().presentA2, 0u);
+    QCOMPARE(f.entry().pathA2[0], '\0');
+    // A refused path does not overwrite one already known.
+    f.enumerate({device(0x248A, 0xFA02, 1, 2, QByteArray(300, 'r'))});
+    QCOMPARE(QByteArray(f.entry().pathA1), fits);
+}
+
+void TestDeviceLink::flagsOnlySetByEnumeration()
+{
+    Fixture f;
+    f.enumerate(kBothSets);
+    f.enumerate({});
+    QCOMPARE(presence(f.entry()), QString("A1=pa1 A2=pa2 B1=pb1 B2=pb2"));
+    QCOMPARE(f.link.connectedMouseCount(), 1);
+    f.link.InitDeviceTable();
+    QCOMPARE(presence(f.entry()), QString());
+    QCOMPARE(f.link.connectedMouseCount(), 0);
+}
+
+void TestDeviceLink::initFailure()
+{
+    Fixture f;
+    f.backend->setDevices(kSetA);
+    f.backend->setInitFails(true);
+    QCOMPARE(f.link.EnumerateDevices(), -1);
+    QCOMPARE(presence(f.entry()), QString());
+    f.entry().presentA1 = f.entry().presentA2 = 1;
+    f.link.OpenDevice("OSKEN R5");
+    QVERIFY(!f.link.hasCommandHandle());
+}
+
+void TestDeviceLink::debugLines()
+{
+    Fixture f;
+    HidDeviceInfo other = device(0x248A, 0x1234, 1, 2, "/dev/hidraw7");
+    other.serialNumber = "SN1";
+    QTest::ignoreMessage(QtDebugMsg,
+                         "Device Found\n  type: 248a 1234\n  path: /dev/hidraw7\n  serial_number: SN1\n usge 2 uu 1");
+    QTest::ignoreMessage(QtDebugMsg, "Device Found\n  type: 248a fb01\n  path: pb2\n  serial_number: \n usge 0 uu 1");
+    QTest::ignoreMessage(QtDebugMsg, "4 pb2\n");
+    f.enumerate({other, device(0x046D, 0xC077, 1, 2, "logi"), device(0x248A, 0xFB01, 1, 0, "pb2")});
+}
+
+void TestDeviceLink::openDevice_data()
+{
+    QTest::addColumn<std::vector<HidDeviceInfo>>("devices");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QStringList>("opens");
+    QTest::addRow("set A") << kSetA << QByteArray("OSKEN R5") << QStringList{"open pa1 -1", "open pa2 5"};
+    QTest::addRow("both sets") << kBothSets << QByteArray("OSKEN R5")
+                               << QStringList{"open pa1 -1", "open pa2 5", "open pb1 -1", "open pb2 5"};
+    QTest::addRow("half a set") << std::vector<HidDeviceInfo>{kSetA[1]} << QByteArray("OSKEN R5") << QStringList{};
+    QTest::addRow("other name") << kSetA << QByteArray("OSKEN R") << QStringList{};
+    QTest::addRow("name compared exactly") << kSetA << QByteArray("osken r5") << QStringList{};
+}
+
+void TestDeviceLink::openDevice()
+{
+    QFETCH(std::vector<HidDeviceInfo>, devices);
+    QFETCH(QByteArray, name);
+    QFETCH(QStringList, opens);
+    Fixture f;
+    f.enumerate(devices);
+    f.link.OpenDevice(name.constData());
+    QCOMPARE(f.backend->log().filter("open"), opens);
+    QCOMPARE(f.link.hasCommandHandle(), !opens.isEmpty());
+}
+
+void TestDeviceLink::openReplacesOpenHandles()
+{
+    Fixture f;
+    f.enumerate(kSetA);
+    f.link.OpenDevice("OSKEN R5");
+    f.link.OpenDevice("OSKEN R5");
+    QStringList handles = f.backend->log().filter(QRegularExpression("^(open|close)"));
+    QCOMPARE(handles,
+             (QStringList{"open pa1 -1", "open pa2 5", "close pa1", "open pa1 -1", "close pa2", "open pa2 5"}));
+}
+
+void TestDeviceLink::closeOrder()
+{
+    Fixture f;
+    f.enumerate(kBothSets);
+    f.link.OpenDevice("OSKEN R5");
+    f.link.CloseDevice();
+    QCOMPARE(f.backend->log().filter("close"), (QStringList{"close pa1", "close pa2", "close pb1", "close pb2"}));
+    QVERIFY(!f.link.hasCommandHandle());
+    f.link.CloseDevice(); // nothing left to close
+    QCOMPARE(f.backend->log().filter("close").size(), 4);
+    QCOMPARE(int(f.link.SendVerified(Frame{})), 1);
+    QVERIFY(f.backend->writes().empty());
+}
+
+void TestDeviceLink::failedOpenLeavesNoHandle()
+{
+    Fixture f;
+    f.enumerate(kSetA);
+    f.backend->failOpen("pa2");
+    f.link.OpenDevice("OSKEN R5");
+    QVERIFY(!f.link.hasCommandHandle());
+    QCOMPARE(int(f.link.SendVerified(Frame{})), 1);
+    QCOMPARE(f.link.writeReport(Frame{}), -1);
+    quint8 buffer[33];
+    QCOMPARE(f.link.readReport(buffer, 33, 0), -1);
+    QVERIFY(f.backend->writes().empty());
+}
+
+void TestDeviceLink::commandHandlePrefersSetB()
+{
+    Fixture f;
+    f.enumerate(kBothSets);
+    f.link.OpenDevice("OSKEN R5");
+    Frame frame{};
+    frame[0] = 0x05;
+    frame[2] = 0xFA;
+    frame[3] = 0x44;
+    QCOMPARE(int(f.link.SendVerified(frame)), 0);
+    QCOMPARE(f.link.sender()(frame), quint8(0));
+    QCOMPARE(f.link.writeReport(frame), 33);
+    QCOMPARE(f.backend->log().filter("write"), (QStringList{"write pb2", "write pb2", "write pb2"}));
+}
+
+void TestDeviceLink::releaseNumberForPath()
+{
+    Fixture f;
+    f.backend->setDevices({device(0x248A, 0xFA02, 1, 0, "pa2", 0x0203)});
+    QCOMPARE(f.link.hid_get_release_number("pa2"), 0x0203);
+    QCOMPARE(f.link.hid_get_release_number("gone"), -1);
+    QCOMPARE(f.link.hid_get_release_number(nullptr), -1);
+}
+
+void TestDeviceLink::closeWaitsForReader()
+{
+    auto* backend = new ScriptedHidBackend;
+    Fixture f(backend);
+    f.enumerate(kSetA);
+    f.link.OpenDevice("OSKEN R5");
+    QSemaphore entered;
+    QSemaphore release;
+    backend->setReadHook([&] {
+        entered.release();
+        release.acquire();
+    });
+    std::thread reader([&] {
+        quint8 buffer[33];
+        f.link.readReport(buffer, 33, 50);
+    });
+    entered.acquire();
+    std::thread closer([&] { f.link.CloseDevice(); });
+    QTest::qWait(50); // give a wrong close the chance to happen under the reader
+    QCOMPARE(backend->log().filter("close").size(), 0);
+    release.release();
+    reader.join();
+    closer.join();
+    const QStringList log = backend->log();
+    QVERIFY(log.indexOf("read pa2") < log.indexOf("close pa2"));
+    backend->setReadHook(nullptr);
+}
+
+QTEST_GUILESS_MAIN(TestDeviceLink)
+#include "tst_device_link.moc"
