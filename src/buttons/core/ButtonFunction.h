@@ -73,7 +73,7 @@ struct ButtonFunctionRow
 {
     int code;
     const char* entryText; // exact English text; nullptr for codes without a menu entry
-    const char* category;  // "" top level, "extra" the extra-button menu, else the submenu title
+    const char* category;  // submenu title; "" for the top level and the extra-button menu
     bool offered;          // offered by the menus of the button window
     DeviceEntry entry;     // fixed entry; the codes with their own rule compute theirs in encodeButtonEntry
 };

@@ -8,9 +8,6 @@
 
 #include <algorithm>
 
-// ConfigData names its profile array `slots`, which Qt defines as a keyword macro.
-#undef slots
-
 namespace {
 
 constexpr quint8 kMacroCommand = 0x05;

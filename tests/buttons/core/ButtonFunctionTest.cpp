@@ -130,7 +130,8 @@ private slots:
         QCOMPARE(QString::fromLatin1(buttonFunctionText(200)), QStringLiteral("Macro Manager"));
         QCOMPARE(QString::fromLatin1(buttonFunctionText(510)), QStringLiteral("GunFile Manager"));
         QCOMPARE(QString::fromLatin1(buttonFunctionText(55)), QStringLiteral("SNIPER"));
-        QCOMPARE(QString::fromLatin1(buttonFunctionRow(52)->category), QStringLiteral("extra"));
+        QCOMPARE(QString::fromLatin1(buttonFunctionRow(52)->category), QString());
+        QCOMPARE(QString::fromLatin1(buttonFunctionRow(50)->category), QStringLiteral("Polling Rate"));
         QCOMPARE(QString::fromLatin1(buttonFunctionRow(39)->category), QStringLiteral("Media"));
     }
 

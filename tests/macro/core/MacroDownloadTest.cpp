@@ -8,9 +8,6 @@
 
 #include <vector>
 
-// ConfigData names its profile array `slots`, which Qt defines as a keyword macro.
-#undef slots
-
 namespace {
 
 using Bytes = std::vector<quint8>;
