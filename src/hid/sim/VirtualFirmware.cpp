@@ -108,14 +108,14 @@ bool VirtualFirmware::applyTableFrame(const Report& frame)
             applySettings();
         return true;
     }
+    if (address + length > kTableSizes[table])
+        return false;
     if (phase == kOpenBlock) {
         m_staging[table] = m_committed[table];
         m_open[table] = true;
     } else if (phase != kNextBlock || !m_open[table]) {
         return false;
     }
-    if (address + length > kTableSizes[table])
-        return false;
     for (int i = 0; i < length; ++i)
         m_staging[table][static_cast<size_t>(address + i)] = frame[kData + i];
     return true;

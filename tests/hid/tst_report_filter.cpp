@@ -1,0 +1,82 @@
+#include "hid/hidapi/ReportFilter.h"
+
+#include <QTest>
+
+#include <deque>
+
+namespace {
+// A node that delivers the queued reports, each read advancing a fake clock by its cost.
+struct FakeNode
+{
+    std::deque<QByteArray> reports;
+    qint64 clock = 0;
+    int readCost = 5;
+    QList<int> waits;
+
+    RawRead reader()
+    {
+        return [this](quint8* data, int length, int timeoutMs) {
+            waits << timeoutMs;
+            if (reports.empty()) {
+                clock += qMax(timeoutMs, 0);
+                return 0;
+            }
+            clock += readCost;
+            const QByteArray r = reports.front();
+            reports.pop_front();
+            const int n = qMin(length, r.size());
+            std::copy(r.begin(), r.begin() + n, data);
+            return n;
+        };
+    }
+    MonotonicMs now()
+    {
+        return [this] { return clock; };
+    }
+};
+} // namespace
+
+class TestReportFilter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dropsOtherReports();
+    void dropsLeaveTheBufferAlone();
+    void failurePassesThrough();
+};
+
+void TestReportFilter::dropsOtherReports()
+{
+    FakeNode node;
+    node.reports = {QByteArray::fromHex("01000500"), QByteArray::fromHex("020a"), QByteArray::fromHex("05aafa46")};
+    quint8 buffer[8] = {};
+    QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 8, 150, node.now()), 4);
+    QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 4), QByteArray::fromHex("05aafa46"));
+    // Each later read waits only for what is left of the time-out.
+    QCOMPARE(node.waits, (QList<int>{150, 145, 140}));
+}
+
+void TestReportFilter::dropsLeaveTheBufferAlone()
+{
+    FakeNode node;
+    node.reports = {QByteArray::fromHex("0102030405")};
+    quint8 buffer[5] = {9, 9, 9, 9, 9};
+    QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
+    for (quint8 b : buffer)
+        QCOMPARE(int(b), 9);
+    // Pointer reports arriving faster than the time-out runs out still end it.
+    node.reports.assign(100, QByteArray::fromHex("0101"));
+    node.clock = 0;
+    QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
+    QCOMPARE(node.clock, qint64(20));
+}
+
+void TestReportFilter::failurePassesThrough()
+{
+    const RawRead failing = [](quint8*, int, int) { return -1; };
+    quint8 buffer[4];
+    QCOMPARE(readReportWithId(failing, 0x05, buffer, 4, 50, [] { return qint64(0); }), -1);
+}
+
+QTEST_GUILESS_MAIN(TestReportFilter)
+#include "tst_report_filter.moc"
