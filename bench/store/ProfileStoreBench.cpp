@@ -1,0 +1,75 @@
+// Profile store timings: loadConfig and saveConfig of five full profile files, diffConfig of two full
+// configurations. Runs in a temporary data folder, never in the user's settings.
+
+#include "store/AppSettings.h"
+#include "store/ConfigFiles.h"
+#include "store/DiffConfig.h"
+#include "store/ProfileDefaults.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+ConfigData fullConfig()
+{
+    ConfigData config;
+    for (int i = 0; i < kSlotCount; ++i) {
+        ProfileData& p = config.slots[i];
+        setProfileDefaults(p, QStringLiteral("OSKEN R5"));
+        for (int b = 0; b < kButtonSlotCount; ++b) {
+            p.buttons[b].Fun = 200;
+            p.buttons[b].macroname = QStringLiteral("macro %1").arg(b);
+            for (int k = 0; k < kKeyStepCount; ++k)
+                p.buttons[b].keys[k] = KeyInfo{quint8(k), quint8(b), quint8(i)};
+        }
+        config.slotProfileNames[i] = QStringLiteral("Bench %1").arg(i + 1);
+    }
+    return config;
+}
+
+void report(const char* what, int calls, const std::function<void()>& call)
+{
+    call(); // first call outside the timing: folders, caches
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < calls; ++i)
+        call();
+    const double ms = double(timer.nsecsElapsed()) / 1e6 / calls;
+    std::printf("%-44s %10.3f ms per call (%d calls)\n", what, ms, calls);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    if (!writeCurrentProductName(QStringLiteral("OSKEN R5")))
+        return 1;
+
+    const ConfigData config = fullConfig();
+    bool saved = true;
+    report("saveConfig (5 profile files, 8441 keys each)", 10, [&] { saved = saveConfig(config) && saved; });
+    ConfigData loaded;
+    report("loadConfig (5 profile files, 8441 keys each)", 10, [&] { loadConfig(loaded); });
+
+    // Differences only in the last button and lighting scans: the longest path through the comparison.
+    ConfigData changed = config;
+    changed.slots[4].buttons[41].keys[62].high ^= 1;
+    ChangeMask mask = 0;
+    report("diffConfig (equal configurations)", 20000, [&] { mask |= diffConfig(config, config); });
+    report("diffConfig (last key step differs)", 20000, [&] { mask |= diffConfig(changed, config); });
+    if (!saved || mask != ChangeBits::Buttons) {
+        std::fprintf(stderr, "unexpected result: saved %d, mask %u\n", int(saved), mask);
+        return 1;
+    }
+    return 0;
+}
