@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+// The "OSKEN R5" drawings. The top view is designed on a 300 x 400 grid and painted at twice that
+// (600 x 800), the side view on 400 x 200 (800 x 400): the main window shows them in a 300 x 400
+// box times the scale, so scale 2 needs no enlarging.
+namespace skingen {
+
+constexpr int kMouseButtonCount = 7;
+
+// iButton 0 paints no highlight; 1..7 lights that button: 1 left, 2 right, 3 wheel, 4 and 5 the
+// forward and back buttons on the left flank, 6 and 7 the pair on the right flank.
+QImage paintMouseTop(int iButton);
+QImage paintMouseSide();
+
+} // namespace skingen

@@ -1,0 +1,72 @@
+#include "IconFile.h"
+#include "PaintBackgrounds.h"
+#include "PaintControls.h"
+#include "PaintMouse.h"
+#include "SkinSheet.h"
+#include "app/look/DisplayScale.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+using namespace skingen;
+
+// osken_skingen <skin folder>: paints every picture the program loads from skin/.
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: osken_skingen <skin folder>\n";
+        return 2;
+    }
+    SkinSheet sheet(args.at(1));
+
+    sheet.save(QStringLiteral("cfgMainback.png"), paintMainBackground(1.0));
+    // One picture per scale level, painted at that level's window size, for a sharp window at every scale.
+    for (int iLevel = 0; iLevel < look::kScaleLevelCount; ++iLevel)
+        sheet.save(QStringLiteral("cfgMainback_%1.png").arg(iLevel), paintMainBackground(look::scaleForLevel(iLevel)));
+    sheet.save(QStringLiteral("dlg.png"), paintDialog(QSize(400, 258)));
+    sheet.save(QStringLiteral("dlg_gun.png"), paintDialog(QSize(400, 619)));
+    sheet.save(QStringLiteral("process.png"), paintProcess());
+
+    // Tab and callout buttons, listed by the program as normal, lit, pressed = -1, -3, -2.
+    sheet.save(QStringLiteral("tabbutton-1.png"), paintTabButton(ButtonState::Normal));
+    sheet.save(QStringLiteral("tabbutton-3.png"), paintTabButton(ButtonState::Lit));
+    sheet.save(QStringLiteral("tabbutton-2.png"), paintTabButton(ButtonState::Pressed));
+    // Side buttons: 2 and 1 (normal, lit) for this mouse, 4 and 3 for the rounder family.
+    for (bool bUp : {true, false}) {
+        const QString stem = bUp ? QStringLiteral("btn_up%1.png") : QStringLiteral("btn_down%1.png");
+        sheet.save(stem.arg(1), paintSideButton(bUp, true, false));
+        sheet.save(stem.arg(2), paintSideButton(bUp, false, false));
+        sheet.save(stem.arg(3), paintSideButton(bUp, true, true));
+        sheet.save(stem.arg(4), paintSideButton(bUp, false, true));
+    }
+    sheet.save(QStringLiteral("rate.png"), paintRateHandle());
+    sheet.save(QStringLiteral("DPI-OFF.png"), paintStageSwitch(false));
+    sheet.save(QStringLiteral("DPI-ON.png"), paintStageSwitch(true));
+    sheet.save(QStringLiteral("checkbox2-1.png"), paintCheckBox(false));
+    sheet.save(QStringLiteral("checkbox2-2.png"), paintCheckBox(true));
+    sheet.save(QStringLiteral("profilesel.png"), paintDropDown());
+    sheet.save(QStringLiteral("gunset_slider.png"), paintGunSlider());
+    sheet.save(QStringLiteral("gunset_bullet.png"), paintBullet(false));
+    sheet.save(QStringLiteral("bulletsel.png"), paintBullet(true));
+    sheet.save(QStringLiteral("bat1.png"), paintBattery());
+    sheet.save(QStringLiteral("lightning.png"), paintLightning());
+    sheet.save(QStringLiteral("warn.png"), paintWarning());
+
+    const QString product = QStringLiteral("OSKEN R5");
+    sheet.save(QStringLiteral("mouse/%1/Mouse.png").arg(product), paintMouseTop(0));
+    for (int iButton = 1; iButton <= kMouseButtonCount; ++iButton)
+        sheet.save(QStringLiteral("mouse/%1/mouse_%2.png").arg(product).arg(iButton), paintMouseTop(iButton));
+    sheet.save(QStringLiteral("mouse/%1_Side.png").arg(product), paintMouseSide());
+
+    sheet.saveBytes(QStringLiteral("icon.ico"), icoFile({paintIcon(16), paintIcon(32), paintIcon(48), paintIcon(256)}));
+    sheet.save(QStringLiteral("icon.png"), paintIcon(256));
+
+    if (!sheet.failures().isEmpty()) {
+        QTextStream(stderr) << "skin pictures not written: " << sheet.failures().join(QStringLiteral(", ")) << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << sheet.written() << " skin pictures in " << args.at(1) << '\n';
+    return 0;
+}
