@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 
 OrnMessageBox::OrnMessageBox(int iKind, const QString& strText, const QString& strTitle, const QString& strText2,
@@ -53,9 +54,10 @@ OrnMessageBox::OrnMessageBox(int iKind, const QString& strText, const QString& s
 
     if (bPlugInWatch) {
         if (m_Probe) {
-            m_PlugInTimer.setInterval(kPlugInWatchMs);
-            connect(&m_PlugInTimer, &QTimer::timeout, this, &OrnMessageBox::GetPlugInSignal);
-            m_PlugInTimer.start();
+            m_pPlugInTimer = new QTimer(this);
+            m_pPlugInTimer->setInterval(kPlugInWatchMs);
+            connect(m_pPlugInTimer, &QTimer::timeout, this, &OrnMessageBox::GetPlugInSignal);
+            m_pPlugInTimer->start();
         } else {
             qWarning("OrnMessageBox: plug-in watch asked for without a probe; the box will not close by itself");
         }
@@ -63,11 +65,16 @@ OrnMessageBox::OrnMessageBox(int iKind, const QString& strText, const QString& s
     layoutChildren();
 }
 
+bool OrnMessageBox::isWatching() const
+{
+    return m_pPlugInTimer && m_pPlugInTimer->isActive();
+}
+
 void OrnMessageBox::GetPlugInSignal()
 {
-    if (!m_Probe || !m_Probe())
+    if (!m_pPlugInTimer || !m_Probe || !m_Probe())
         return;
-    m_PlugInTimer.stop();
+    m_pPlugInTimer->stop();
     accept();
 }
 

@@ -2,10 +2,10 @@
 
 #include "widgets/OrnSkinDialog.h"
 
-#include <QTimer>
 #include <functional>
 
 class QLabel;
+class QTimer;
 class QToolButton;
 
 // The frameless box for every warning and question. Kind 1 asks "Yes" / "No"; every other kind
@@ -24,7 +24,7 @@ public:
                   PlugInProbe probe = PlugInProbe());
 
     int kind() const { return m_iKind; }
-    bool isWatching() const { return m_PlugInTimer.isActive(); }
+    bool isWatching() const;
 
 public slots:
     void GetPlugInSignal();
@@ -37,7 +37,7 @@ private:
 
     int m_iKind;
     PlugInProbe m_Probe;
-    QTimer m_PlugInTimer;
+    QTimer* m_pPlugInTimer = nullptr;
     QLabel* m_pIcon = nullptr;
     QLabel* m_pInfo1 = nullptr;
     QLabel* m_pInfo2 = nullptr;
