@@ -28,7 +28,7 @@ void SingleInstanceTest::secondHolderIsRefused()
     LockFileInstance first(m_runtime.path(), "RM402 Wireless Gaming Mouse Mutex");
     LockFileInstance second(m_runtime.path(), "RM402 Wireless Gaming Mouse Mutex");
     QVERIFY(first.acquire());
-    QVERIFY(QFile::exists(m_runtime.filePath("RM402 Wireless Gaming Mouse Mutex")));
+    QVERIFY(QFile::exists(m_runtime.filePath("RM402 Wireless Gaming Mouse Mutex.lock")));
     QVERIFY(!second.acquire());
     QVERIFY(first.acquire()); // asking again while holding it is not a second start
 }
@@ -60,7 +60,7 @@ void SingleInstanceTest::oldLockOfALiveOwnerStillHolds()
 void SingleInstanceTest::lockOfADeadOwnerIsTakenOver()
 {
     // What a crashed instance leaves behind: pid, program name, host name, one per line.
-    QFile stale(m_runtime.filePath("crashed"));
+    QFile stale(m_runtime.filePath("crashed.lock"));
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.write("2147483646\nosken-config\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();

@@ -7,7 +7,7 @@
 namespace platform {
 
 LockFileInstance::LockFileInstance(const QString& directory, const QString& name)
-    : m_path(QDir(directory).filePath(name)), m_lock(m_path)
+    : m_path(QDir(directory).filePath(name + QStringLiteral(".lock"))), m_lock(m_path)
 {
     // The lock lives as long as the program: it must never turn stale by age, only when its owner died.
     m_lock.setStaleLockTime(0);

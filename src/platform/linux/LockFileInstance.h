@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// A lock file named after the instance in a per-user folder (normally the runtime folder).
+// "<name>.lock" in a per-user folder (normally the runtime folder); the suffix keeps it apart from a
+// local socket of the same name there.
 class LockFileInstance : public SingleInstance
 {
 public:
