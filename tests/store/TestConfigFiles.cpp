@@ -19,6 +19,7 @@ private Q_SLOTS:
     void firstStartGivesDefaultNamesAndRecords();
     void storedActiveSlotBeyondTheFiveReadsAsFirst();
     void unusableSlotNameIsNotWritten();
+    void slotAssignmentLeavesTheRestAlone();
     void exportAndImport();
     void importRefusesUnsafeOrSharedNames_data();
     void importRefusesUnsafeOrSharedNames();
@@ -112,6 +113,24 @@ void TestConfigFiles::unusableSlotNameIsNotWritten()
     QVERIFY(!saveConfig(c));
     QVERIFY(!QFile::exists(dataDirectory() + QStringLiteral("/escape.prof")));
     QVERIFY(QFile::exists(profileFilePath(QStringLiteral("Slot 4 profile"))));
+}
+
+void TestConfigFiles::slotAssignmentLeavesTheRestAlone()
+{
+    TestDataHome home;
+    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Config.ini"), "[Config]\nAngleValue=5\nDiff=1\n");
+    ConfigData c = sample();
+    c.slotProfileNames[3] = QStringLiteral("Renamed");
+    QVERIFY(saveSlotAssignment(c));
+    const QSettings product(productConfigPath(), QSettings::IniFormat);
+    QCOMPARE(product.value(QStringLiteral("Config/AngleValue")).toInt(), 5);
+    QCOMPARE(product.value(QStringLiteral("Config/Diff")).toInt(), 1);
+    QCOMPARE(product.value(QStringLiteral("Config/ProfileID")).toInt(), 3);
+    QCOMPARE(product.value(QStringLiteral("Config/Count")).toInt(), 9);
+    QCOMPARE(product.value(QStringLiteral("Config/Profile4")).toString(), QStringLiteral("Renamed"));
+    QCOMPARE(product.value(QStringLiteral("Config/Profile5")).toString(), QStringLiteral("Slot 5 profile"));
+    QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("Renamed"))));
 }
 
 void TestConfigFiles::exportAndImport()
