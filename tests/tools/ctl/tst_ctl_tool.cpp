@@ -1,0 +1,320 @@
+#include "LinkCommands.h"
+#include "TestDataHome.h"
+
+#include "hid/sim/VirtualReceiver.h"
+#include "store/AppSettings.h"
+#include "store/ConfigFiles.h"
+#include "store/DataPaths.h"
+#include "store/ProfileFiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+};
+
+Run runCtl(const QStringList& args, const QStringList& extraEnv = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& pair : extraEnv)
+        env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// 33 bytes: the given ones, then zeros.
+QString line(const QString& head)
+{
+    QStringList bytes = head.split(QLatin1Char(' '));
+    while (bytes.size() < 33)
+        bytes << "00";
+    return bytes.join(QLatin1Char(' '));
+}
+
+// Lets a test keep the virtual receiver it hands to a command.
+class BorrowedBackend : public HidBackend
+{
+public:
+    explicit BorrowedBackend(VirtualReceiver& receiver) : m_receiver(receiver) {}
+    int init() override { return m_receiver.init(); }
+    void exit() override { m_receiver.exit(); }
+    std::vector<HidDeviceInfo> enumerate(quint16 v, quint16 p) override { return m_receiver.enumerate(v, p); }
+    std::unique_ptr<HidDevice> openPath(const QByteArray& path, int id) override
+    {
+        return m_receiver.openPath(path, id);
+    }
+    int releaseNumber(const QByteArray& path) override { return m_receiver.releaseNumber(path); }
+
+private:
+    VirtualReceiver& m_receiver;
+};
+
+} // namespace
+
+class CtlToolTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void helpNamesEveryCommand();
+    void usageErrors_data();
+    void usageErrors();
+    void refusedFiles_data();
+    void refusedFiles();
+    void framesOfAConfiguration();
+    void framesOfSections_data();
+    void framesOfSections();
+    void framesWithSensorOverride();
+    void applyAgreesWithFrames();
+    void statusOfTheVirtualMouse();
+    void listFindsTheVirtualReceiver();
+    void defaultsCanBeApplied();
+    void applyRefusesASleepingMouse();
+    void applyReportsAFailedWrite();
+
+private:
+    QString m_conf;
+    std::unique_ptr<TestDataHome> m_home;
+};
+
+void CtlToolTest::init()
+{
+    m_home = std::make_unique<TestDataHome>();
+    QVERIFY(writeCurrentProductName("OSKEN R5"));
+    // Every slot scroll 3 and 1000 Hz; slot 1 active on stage 2 with FULL LIGHTED (effect code 2).
+    ConfigData config;
+    for (int i = 0; i < kSlotCount; ++i) {
+        config.slotProfileNames[i] = QString("Profile %1").arg(i + 1);
+        config.slots[i].scrollspeed = 3;
+        config.slots[i].pollrate = 1;
+    }
+    config.ProfileID = 1;
+    config.slots[1].dpi = 2;
+    config.slots[1].LedMode = 1;
+    config.slots[0].stages[0] = DpiInfo{1, 0, 0, 10, 51};
+    ButtonInfo& macro = config.slots[0].buttons[1];
+    macro.Fun = 200;
+    macro.LoopNumber = 1;
+    macro.macroname = "Burst";
+    QDir().mkpath(macroDirectory());
+    QSettings file(macroDirectory() + "/Burst.MSMACRO", QSettings::IniFormat);
+    file.setValue("Setting/Count", 2);
+    file.setValue("Setting/Map_0", 1);
+    file.setValue("Setting/DataL_0", 0x1e);
+    file.setValue("Setting/Map_1", 2);
+    file.setValue("Setting/DataL_1", 0x1e);
+    file.sync();
+    m_conf = m_home->path() + "/set.conf";
+    QVERIFY(exportConfig(config, m_conf));
+    QVERIFY(writeMouseName(m_conf, "OSKEN R5"));
+}
+
+void CtlToolTest::cleanup()
+{
+    m_home.reset();
+}
+
+void CtlToolTest::helpNamesEveryCommand()
+{
+    const Run run = runCtl({"--help"});
+    QCOMPARE(run.exitCode, 0);
+    for (const char* command : {"frames", "apply", "status", "defaults", "list", "--product", "--sensor", "--sections"})
+        QVERIFY2(run.out.contains(QLatin1String(command)), command);
+}
+
+void CtlToolTest::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addRow("no command") << QStringList{};
+    QTest::addRow("unknown command") << QStringList{"write", "a.conf"};
+    QTest::addRow("bad mask") << QStringList{"frames", "--sections", "31", "a.conf"};
+    QTest::addRow("missing file") << QStringList{"apply"};
+}
+
+void CtlToolTest::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const Run run = runCtl(args);
+    QCOMPARE(run.exitCode, 64);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+}
+
+void CtlToolTest::refusedFiles_data()
+{
+    QTest::addColumn<QString>("tag"); // "-" = no file at all, "" = no tag
+    QTest::addColumn<QString>("command");
+    QTest::addRow("missing file") << "-"
+                                  << "frames";
+    QTest::addRow("another product") << "Wireless Mouse"
+                                     << "frames";
+    QTest::addRow("no product tag") << ""
+                                    << "frames";
+    QTest::addRow("apply another product") << "7138"
+                                           << "apply";
+}
+
+void CtlToolTest::refusedFiles()
+{
+    QFETCH(QString, tag);
+    QFETCH(QString, command);
+    const QString path = m_home->path() + "/other.conf";
+    if (tag != "-") {
+        QVERIFY(QFile::copy(m_conf, path));
+        QSettings file(path, QSettings::IniFormat);
+        if (tag.isEmpty())
+            file.remove("MouseName/Name");
+        else
+            file.setValue("MouseName/Name", tag);
+    }
+    const Run run = runCtl({command, path}, {"OSKEN_VIRTUAL_MOUSE=1"});
+    QCOMPARE(run.exitCode, 66);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+}
+
+void CtlToolTest::framesOfAConfiguration()
+{
+    const Run run = runCtl({"frames", m_conf});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.lines();
+    // session, settings 2, buttons 7, DPI 8, lighting 5, reloads 5, one macro slot 10 + close, session
+    QCOMPARE(lines.size(), 40);
+    QCOMPARE(lines[0], line("05 26 fa 46")); // (0xFA + 0x46) ^ 0x66
+    // scroll x5, lift 0, profile 1, 01 x4, rate x5, 1F, stage 2, effect 2; (0xFA+0x01+0x13+0xD1)&0xFF ^ 0x66
+    QCOMPARE(lines[1], line("05 b9 fa 01 00 00 13 d1 03 03 03 03 03 00 01 01 01 01 01 01 01 01 01 01 1f 02 02"));
+    // Record 1 bound to the macro: entry 1 = 91 00 01 00 (slot 0, once)
+    QCOMPARE(lines[4], line("05 8f fa 03 02 00 18 d2 00 00 00 00 91 00 01 00"));
+    // Sensor 3325 from the installed defaults: 10 -> 22 range 0, 51 -> 59 range 1
+    QCOMPARE(lines[11], line("05 b2 fa 02 01 00 05 d2 01 16 00 3b 01"));
+    QCOMPARE(lines[23], line("05 57 fa 40 f3 04"));
+    // Two key events, no delay: e0 e1 S, then the empty fourth place
+    QCOMPARE(lines[28], line("05 82 fa 05 00 00 14 d1 01 1e 00 02 1e 00 06 01 00"));
+    QCOMPARE(lines[38], line("05 87 fa 05 ff 0f 01 d3 1a"));
+    QCOMPARE(lines[39], line("05 27 fa 46 01"));
+    QVERIFY(run.err.isEmpty());
+}
+
+void CtlToolTest::framesOfSections_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<int>("count");
+    QTest::addRow("nothing") << "0" << 2;
+    QTest::addRow("lighting") << "8" << 12;  // session, 5 lighting, 5 reloads, session
+    QTest::addRow("buttons") << "0x4" << 25; // session, 7 buttons, 5 reloads, 11 macro, session
+}
+
+void CtlToolTest::framesOfSections()
+{
+    QFETCH(QString, mask);
+    QFETCH(int, count);
+    const Run run = runCtl({"frames", "--sections", mask, m_conf});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines().size(), count);
+}
+
+void CtlToolTest::framesWithSensorOverride()
+{
+    const Run run = runCtl({"frames", "--sensor", "0", "--sections", "2", m_conf});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines().at(2), line("05 b2 fa 02 01 00 05 d2 01 00 00 00 00"));
+}
+
+void CtlToolTest::applyAgreesWithFrames()
+{
+    const Run frames = runCtl({"frames", m_conf});
+    QCOMPARE(frames.exitCode, 0);
+    const QString log = m_home->path() + "/virtual.log";
+    const Run apply = runCtl({"apply", m_conf}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_LOG=" + log});
+    QCOMPARE(apply.exitCode, 0);
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList logged = QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    // The battery query that rules out a sleeping mouse, then exactly the listed frames.
+    QCOMPARE(logged.value(0), line("05 24 fa 48"));
+    QCOMPARE(logged.mid(1), frames.lines());
+    QCOMPARE(readDiff(), 1);
+}
+
+void CtlToolTest::statusOfTheVirtualMouse()
+{
+    const Run run = runCtl({"status"}, {"OSKEN_VIRTUAL_MOUSE=1"});
+    QCOMPARE(run.exitCode, 0);
+    // Reading 0x03E8: 1000 * 990 / 240 = 4125 mV -> 90 %
+    QCOMPARE(run.out, QString("battery: 90%\ncharging: no\nstatus: none seen\n"));
+}
+
+void CtlToolTest::listFindsTheVirtualReceiver()
+{
+    const Run run = runCtl({"list"}, {"OSKEN_VIRTUAL_MOUSE=1"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines().size(), 1);
+    const QStringList fields = run.lines().first().split('\t');
+    QCOMPARE(fields.size(), 4);
+    QCOMPARE(fields[0], QString("OSKEN R5"));
+    QCOMPARE(fields[1], QString("248a:fa02"));
+    QVERIFY(fields[2] != "-" && fields[3] != "-");
+}
+
+void CtlToolTest::defaultsCanBeApplied()
+{
+    const QString prof = m_home->path() + "/factory.prof";
+    QVERIFY(QFile::copy(m_conf, prof)); // stale keys of an older file must not survive
+    const Run run = runCtl({"defaults", prof});
+    QCOMPARE(run.exitCode, 0);
+    QSettings file(prof, QSettings::IniFormat);
+    QCOMPARE(file.value("MouseName/Name").toString(), QString("OSKEN R5"));
+    QVERIFY(file.contains("PROFILE/pollrate"));
+    QVERIFY(!file.contains("PROFILE_0/pollrate"));
+    QCOMPARE(runCtl({"frames", prof}).exitCode, 0);
+}
+
+void CtlToolTest::applyRefusesASleepingMouse()
+{
+    VirtualReceiver receiver;
+    receiver.setAsleep(true);
+    CtlRequest request;
+    request.command = CtlCommand::Apply;
+    request.file = m_conf;
+    QString errText;
+    QTextStream err(&errText);
+    QCOMPARE(runApply(request, std::make_unique<BorrowedBackend>(receiver), err), 5);
+    const auto received = receiver.receivedFrames();
+    QCOMPARE(int(received.size()), 1);
+    QCOMPARE(int(received[0][3]), 0x48);
+}
+
+void CtlToolTest::applyReportsAFailedWrite()
+{
+    VirtualReceiver receiver;
+    receiver.injectFault(VirtualFault::WriteError, 1, 0x02);
+    CtlRequest request;
+    request.command = CtlCommand::Apply;
+    request.file = m_conf;
+    QString errText;
+    QTextStream err(&errText);
+    QCOMPARE(runApply(request, std::make_unique<BorrowedBackend>(receiver), err), 4);
+    // query, session, settings 2, buttons 7; the DPI frame never arrived and nothing followed it
+    const auto received = receiver.receivedFrames();
+    QCOMPARE(int(received.size()), 11);
+    QCOMPARE(int(received.back()[3]), 0x03);
+    QCOMPARE(readDiff(), 1);
+}
+
+QTEST_GUILESS_MAIN(CtlToolTest)
+#include "tst_ctl_tool.moc"

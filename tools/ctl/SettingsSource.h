@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/ConfigData.h"
+
+#include <QString>
+
+#include <optional>
+
+// The product named on the command line, else Config/CurrentProductName, else "OSKEN R5".
+QString chosenProduct(const std::optional<QString>& product);
+
+// The sensor named on the command line, else MouseSenSor/<product> of the program-wide settings, else of
+// the defaults installed beside the program (which the program merges in at its first start).
+int chosenSensor(const QString& product, const std::optional<int>& sensor);
+
+// Reads a .conf (the whole configuration) or a .prof (into the active slot of the stored configuration)
+// tagged for `product`. CtlExit::Done, or CtlExit::NoInput with a one-line message.
+int loadSettingsFile(const QString& path, const QString& product, ConfigData& config, QString& error);
