@@ -10,219 +10,77 @@ using namespace ButtonFunction;
 
 // Device types with a rule of their own.
 constexpr quint8 kTypeSingleKey = 0x90;
-constexpr quint8 kTypeChord = 0x8F;
+constexpr quint8 kChord = 0x8F;
 constexpr quint8 kTypeFireKey = 0x99;
 constexpr quint8 kTypeSniper = 0x9A;
 constexpr quint8 kTypeMacro = 0x91;
 constexpr quint8 kTypeGunFile = 0x9D;
+constexpr quint8 kConsumer = 0x8E; // p1 = 1, p2 p3 = consumer usage
+
+using C = MenuCategory;
 
 // Texts are marked for the one catalogue; the window passes them through uiText.
 // Chord modifier bits: 1 Ctrl, 2 Shift, 4 Alt, 8 Windows key. Consumer usages go low byte first.
+// clang-format off
 const std::array<ButtonFunctionRow, kButtonFunctionCount> kRows = {{
-    {Left, QT_TRANSLATE_NOOP("Osken", "Left"), "", true, {0x81, 0x00, 0x00, 0x00}},
-    {Right, QT_TRANSLATE_NOOP("Osken", "Right"), "", true, {0x82, 0x00, 0x00, 0x00}},
-    {Middle, QT_TRANSLATE_NOOP("Osken", "Middle"), "", true, {0x83, 0x00, 0x00, 0x00}},
-    {Forward, QT_TRANSLATE_NOOP("Osken", "Forward"), "", true, {0x85, 0x00, 0x00, 0x00}},
-    {Back, QT_TRANSLATE_NOOP("Osken", "Back"), "", true, {0x84, 0x00, 0x00, 0x00}},
-    {SingleKey,
-     QT_TRANSLATE_NOOP("Osken", "SINGLE KEY"),
-     QT_TRANSLATE_NOOP("Osken", "Advance"),
-     true,
-     {kTypeSingleKey, 0x00, 0x00, 0x00}},
-    {ComboKey,
-     QT_TRANSLATE_NOOP("Osken", "COMBO KEY"),
-     QT_TRANSLATE_NOOP("Osken", "Advance"),
-     true,
-     {kTypeChord, 0x00, 0x00, 0x00}},
-    {FireKey,
-     QT_TRANSLATE_NOOP("Osken", "FIRE KEY"),
-     QT_TRANSLATE_NOOP("Osken", "Advance"),
-     true,
-     {kTypeFireKey, 0x00, 0x00, 0x00}},
-    {Code13, nullptr, "", false, {0x30, 0x00, 0x00, 0x00}},
-    {ButtonOff, QT_TRANSLATE_NOOP("Osken", "Button Off"), "", true, {0x00, 0x00, 0x00, 0x00}},
-    {Cut,
-     QT_TRANSLATE_NOOP("Osken", "Cut"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x1B, 0x00}}, // Ctrl+X
-    {Copy,
-     QT_TRANSLATE_NOOP("Osken", "Copy"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x06, 0x00}}, // Ctrl+C
-    {Paste,
-     QT_TRANSLATE_NOOP("Osken", "Paste"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x19, 0x00}}, // Ctrl+V
-    {SelectAll,
-     QT_TRANSLATE_NOOP("Osken", "All"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x04, 0x00}}, // Ctrl+A
-    {Find,
-     QT_TRANSLATE_NOOP("Osken", "Find"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x09, 0x00}}, // Ctrl+F
-    {New,
-     QT_TRANSLATE_NOOP("Osken", "New"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x11, 0x00}}, // Ctrl+N
-    {Print,
-     QT_TRANSLATE_NOOP("Osken", "Print"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x13, 0x00}}, // Ctrl+P
-    {Save,
-     QT_TRANSLATE_NOOP("Osken", "Save"),
-     QT_TRANSLATE_NOOP("Osken", "Basic"),
-     true,
-     {kTypeChord, 0x01, 0x16, 0x00}}, // Ctrl+S
-    {SwitchWindow,
-     QT_TRANSLATE_NOOP("Osken", "Switch Window"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {kTypeChord, 0x04, 0x2B, 0x00}}, // Alt+Tab
-    {CloseWindow,
-     QT_TRANSLATE_NOOP("Osken", "Close Window"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {kTypeChord, 0x04, 0x3D, 0x00}}, // Alt+F4
-    {MyComputer,
-     QT_TRANSLATE_NOOP("Osken", "My Computer"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {kTypeChord, 0x08, 0x08, 0x00}}, // Win+E
-    {Run,
-     QT_TRANSLATE_NOOP("Osken", "Run"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {kTypeChord, 0x08, 0x15, 0x00}}, // Win+R
-    {ShowDesktop,
-     QT_TRANSLATE_NOOP("Osken", "Show Desktop"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {kTypeChord, 0x08, 0x07, 0x00}}, // Win+D
-    {LockPc,
-     QT_TRANSLATE_NOOP("Osken", "Lock PC"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {kTypeChord, 0x08, 0x0F, 0x00}}, // Win+L
-    {BrowserHome,
-     QT_TRANSLATE_NOOP("Osken", "Browser Home"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x23, 0x02}},
-    {BrowserBackward,
-     QT_TRANSLATE_NOOP("Osken", "Browser Backward"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x24, 0x02}},
-    {BrowserForward,
-     QT_TRANSLATE_NOOP("Osken", "Browser Forward"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x25, 0x02}},
-    {BrowserStop,
-     QT_TRANSLATE_NOOP("Osken", "Browser Stop"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x26, 0x02}},
-    {BrowserRefresh,
-     QT_TRANSLATE_NOOP("Osken", "Browser Refresh"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x27, 0x02}},
-    {BrowserSearch,
-     QT_TRANSLATE_NOOP("Osken", "Browser Search"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x21, 0x02}},
-    {BrowserFavorite,
-     QT_TRANSLATE_NOOP("Osken", "Browser Favorite"),
-     QT_TRANSLATE_NOOP("Osken", "Windows"),
-     true,
-     {0x8E, 0x01, 0x2A, 0x02}},
-    {Mail, QT_TRANSLATE_NOOP("Osken", "Mail"), QT_TRANSLATE_NOOP("Osken", "Windows"), true, {0x8E, 0x01, 0x8A, 0x01}},
-    {PlayPause,
-     QT_TRANSLATE_NOOP("Osken", "Play/Pause"),
-     QT_TRANSLATE_NOOP("Osken", "Media"),
-     true,
-     {0x8E, 0x01, 0xCD, 0x00}},
-    {Stop, QT_TRANSLATE_NOOP("Osken", "Stop"), QT_TRANSLATE_NOOP("Osken", "Media"), true, {0x8E, 0x01, 0xB7, 0x00}},
-    {PreviousTrack,
-     QT_TRANSLATE_NOOP("Osken", "Previous Track"),
-     QT_TRANSLATE_NOOP("Osken", "Media"),
-     true,
-     {0x8E, 0x01, 0xB6, 0x00}},
-    {NextTrack,
-     QT_TRANSLATE_NOOP("Osken", "Next Track"),
-     QT_TRANSLATE_NOOP("Osken", "Media"),
-     true,
-     {0x8E, 0x01, 0xB5, 0x00}},
-    {VolumeUp,
-     QT_TRANSLATE_NOOP("Osken", "Volume Up"),
-     QT_TRANSLATE_NOOP("Osken", "Media"),
-     true,
-     {0x8E, 0x01, 0xE9, 0x00}},
-    {VolumeDown,
-     QT_TRANSLATE_NOOP("Osken", "Volume Down"),
-     QT_TRANSLATE_NOOP("Osken", "Media"),
-     true,
-     {0x8E, 0x01, 0xEA, 0x00}},
-    {Mute, QT_TRANSLATE_NOOP("Osken", "Mute"), QT_TRANSLATE_NOOP("Osken", "Media"), true, {0x8E, 0x01, 0xE2, 0x00}},
-    {MediaPlayer,
-     QT_TRANSLATE_NOOP("Osken", "Media Player"),
-     QT_TRANSLATE_NOOP("Osken", "Media"),
-     true,
-     {0x8E, 0x01, 0x83, 0x01}},
-    {DpiSwitch,
-     QT_TRANSLATE_NOOP("Osken", "DPI Switch"),
-     QT_TRANSLATE_NOOP("Osken", "DPI"),
-     true,
-     {0x88, 0x00, 0x00, 0x00}},
-    {DpiUp, QT_TRANSLATE_NOOP("Osken", "DPI +"), QT_TRANSLATE_NOOP("Osken", "DPI"), true, {0x8A, 0x00, 0x00, 0x00}},
-    {DpiDown, QT_TRANSLATE_NOOP("Osken", "DPI -"), QT_TRANSLATE_NOOP("Osken", "DPI"), true, {0x89, 0x00, 0x00, 0x00}},
-    {RateUp,
-     QT_TRANSLATE_NOOP("Osken", "Rate +"),
-     QT_TRANSLATE_NOOP("Osken", "Polling Rate"),
-     true,
-     {0x97, 0x00, 0x00, 0x00}},
-    {RateDown,
-     QT_TRANSLATE_NOOP("Osken", "Rate -"),
-     QT_TRANSLATE_NOOP("Osken", "Polling Rate"),
-     true,
-     {0x98, 0x00, 0x00, 0x00}},
-    {ScrollUp, QT_TRANSLATE_NOOP("Osken", "Scroll Up"), "", true, {0x8B, 0x00, 0x00, 0x00}},
-    {ScrollDown, QT_TRANSLATE_NOOP("Osken", "Scroll Down"), "", true, {0x8C, 0x00, 0x00, 0x00}},
-    {LedSwitch, QT_TRANSLATE_NOOP("Osken", "Led Switch"), "", true, {0x9B, 0x08, 0x00, 0x00}},
-    {Sniper,
-     QT_TRANSLATE_NOOP("Osken", "SNIPER"),
-     QT_TRANSLATE_NOOP("Osken", "Advance"),
-     true,
-     {kTypeSniper, 0x01, 0x00, 0x00}},
-    {ProfileUp,
-     QT_TRANSLATE_NOOP("Osken", "Profile +"),
-     QT_TRANSLATE_NOOP("Osken", "Profile Menu"),
-     false,
-     {0x94, 0x00, 0x00, 0x00}},
-    {ProfileDown,
-     QT_TRANSLATE_NOOP("Osken", "Profile -"),
-     QT_TRANSLATE_NOOP("Osken", "Profile Menu"),
-     false,
-     {0x95, 0x00, 0x00, 0x00}},
-    {ProfileSwitch,
-     QT_TRANSLATE_NOOP("Osken", "Profile Switch"),
-     QT_TRANSLATE_NOOP("Osken", "Profile Menu"),
-     false,
-     {0x8D, 0x00, 0x00, 0x00}},
-    {Code60, nullptr, "", false, {0x9F, 0x00, 0x00, 0x00}},
-    {Macro, QT_TRANSLATE_NOOP("Osken", "Macro Manager"), "", true, {kTypeMacro, 0x00, 0x00, 0x00}},
-    {GunFile, QT_TRANSLATE_NOOP("Osken", "GunFile Manager"), "", false, {kTypeGunFile, 0x00, 0x00, 0x00}},
+    {Left, QT_TRANSLATE_NOOP("Osken", "Left"), C::TopLevel, true, {0x81, 0x00, 0x00, 0x00}},
+    {Right, QT_TRANSLATE_NOOP("Osken", "Right"), C::TopLevel, true, {0x82, 0x00, 0x00, 0x00}},
+    {Middle, QT_TRANSLATE_NOOP("Osken", "Middle"), C::TopLevel, true, {0x83, 0x00, 0x00, 0x00}},
+    {Forward, QT_TRANSLATE_NOOP("Osken", "Forward"), C::TopLevel, true, {0x85, 0x00, 0x00, 0x00}},
+    {Back, QT_TRANSLATE_NOOP("Osken", "Back"), C::TopLevel, true, {0x84, 0x00, 0x00, 0x00}},
+    {SingleKey, QT_TRANSLATE_NOOP("Osken", "SINGLE KEY"), C::Advance, true, {kTypeSingleKey, 0x00, 0x00, 0x00}},
+    {ComboKey, QT_TRANSLATE_NOOP("Osken", "COMBO KEY"), C::Advance, true, {kChord, 0x00, 0x00, 0x00}},
+    {FireKey, QT_TRANSLATE_NOOP("Osken", "FIRE KEY"), C::Advance, true, {kTypeFireKey, 0x00, 0x00, 0x00}},
+    {Code13, nullptr, C::TopLevel, false, {0x30, 0x00, 0x00, 0x00}},
+    {ButtonOff, QT_TRANSLATE_NOOP("Osken", "Button Off"), C::TopLevel, true, {0x00, 0x00, 0x00, 0x00}},
+    {Cut, QT_TRANSLATE_NOOP("Osken", "Cut"), C::Basic, true, {kChord, 0x01, 0x1B, 0x00}}, // Ctrl+X
+    {Copy, QT_TRANSLATE_NOOP("Osken", "Copy"), C::Basic, true, {kChord, 0x01, 0x06, 0x00}}, // Ctrl+C
+    {Paste, QT_TRANSLATE_NOOP("Osken", "Paste"), C::Basic, true, {kChord, 0x01, 0x19, 0x00}}, // Ctrl+V
+    {SelectAll, QT_TRANSLATE_NOOP("Osken", "All"), C::Basic, true, {kChord, 0x01, 0x04, 0x00}}, // Ctrl+A
+    {Find, QT_TRANSLATE_NOOP("Osken", "Find"), C::Basic, true, {kChord, 0x01, 0x09, 0x00}}, // Ctrl+F
+    {New, QT_TRANSLATE_NOOP("Osken", "New"), C::Basic, true, {kChord, 0x01, 0x11, 0x00}}, // Ctrl+N
+    {Print, QT_TRANSLATE_NOOP("Osken", "Print"), C::Basic, true, {kChord, 0x01, 0x13, 0x00}}, // Ctrl+P
+    {Save, QT_TRANSLATE_NOOP("Osken", "Save"), C::Basic, true, {kChord, 0x01, 0x16, 0x00}}, // Ctrl+S
+    // Alt+Tab, Alt+F4, Win+E, Win+R, Win+D, Win+L
+    {SwitchWindow, QT_TRANSLATE_NOOP("Osken", "Switch Window"), C::Windows, true, {kChord, 0x04, 0x2B, 0x00}},
+    {CloseWindow, QT_TRANSLATE_NOOP("Osken", "Close Window"), C::Windows, true, {kChord, 0x04, 0x3D, 0x00}},
+    {MyComputer, QT_TRANSLATE_NOOP("Osken", "My Computer"), C::Windows, true, {kChord, 0x08, 0x08, 0x00}},
+    {Run, QT_TRANSLATE_NOOP("Osken", "Run"), C::Windows, true, {kChord, 0x08, 0x15, 0x00}},
+    {ShowDesktop, QT_TRANSLATE_NOOP("Osken", "Show Desktop"), C::Windows, true, {kChord, 0x08, 0x07, 0x00}},
+    {LockPc, QT_TRANSLATE_NOOP("Osken", "Lock PC"), C::Windows, true, {kChord, 0x08, 0x0F, 0x00}},
+    {BrowserHome, QT_TRANSLATE_NOOP("Osken", "Browser Home"), C::Windows, true, {kConsumer, 0x01, 0x23, 0x02}},
+    {BrowserBackward, QT_TRANSLATE_NOOP("Osken", "Browser Backward"), C::Windows, true, {kConsumer, 0x01, 0x24, 0x02}},
+    {BrowserForward, QT_TRANSLATE_NOOP("Osken", "Browser Forward"), C::Windows, true, {kConsumer, 0x01, 0x25, 0x02}},
+    {BrowserStop, QT_TRANSLATE_NOOP("Osken", "Browser Stop"), C::Windows, true, {kConsumer, 0x01, 0x26, 0x02}},
+    {BrowserRefresh, QT_TRANSLATE_NOOP("Osken", "Browser Refresh"), C::Windows, true, {kConsumer, 0x01, 0x27, 0x02}},
+    {BrowserSearch, QT_TRANSLATE_NOOP("Osken", "Browser Search"), C::Windows, true, {kConsumer, 0x01, 0x21, 0x02}},
+    {BrowserFavorite, QT_TRANSLATE_NOOP("Osken", "Browser Favorite"), C::Windows, true, {kConsumer, 0x01, 0x2A, 0x02}},
+    {Mail, QT_TRANSLATE_NOOP("Osken", "Mail"), C::Windows, true, {kConsumer, 0x01, 0x8A, 0x01}},
+    {PlayPause, QT_TRANSLATE_NOOP("Osken", "Play/Pause"), C::Media, true, {kConsumer, 0x01, 0xCD, 0x00}},
+    {Stop, QT_TRANSLATE_NOOP("Osken", "Stop"), C::Media, true, {kConsumer, 0x01, 0xB7, 0x00}},
+    {PreviousTrack, QT_TRANSLATE_NOOP("Osken", "Previous Track"), C::Media, true, {kConsumer, 0x01, 0xB6, 0x00}},
+    {NextTrack, QT_TRANSLATE_NOOP("Osken", "Next Track"), C::Media, true, {kConsumer, 0x01, 0xB5, 0x00}},
+    {VolumeUp, QT_TRANSLATE_NOOP("Osken", "Volume Up"), C::Media, true, {kConsumer, 0x01, 0xE9, 0x00}},
+    {VolumeDown, QT_TRANSLATE_NOOP("Osken", "Volume Down"), C::Media, true, {kConsumer, 0x01, 0xEA, 0x00}},
+    {Mute, QT_TRANSLATE_NOOP("Osken", "Mute"), C::Media, true, {kConsumer, 0x01, 0xE2, 0x00}},
+    {MediaPlayer, QT_TRANSLATE_NOOP("Osken", "Media Player"), C::Media, true, {kConsumer, 0x01, 0x83, 0x01}},
+    {DpiSwitch, QT_TRANSLATE_NOOP("Osken", "DPI Switch"), C::Dpi, true, {0x88, 0x00, 0x00, 0x00}},
+    {DpiUp, QT_TRANSLATE_NOOP("Osken", "DPI +"), C::Dpi, true, {0x8A, 0x00, 0x00, 0x00}},
+    {DpiDown, QT_TRANSLATE_NOOP("Osken", "DPI -"), C::Dpi, true, {0x89, 0x00, 0x00, 0x00}},
+    {RateUp, QT_TRANSLATE_NOOP("Osken", "Rate +"), C::PollingRate, true, {0x97, 0x00, 0x00, 0x00}},
+    {RateDown, QT_TRANSLATE_NOOP("Osken", "Rate -"), C::PollingRate, true, {0x98, 0x00, 0x00, 0x00}},
+    {ScrollUp, QT_TRANSLATE_NOOP("Osken", "Scroll Up"), C::TopLevel, true, {0x8B, 0x00, 0x00, 0x00}},
+    {ScrollDown, QT_TRANSLATE_NOOP("Osken", "Scroll Down"), C::TopLevel, true, {0x8C, 0x00, 0x00, 0x00}},
+    {LedSwitch, QT_TRANSLATE_NOOP("Osken", "Led Switch"), C::TopLevel, true, {0x9B, 0x08, 0x00, 0x00}},
+    {Sniper, QT_TRANSLATE_NOOP("Osken", "SNIPER"), C::Advance, true, {kTypeSniper, 0x01, 0x00, 0x00}},
+    {ProfileUp, QT_TRANSLATE_NOOP("Osken", "Profile +"), C::ProfileMenu, false, {0x94, 0x00, 0x00, 0x00}},
+    {ProfileDown, QT_TRANSLATE_NOOP("Osken", "Profile -"), C::ProfileMenu, false, {0x95, 0x00, 0x00, 0x00}},
+    {ProfileSwitch, QT_TRANSLATE_NOOP("Osken", "Profile Switch"), C::ProfileMenu, false, {0x8D, 0x00, 0x00, 0x00}},
+    {Code60, nullptr, C::TopLevel, false, {0x9F, 0x00, 0x00, 0x00}},
+    {Macro, QT_TRANSLATE_NOOP("Osken", "Macro Manager"), C::TopLevel, true, {kTypeMacro, 0x00, 0x00, 0x00}},
+    {GunFile, QT_TRANSLATE_NOOP("Osken", "GunFile Manager"), C::TopLevel, false, {kTypeGunFile, 0x00, 0x00, 0x00}},
 }};
+// clang-format on
 
 // Sniper DPI codes of steps 0..10 (the first steps of the DPI stage tables of these sensors).
 constexpr int kSniperSteps = 11;
@@ -295,7 +153,7 @@ DeviceEntry encodeCombo(const ButtonInfo& record)
             break;
         }
     }
-    return {kTypeChord, static_cast<quint8>(sum / 2), chordKey, 0x00};
+    return {kChord, static_cast<quint8>(sum / 2), chordKey, 0x00};
 }
 
 DeviceEntry encodeFireKey(const ButtonInfo& record)
@@ -348,6 +206,29 @@ DeviceEntry encodeMacro(ButtonInfo& record, MacroSlotMap& macroSlots)
 }
 
 } // namespace
+
+const char* menuCategoryText(MenuCategory category)
+{
+    switch (category) {
+    case MenuCategory::Advance:
+        return QT_TRANSLATE_NOOP("Osken", "Advance");
+    case MenuCategory::Basic:
+        return QT_TRANSLATE_NOOP("Osken", "Basic");
+    case MenuCategory::Windows:
+        return QT_TRANSLATE_NOOP("Osken", "Windows");
+    case MenuCategory::Media:
+        return QT_TRANSLATE_NOOP("Osken", "Media");
+    case MenuCategory::Dpi:
+        return QT_TRANSLATE_NOOP("Osken", "DPI");
+    case MenuCategory::PollingRate:
+        return QT_TRANSLATE_NOOP("Osken", "Polling Rate");
+    case MenuCategory::ProfileMenu:
+        return QT_TRANSLATE_NOOP("Osken", "Profile Menu");
+    case MenuCategory::TopLevel:
+        break;
+    }
+    return nullptr;
+}
 
 const std::array<ButtonFunctionRow, kButtonFunctionCount>& buttonFunctionRows()
 {

@@ -69,13 +69,28 @@ constexpr int GunFile = 510;
 
 using DeviceEntry = std::array<quint8, kDeviceEntrySize>; // type, p1, p2, p3
 
+// Where the button window offers a function: the top level (or the extra-button menu) or a submenu.
+enum class MenuCategory
+{
+    TopLevel,
+    Advance,
+    Basic,
+    Windows,
+    Media,
+    Dpi,
+    PollingRate,
+    ProfileMenu,
+};
+// The submenu title ("Advance", "Polling Rate", ...); nullptr for the top level.
+const char* menuCategoryText(MenuCategory category);
+
 struct ButtonFunctionRow
 {
     int code;
     const char* entryText; // exact English text; nullptr for codes without a menu entry
-    const char* category;  // submenu title; "" for the top level and the extra-button menu
-    bool offered;          // offered by the menus of the button window
-    DeviceEntry entry;     // fixed entry; the codes with their own rule compute theirs in encodeButtonEntry
+    MenuCategory category;
+    bool offered;      // offered by the menus of the button window
+    DeviceEntry entry; // fixed entry; the codes with their own rule compute theirs in encodeButtonEntry
 };
 
 constexpr int kButtonFunctionCount = 55;

@@ -130,9 +130,13 @@ private slots:
         QCOMPARE(QString::fromLatin1(buttonFunctionText(200)), QStringLiteral("Macro Manager"));
         QCOMPARE(QString::fromLatin1(buttonFunctionText(510)), QStringLiteral("GunFile Manager"));
         QCOMPARE(QString::fromLatin1(buttonFunctionText(55)), QStringLiteral("SNIPER"));
-        QCOMPARE(QString::fromLatin1(buttonFunctionRow(52)->category), QString());
-        QCOMPARE(QString::fromLatin1(buttonFunctionRow(50)->category), QStringLiteral("Polling Rate"));
-        QCOMPARE(QString::fromLatin1(buttonFunctionRow(39)->category), QStringLiteral("Media"));
+        QVERIFY(buttonFunctionRow(52)->category == MenuCategory::TopLevel);
+        QVERIFY(!menuCategoryText(MenuCategory::TopLevel));
+        QCOMPARE(QString::fromLatin1(menuCategoryText(buttonFunctionRow(50)->category)),
+                 QStringLiteral("Polling Rate"));
+        QCOMPARE(QString::fromLatin1(menuCategoryText(buttonFunctionRow(48)->category)), QStringLiteral("DPI"));
+        QCOMPARE(QString::fromLatin1(menuCategoryText(buttonFunctionRow(57)->category)),
+                 QStringLiteral("Profile Menu"));
     }
 
     void ruleEntries_data()
