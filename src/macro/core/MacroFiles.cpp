@@ -97,22 +97,6 @@ void deleteMacroFile(const QString& name)
         QFile::remove(macroFilePath(name));
 }
 
-void writeMacroWriteSign(const QString& name, int iSign)
-{
-    if (!macroFileExists(name))
-        return;
-    QSettings settings(macroFilePath(name), QSettings::IniFormat);
-    settings.setValue(kGroup + QStringLiteral("WriteSign"), iSign);
-}
-
-int readMacroWriteSign(const QString& name)
-{
-    if (!macroFileExists(name))
-        return 0;
-    const QSettings settings(macroFilePath(name), QSettings::IniFormat);
-    return readNumber<int>(settings, kGroup + QStringLiteral("WriteSign"));
-}
-
 bool addMacroName(const QString& name)
 {
     if (name.isEmpty())

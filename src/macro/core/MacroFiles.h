@@ -7,7 +7,8 @@
 
 #include <vector>
 
-// Macro files: macroDirectory() + "/" + name + ".MSMACRO", every key in the group "Setting".
+// Macro files: macroDirectory() + "/" + name + ".MSMACRO", every key in the group "Setting". Names also come
+// from profile and imported files, so a name that is not a plain file name (isSafeFileName) touches no file.
 constexpr int kMaxMacroCount = 50; // entries MACRO_LIST/0 .. MACRO_LIST/49 of the program-wide settings
 
 struct MacroFile
@@ -31,9 +32,6 @@ MacroFile readMacro(const QString& name);
 bool macroFileExists(const QString& name);
 // Removes the file if it exists.
 void deleteMacroFile(const QString& name);
-// Sets Setting/WriteSign (1 after a save, 0 once a write-out has taken the change).
-void writeMacroWriteSign(const QString& name, int iSign);
-int readMacroWriteSign(const QString& name);
 
 // The name list. Each returns false when it changed nothing.
 bool addMacroName(const QString& name);                               // first empty entry; false when full
@@ -51,7 +49,7 @@ QString freeMacroName(const QString& wanted);
 // saved under newMacroName() and its name added to the list.
 QString createMacro();
 // Renames the file (when it exists) and the list entry; returns the name used (see freeMacroName), or an
-// empty string when the new name is empty.
+// empty string when either name is not a plain file name.
 QString renameMacro(const QString& oldName, const QString& wanted);
 // Removes the list entry, then the file.
 void deleteMacro(const QString& name);
