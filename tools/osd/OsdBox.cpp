@@ -99,6 +99,11 @@ void OsdBox::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(panel, kRadius, kRadius);
 
     painter.setPen(m_color);
-    painter.drawText(rect(), Qt::AlignCenter,
-                     fontMetrics().elidedText(m_text, Qt::ElideRight, width() - 2 * kPaddingX));
+    painter.drawText(rect(), Qt::AlignCenter, shownText());
+}
+
+QString OsdBox::shownText() const
+{
+    // The padding absorbs the rounding of the measured width.
+    return fontMetrics().elidedText(m_text, Qt::ElideRight, width() - kPaddingX);
 }

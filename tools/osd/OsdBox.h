@@ -21,6 +21,8 @@ public:
 
     void showMessage(const platform::OsdMessage& message);
     QString text() const { return m_text; }
+    // What the box paints: the text, cut with an ellipsis only when it is wider than the screen.
+    QString shownText() const;
     QColor textColor() const { return m_color; }
     int holdMs() const { return m_hold.interval(); }
     qreal fadeLevel() const { return m_level; }

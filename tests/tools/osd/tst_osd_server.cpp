@@ -38,6 +38,8 @@ private slots:
     void showsWhatAClientSends();
     void messagesSplitAcrossWritesAndSharedWrites();
     void brokenClientShowsNothing();
+    void boxShowsShortTextsWhole_data();
+    void boxShowsShortTextsWhole();
     void boxBoundsWhatItIsAsked();
     void boxHidesAfterItsTime();
     void companionIsStartedOnceAndStaysSingle();
@@ -121,6 +123,24 @@ void OsdServerTest::brokenClientShowsNothing()
     QCOMPARE(received.at(0).at(0).value<OsdMessage>().text, QString("500 HZ"));
 }
 
+void OsdServerTest::boxShowsShortTextsWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("profile") << "Profile 3";
+    QTest::addRow("dpi") << "DPI 6:16000";
+    QTest::addRow("rate") << "1000 HZ";
+    QTest::addRow("chinese") << QString::fromUtf8("配置文件 5");
+    QTest::addRow("wide letters") << "WWWWWWWW";
+}
+
+void OsdServerTest::boxShowsShortTextsWhole()
+{
+    QFETCH(QString, text);
+    OsdBox box;
+    box.showMessage(message(text));
+    QCOMPARE(box.shownText(), text);
+}
+
 void OsdServerTest::boxBoundsWhatItIsAsked()
 {
     OsdBox box;
@@ -132,6 +152,7 @@ void OsdServerTest::boxBoundsWhatItIsAsked()
     QCOMPARE(box.holdMs(), 10000);
     QVERIFY(box.font().pixelSize() <= 160);
     QVERIFY(box.width() <= QGuiApplication::primaryScreen()->availableGeometry().width());
+    QVERIFY(box.shownText().endsWith(QChar(0x2026))); // wider than the screen: cut with an ellipsis
 
     OsdMessage tiny = message("1000 HZ");
     tiny.fontSize = 0;
