@@ -1,5 +1,6 @@
 #include "OsdBox.h"
 #include "OsdServer.h"
+#include "WindowMessages.h"
 
 #include "platform/OsdLink.h"
 #include "platform/SingleInstance.h"
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     OsdBox box;
     OsdServer server;
     QObject::connect(&server, &OsdServer::messageReceived, &box, &OsdBox::showMessage);
+    // The window exists from the start, hidden, so the main program can find it by its title.
+    receiveWindowMessages(box.winId(), [&box](const platform::OsdMessage& message) { box.showMessage(message); });
     if (!server.listen(platform::osdServerName())) {
         qDebug() << "OSD cannot listen under" << platform::osdServerName();
         return 1;
