@@ -88,6 +88,10 @@ struct ProfileData
     QString ProfilePath;
 };
 
+// Qt's `slots` keyword macro would swallow the member name; code that includes QObject reaches the
+// records through slot() and activeSlot().
+#pragma push_macro("slots")
+#undef slots
 struct ConfigData
 {
     quint8 ProfileID = 0; // active slot 0..4
@@ -99,7 +103,10 @@ struct ConfigData
 
     ProfileData& activeSlot() { return slots[ProfileID % kSlotCount]; }
     const ProfileData& activeSlot() const { return slots[ProfileID % kSlotCount]; }
+    ProfileData& slot(int iSlot) { return slots[unsigned(iSlot) % kSlotCount]; }
+    const ProfileData& slot(int iSlot) const { return slots[unsigned(iSlot) % kSlotCount]; }
 };
+#pragma pop_macro("slots")
 
 // Groups of device writes a change needs.
 using ChangeMask = unsigned int;
