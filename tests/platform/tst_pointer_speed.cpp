@@ -62,6 +62,7 @@ private slots:
     void storedOnlyRemembersWithoutFailing();
     void desktopThatStopsAnsweringFallsBack();
     void outOfRangeSpeedIsNotApplied();
+    void processRunnerReportsExitAndOutput();
 };
 
 void PointerSpeedTest::scale_data()
@@ -189,6 +190,16 @@ void PointerSpeedTest::outOfRangeSpeedIsNotApplied()
     QVERIFY(!speed.applySpeed(0));
     QVERIFY(!speed.applySpeed(21));
     QVERIFY(desktop.writes().isEmpty());
+}
+
+void PointerSpeedTest::processRunnerReportsExitAndOutput()
+{
+    const platform::CommandRunner run = platform::processRunner();
+    QByteArray output;
+    QVERIFY(run("sh", {"-c", "echo -0.25"}, &output));
+    QCOMPARE(output, QByteArray("-0.25\n"));
+    QVERIFY(!run("sh", {"-c", "echo 0.5; exit 1"}, &output)); // a refusal is not a value
+    QVERIFY(!run("osken-no-such-program", {}, &output));
 }
 
 QTEST_GUILESS_MAIN(PointerSpeedTest)
