@@ -26,7 +26,7 @@ std::vector<HidDeviceInfo> VirtualReceiver::enumerate(quint16 vendorId, quint16 
     HidDeviceInfo info;
     info.vendorId = kVendorId;
     info.productId = kProductId;
-    info.releaseNumber = m_release;
+    info.releaseNumber = m_release.load();
     info.interfaceNumber = 0;
     info.usagePage = kGenericDesktop;
     info.usage = kPointerUsage;
@@ -54,7 +54,7 @@ int VirtualReceiver::releaseNumber(const QByteArray& path)
 {
     if (!m_line->isPlugged() || (path != kPointerPath && path != kCommandPath))
         return -1;
-    return m_release;
+    return m_release.load();
 }
 
 VirtualFirmware VirtualReceiver::firmware() const

@@ -4,6 +4,7 @@
 #include "hid/sim/VirtualFirmware.h"
 #include "hid/sim/VirtualHotPlugEvent.h"
 
+#include <atomic>
 #include <memory>
 
 class VirtualLine;
@@ -39,7 +40,7 @@ public:
 
     void setEchoLatency(int ms);
     int echoLatency() const;
-    void setReleaseNumber(quint16 release) { m_release = release; }
+    void setReleaseNumber(quint16 release) { m_release.store(release); }
     // Appends every received frame to path as one line of 33 lower-case hex bytes; empty stops logging.
     bool setFrameLogPath(const QString& path);
 
@@ -70,5 +71,5 @@ private:
     void announce(bool bArrived);
 
     std::shared_ptr<VirtualLine> m_line;
-    quint16 m_release = 0x0100;
+    std::atomic<quint16> m_release{0x0100};
 };
