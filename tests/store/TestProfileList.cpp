@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(ProfileFileResult)
 
 class TestProfileList : public QObject
@@ -18,58 +20,46 @@ class TestProfileList : public QObject
 
 private Q_SLOTS:
     void init();
-    void cleanup();
-    void listRoundTripAndShrink();
-    void listWithoutStoredEntries();
-    void newProfileTakesFirstFreeNumber();
-    void copyNumbering();
-    void rename_data();
-    void rename();
-    void deleteRules();
-    void unsafeNames_data();
-    void unsafeNames();
+    void cleanup() { m_home.reset(); }
+    void storedList();
+    void newAndCopyNumbering();
+    void renameAndDelete_data();
+    void renameAndDelete();
+    void nameRules_data();
+    void nameRules();
     void exportDoesNotOverwrite();
     void importProfile();
 
 private:
-    void touch(const QString& name) { m_home->writeFile("OSKEN R5/OSKEN R5/Profile/" + name + ".prof", "[PROFILE]\n"); }
-    TestDataHome* m_home = nullptr;
+    QString touch(const QString& name, const QByteArray& content = "[PROFILE]\n")
+    {
+        return m_home->writeFile("OSKEN R5/OSKEN R5/Profile/" + name + ".prof", content);
+    }
+    std::unique_ptr<TestDataHome> m_home;
 };
 
 void TestProfileList::init()
 {
-    m_home = new TestDataHome;
+    m_home = std::make_unique<TestDataHome>();
     QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
 }
 
-void TestProfileList::cleanup()
-{
-    delete m_home;
-    m_home = nullptr;
-}
-
-void TestProfileList::listRoundTripAndShrink()
-{
-    const QStringList names{"Profile 1", "Profile 2", "a, b", "Ünïcode"};
-    QVERIFY(saveProfileList(names));
-    QCOMPARE(loadProfileList(), names);
-    QVERIFY(saveProfileList({"Profile 1"}));
-    QCOMPARE(loadProfileList(), QStringList{"Profile 1"});
-    const QSettings product(productConfigPath(), QSettings::IniFormat);
-    QVERIFY(!product.contains(QStringLiteral("PROFILE_LIST/2")));
-    QCOMPARE(product.value(QStringLiteral("PROFILE_LIST/Count")).toInt(), 1);
-}
-
-void TestProfileList::listWithoutStoredEntries()
+void TestProfileList::storedList()
 {
     QCOMPARE(loadProfileList(), QStringList({"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
+    QVERIFY(saveProfileList({"Profile 1", "a, b", "Ünïcode", "d"}));
+    QCOMPARE(loadProfileList(), QStringList({"Profile 1", "a, b", "Ünïcode", "d"}));
+    QVERIFY(saveProfileList({"Profile 1"}));
+    const QSettings product(productConfigPath(), QSettings::IniFormat);
+    QVERIFY(!product.contains(QStringLiteral("PROFILE_LIST/2")));
+    QCOMPARE(loadProfileList(), QStringList{"Profile 1"});
     // A count far beyond the entries, unusable entries and a repeated one.
     m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Config.ini"),
                       "[PROFILE_LIST]\nCount=2000000000\n1=Profile 1\n2=../x\n3=\n4=Mine\n5=Mine\n");
     QCOMPARE(loadProfileList(), QStringList({"Profile 1", "Mine"}));
 }
 
-void TestProfileList::newProfileTakesFirstFreeNumber()
+void TestProfileList::newAndCopyNumbering()
 {
     QVERIFY(writeDefaultProfileFile());
     for (int n : {1, 2, 3, 5})
@@ -79,70 +69,52 @@ void TestProfileList::newProfileTakesFirstFreeNumber()
     QCOMPARE(name, QStringLiteral("Profile 4"));
     QCOMPARE(createProfileFile(name), ProfileFileResult::Done);
     QCOMPARE(name, QStringLiteral("Profile 6"));
-    // The new file is a copy of the defaults file.
     QFile made(profileFilePath(name)), defaults(defaultProfilePath());
     QVERIFY(made.open(QIODevice::ReadOnly) && defaults.open(QIODevice::ReadOnly));
     QCOMPARE(made.readAll(), defaults.readAll());
+
+    for (const char* expected : {"Profile 1 copy", "Profile 1 copy 2", "Profile 1 copy 3"}) {
+        QCOMPARE(copyProfileFile(QStringLiteral("Profile 1"), name), ProfileFileResult::Done);
+        QCOMPARE(name, QLatin1String(expected));
+        QVERIFY(QFile::exists(profileFilePath(name)));
+    }
+    QCOMPARE(copyProfileFile(QStringLiteral("Absent"), name), ProfileFileResult::FileError);
 }
 
-void TestProfileList::copyNumbering()
-{
-    touch(QStringLiteral("Profile 1"));
-    QString target;
-    QCOMPARE(copyProfileFile(QStringLiteral("Profile 1"), target), ProfileFileResult::Done);
-    QCOMPARE(target, QStringLiteral("Profile 1 copy"));
-    QCOMPARE(copyProfileFile(QStringLiteral("Profile 1"), target), ProfileFileResult::Done);
-    QCOMPARE(target, QStringLiteral("Profile 1 copy 2"));
-    QCOMPARE(copyProfileFile(QStringLiteral("Profile 1"), target), ProfileFileResult::Done);
-    QCOMPARE(target, QStringLiteral("Profile 1 copy 3"));
-    QVERIFY(QFile::exists(profileFilePath(QStringLiteral("Profile 1 copy 2"))));
-    QCOMPARE(copyProfileFile(QStringLiteral("Absent"), target), ProfileFileResult::FileError);
-}
-
-void TestProfileList::rename_data()
+void TestProfileList::renameAndDelete_data()
 {
     QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("to"); // empty: delete
     QTest::addColumn<ProfileFileResult>("result");
-    QTest::addColumn<bool>("moved");
-    QTest::addRow("free name") << "Mine"
-                               << "Yours" << ProfileFileResult::Done << true;
-    QTest::addRow("taken name") << "Mine"
-                                << "Other" << ProfileFileResult::Exists << false;
-    QTest::addRow("default profile") << "Profile 3"
-                                     << "Yours" << ProfileFileResult::DefaultName << false;
-    QTest::addRow("to a path") << "Mine"
-                               << "../Yours" << ProfileFileResult::InvalidName << false;
-    QTest::addRow("to the defaults file") << "Mine"
-                                          << "DefaultProfile" << ProfileFileResult::InvalidName << false;
+    QTest::addRow("rename to a free name") << "Mine"
+                                           << "Yours" << ProfileFileResult::Done;
+    QTest::addRow("rename to a taken name") << "Mine"
+                                            << "Other" << ProfileFileResult::Exists;
+    QTest::addRow("rename a default profile") << "Profile 3"
+                                              << "Yours" << ProfileFileResult::DefaultName;
+    QTest::addRow("rename to a path") << "Mine"
+                                      << "../Yours" << ProfileFileResult::InvalidName;
+    QTest::addRow("delete") << "Mine"
+                            << "" << ProfileFileResult::Done;
+    QTest::addRow("delete a default profile") << "Profile 2"
+                                              << "" << ProfileFileResult::DefaultName;
 }
 
-void TestProfileList::rename()
+void TestProfileList::renameAndDelete()
 {
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(ProfileFileResult, result);
-    QFETCH(bool, moved);
     touch(from);
     touch(QStringLiteral("Other"));
-    QCOMPARE(renameProfileFile(from, to), result);
-    QCOMPARE(QFile::exists(profileFilePath(from)), !moved);
-    if (moved)
+    QCOMPARE(to.isEmpty() ? deleteProfileFile(from) : renameProfileFile(from, to), result);
+    const bool done = result == ProfileFileResult::Done;
+    QCOMPARE(QFile::exists(profileFilePath(from)), !done);
+    if (done && !to.isEmpty())
         QVERIFY(QFile::exists(profileFilePath(to)));
 }
 
-void TestProfileList::deleteRules()
-{
-    touch(QStringLiteral("Profile 2"));
-    touch(QStringLiteral("Mine"));
-    QCOMPARE(deleteProfileFile(QStringLiteral("Profile 2")), ProfileFileResult::DefaultName);
-    QVERIFY(QFile::exists(profileFilePath(QStringLiteral("Profile 2"))));
-    QCOMPARE(deleteProfileFile(QStringLiteral("Mine")), ProfileFileResult::Done);
-    QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("Mine"))));
-    QCOMPARE(deleteProfileFile(QStringLiteral("Mine")), ProfileFileResult::Done);
-}
-
-void TestProfileList::unsafeNames_data()
+void TestProfileList::nameRules_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("valid");
@@ -157,20 +129,18 @@ void TestProfileList::unsafeNames_data()
     QTest::addRow("defaults file, other case") << "defaultprofile" << false;
 }
 
-void TestProfileList::unsafeNames()
+void TestProfileList::nameRules()
 {
     QFETCH(QString, name);
     QFETCH(bool, valid);
     QCOMPARE(isValidProfileName(name), valid);
     if (valid)
         return;
-    // Nothing outside the folder is touched, not even the target of a delete.
+    // Refused before the file system is reached: the file beside the profile folder stays.
     const QString outside = m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/x.prof"), "keep");
     QString out;
     QCOMPARE(deleteProfileFile(name), ProfileFileResult::InvalidName);
     QCOMPARE(copyProfileFile(name, out), ProfileFileResult::InvalidName);
-    QCOMPARE(exportProfileFile(name, m_home->path() + QStringLiteral("/e.prof")), ProfileFileResult::InvalidName);
-    QVERIFY(QFile::exists(outside));
     QCOMPARE(deleteProfileFile(QStringLiteral("../x")), ProfileFileResult::InvalidName);
     QVERIFY(QFile::exists(outside));
 }
@@ -183,7 +153,6 @@ void TestProfileList::exportDoesNotOverwrite()
     QFile file(target);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("older"));
-
     const QString fresh = m_home->path() + QStringLiteral("/fresh.prof");
     QCOMPARE(exportProfileFile(QStringLiteral("Mine"), fresh), ProfileFileResult::Done);
     QCOMPARE(readMouseName(fresh), QStringLiteral("OSKEN R5"));
@@ -195,12 +164,12 @@ void TestProfileList::importProfile()
         m_home->writeFile(QStringLiteral("in/Shared.prof"), "[MouseName]\nName=OSKEN R5\n[PROFILE]\npollrate=2\n");
     const QString foreign = m_home->writeFile(QStringLiteral("in/Foreign.prof"), "[MouseName]\nName=7138\n");
     const QString untagged = m_home->writeFile(QStringLiteral("in/Untagged.prof"), "[PROFILE]\npollrate=2\n");
-    const QString defaultsFile =
+    const QString defaults =
         m_home->writeFile(QStringLiteral("in/DefaultProfile.prof"), "[MouseName]\nName=OSKEN R5\n");
     QString name;
     QCOMPARE(importProfileFile(foreign, name), ProfileFileResult::NotThisMouse);
     QCOMPARE(importProfileFile(untagged, name), ProfileFileResult::NotThisMouse);
-    QCOMPARE(importProfileFile(defaultsFile, name), ProfileFileResult::InvalidName);
+    QCOMPARE(importProfileFile(defaults, name), ProfileFileResult::InvalidName);
     QCOMPARE(importProfileFile(own, name), ProfileFileResult::Done);
     QCOMPARE(name, QStringLiteral("Shared"));
     ProfileData p;
