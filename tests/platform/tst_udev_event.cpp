@@ -50,6 +50,8 @@ void UdevEventTest::interfaceZeroGivesPointerThenCommand_data()
                   "hidraw/hidraw12",
                   "/dev/hidraw12")
         << true << 0xFB01 << "/dev/hidraw12";
+    QTest::addRow("node named as the kernel does")
+        << hidraw("remove", kReceiverIf0, "hidraw3") << false << 0xFA02 << "/dev/hidraw3";
 }
 
 void UdevEventTest::interfaceZeroGivesPointerThenCommand()
@@ -93,7 +95,7 @@ void UdevEventTest::otherNodesAreUnrecognised()
     QCOMPARE(events[0].collectionKind, Kind::Unknown);
     QCOMPARE(int(events[0].vendorId), 0);
     QCOMPARE(int(events[0].productId), 0);
-    QCOMPARE(events[0].path, properties.value("DEVNAME"));
+    QCOMPARE(events[0].path, QString("/dev/hidraw3"));
     QCOMPARE(events[0].arrived, properties.value("ACTION") == "add");
 }
 

@@ -18,7 +18,8 @@ std::vector<DeviceChangeEvent> parseUdevHidrawEvent(const QHash<QString, QString
         return {};
 
     DeviceChangeEvent event;
-    event.path = node;
+    // The kernel names the node relative to /dev; the HID layer opens it by its full path.
+    event.path = node.startsWith(QLatin1Char('/')) ? node : QStringLiteral("/dev/") + node;
     event.arrived = action == QLatin1String("add");
 
     // .../<usb port>:<configuration>.<interface>/<bus>:<vendor>:<product>.<instance>/hidraw/hidrawN
