@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString kListGroup = QStringLiteral("PROFILE_LIST");
@@ -33,11 +35,18 @@ QStringList loadProfileList()
     QSettings settings(productConfigPath(), QSettings::IniFormat);
     settings.beginGroup(kListGroup);
     const int count = readNumber<int>(settings, QStringLiteral("Count"));
-    // The loop is bounded by what the file holds, not by a stored count.
-    const int limit = qMin(count, settings.childKeys().size());
+    // Only the entries the file holds are visited, whatever the stored count says.
+    QList<int> numbers;
+    for (const QString& key : settings.childKeys()) {
+        bool ok = false;
+        const int n = key.toInt(&ok);
+        if (ok && n >= 1 && n <= count && key == QString::number(n))
+            numbers.append(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
     QStringList names;
-    for (int i = 1; i <= limit; ++i) {
-        const QString name = readText(settings, QString::number(i));
+    for (int n : numbers) {
+        const QString name = readText(settings, QString::number(n));
         if (isValidProfileName(name) && !names.contains(name))
             names.append(name);
     }

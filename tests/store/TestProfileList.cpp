@@ -53,10 +53,11 @@ void TestProfileList::storedList()
     const QSettings product(productConfigPath(), QSettings::IniFormat);
     QVERIFY(!product.contains(QStringLiteral("PROFILE_LIST/2")));
     QCOMPARE(loadProfileList(), QStringList{"Profile 1"});
-    // A count far beyond the entries, unusable entries and a repeated one.
+    // A count far beyond the entries, a gap, unusable entries, a repeated one and a key with a leading zero.
     m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Config.ini"),
-                      "[PROFILE_LIST]\nCount=2000000000\n1=Profile 1\n2=../x\n3=\n4=Mine\n5=Mine\n");
-    QCOMPARE(loadProfileList(), QStringList({"Profile 1", "Mine"}));
+                      "[PROFILE_LIST]\nCount=2000000000\n1=Profile 1\n2=../x\n3=\n10=Later\n5=Mine\n"
+                      "6=Mine\n04=Other\n");
+    QCOMPARE(loadProfileList(), QStringList({"Profile 1", "Mine", "Later"}));
 }
 
 void TestProfileList::newAndCopyNumbering()
