@@ -48,7 +48,8 @@ struct LightSlotLayout
 };
 constexpr quint8 kLightSlotEnabled = 0x80; // byte 0 of every slot
 
-// Device slot k answers to effect code k + 1; modes 5..8 share slot 5 with mode 9.
+// Device slot k answers to effect code k + 1. Modes 5..8 have no slot of their own: they send effect code 6,
+// the slot of mode 9.
 constexpr std::array<LightSlotLayout, kLightSlotCount> kLightSlots{{
     {0, false, 0x00, false, 0x00, false, 0x00},
     {1, true, 0x01, false, 0x02, true, 0x00},
