@@ -43,6 +43,12 @@ void OrnLabel::setDarkBackground(bool bDark)
     update();
 }
 
+void OrnLabel::setBorderColor(const QColor& color)
+{
+    m_BorderColor = color;
+    update();
+}
+
 QFont OrnLabel::paintFont() const
 {
     return widgets::scaledLanguageFont(m_iFixedPixel, m_iReduce);
@@ -55,9 +61,13 @@ void OrnLabel::paintEvent(QPaintEvent* event)
         background.fillRect(rect(), QColor(30, 30, 30));
     }
     QLabel::paintEvent(event);
+    QPainter painter(this);
+    if (m_BorderColor.isValid()) {
+        painter.setPen(m_BorderColor);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (m_strText.isEmpty())
         return;
-    QPainter painter(this);
     painter.setFont(paintFont());
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(contentsRect(), static_cast<int>(alignment()), m_strText);

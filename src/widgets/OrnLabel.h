@@ -22,6 +22,8 @@ public:
     void setSizeReduction(int iReduce);
     void setDarkBackground(bool bDark);
     bool darkBackground() const { return m_bDark; }
+    // A 1-pixel frame in this colour; an invalid colour draws none.
+    void setBorderColor(const QColor& color);
     // The font the text is painted with right now.
     QFont paintFont() const;
 
@@ -37,4 +39,5 @@ private:
     int m_iFixedPixel = 0;
     int m_iReduce = 0;
     bool m_bDark = false;
+    QColor m_BorderColor;
 };

@@ -104,9 +104,9 @@ void OrnMessageBox::layoutChildren()
     if (m_pNo) {
         const int iGap = look::scaled(24);
         const int iLeft = (iW - 2 * iButtonW - iGap) / 2;
-        m_pYes->setGeometry(iLeft, iButtonY, iButtonW, iButtonH);
-        m_pNo->setGeometry(iLeft + iButtonW + iGap, iButtonY, iButtonW, iButtonH);
+        widgets::placeDialogButton(m_pYes, QRect(iLeft, iButtonY, iButtonW, iButtonH));
+        widgets::placeDialogButton(m_pNo, QRect(iLeft + iButtonW + iGap, iButtonY, iButtonW, iButtonH));
     } else {
-        m_pYes->setGeometry((iW - iButtonW) / 2, iButtonY, iButtonW, iButtonH);
+        widgets::placeDialogButton(m_pYes, QRect((iW - iButtonW) / 2, iButtonY, iButtonW, iButtonH));
     }
 }

@@ -16,6 +16,7 @@ OrnPopBox::OrnPopBox(const QString& strPrompt, QWidget* parent, Qt::WindowFlags 
     m_pPrompt->setFont(widgets::scaledLanguageFont());
     m_pPrompt->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     m_pPrompt->setWordWrap(true);
+    m_pPrompt->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
     m_pEdit = new OrnLineEdit(this);
     m_pEdit->setObjectName(QStringLiteral("popBoxNameEdit"));
@@ -57,11 +58,16 @@ void OrnPopBox::layoutChildren()
     const int iButtonH = look::scaled(26);
     const int iButtonY = iH - iButtonH - look::scaled(18);
     const int iEditH = look::scaled(26);
-    const int iEditY = iButtonY - iEditH - look::scaled(16);
-    m_pPrompt->setGeometry(iMargin, iTop, qMax(1, iW - 2 * iMargin), qMax(1, iEditY - iTop - look::scaled(6)));
+    const int iSpacing = look::scaled(6);
+    // Prompt and field stand together in the middle of the space between title and buttons.
+    const int iSpace = qMax(1, iButtonY - look::scaled(8) - iTop);
+    const int iPromptH = qMax(1, qMin(iSpace - iEditH - iSpacing, look::scaled(48)));
+    const int iPromptY = iTop + qMax(0, (iSpace - iPromptH - iSpacing - iEditH) / 2);
+    const int iEditY = iPromptY + iPromptH + iSpacing;
+    m_pPrompt->setGeometry(iMargin, iPromptY, qMax(1, iW - 2 * iMargin), iPromptH);
     m_pEdit->setGeometry(iMargin, iEditY, qMax(1, iW - 2 * iMargin), iEditH);
     const int iGap = look::scaled(24);
     const int iLeft = (iW - 2 * iButtonW - iGap) / 2;
-    m_pYes->setGeometry(iLeft, iButtonY, iButtonW, iButtonH);
-    m_pNo->setGeometry(iLeft + iButtonW + iGap, iButtonY, iButtonW, iButtonH);
+    widgets::placeDialogButton(m_pYes, QRect(iLeft, iButtonY, iButtonW, iButtonH));
+    widgets::placeDialogButton(m_pNo, QRect(iLeft + iButtonW + iGap, iButtonY, iButtonW, iButtonH));
 }

@@ -4,6 +4,7 @@
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,6 +18,13 @@ OrnSkinDialog::OrnSkinDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(p
     const QPixmap background = widgets::loadSkinPicture(QStringLiteral("/skin/dlg.png"));
     const QSize base = background.isNull() ? kFallbackSize : background.size();
     setFixedSize(look::scaled(base.width()), look::scaled(base.height()));
+    // The outline of the picture, so the cut corners stay see-through where no compositor blends
+    // the translucent background.
+    if (!background.isNull()) {
+        const QBitmap mask = background.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).mask();
+        if (!mask.isNull())
+            setMask(mask);
+    }
 }
 
 void OrnSkinDialog::paintEvent(QPaintEvent*)

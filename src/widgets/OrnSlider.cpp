@@ -36,6 +36,7 @@ OrnSlider::OrnSlider(Qt::Orientation orientation, QWidget* parent) : QSlider(ori
     m_pBubble->setAlignment(Qt::AlignCenter);
     m_pBubble->setDarkBackground(true);
     m_pBubble->setSizeReduction(1);
+    m_pBubble->setBorderColor(theme);
     m_pBubble->hide();
 }
 

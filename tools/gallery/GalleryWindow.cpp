@@ -11,7 +11,6 @@
 #include "widgets/OrnPushButton.h"
 #include "widgets/OrnSlider.h"
 #include "widgets/OrnTranslucentDialog.h"
-#include "widgets/SkinPicture.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -50,12 +49,9 @@ GalleryWindow::GalleryWindow(QWidget* parent) : QWidget(parent)
 
 void GalleryWindow::paintEvent(QPaintEvent*)
 {
+    // A plain backdrop, so each widget is judged on its own pictures.
     QPainter painter(this);
-    const QPixmap background = widgets::loadSkinPicture(QStringLiteral("/skin/cfgMainback.png"));
-    if (background.isNull())
-        painter.fillRect(rect(), QColor(24, 26, 30));
-    else
-        painter.drawPixmap(rect(), background);
+    painter.fillRect(rect(), QColor(24, 26, 30));
 }
 
 void GalleryWindow::addButtons()
@@ -181,6 +177,8 @@ void GalleryWindow::addFields()
 void GalleryWindow::popUpMenu()
 {
     m_pRateMenu->popup(m_pRateButton->mapToGlobal(QPoint(0, m_pRateButton->height())));
+    // Shows the selected-entry look without a pointer over the menu.
+    m_pRateMenu->setActiveAction(m_pRateMenu->actions().last());
 }
 
 void GalleryWindow::pressSlider()

@@ -32,8 +32,8 @@ int main(int argc, char* argv[])
     parser.process(app);
 
     mergeDefaultProgramConfig();
-    if (parser.isSet(themeOption))
-        writeGColorId(parser.value(themeOption).toInt());
+    // The main window stores theme 1 at every start; the gallery does the same unless told otherwise.
+    writeGColorId(parser.isSet(themeOption) ? parser.value(themeOption).toInt() : 1);
     const int iLang = parser.isSet(langOption) ? parser.value(langOption).toInt() : readLangId();
     look::setLanguageId(iLang);
     QTranslator translator;
