@@ -813,7 +813,19 @@
     </message>
     <message>
         <source>Stage on or off</source>
-        <translation>Stage on or off</translation>
+        <translation type="vanished">Stage on or off</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>EXPORT PROFILE</translation>
+    </message>
+    <message>
+        <source>IMPORT PROFILE</source>
+        <translation>IMPORT PROFILE</translation>
+    </message>
+    <message>
+        <source>Not available in this version.</source>
+        <translation>Not available in this version.</translation>
     </message>
 </context>
 </TS>

@@ -813,7 +813,19 @@
     </message>
     <message>
         <source>Stage on or off</source>
-        <translation>开启或关闭此档位</translation>
+        <translation type="vanished">开启或关闭此档位</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>导出配置文件</translation>
+    </message>
+    <message>
+        <source>IMPORT PROFILE</source>
+        <translation>导入配置文件</translation>
+    </message>
+    <message>
+        <source>Not available in this version.</source>
+        <translation>此版本暂不支持该功能。</translation>
     </message>
 </context>
 </TS>

@@ -813,7 +813,19 @@
     </message>
     <message>
         <source>Stage on or off</source>
-        <translation>開啟或關閉此段位</translation>
+        <translation type="vanished">開啟或關閉此段位</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>匯出設定檔</translation>
+    </message>
+    <message>
+        <source>IMPORT PROFILE</source>
+        <translation>匯入設定檔</translation>
+    </message>
+    <message>
+        <source>Not available in this version.</source>
+        <translation>此版本尚不支援此功能。</translation>
     </message>
 </context>
 </TS>

@@ -87,25 +87,25 @@ QImage paintMainBackground(double dScale)
     painter.setClipPath(outline);
 
     const double dHeader = 50 * s;
-    const double dFooter = 60 * s;
+    const double dFooter = 94 * s; // two rows of profile commands
     paintHatching(painter, QRectF(0, dHeader, w, h - dHeader - dFooter), 14 * s, 6);
 
     // Stage for the mouse picture: a glow and a floor shadow.
-    paintGlow(painter, QPointF(235 * s, 330 * s), 260 * s, 46);
-    QRadialGradient floor(QPointF(235 * s, 548 * s), 170 * s);
+    paintGlow(painter, QPointF(210 * s, 300 * s), 240 * s, 46);
+    QRadialGradient floor(QPointF(210 * s, 500 * s), 150 * s);
     floor.setColorAt(0.0, withAlpha(p.accent, 60));
     floor.setColorAt(1.0, withAlpha(p.accent, 0));
     painter.save();
-    painter.translate(0, 548 * s);
+    painter.translate(0, 500 * s);
     painter.scale(1.0, 0.14);
-    painter.translate(0, -548 * s);
+    painter.translate(0, -500 * s);
     painter.setPen(Qt::NoPen);
     painter.setBrush(floor);
-    painter.drawEllipse(QPointF(235 * s, 548 * s), 170 * s, 170 * s);
+    painter.drawEllipse(QPointF(210 * s, 500 * s), 150 * s, 150 * s);
     painter.restore();
 
     // Area of the editor panels.
-    const QRectF panel(468 * s, 66 * s, 514 * s, 498 * s);
+    const QRectF panel(410 * s, 96 * s, 580 * s, 444 * s);
     painter.fillPath(chamferedRect(panel, 10 * s), withAlpha(Qt::black, 70));
     painter.setPen(QPen(withAlpha(p.line, 200), 1 * s));
     painter.drawPath(chamferedRect(panel, 10 * s));
@@ -126,6 +126,8 @@ QImage paintMainBackground(double dScale)
     painter.fillRect(QRectF(0, h - dFooter, w, dFooter), footer);
     painter.setPen(QPen(p.line, 1 * s));
     painter.drawLine(QPointF(0, h - dFooter), QPointF(w, h - dFooter));
+    painter.setPen(QPen(withAlpha(p.line, 120), 1 * s));
+    painter.drawLine(QPointF(20 * s, 588 * s), QPointF(w - 20 * s, 588 * s));
     paintAccentLine(painter, QPointF(w * 0.35, h - dFooter), QPointF(w * 0.65, h - dFooter), 2 * s);
 
     painter.setClipping(false);

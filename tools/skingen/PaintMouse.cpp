@@ -54,12 +54,16 @@ QRectF wheelRect()
     return QRectF(137, 64, 26, 66);
 }
 
+// 4 and 5 on the left flank, front one first.
 QRectF flankButton(int iButton)
 {
-    // 4 and 5 on the left flank, 6 and 7 on the right, front one first.
-    const bool bLeft = iButton == 4 || iButton == 5;
-    const bool bFront = iButton == 4 || iButton == 6;
-    return QRectF(bLeft ? 60 : 224, bFront ? 176 : 224, 16, 42);
+    return QRectF(60, iButton == 4 ? 192 : 242, 16, 42);
+}
+
+// 6 and 7 in a row on the top, behind the wheel.
+QRectF topButton(int iButton)
+{
+    return QRectF(141, iButton == 6 ? 132 : 176, 18, 22);
 }
 
 QPainterPath buttonShape(int iButton)
@@ -75,9 +79,11 @@ QPainterPath buttonShape(int iButton)
         return path;
     case 4:
     case 5:
+        path.addRoundedRect(flankButton(iButton), 7, 7);
+        return path;
     case 6:
     case 7:
-        path.addRoundedRect(flankButton(iButton), 7, 7);
+        path.addRoundedRect(topButton(iButton), 5, 5);
         return path;
     default:
         return path;
@@ -114,7 +120,7 @@ QImage paintMouseTop(int iButton)
     painter.scale(kUnit, kUnit);
 
     // Flank buttons sit under the body's edge, so they are drawn first.
-    for (int i = 4; i <= kMouseButtonCount; ++i) {
+    for (int i = 4; i <= 5; ++i) {
         painter.setPen(QPen(QColor(6, 7, 8), 1.4));
         painter.setBrush(QColor(44, 50, 58));
         painter.drawPath(buttonShape(i));
@@ -166,8 +172,13 @@ QImage paintMouseTop(int iButton)
     if (iButton == 1 || iButton == 2)
         paintHighlight(painter, buttonShape(iButton));
     painter.setPen(QPen(QColor(6, 7, 8), 1.4));
-    painter.setBrush(QColor(28, 32, 37));
-    painter.drawRoundedRect(QRectF(141, 144, 18, 22), 5, 5);
+    for (int i = 6; i <= 7; ++i) {
+        QLinearGradient key(topButton(i).topLeft(), topButton(i).bottomLeft());
+        key.setColorAt(0.0, QColor(58, 64, 72));
+        key.setColorAt(1.0, QColor(26, 29, 34));
+        painter.setBrush(key);
+        painter.drawPath(buttonShape(i));
+    }
 
     // Wheel: a dark slot, the rubber tyre with its ribs.
     painter.setBrush(QColor(5, 6, 7));

@@ -10,7 +10,9 @@ namespace skingen {
 constexpr int kMouseButtonCount = 7;
 
 // iButton 0 paints no highlight; 1..7 lights that button: 1 left, 2 right, 3 wheel, 4 and 5 the
-// forward and back buttons on the left flank, 6 and 7 the pair on the right flank.
+// forward and back buttons on the left flank, 6 and 7 the two top buttons behind the wheel. Centres on
+// the 300 x 400 grid: 1 (105, 100), 2 (195, 100), 3 (150, 89), 4 (68, 213), 5 (68, 263), 6 (150, 143),
+// 7 (150, 187).
 QImage paintMouseTop(int iButton);
 QImage paintMouseSide();
 

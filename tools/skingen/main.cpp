@@ -2,6 +2,7 @@
 #include "PaintBackgrounds.h"
 #include "PaintControls.h"
 #include "PaintMouse.h"
+#include "PaintShellButtons.h"
 #include "SkinSheet.h"
 #include "app/look/DisplayScale.h"
 
@@ -40,6 +41,16 @@ int main(int argc, char* argv[])
         sheet.save(stem.arg(2), paintSideButton(bUp, false, false));
         sheet.save(stem.arg(3), paintSideButton(bUp, true, true));
         sheet.save(stem.arg(4), paintSideButton(bUp, false, true));
+    }
+    // The main window's text, icon and callout buttons: -1 normal, -2 hover, -3 pressed, -4 disabled.
+    const ShellState kStates[] = {ShellState::Normal, ShellState::Hover, ShellState::Pressed, ShellState::Disabled};
+    for (int i = 0; i < 4; ++i) {
+        sheet.save(QStringLiteral("button-%1.png").arg(i + 1), paintTextButton(kStates[i]));
+        if (i < 3)
+            sheet.save(QStringLiteral("callout-%1.png").arg(i + 1), paintCallout(kStates[i]));
+        for (const char* glyph : {"close", "minimise", "drop", "reset", "add", "delete", "copy", "export", "import"})
+            sheet.save(QStringLiteral("%1-%2.png").arg(QLatin1String(glyph)).arg(i + 1),
+                       paintIconButton(QLatin1String(glyph), kStates[i]));
     }
     sheet.save(QStringLiteral("rate.png"), paintRateHandle());
     sheet.save(QStringLiteral("DPI-OFF.png"), paintStageSwitch(false));
