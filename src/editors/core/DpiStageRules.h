@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ConfigData.h"
+#include "editors/core/SettingsState.h"
 
 // Rules for switching DPI stages in and out of the mouse's cycle (the stage's `used` byte).
 

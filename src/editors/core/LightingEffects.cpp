@@ -38,3 +38,9 @@ int lightingSlotFor(const QString& productName, int iActiveSlot)
         return 0;
     return iActiveSlot;
 }
+
+ProfileData& lightingRecord(ConfigData& config, const QString& productName)
+{
+    const int iSlot = lightingSlotFor(productName, config.ProfileID % kSlotCount);
+    return config.slots[static_cast<size_t>(iSlot)];
+}

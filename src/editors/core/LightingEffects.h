@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/core/SettingsState.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -26,6 +28,8 @@ const std::array<quint8, kEffectMenuSize>& effectMenuOrder();
 // The slot whose record the lighting editor edits: always slot 0 for the product "7138", whose five
 // slots share one lighting setting; the active slot otherwise.
 int lightingSlotFor(const QString& productName, int iActiveSlot);
+// The record the lighting editor is handed: config's slot chosen by lightingSlotFor.
+ProfileData& lightingRecord(ConfigData& config, const QString& productName);
 
 // Brightness 1..3 and speed 1..5 are the sliders' ranges.
 constexpr int kBrightnessMin = 1;

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "editors/core/SettingsState.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class OrnLabel;
+class OrnSingleDPI;
+class QButtonGroup;
+
+// The DPI page: six stages of the active slot's record. It edits its own copy; the main window reads
+// the current stage and the stage table back when the user applies.
+class OrnDPIWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    OrnDPIWindow(QWidget* parent, const ProfileData& profile);
+
+    // Hands the sensor to every stage, copies the record and shows it.
+    void setProfile(const ProfileData& profile, int iSensor);
+    void setSensor(int iSensor);
+    int sensor() const { return m_iSensor; }
+    // Current stage 0..5: drawn in the theme colour, the others in white.
+    void selectStage(int iStage);
+    quint8 currentStage() const { return m_ProfileData.dpi; }
+    const std::array<DpiInfo, kDpiStageCount>& stages() const { return m_ProfileData.stages; }
+    const ProfileData& profileData() const { return m_ProfileData; }
+    OrnSingleDPI* stage(int iStage) const;
+    void retranslateUi();
+    void applyScale();
+
+    static constexpr int kBaseWidth = 470;
+    static constexpr int kBaseHeight = 350;
+
+public slots:
+    void onRadioChanged();
+    void onStateChanged(int iState);
+    void onLinkChanged(quint8 bLinked, quint8 iStage);
+    void onSliderChanged(int iX, int iY, quint8 iStage);
+    void MouseinSignal(quint8 iStage);
+    void slotLabelClick(OrnLabel* label);
+    void onUsedChanged(quint8 iStage);
+
+private:
+    void showProfile();
+
+    ProfileData m_ProfileData;
+    int m_iSensor = 3325;
+    std::array<OrnSingleDPI*, kDpiStageCount> m_Stages{};
+    QButtonGroup* m_pButtonGroup;
+    OrnLabel* m_pTitle;
+    double m_dScale = 1.0;
+    QStringList m_StageImages;
+};

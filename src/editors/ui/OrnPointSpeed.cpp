@@ -1,0 +1,113 @@
+#include "editors/ui/OrnPointSpeed.h"
+
+#include "app/look/DisplayScale.h"
+#include "app/look/Language.h"
+#include "app/look/UiText.h"
+#include "editors/ui/EditorLook.h"
+#include "store/AppSettings.h"
+#include "widgets/OrnLabel.h"
+#include "widgets/OrnSlider.h"
+
+#include <QDebug>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace {
+constexpr int kSpeedMin = 1;
+constexpr int kSpeedMax = 20;
+} // namespace
+
+OrnPointSpeed::OrnPointSpeed(QWidget* parent, ProfileData* pProfile)
+    : QWidget(parent), m_pPointerLabel(new OrnLabel(this)), m_pScrollLabel(new OrnLabel(this)),
+      m_pSlider(new OrnSlider(Qt::Horizontal, this)), m_pSpinBox(new QSpinBox(this))
+{
+    setStyleSheet(QString::fromLatin1(editors::panelStyleSheet()));
+    setAttribute(Qt::WA_StyledBackground, true);
+    m_pPointerLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pScrollLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pSlider->setRange(kSpeedMin, kSpeedMax);
+    m_pSlider->setSingleStep(1);
+    m_pSlider->setPageStep(1);
+    m_pSlider->setTickPosition(QSlider::NoTicks);
+    m_pSlider->setFocusPolicy(Qt::NoFocus);
+    m_pSlider->setBubbleEnabled(true);
+    m_pSpinBox->setRange(kSpeedMin, kSpeedMax);
+    connect(m_pSlider, &QSlider::valueChanged, this, &OrnPointSpeed::onSliderValueChanged);
+    connect(m_pSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &OrnPointSpeed::sValueChangedSlot);
+    retranslateUi();
+    applyScale();
+    setProfile(pProfile);
+}
+
+void OrnPointSpeed::applyScale()
+{
+    auto s = [](int iPixels) { return look::scaled(iPixels); };
+    setFixedSize(s(kBaseWidth), s(kBaseHeight));
+    m_pPointerLabel->setGeometry(s(15), s(10), s(230), s(24));
+    m_pSlider->setGeometry(s(15), s(40), s(230), s(22));
+    m_pScrollLabel->setGeometry(s(15), s(74), s(150), s(24));
+    m_pSpinBox->setGeometry(s(15), s(102), s(70), s(26));
+    m_pSlider->setStyleSheet(editors::pictureSliderStyleSheet(QStringLiteral("/skin/rate.png")));
+    applyFont();
+}
+
+void OrnPointSpeed::applyFont()
+{
+    const int iLang = look::languageId();
+    QFont font = this->font();
+    const QString strFamily = readFontFamily(iLang);
+    if (!strFamily.isEmpty())
+        font.setFamily(strFamily);
+    const int iPixel = readFontSize(iLang);
+    if (iPixel > 0 && iPixel < 200)
+        font.setPixelSize(qMax(1, look::scaled(iPixel)));
+    setFont(font);
+    m_pSpinBox->setFont(font);
+    m_pSpinBox->setStyleSheet(QString::fromLatin1(editors::spinBoxStyleSheet()));
+}
+
+void OrnPointSpeed::retranslateUi()
+{
+    m_pPointerLabel->setText(uiText("POINTER SPEED"));
+    m_pScrollLabel->setText(uiText("SCROLL SPEED"));
+    applyFont();
+}
+
+void OrnPointSpeed::setProfile(ProfileData* pProfile)
+{
+    m_pProfile = pProfile;
+    if (m_pProfile) {
+        // Showing a record must not write the clamped value back into it.
+        const QSignalBlocker blockSlider(m_pSlider);
+        const QSignalBlocker blockSpin(m_pSpinBox);
+        m_pSlider->setValue(m_pProfile->mousespeed);
+        m_pSpinBox->setValue(m_pProfile->scrollspeed);
+    }
+    applyFont();
+}
+
+int OrnPointSpeed::pointerSpeed() const
+{
+    return m_pSlider->value();
+}
+
+int OrnPointSpeed::scrollSpeed() const
+{
+    return m_pSpinBox->value();
+}
+
+void OrnPointSpeed::sValueChangedSlot(int iValue)
+{
+    qDebug("slider_clicked 1 = %d", iValue);
+    if (m_pProfile)
+        m_pProfile->scrollspeed = static_cast<quint8>(iValue);
+}
+
+void OrnPointSpeed::onSliderValueChanged(int iValue)
+{
+    if (sender() != m_pSlider)
+        return;
+    qDebug("slider_clicked 1 = %d", iValue);
+    if (m_pProfile)
+        m_pProfile->mousespeed = static_cast<quint8>(iValue);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "editors/core/SettingsState.h"
+
+#include <QWidget>
+
+#include <array>
+
+class OrnAction;
+class OrnLabel;
+class OrnMenu;
+class OrnPushButton;
+class QAction;
+
+// The report-rate panel: a button whose menu offers 125, 250, 500 and 1000 Hz. It edits its own copy;
+// the main window reads the rate code back when the user applies.
+class OrnReportRate : public QWidget
+{
+    Q_OBJECT
+public:
+    OrnReportRate(QWidget* parent, const ProfileData& profile);
+
+    void setProfile(const ProfileData& profile);
+    quint8 rateCode() const { return m_ProfileData.pollrate; }
+    QString rateButtonText() const;
+    OrnMenu* rateMenu() const { return m_pMenu; }
+    OrnPushButton* rateButton() const { return m_pRateButton; }
+    // The entry for a code, nullptr for codes the menu does not offer.
+    QAction* actionForCode(int iCode) const;
+    void retranslateUi();
+    void applyScale();
+
+    static constexpr int kBaseWidth = 260;
+    static constexpr int kBaseHeight = 90;
+
+public slots:
+    void onRateChosen();
+
+private:
+    void showRate();
+
+    ProfileData m_ProfileData;
+    OrnLabel* m_pTitle;
+    OrnPushButton* m_pRateButton;
+    OrnMenu* m_pMenu;
+    std::array<OrnAction*, 4> m_Actions{};
+};
