@@ -69,8 +69,9 @@ class CtlToolTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
-    void cleanup();
+    void cleanupTestCase();
     void helpNamesEveryCommand();
     void usageErrors_data();
     void usageErrors();
@@ -92,7 +93,14 @@ private:
     std::unique_ptr<TestDataHome> m_home;
 };
 
+// One data folder and configuration file for all cases (writing a configuration is slow); every case starts
+// from a stored configuration that needs no full write.
 void CtlToolTest::init()
+{
+    QVERIFY(writeDiff(0));
+}
+
+void CtlToolTest::initTestCase()
 {
     m_home = std::make_unique<TestDataHome>();
     QVERIFY(writeCurrentProductName("OSKEN R5"));
@@ -124,7 +132,7 @@ void CtlToolTest::init()
     QVERIFY(writeMouseName(m_conf, "OSKEN R5"));
 }
 
-void CtlToolTest::cleanup()
+void CtlToolTest::cleanupTestCase()
 {
     m_home.reset();
 }
@@ -174,6 +182,7 @@ void CtlToolTest::refusedFiles()
     QFETCH(QString, tag);
     QFETCH(QString, command);
     const QString path = m_home->path() + "/other.conf";
+    QFile::remove(path);
     if (tag != "-") {
         QVERIFY(QFile::copy(m_conf, path));
         QSettings file(path, QSettings::IniFormat);
@@ -240,6 +249,7 @@ void CtlToolTest::applyAgreesWithFrames()
     const Run frames = runCtl({"frames", m_conf});
     QCOMPARE(frames.exitCode, 0);
     const QString log = m_home->path() + "/virtual.log";
+    QFile::remove(log);
     const Run apply = runCtl({"apply", m_conf}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_LOG=" + log});
     QCOMPARE(apply.exitCode, 0);
     QFile file(log);
@@ -274,6 +284,7 @@ void CtlToolTest::listFindsTheVirtualReceiver()
 void CtlToolTest::defaultsCanBeApplied()
 {
     const QString prof = m_home->path() + "/factory.prof";
+    QFile::remove(prof);
     QVERIFY(QFile::copy(m_conf, prof)); // stale keys of an older file must not survive
     const Run run = runCtl({"defaults", prof});
     QCOMPARE(run.exitCode, 0);
