@@ -2,7 +2,7 @@
 
 namespace {
 
-struct CommandSpec
+struct CommandRule
 {
     const char* name;
     CtlCommand command;
@@ -11,7 +11,7 @@ struct CommandSpec
     const char* fileSuffixes; // space-separated; nullptr when no file is taken
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandRule kCommands[] = {
     {"frames", CtlCommand::Frames, true, true, ".conf .prof"},
     {"apply", CtlCommand::Apply, false, false, ".conf .prof"},
     {"status", CtlCommand::Status, false, false, nullptr},
@@ -19,11 +19,11 @@ constexpr CommandSpec kCommands[] = {
     {"list", CtlCommand::List, false, false, nullptr},
 };
 
-const CommandSpec* findCommand(const QString& name)
+const CommandRule* findCommand(const QString& name)
 {
-    for (const CommandSpec& spec : kCommands) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandRule& rule : kCommands) {
+        if (name == QLatin1String(rule.name))
+            return &rule;
     }
     return nullptr;
 }
@@ -65,12 +65,12 @@ bool parseCtlArguments(const QStringList& arguments, CtlRequest& request, QStrin
         request.command = CtlCommand::Help;
         return true;
     }
-    const CommandSpec* spec = findCommand(arguments.first());
-    if (spec == nullptr) {
+    const CommandRule* rule = findCommand(arguments.first());
+    if (rule == nullptr) {
         error = QStringLiteral("unknown command \"%1\" (try --help)").arg(arguments.first());
         return false;
     }
-    request.command = spec->command;
+    request.command = rule->command;
 
     QStringList files;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -83,7 +83,7 @@ bool parseCtlArguments(const QStringList& arguments, CtlRequest& request, QStrin
         const bool isSensor = arg == QLatin1String("--sensor");
         const bool isSections = arg == QLatin1String("--sections");
         if (isProduct || isSensor || isSections) {
-            if ((isProduct && !spec->takesProduct) || (!isProduct && !spec->takesSensorAndSections)) {
+            if ((isProduct && !rule->takesProduct) || (!isProduct && !rule->takesSensorAndSections)) {
                 error = QStringLiteral("%1 does not take %2").arg(arguments.first(), arg);
                 return false;
             }
@@ -123,7 +123,7 @@ bool parseCtlArguments(const QStringList& arguments, CtlRequest& request, QStrin
         files << arg;
     }
 
-    if (spec->fileSuffixes == nullptr) {
+    if (rule->fileSuffixes == nullptr) {
         if (!files.isEmpty()) {
             error = QStringLiteral("%1 takes no file").arg(arguments.first());
             return false;
@@ -134,9 +134,9 @@ bool parseCtlArguments(const QStringList& arguments, CtlRequest& request, QStrin
         error = QStringLiteral("%1 needs exactly one file").arg(arguments.first());
         return false;
     }
-    if (!hasSuffix(files.first(), spec->fileSuffixes)) {
+    if (!hasSuffix(files.first(), rule->fileSuffixes)) {
         error = QStringLiteral("%1 needs a %2 file")
-                    .arg(arguments.first(), QString::fromLatin1(spec->fileSuffixes).replace(' ', " or "));
+                    .arg(arguments.first(), QString::fromLatin1(rule->fileSuffixes).replace(' ', " or "));
         return false;
     }
     request.file = files.first();
