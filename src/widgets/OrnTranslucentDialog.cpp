@@ -44,3 +44,10 @@ bool OrnTranslucentDialog::eventFilter(QObject* watched, QEvent* event)
         fitParent();
     return QWidget::eventFilter(watched, event);
 }
+
+void OrnTranslucentDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}

@@ -1,8 +1,10 @@
 #include "TestDataHome.h"
+#include "app/look/DisplayScale.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPopBox.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -22,6 +24,7 @@ private slots:
     void plugInWatchRunsFromTheEventLoop();
     void watchWithoutProbeDoesNotPretend();
     void popBoxStoresTypedName();
+    void dialogTakesPictureSizeAndOutline();
 
 private:
     TestDataHome m_Home; // no skin here: the boxes must cope with missing pictures
@@ -157,6 +160,32 @@ void TestOrnMessageBox::popBoxStoresTypedName()
     cancelled.open();
     QTest::mouseClick(cancelled.findChild<QToolButton*>(QStringLiteral("msgBoxNoBtn")), Qt::LeftButton);
     QCOMPARE(cancelled.result(), 0);
+}
+
+void TestOrnMessageBox::dialogTakesPictureSizeAndOutline()
+{
+    // Without the picture: the plain panel at its fallback size, still fixed.
+    {
+        OrnMessageBox box(2, QStringLiteral("x"), QStringLiteral("Warning"), QString());
+        QCOMPARE(box.size(), QSize(360, 200));
+        QVERIFY(box.mask().isEmpty());
+    }
+    // A 40 x 20 picture with its top-left 10 x 10 cut away, at scale 1.5.
+    QImage picture(40, 20, QImage::Format_ARGB32);
+    picture.fill(QColor(20, 20, 20));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            picture.setPixelColor(x, y, Qt::transparent);
+    QDir().mkpath(m_Home.path() + QStringLiteral("/skin"));
+    QVERIFY(picture.save(m_Home.path() + QStringLiteral("/skin/dlg.png")));
+    look::setDisplayScale(1.5);
+    OrnPopBox box(QStringLiteral("name"));
+    look::setDisplayScale(1.0);
+    QCOMPARE(box.size(), QSize(60, 30));
+    QCOMPARE(box.minimumSize(), box.maximumSize());
+    QVERIFY(!box.mask().contains(QPoint(5, 5)));
+    QVERIFY(box.mask().contains(QPoint(20, 20)));
+    QVERIFY(box.mask().contains(QPoint(55, 5)));
 }
 
 QTEST_MAIN(TestOrnMessageBox)
