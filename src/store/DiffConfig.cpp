@@ -48,12 +48,12 @@ bool keyStepsDiffer(const ButtonInfo& a, const ButtonInfo& b)
 }
 
 // True when the macro file was saved since the last write-out; clears the flag in that case.
-bool takeMacroWriteSign(const QString& macroName)
+bool takeMacroWriteSign(const QString& macroFolder, const QString& macroName)
 {
     // A name that cannot be a file of the macro folder never reaches the file system.
     if (!isSafeFileName(macroName))
         return false;
-    const QString path = macroDirectory() + QLatin1Char('/') + macroName + QStringLiteral(".MSMACRO");
+    const QString path = macroFolder + QLatin1Char('/') + macroName + QStringLiteral(".MSMACRO");
     if (!QFileInfo::exists(path))
         return false;
     QSettings macro(path, QSettings::IniFormat);
@@ -67,6 +67,7 @@ bool takeMacroWriteSign(const QString& macroName)
 
 bool buttonsDiffer(const ConfigData& working, const ConfigData& saved)
 {
+    const QString macroFolder = macroDirectory();
     for (int i = 0; i < kSlotCount; ++i) {
         for (int btn = 0; btn < kButtonSlotCount; ++btn) {
             const ButtonInfo& a = working.slots[i].buttons[btn];
@@ -77,7 +78,7 @@ bool buttonsDiffer(const ConfigData& working, const ConfigData& saved)
             if (a.macroname == b.macroname) {
                 if (keyStepsDiffer(a, b))
                     return true;
-                if (a.Fun == kMacroFun && b.Fun == kMacroFun && takeMacroWriteSign(a.macroname))
+                if (a.Fun == kMacroFun && b.Fun == kMacroFun && takeMacroWriteSign(macroFolder, a.macroname))
                     return true;
             } else if (a.Fun == kMacroFun || keyStepsDiffer(a, b)) {
                 return true;
