@@ -94,8 +94,8 @@ void TestProfileFiles::colourIsStoredAsAQtColourVariant()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
-    // Data stream of a QColor variant: type 67 (u32), spec 1 = RGB, then alpha, red, green, blue and a
-    // pad word, each colour byte spread to 16 bits (0xff -> 0xffff). An invalid colour has spec 0.
+    // Data stream of a QColor variant: type 67 (u32), colour kind 1 = RGB, then alpha, red, green, blue
+    // and a pad word, each colour byte spread to 16 bits (0xff -> 0xffff). An invalid colour has kind 0.
     QVERIFY(
         text.contains("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"));
     QVERIFY(text.contains("LedMode\\LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\0\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n"));
@@ -168,7 +168,7 @@ void TestProfileFiles::colourTexts_data()
     QTest::addColumn<int>("red");
     QTest::addColumn<int>("green");
     QTest::addColumn<int>("blue");
-    // Spec 1, alpha 0xffff, red 0, green 0xffff, blue 0, pad.
+    // Kind 1 (RGB), alpha 0xffff, red 0, green 0xffff, blue 0, pad.
     QTest::addRow("variant") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\xff\\xff\\0\\0\\0\\0)") << true
                              << 0 << 255 << 0;
     QTest::addRow("hex text") << QByteArray("#0a14ff") << true << 10 << 20 << 255;
