@@ -199,6 +199,9 @@ void OrnPushButton::mousePressEvent(QMouseEvent* event)
         emit EnterSignal(this);
     }
     QPushButton::mousePressEvent(event);
+    // A drop-down menu runs inside the press and swallows the release; leave the pressed look.
+    if (menu() && !m_bCheckable && event->button() == Qt::LeftButton)
+        setImageIndex(underMouse() && m_Images.size() >= 2 ? kHover : kNormal);
 }
 
 void OrnPushButton::mouseReleaseEvent(QMouseEvent* event)

@@ -2,6 +2,7 @@
 #include "widgets/OrnPushButton.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,6 +46,7 @@ private slots:
     void badgeText_data();
     void badgeText();
     void missingPictureIsLoggedOnceAndPaintsFallback();
+    void dropDownMenuDoesNotLeavePressedLook();
 
 private:
     TestPictures m_Pictures;
@@ -209,6 +211,29 @@ void TestOrnPushButton::missingPictureIsLoggedOnceAndPaintsFallback()
     QCOMPARE(g_iWarnings, 1);
     // The fallback panel is dark, not left blank.
     QCOMPARE(first.pixelColor(25, 10), QColor(40, 40, 40));
+}
+
+void TestOrnPushButton::dropDownMenuDoesNotLeavePressedLook()
+{
+    OrnPushButton button(m_Pictures.make(kFour));
+    button.resize(20, 20);
+    QMenu menu;
+    menu.addAction(QStringLiteral("125 HZ"));
+    button.setMenu(&menu);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QSignalSpy enter(&button, &OrnPushButton::EnterSignal);
+    bool bShown = false;
+    QTimer::singleShot(0, &menu, [&] {
+        bShown = menu.isVisible();
+        // The picture while the menu is open is the pressed one.
+        QCOMPARE(button.imageIndex(), quint8(2));
+        menu.close();
+    });
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(bShown);
+    QCOMPARE(enter.count(), 1);
+    QVERIFY(button.imageIndex() != 2);
 }
 
 QTEST_MAIN(TestOrnPushButton)
