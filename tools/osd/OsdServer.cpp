@@ -20,14 +20,21 @@ bool OsdServer::listen(const QString& name)
 void OsdServer::acceptClients()
 {
     while (QLocalSocket* client = m_server.nextPendingConnection()) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        connect(client, &QLocalSocket::readyRead, this, [this, client] {
-            // Whole messages only: a partial one waits in the socket for the rest.
-            while (client->bytesAvailable() >= platform::OsdLayout::Size) {
-                const QByteArray data = client->read(platform::OsdLayout::Size);
-                if (const std::optional<platform::OsdMessage> message = platform::parseOsdMessage(data))
-                    emit messageReceived(*message);
-            }
+        connect(client, &QLocalSocket::readyRead, this, [this, client] { takeMessages(client); });
+        // A client that writes and leaves at once: what it wrote still counts.
+        connect(client, &QLocalSocket::disconnected, this, [this, client] {
+            takeMessages(client);
+            client->deleteLater();
         });
+    }
+}
+
+void OsdServer::takeMessages(QLocalSocket* client)
+{
+    // Whole messages only: a partial one waits in the socket for the rest.
+    while (client->bytesAvailable() >= platform::OsdLayout::Size) {
+        const QByteArray data = client->read(platform::OsdLayout::Size);
+        if (const std::optional<platform::OsdMessage> message = platform::parseOsdMessage(data))
+            emit messageReceived(*message);
     }
 }

@@ -5,6 +5,8 @@
 #include <QLocalServer>
 #include <QObject>
 
+class QLocalSocket;
+
 Q_DECLARE_METATYPE(platform::OsdMessage)
 
 // Listens under a local name and cuts what each client sends into 1044-byte messages.
@@ -24,6 +26,7 @@ signals:
 
 private:
     void acceptClients();
+    void takeMessages(QLocalSocket* client);
 
     QLocalServer m_server;
 };
