@@ -1,0 +1,225 @@
+#pragma once
+
+#include "app/look/ScaledBackground.h"
+#include "app/shell/ShellServices.h"
+#include "device/hotplug/HotplugHandler.h"
+#include "device/protocol/WriteProfileSet.h"
+#include "device/status/StatusThreadRunner.h"
+
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class OrnAction;
+class OrnLabel;
+class OrnLineEdit;
+class OrnMenu;
+class OrnPushButton;
+class QAction;
+class QMenu;
+class QProgressBar;
+class QScrollArea;
+namespace look {
+class OrnLanguage;
+}
+
+// The program's one top-level window: the mouse picture with its button callouts, the battery, the
+// profile bar, the four tabs with their editor panels, and the reactions to what the mouse reports.
+class MousecfgWidget : public QWidget, private HotplugWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kCalloutsPerView = 20;
+    static constexpr int kExtraCallouts = 2;
+    static constexpr int kTabCount = 4;
+
+    explicit MousecfgWidget(ShellServices services, QWidget* parent = nullptr);
+    ~MousecfgWidget() override;
+
+    int connectedMouseCount() const override { return m_iConnectedMice; }
+    DeviceLink& deviceLink() { return *m_Services.link; }
+    WriteProfileContext& writeContext() { return m_WriteContext; }
+    // The window's pieces, for the tests that drive it.
+    OrnPushButton* tabButton(int iTab) const { return m_TabButtons[iTab]; }
+    int currentTab() const { return m_iCurrentTab; }
+    QProgressBar* batteryBar() const { return m_pBatteryBar; }
+    OrnLabel* chargingIcon() const { return m_pChargingIcon; }
+    QWidget* tabPanel(int iTab) const { return m_TabPanels[iTab]; }
+    OrnMenu* slotMenu() const { return m_pSlotMenu; }
+    OrnLineEdit* nameField() const { return m_pNameField; }
+    QSystemTrayIcon* trayIcon() const { return m_pTray; }
+    QMenu* trayMenu() const { return m_pTrayMenu; }
+    bool isFrontView() const { return m_bFrontView; }
+    OrnPushButton* sideUpButton() const { return m_pSideUp; }
+    // The OSD texts sent so far (also sent to the companion program).
+    const QStringList& osdHistory() const { return m_OsdHistory; }
+    void handleDeviceChange(const platform::DeviceChangeEvent& event);
+
+public slots:
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void SelBtnChanged(quint8 iBtn, quint8 iType);
+    void slotGotoMacro(quint8 iTab);
+    void slot_show_profilename(QAction* action);
+    void slot_show_mousename(QAction* action);
+    void slotPopOneClickBox();
+    void OnProfileMenuCheck(QWidget* widget);
+    void slotEnableButtons(bool bEnable);
+    void slotProfileNameChange();
+    void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iDPI);
+    void slotRefreshLightMode(quint8 iBuff1);
+    void slotRefreshRate(quint8 iRate);
+    void slotWarning();
+    void slotWarnClose();
+    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRate, quint8 iMode);
+    void slotRefreshWriteStatus(quint8 iStatus);
+    void slotMouseOver(OrnPushButton* button, quint8 bType);
+    void onButtonClicked();
+    void slotSlotMenuTriggered(QAction* action);
+    void slotLanguageTriggered(QAction* action);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Construction pieces.
+    void buildTray();
+    void buildWidgets();
+    void buildProfileBar();
+    void buildCallouts();
+    void buildPanels();
+    void layoutChildren();
+    void setTexts();
+    OrnPushButton* makeButton(const QStringList& images, bool bConnect = true);
+
+    // Views and selection.
+    void showTab(int iTab);
+    void setFrontView(bool bFront);
+    void selectCallout(int iIndex, int iGroup);
+    void clearCalloutSelection();
+    void loadMousePictures();
+    void setSideButtonImages();
+    void selectSlot(int iSlot, bool bReload);
+    void refreshEditors();
+    void rebuildProfileMenu();
+    void showActiveSlot();
+    void reloadSavedConfig();
+    void showOsd(const QString& strText);
+    void applyPointerSpeed(int iSlot);
+    QString slotEntryText(int iSlot) const;
+
+    // HotplugWindow and the device road.
+    void refreshMouseList() override;
+    void openDevice(const QByteArray& productName) override;
+    void closeDevice() override;
+    void stopStatusThread() override;
+    void startStatusThread() override;
+    void scheduleWarnClose() override;
+    void scheduleNoMouseWarning() override;
+    void reloadProductSettings() override;
+    void pause(int iMilliseconds) override;
+    QByteArray currentProductName() const override;
+    void requestFullWrite() override;
+
+    ShellServices m_Services;
+    WriteProfileContext m_WriteContext;
+    StatusThreadRunner m_StatusRunner;
+    std::unique_ptr<HotplugHandler> m_pHotplug;
+    std::unique_ptr<look::OrnLanguage> m_pLanguage;
+
+    // Dragging.
+    bool m_bDragging = false;
+    int m_iPressX = 0;
+    int m_iPressY = 0;
+    int m_iFrameX = 0;
+    int m_iFrameY = 0;
+
+    double m_dDisplayScale = 1.0;
+    int m_iScaleLevel = -1;
+    QSize m_RecordedSize;
+    QPixmap m_Background;
+    QPixmap m_BatteryBack;
+    look::ScaledBackground m_ScaledBackground;
+
+    // Profile bar.
+    OrnPushButton* m_pClose = nullptr;
+    OrnPushButton* m_pMinimise = nullptr;
+    std::array<OrnPushButton*, kSlotCount> m_SlotIndicators{};
+    std::array<OrnPushButton*, kTabCount> m_TabButtons{};
+    OrnPushButton* m_pExport = nullptr;
+    OrnPushButton* m_pImport = nullptr;
+    OrnPushButton* m_pReset = nullptr;
+    OrnPushButton* m_pAdd = nullptr;
+    OrnPushButton* m_pDelete = nullptr;
+    OrnPushButton* m_pCopy = nullptr;
+    OrnPushButton* m_pResetAll = nullptr;
+    OrnPushButton* m_pOk = nullptr;
+    OrnPushButton* m_pCancel = nullptr;
+    OrnPushButton* m_pApply = nullptr;
+    OrnPushButton* m_pLoad = nullptr;
+    OrnPushButton* m_pSave = nullptr;
+    OrnPushButton* m_pProfileDrop = nullptr;
+    OrnPushButton* m_pSlotButton = nullptr;
+    OrnPushButton* m_pLanguageButton = nullptr;
+    OrnPushButton* m_pMouseNameButton = nullptr;
+
+    // Callouts and views.
+    std::array<OrnPushButton*, kCalloutsPerView> m_FrontCallouts{};
+    std::array<OrnPushButton*, kCalloutsPerView> m_SideCallouts{};
+    std::array<OrnPushButton*, kExtraCallouts> m_ExtraCallouts{};
+    OrnPushButton* m_pFrontButton = nullptr;
+    OrnPushButton* m_pSideButton = nullptr;
+    OrnPushButton* m_pSideUp = nullptr;
+    OrnPushButton* m_pSideDown = nullptr;
+
+    OrnLabel* m_pVersionLabel = nullptr;
+    OrnLabel* m_pNameLabel = nullptr;
+    OrnLabel* m_pActiveProfileLabel = nullptr;
+    OrnLabel* m_pFrontPicture = nullptr;
+    OrnLabel* m_pSidePicture = nullptr;
+    OrnLabel* m_pChargingIcon = nullptr;
+    QProgressBar* m_pBatteryBar = nullptr;
+    int m_iLastBattery = -1;
+    OrnLineEdit* m_pNameField = nullptr;
+
+    OrnMenu* m_pProfileMenu = nullptr;
+    std::vector<OrnAction*> m_ProfileActions;
+    OrnMenu* m_pSlotMenu = nullptr;
+    std::array<OrnAction*, kSlotCount> m_SlotActions{};
+    QStringList m_ProfileList;
+    OrnMenu* m_pLanguageMenu = nullptr;
+    std::array<OrnAction*, 3> m_LanguageActions{};
+    OrnMenu* m_pMouseNameMenu = nullptr;
+    QStringList m_MouseNames;
+
+    QAction* m_pLoadConfigAction = nullptr;
+    QAction* m_pQuitAction = nullptr;
+    QMenu* m_pTrayMenu = nullptr;
+    QSystemTrayIcon* m_pTray = nullptr;
+
+    // Tab panels: lighting, buttons (in its scroll area), DPI with rate and pointer speed, macros.
+    std::array<QWidget*, kTabCount> m_TabPanels{};
+    QScrollArea* m_pButtonScroll = nullptr;
+    int m_iCurrentTab = 0;
+
+    // Callout selection: group 0 front, 1 side, 2 extra.
+    quint8 m_iSelectedGroup = 0;
+    std::array<quint8, 3> m_SelectedIndex{};
+    quint8 m_iSavedGroup = 0;
+    bool m_bFrontView = true;
+
+    int m_iConnectedMice = 0;
+    bool m_bDeviceWrittenThisRun = false;
+    QStringList m_OsdHistory;
+};

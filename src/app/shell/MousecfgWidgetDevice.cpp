@@ -1,0 +1,210 @@
+#include "app/shell/MousecfgWidget.h"
+
+#include "app/look/DisplayScale.h"
+#include "app/look/Language.h"
+#include "app/look/UiText.h"
+#include "app/shell/AppState.h"
+#include "store/AppSettings.h"
+#include "store/ProfileFiles.h"
+#include "store/ProfileList.h"
+#include "widgets/MenuStyle.h"
+#include "widgets/OrnAction.h"
+#include "widgets/OrnMenu.h"
+#include "widgets/OrnMessageBox.h"
+#include "widgets/OrnPushButton.h"
+
+#include <QThread>
+#include <QTimer>
+#include <QtDebug>
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+        return;
+    if (isHidden())
+        slotWarning();
+    else if (!appState().noMouseWarningActive)
+        hide();
+}
+
+void MousecfgWidget::slotWarning()
+{
+    show();
+    if (m_iConnectedMice != 0) {
+        activateWindow();
+        raise();
+        return;
+    }
+    AppState& state = appState();
+    state.noMouseWarningActive = true;
+    OrnMessageBox box(2, uiText("NO MOUSE DETECTED!"), uiText("Warning"), QString(), this, true,
+                      Qt::FramelessWindowHint, [] { return appState().mousePluggedIn; });
+    const int iResult = box.exec();
+    if (iResult == 1 && m_iConnectedMice == 0)
+        hide();
+    state.noMouseWarningActive = false;
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    openDevice(currentProductName());
+    startStatusThread();
+    clearCalloutSelection();
+    m_bFrontView = true;
+    loadMousePictures();
+    layoutChildren();
+    reloadSavedConfig();
+    showActiveSlot();
+    m_ProfileList = loadProfileList();
+    rebuildProfileMenu();
+    writeDefaultProfileFile();
+    showTab(0);
+    selectCallout(0, 0);
+    setSideButtonImages();
+    refreshEditors();
+    appState().mousePluggedIn = true;
+}
+
+void MousecfgWidget::refreshMouseList()
+{
+    m_MouseNames.clear();
+    const MouseDescriptorTable& table = m_Services.link->deviceTable();
+    if (m_pMouseNameButton && table.count < 2)
+        m_pMouseNameButton->hide();
+
+    // Connected: both collections of one identity present.
+    m_iConnectedMice = 0;
+    delete m_pMouseNameMenu;
+    m_pMouseNameMenu = new OrnMenu(this);
+    const quint32 count = qMin<quint32>(table.count, kMaxMouseDescriptors);
+    for (quint32 i = 0; i < count; ++i) {
+        const MouseDescriptor& entry = table.entries[i];
+        if (!((entry.presentA1 && entry.presentA2) || (entry.presentB1 && entry.presentB2)))
+            continue;
+        const QString name = QString::fromUtf8(descriptorProductName(entry));
+        m_MouseNames << name;
+        m_pMouseNameMenu->addAction(new OrnAction(name, m_pMouseNameMenu));
+        ++m_iConnectedMice;
+    }
+
+    if (m_iConnectedMice >= 2) {
+        QString current = readCurrentProductName();
+        if (!m_MouseNames.contains(current)) {
+            current = m_MouseNames.first();
+            writeCurrentProductName(current);
+        }
+        connect(m_pMouseNameMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
+        if (m_pMouseNameButton) {
+            m_pMouseNameButton->setText(current);
+            m_pMouseNameButton->setMenu(m_pMouseNameMenu);
+            m_pMouseNameButton->setFixedWidth(look::scaled(150, m_dDisplayScale));
+            m_pMouseNameMenu->setStyleSheet(widgets::menuStyleSheet());
+            m_pMouseNameButton->setFont(look::languageFont());
+            m_pMouseNameButton->show();
+        }
+    } else if (m_iConnectedMice == 1) {
+        if (m_pMouseNameButton)
+            m_pMouseNameButton->hide();
+        qDebug() << "RefreshMouseList" << m_MouseNames.first();
+        writeCurrentProductName(m_MouseNames.first());
+    } else {
+        if (m_pMouseNameButton)
+            m_pMouseNameButton->hide();
+        writeCurrentProductName(QString());
+    }
+}
+
+void MousecfgWidget::slot_show_mousename(QAction* action)
+{
+    if (!action)
+        return;
+    stopStatusThread();
+    pause(50);
+    closeDevice();
+    pause(50);
+    writeCurrentProductName(action->text());
+    openDevice(action->text().toUtf8());
+    pause(50);
+    loadMousePictures();
+    layoutChildren();
+    reloadSavedConfig();
+    showActiveSlot();
+    m_ProfileList = loadProfileList();
+    rebuildProfileMenu();
+    writeDefaultProfileFile();
+    showTab(0);
+    setSideButtonImages();
+    refreshEditors();
+    startStatusThread();
+}
+
+void MousecfgWidget::handleDeviceChange(const platform::DeviceChangeEvent& event)
+{
+    m_pHotplug->handleDeviceChange(event);
+}
+
+void MousecfgWidget::openDevice(const QByteArray& productName)
+{
+    m_Services.link->OpenDevice(productName.constData());
+}
+
+void MousecfgWidget::closeDevice()
+{
+    m_Services.link->CloseDevice();
+}
+
+void MousecfgWidget::stopStatusThread()
+{
+    // Waits, bounded, so that no handle is closed or written under the thread's read.
+    m_StatusRunner.stop();
+}
+
+void MousecfgWidget::startStatusThread()
+{
+    OrnGetBatteryThread* thread = m_StatusRunner.start();
+    if (!thread)
+        return;
+    connect(thread, &OrnGetBatteryThread::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus,
+            Qt::QueuedConnection);
+    connect(thread, &OrnGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus,
+            Qt::QueuedConnection);
+    connect(thread, &OrnGetBatteryThread::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus,
+            Qt::QueuedConnection);
+}
+
+void MousecfgWidget::scheduleWarnClose()
+{
+    QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
+}
+
+void MousecfgWidget::scheduleNoMouseWarning()
+{
+    m_iConnectedMice = 0;
+    appState().noMouseWarningActive = true;
+    appState().mousePluggedIn = false;
+    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+}
+
+void MousecfgWidget::reloadProductSettings()
+{
+    reloadSavedConfig();
+    loadMousePictures();
+    setSideButtonImages();
+    showActiveSlot();
+    refreshEditors();
+}
+
+void MousecfgWidget::pause(int iMilliseconds)
+{
+    QThread::msleep(ulong(iMilliseconds));
+}
+
+QByteArray MousecfgWidget::currentProductName() const
+{
+    return readCurrentProductName().toUtf8();
+}
+
+void MousecfgWidget::requestFullWrite()
+{
+    writeDiff(1);
+}

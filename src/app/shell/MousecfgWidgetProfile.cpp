@@ -1,0 +1,268 @@
+#include "app/shell/MousecfgWidget.h"
+
+#include "app/look/DisplayScale.h"
+#include "app/look/LookSettings.h"
+#include "app/look/ThemeColor.h"
+#include "app/look/UiText.h"
+#include "app/shell/AppState.h"
+#include "app/shell/StatusTexts.h"
+#include "device/protocol/DeviceCommands.h"
+#include "device/status/BatteryLevel.h"
+#include "editors/core/DpiConversion.h"
+#include "platform/OsdMessage.h"
+#include "store/AppSettings.h"
+#include "store/ConfigFiles.h"
+#include "store/ProfileFiles.h"
+#include "store/ProfileList.h"
+#include "widgets/MenuStyle.h"
+#include "widgets/OrnAction.h"
+#include "widgets/OrnLabel.h"
+#include "widgets/OrnLineEdit.h"
+#include "widgets/OrnMenu.h"
+#include "widgets/OrnPushButton.h"
+
+#include <QProgressBar>
+#include <QtDebug>
+
+namespace {
+
+// Products whose side buttons are drawn with the second set of pictures.
+const QStringList kAlternateSideButtonProducts{
+    "GRAMBOLT2", "SOLVEN",   "TERRIK",     "VESKA FPS", "VESKA",     "MORVAIN", "MORVAIN3", "TOBRAN",
+    "7093",      "K480-RGB", "7093-P5151", "CINDRAK",   "K263",      "K264",    "K268-RGB", "ALCYRA",
+    "K269-PRO",  "K269-RGB", "K269-RGB2",  "OLVENA2",   "QUESSARO2", "TARNAVE"};
+
+QString mouseFolder(const QString& product)
+{
+    return QStringLiteral("/skin/mouse/") + product + QStringLiteral("/");
+}
+
+// How many front callouts a product's drawing has (the labels of the button window).
+int frontCalloutCount(const QString& product)
+{
+    if (product == QLatin1String("Wireless Mouse"))
+        return 6;
+    if (product == QLatin1String("OSKEN R5"))
+        return 7;
+    return 10;
+}
+
+} // namespace
+
+void MousecfgWidget::loadMousePictures()
+{
+    const QString product = readCurrentProductName();
+    const QSize pictureSize(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
+    const QPixmap front(look::skinPath(mouseFolder(product) + QStringLiteral("Mouse.png")));
+    if (!front.isNull())
+        m_pFrontPicture->setPixmap(front.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap side(look::skinPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
+    if (!side.isNull())
+        m_pSidePicture->setPixmap(side.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    const int iFront = frontCalloutCount(product);
+    const bool bExtra = product == QLatin1String("Wireless Mouse") || product == QLatin1String("OSKEN R5");
+    for (int i = 0; i < kCalloutsPerView; ++i) {
+        m_FrontCallouts[i]->setProperty("used", i < iFront);
+        m_SideCallouts[i]->setProperty("used", false);
+    }
+    for (OrnPushButton* callout : m_ExtraCallouts)
+        callout->setProperty("used", bExtra);
+}
+
+void MousecfgWidget::setSideButtonImages()
+{
+    const bool bAlternate = kAlternateSideButtonProducts.contains(readCurrentProductName());
+    if (bAlternate) {
+        m_pSideUp->setImages({"/skin/btn_up4.png", "/skin/btn_up3.png", "/skin/btn_up3.png"});
+        m_pSideDown->setImages({"/skin/btn_down4.png", "/skin/btn_down3.png", "/skin/btn_down3.png"});
+    } else {
+        m_pSideUp->setImages({"/skin/btn_up2.png", "/skin/btn_up1.png", "/skin/btn_up1.png"});
+        m_pSideDown->setImages({"/skin/btn_down2.png", "/skin/btn_down1.png", "/skin/btn_down1.png"});
+    }
+}
+
+void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
+{
+    // The button window reports its buttons numbered 1..20; the callouts follow them.
+    Q_UNUSED(button);
+    const int iNumber = button ? button->property("buttonNumber").toInt() : 0;
+    if (iNumber < 1 || iNumber > kCalloutsPerView)
+        return;
+    m_FrontCallouts[iNumber - 1]->setChecked(bType != 0);
+    const QString product = readCurrentProductName();
+    const QString file = bType == 1 ? QString::asprintf("mouse_%d.png", iNumber) : QStringLiteral("Mouse.png");
+    const QPixmap picture(look::skinPath(mouseFolder(product) + file));
+    if (picture.isNull())
+        return;
+    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
+    m_pFrontPicture->setPixmap(picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void MousecfgWidget::showActiveSlot()
+{
+    const ConfigData& working = appState().workingConfig;
+    const int iSlot = activeSlotIndex(working);
+    m_pSlotButton->setText(slotEntryText(iSlot));
+    m_pActiveProfileLabel->setText(working.slotProfileNames[iSlot]);
+    m_pNameField->setText(working.slotProfileNames[iSlot]);
+}
+
+void MousecfgWidget::selectSlot(int iSlot, bool bReload)
+{
+    if (iSlot < 0 || iSlot >= kSlotCount)
+        return;
+    ConfigData& working = appState().workingConfig;
+    m_pSlotButton->setText(slotEntryText(iSlot));
+    working.ProfileID = quint8(iSlot);
+    if (bReload) {
+        const QString name = working.slotProfileNames[iSlot];
+        loadProfile(working.slot(iSlot), profileFilePath(name), profileGroup());
+        working.slot(iSlot).ProfileName = name;
+    }
+    m_pNameField->setText(working.slotProfileNames[iSlot]);
+    m_pActiveProfileLabel->setText(working.slotProfileNames[iSlot]);
+    refreshEditors();
+    writeProfileId(iSlot);
+}
+
+void MousecfgWidget::refreshEditors()
+{
+    const int iActive = activeSlotIndex(appState().workingConfig);
+    for (int i = 0; i < kSlotCount; ++i)
+        m_SlotIndicators[i]->setChecked(i == iActive);
+    loadMousePictures();
+    if (m_iCurrentTab == 1)
+        setFrontView(m_bFrontView);
+}
+
+void MousecfgWidget::rebuildProfileMenu()
+{
+    m_pProfileMenu->clear();
+    qDeleteAll(m_ProfileActions);
+    m_ProfileActions.clear();
+    for (const QString& name : m_ProfileList) {
+        auto* action = new OrnAction(name, m_pProfileMenu);
+        m_ProfileActions.push_back(action);
+        m_pProfileMenu->addAction(action);
+        // Choosing a profile from the menu is one of the profile commands, not offered yet.
+        action->setEnabled(false);
+    }
+    m_pProfileMenu->setFixedWidth(152);
+    m_pProfileMenu->setStyleSheet(widgets::menuStyleSheet());
+    m_pProfileDrop->setMenu(m_pProfileMenu);
+}
+
+void MousecfgWidget::reloadSavedConfig()
+{
+    AppState& state = appState();
+    loadConfig(state.savedConfig);
+    state.workingConfig = state.savedConfig;
+}
+
+void MousecfgWidget::slotSlotMenuTriggered(QAction* action)
+{
+    const auto it = std::find(m_SlotActions.begin(), m_SlotActions.end(), action);
+    if (it == m_SlotActions.end())
+        return;
+    const int iSlot = int(it - m_SlotActions.begin());
+    selectSlot(iSlot, false);
+    rebuildProfileMenu();
+    SwitchProfileAndReload(m_WriteContext.send, quint8(iSlot));
+    applyPointerSpeed(iSlot);
+    m_pNameField->setText(appState().workingConfig.slotProfileNames[iSlot]);
+}
+
+void MousecfgWidget::applyPointerSpeed(int iSlot)
+{
+    if (!m_Services.pointerSpeed || iSlot < 0 || iSlot >= kSlotCount)
+        return;
+    // The speed of the settings last written to the mouse; before any write in this run, the ones loaded.
+    const ConfigData& source = m_bDeviceWrittenThisRun ? m_WriteContext.deviceConfig : appState().savedConfig;
+    m_Services.pointerSpeed->applySpeed(source.slot(iSlot).mousespeed);
+}
+
+void MousecfgWidget::showOsd(const QString& strText)
+{
+    m_OsdHistory << strText;
+    if (!m_Services.osd)
+        return;
+    platform::OsdMessage message;
+    message.text = strText;
+    const QColor theme = look::currentThemeColor();
+    message.color = platform::osdColor(theme.red(), theme.green(), theme.blue());
+    if (!m_Services.osd->send(message))
+        qDebug("SendMessage failed\n");
+}
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRate, quint8 iMode)
+{
+    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
+    const ConfigData& working = appState().workingConfig;
+    if (iProfile != working.ProfileID)
+        slotRefreshProfile(iProfile);
+    const ProfileData& active = appState().workingConfig.activeSlot();
+    if (iDpi != active.dpi)
+        slotRefreshDPIStage(iDpi);
+    if (iRate != active.pollrate)
+        slotRefreshRate(iRate);
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    // The report's byte is untrusted: a slot the mouse does not have changes nothing.
+    if (iProfile >= kSlotCount)
+        return;
+    selectSlot(iProfile, false);
+    rebuildProfileMenu();
+    applyPointerSpeed(iProfile);
+    showOsd(profileOsdText(iProfile));
+}
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    if (iDPI >= kDpiStageCount)
+        return;
+    ConfigData& working = appState().workingConfig;
+    saveActiveStage(working, iDPI);
+    const ProfileData& active = working.activeSlot();
+    showOsd(dpiOsdText(iDPI, dpiFromRaw(active.stages[iDPI].y, readSensorModel())));
+}
+
+void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
+{
+    Q_UNUSED(iBuff1);
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    ConfigData& working = appState().workingConfig;
+    working.activeSlot().pollrate = iRate;
+    showOsd(rateOsdText(iRate));
+}
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
+        m_pBatteryBar->setStyleSheet(asleepBatteryStyleSheet());
+        m_pChargingIcon->hide();
+        appState().mouseAsleep = true;
+        return;
+    }
+    appState().mouseAsleep = false;
+    const QColor theme = look::currentThemeColor();
+    m_pBatteryBar->setStyleSheet(batteryStyleSheet(theme.red(), theme.green(), theme.blue()));
+    m_pChargingIcon->setVisible(iCharge != 0);
+    const int iLevel = batteryPercent(iLowByte, iHiByte);
+    if (iLevel != m_iLastBattery) {
+        m_iLastBattery = iLevel;
+        writeBattery(iLevel);
+    }
+    m_pBatteryBar->setValue(iLevel);
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        writeDiff(1);
+}
