@@ -97,10 +97,15 @@ void OrnMessageBox::layoutChildren()
     const int iButtonH = look::scaled(26);
     const int iButtonY = iH - iButtonH - look::scaled(18);
 
-    m_pIcon->setGeometry(iMargin, iTop, iIcon, iIcon);
-    m_pInfo1->setGeometry(iTextX, iTop, iTextW, iIcon);
-    m_pInfo2->setGeometry(iTextX, iTop + iIcon + look::scaled(4), iTextW,
-                          qMax(1, iButtonY - iTop - iIcon - look::scaled(8)));
+    // Icon and texts stand in the middle of the space between title and buttons.
+    const int iSpace = qMax(1, iButtonY - look::scaled(8) - iTop);
+    const int iText1H = qMax(iIcon, m_pInfo1->heightForWidth(iTextW));
+    const int iText2H = m_pInfo2->text().isEmpty() ? 0 : m_pInfo2->heightForWidth(iTextW) + look::scaled(4);
+    const int iBlockY = iTop + qMax(0, (iSpace - iText1H - iText2H) / 2);
+    m_pIcon->setGeometry(iMargin, iBlockY + (iText1H - iIcon) / 2, iIcon, iIcon);
+    m_pInfo1->setGeometry(iTextX, iBlockY, iTextW, iText1H);
+    m_pInfo2->setGeometry(iTextX, iBlockY + iText1H + look::scaled(4), iTextW,
+                          qMax(1, iButtonY - look::scaled(8) - (iBlockY + iText1H + look::scaled(4))));
     if (m_pNo) {
         const int iGap = look::scaled(24);
         const int iLeft = (iW - 2 * iButtonW - iGap) / 2;
