@@ -5,6 +5,7 @@
 #include "widgets/WidgetFont.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 namespace editors {
 
@@ -13,11 +14,36 @@ QString cssColor(const QColor& color)
     return QStringLiteral("rgb(%1,%2,%3)").arg(color.red()).arg(color.green()).arg(color.blue());
 }
 
+QString panelStyleSheet(const QWidget* panel)
+{
+    return QStringLiteral("%1 { background-color: rgba(33,35,35,0.5) }")
+        .arg(QString::fromLatin1(panel->metaObject()->className()));
+}
+
+QString spinBoxStyleSheet()
+{
+    return QStringLiteral("QSpinBox { color: rgb(225,225,225); background-color: rgb(30,30,30);"
+                          " border: 1px solid rgb(90,90,90); selection-background-color: rgb(80,80,80); }");
+}
+
+QString checkBoxStyleSheet()
+{
+    const int iIndicator = look::scaled(12);
+    return QStringLiteral("QCheckBox{background: qrgb(0,0,0,0%);} QCheckBox { color: rgb(220,220,220); }"
+                          " QCheckBox::indicator { width: %1px; height: %1px; border: 1px solid rgb(130,130,130);"
+                          " background-color: rgb(30,30,30); }"
+                          " QCheckBox::indicator:checked { background-color: %2; border-color: %2; }")
+        .arg(iIndicator)
+        .arg(cssColor(widgets::themeColor()));
+}
+
 QString pictureSliderStyleSheet(const QString& strHandlePicture)
 {
     const QString strTheme = cssColor(widgets::themeColor());
     const int iGroove = qMax(2, look::scaled(4));
     const int iHandle = look::scaled(16);
+    // The picture is a wide pill; a handle of the same proportions keeps it from looking squashed.
+    const int iPictureWidth = look::scaled(30);
     const QString strPath = widgets::skinPath(strHandlePicture);
     // Without the picture the handle is painted in the theme colour, so a broken install stays usable.
     const QString strHandle =
@@ -30,13 +56,14 @@ QString pictureSliderStyleSheet(const QString& strHandlePicture)
                           " QSlider::groove:horizontal { height: %2px; background: rgb(70,70,70);"
                           " border-radius: %3px; }"
                           " QSlider::sub-page:horizontal { background: %1; border-radius: %3px; }"
-                          " QSlider::handle:horizontal { width: %4px; height: %4px; margin: -%5px 0; %6 }")
+                          " QSlider::handle:horizontal { width: %7px; height: %4px; margin: -%5px 0; %6 }")
         .arg(strTheme)
         .arg(iGroove)
         .arg(iGroove / 2)
         .arg(iHandle)
         .arg((iHandle - iGroove) / 2)
-        .arg(strHandle);
+        .arg(strHandle)
+        .arg(QFileInfo::exists(strPath) ? iPictureWidth : iHandle);
 }
 
 } // namespace editors

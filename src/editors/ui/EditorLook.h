@@ -3,19 +3,18 @@
 #include <QColor>
 #include <QString>
 
+class QWidget;
+
 // Small look helpers shared by the editor panels.
 namespace editors {
 
-// Translucent panel background of every editor panel.
-inline const char* panelStyleSheet()
-{
-    return "background-color: rgba(33,35,35,0.5)";
-}
-// Text colour of the spin boxes on the dark skin.
-inline const char* spinBoxStyleSheet()
-{
-    return "color: rgb(225,225,225)";
-}
+// Translucent background of an editor panel, "background-color: rgba(33,35,35,0.5)", bound to the panel's
+// class: a bare declaration would cascade to every child label and darken each one again.
+QString panelStyleSheet(const QWidget* panel);
+// Spin boxes on the dark skin: text "color: rgb(225,225,225)" on a dark field.
+QString spinBoxStyleSheet();
+// The "Link XY" box: indicator drawn in the theme colour when ticked.
+QString checkBoxStyleSheet();
 // "rgb(r,g,b)" for style sheets.
 QString cssColor(const QColor& color);
 // Horizontal slider of the lighting and pointer panels: themed groove, handle picture when present.

@@ -10,8 +10,10 @@
 #include "widgets/DialogStyle.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
+#include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
 
+#include <QBitmap>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QToolButton>
@@ -51,7 +53,7 @@ OrnColorArea::OrnColorArea(QWidget* parent, double dScale)
     for (size_t i = 0; i < m_Boxes.size(); ++i) {
         m_Boxes[i] = new QSpinBox(this);
         m_Boxes[i]->setRange(0, i == kH ? 360 : 255);
-        m_Boxes[i]->setStyleSheet(QString::fromLatin1(editors::spinBoxStyleSheet()));
+        m_Boxes[i]->setStyleSheet(editors::spinBoxStyleSheet());
         m_BoxLabels[i] = new OrnLabel(QString::fromLatin1(kBoxNames[i]), this);
         m_BoxLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -110,27 +112,36 @@ void OrnColorArea::layoutControls()
 {
     auto s = [this](int iPixels) { return look::scaled(iPixels, m_dScale); };
     setFixedSize(s(kBaseWidth), s(kBaseHeight));
+    // The base dialog cut its outline for the picture's own size; cut it again for this size.
+    const QPixmap background = widgets::loadSkinPicture(QStringLiteral("/skin/dlg.png"));
+    const QBitmap mask = background.isNull() ? QBitmap() : background.scaled(size(), Qt::IgnoreAspectRatio).mask();
+    if (mask.isNull())
+        clearMask();
+    else
+        setMask(mask);
+
     m_pColorLabel->setGeometry(s(20), s(34), s(120), s(22));
     m_pSv->move(s(14), s(58));
-    m_pHue->move(m_pSv->geometry().right() + s(10), m_pSv->y() + m_pSv->margin() - 7);
+    m_pHue->move(m_pSv->geometry().right() + s(10), m_pSv->y() + m_pSv->margin() - kHueStripMargin);
     const int iColumn = m_pHue->geometry().right() + s(12);
-    m_pPreview->setGeometry(iColumn, m_pSv->y() + m_pSv->margin(), s(190), s(34));
+    const int iColumnStep = s(92);
+    m_pPreview->setGeometry(iColumn, m_pSv->y() + m_pSv->margin(), iColumnStep + s(80), s(34));
     const int iRowTop = m_pPreview->geometry().bottom() + s(10);
     for (int i = 0; i < 6; ++i) {
-        const int iX = iColumn + (i / 3) * s(98);
+        const int iX = iColumn + (i / 3) * iColumnStep;
         const int iY = iRowTop + (i % 3) * s(28);
         m_BoxLabels[static_cast<size_t>(i)]->setGeometry(iX, iY, s(16), s(24));
-        m_Boxes[static_cast<size_t>(i)]->setGeometry(iX + s(20), iY, s(66), s(24));
+        m_Boxes[static_cast<size_t>(i)]->setGeometry(iX + s(20), iY, s(60), s(24));
     }
     const int iHexY = iRowTop + 3 * s(28);
     m_BoxLabels[6]->setGeometry(iColumn, iHexY, s(16), s(24));
-    m_pHexEdit->setGeometry(iColumn + s(20), iHexY, s(86), s(24));
+    m_pHexEdit->setGeometry(iColumn + s(20), iHexY, s(80), s(24));
     const int iPresetY = m_pSv->geometry().bottom() + s(8);
     for (int i = 0; i < kPresetCount; ++i)
         m_Presets[static_cast<size_t>(i)]->setGeometry(s(20) + i * s(22), iPresetY, s(18), s(18));
-    const int iButtonY = height() - s(40);
-    m_pCancel->setGeometry(width() - s(90), iButtonY, s(74), s(26));
-    m_pApply->setGeometry(width() - s(174), iButtonY, s(74), s(26));
+    const int iButtonY = height() - s(36);
+    m_pCancel->setGeometry(width() - s(88), iButtonY, s(72), s(26));
+    m_pApply->setGeometry(width() - s(168), iButtonY, s(72), s(26));
 }
 
 void OrnColorArea::setColor(const QColor& color)

@@ -37,8 +37,8 @@ public:
     QToolButton* cancelButton() const { return m_pCancel; }
 
     static constexpr int kPresetCount = 7;
-    static constexpr int kBaseWidth = 430;
-    static constexpr int kBaseHeight = 270;
+    static constexpr int kBaseWidth = 400;
+    static constexpr int kBaseHeight = 258;
 
 signals:
     void OrnChangeColor(const QColor& color);

@@ -43,7 +43,7 @@ OrnColorWindow::OrnColorWindow(QWidget* parent, ProfileData* pProfile)
           this)),
       m_pMenu(new OrnMenu(this))
 {
-    setStyleSheet(QString::fromLatin1(editors::panelStyleSheet()));
+    setStyleSheet(editors::panelStyleSheet(this));
     setAttribute(Qt::WA_StyledBackground, true);
     for (OrnLabel* label : {m_pEffectLabel, m_pBrightnessLabel, m_pSpeedLabel, m_pColorLabel})
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

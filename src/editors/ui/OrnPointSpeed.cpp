@@ -21,7 +21,7 @@ OrnPointSpeed::OrnPointSpeed(QWidget* parent, ProfileData* pProfile)
     : QWidget(parent), m_pPointerLabel(new OrnLabel(this)), m_pScrollLabel(new OrnLabel(this)),
       m_pSlider(new OrnSlider(Qt::Horizontal, this)), m_pSpinBox(new QSpinBox(this))
 {
-    setStyleSheet(QString::fromLatin1(editors::panelStyleSheet()));
+    setStyleSheet(editors::panelStyleSheet(this));
     setAttribute(Qt::WA_StyledBackground, true);
     m_pPointerLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pScrollLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -63,7 +63,7 @@ void OrnPointSpeed::applyFont()
         font.setPixelSize(qMax(1, look::scaled(iPixel)));
     setFont(font);
     m_pSpinBox->setFont(font);
-    m_pSpinBox->setStyleSheet(QString::fromLatin1(editors::spinBoxStyleSheet()));
+    m_pSpinBox->setStyleSheet(editors::spinBoxStyleSheet());
 }
 
 void OrnPointSpeed::retranslateUi()

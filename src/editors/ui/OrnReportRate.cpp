@@ -16,7 +16,7 @@ OrnReportRate::OrnReportRate(QWidget* parent, const ProfileData& profile)
           this)),
       m_pMenu(new OrnMenu(this))
 {
-    setStyleSheet(QString::fromLatin1(editors::panelStyleSheet()));
+    setStyleSheet(editors::panelStyleSheet(this));
     setAttribute(Qt::WA_StyledBackground, true);
     m_pTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (size_t i = 0; i < m_Actions.size(); ++i) {

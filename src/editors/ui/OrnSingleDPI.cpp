@@ -41,7 +41,7 @@ OrnSingleDPI::OrnSingleDPI(QWidget* parent, quint8 iIndex)
       m_pLinkBox(new QCheckBox(this)), m_pUsedButton(new OrnPushButton(usedImages(), this)),
       m_pSlider(new OrnTwoBarSlider(this, 75, 1))
 {
-    setStyleSheet(QString::fromLatin1(editors::panelStyleSheet()));
+    setStyleSheet(editors::panelStyleSheet(this));
     setAttribute(Qt::WA_StyledBackground, true);
     m_pLinkBox->setFocusPolicy(Qt::NoFocus);
     m_pUsedButton->setCheckable(true);
@@ -85,11 +85,7 @@ void OrnSingleDPI::applyScale()
     m_pSlider->applyScale();
     m_pSlider->move(s(52), s(18));
     m_pMaxLabel->setGeometry(s(52) + m_pSlider->width() + s(4), s(18), s(50), s(OrnTwoBarSlider::kBaseHeight));
-    const int iIndicator = s(12);
-    m_pLinkBox->setStyleSheet(
-        QStringLiteral("QCheckBox{background: qrgb(0,0,0,0%);} QCheckBox{color: rgb(220,220,220);}"
-                       " QCheckBox::indicator{width: %1px; height: %1px;}")
-            .arg(iIndicator));
+    m_pLinkBox->setStyleSheet(editors::checkBoxStyleSheet());
 }
 
 void OrnSingleDPI::retranslateUi()
@@ -131,6 +127,15 @@ void OrnSingleDPI::setUsed(bool bUsed)
 {
     m_bUsed = bUsed;
     m_pUsedButton->setChecked(bUsed);
+    showColors();
+}
+
+void OrnSingleDPI::showColors()
+{
+    // A stage out of the cycle is greyed unless it is the highlighted one.
+    const QColor text = m_bUsed || m_bFramed ? m_Highlight : QColor(120, 120, 120);
+    for (OrnLabel* label : {m_pTitle, m_pXLabel, m_pYLabel})
+        setLabelColor(label, text);
     update();
 }
 
@@ -160,10 +165,7 @@ void OrnSingleDPI::setHighlight(const QColor& color, bool bFramed)
 {
     m_Highlight = color;
     m_bFramed = bFramed;
-    setLabelColor(m_pTitle, color);
-    setLabelColor(m_pXLabel, color);
-    setLabelColor(m_pYLabel, color);
-    update();
+    showColors();
 }
 
 QString OrnSingleDPI::xText() const
@@ -234,9 +236,7 @@ void OrnSingleDPI::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    // A stage out of the cycle is dimmed; the frame shows which stage is current.
-    if (!m_bUsed)
-        painter.fillRect(rect(), QColor(0, 0, 0, 90));
+    // The frame shows which stage is current.
     if (!m_bFramed)
         return;
     QPen pen(m_Highlight);

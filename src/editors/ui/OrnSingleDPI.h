@@ -68,6 +68,7 @@ protected:
 
 private:
     void showNumbers();
+    void showColors();
     void onUsedPressed();
 
     quint8 m_iIndex;

@@ -1,7 +1,6 @@
 #include "editors/ui/OrnTwoBarSlider.h"
 
 #include "app/look/DisplayScale.h"
-#include "editors/ui/EditorLook.h"
 #include "widgets/OrnSlider.h"
 
 #include <QSignalBlocker>
@@ -23,8 +22,8 @@ OrnTwoBarSlider::OrnTwoBarSlider(QWidget* parent, int iMax, int iMin)
     : QWidget(parent), m_pX(new OrnSlider(Qt::Horizontal, this)), m_pY(new OrnSlider(Qt::Horizontal, this)),
       m_pLinked(new OrnSlider(Qt::Horizontal, this)), m_iMax(iMax), m_iMin(iMin)
 {
-    setStyleSheet(QString::fromLatin1(editors::panelStyleSheet()));
-    setAttribute(Qt::WA_StyledBackground, true);
+    // Sits on its stage's translucent panel; a second layer would show as a darker box behind the bars.
+    setAttribute(Qt::WA_TranslucentBackground, true);
     for (OrnSlider* slider : {m_pX, m_pY, m_pLinked})
         setUpSlider(slider, iMax, iMin);
     connect(m_pX, &QSlider::valueChanged, this, &OrnTwoBarSlider::onXChanged);
