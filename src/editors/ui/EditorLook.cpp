@@ -5,6 +5,7 @@
 #include "widgets/WidgetFont.h"
 
 #include <QFileInfo>
+#include <QSpinBox>
 #include <QWidget>
 
 namespace editors {
@@ -20,10 +21,17 @@ QString panelStyleSheet(const QWidget* panel)
         .arg(QString::fromLatin1(panel->metaObject()->className()));
 }
 
-QString spinBoxStyleSheet()
+void styleSpinBox(QSpinBox* box)
 {
-    return QStringLiteral("QSpinBox { color: rgb(225,225,225); background-color: rgb(30,30,30);"
-                          " border: 1px solid rgb(90,90,90); selection-background-color: rgb(80,80,80); }");
+    box->setStyleSheet(QStringLiteral("color: rgb(225,225,225)"));
+    // The field and its arrows come from the palette, so the toolkit still draws proper arrows.
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, QColor(30, 30, 30));
+    pal.setColor(QPalette::Button, QColor(55, 55, 55));
+    pal.setColor(QPalette::ButtonText, QColor(210, 210, 210));
+    pal.setColor(QPalette::Highlight, QColor(80, 80, 80));
+    pal.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    box->setPalette(pal);
 }
 
 QString checkBoxStyleSheet()

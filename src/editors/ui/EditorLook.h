@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QSpinBox;
 class QWidget;
 
 // Small look helpers shared by the editor panels.
@@ -12,7 +13,7 @@ namespace editors {
 // class: a bare declaration would cascade to every child label and darken each one again.
 QString panelStyleSheet(const QWidget* panel);
 // Spin boxes on the dark skin: text "color: rgb(225,225,225)" on a dark field.
-QString spinBoxStyleSheet();
+void styleSpinBox(QSpinBox* box);
 // The "Link XY" box: indicator drawn in the theme colour when ticked.
 QString checkBoxStyleSheet();
 // "rgb(r,g,b)" for style sheets.

@@ -53,7 +53,7 @@ OrnColorArea::OrnColorArea(QWidget* parent, double dScale)
     for (size_t i = 0; i < m_Boxes.size(); ++i) {
         m_Boxes[i] = new QSpinBox(this);
         m_Boxes[i]->setRange(0, i == kH ? 360 : 255);
-        m_Boxes[i]->setStyleSheet(editors::spinBoxStyleSheet());
+        editors::styleSpinBox(m_Boxes[i]);
         m_BoxLabels[i] = new OrnLabel(QString::fromLatin1(kBoxNames[i]), this);
         m_BoxLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

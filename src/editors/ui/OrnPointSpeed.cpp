@@ -63,7 +63,7 @@ void OrnPointSpeed::applyFont()
         font.setPixelSize(qMax(1, look::scaled(iPixel)));
     setFont(font);
     m_pSpinBox->setFont(font);
-    m_pSpinBox->setStyleSheet(editors::spinBoxStyleSheet());
+    editors::styleSpinBox(m_pSpinBox);
 }
 
 void OrnPointSpeed::retranslateUi()
