@@ -103,14 +103,15 @@ int main(int argc, char* argv[])
         const int iSensor =
             iSensorArg > 0 && iSensorArg + 1 < args.size() ? args.at(iSensorArg + 1).toInt() : readSensorModel();
         dpi->setProfile(profile, iSensor);
-        dpi->move(s(20), s(120));
+        // Where the main window's DPI tab puts them (its panel area starts at 414, 100).
+        dpi->move(s(414), s(100));
         auto* rate = new OrnReportRate(&frame, profile);
-        rate->move(s(510), s(120));
+        rate->move(s(414), s(100 + 352));
         auto* pointer = new OrnPointSpeed(&frame, &profile);
-        pointer->move(s(510), s(230));
+        pointer->move(s(414 + 186), s(100 + 352));
     } else {
         colorWindow = new OrnColorWindow(&frame, &profile);
-        colorWindow->move(s(20), s(120));
+        colorWindow->move(s(414), s(100));
     }
     frame.move(0, 0);
     frame.show();

@@ -33,7 +33,7 @@ public:
     void applyScale();
 
     static constexpr int kBaseWidth = 470;
-    static constexpr int kBaseHeight = 350;
+    static constexpr int kBaseHeight = 346;
 
 public slots:
     void onRadioChanged();

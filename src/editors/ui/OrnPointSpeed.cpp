@@ -43,10 +43,10 @@ void OrnPointSpeed::applyScale()
 {
     auto s = [](int iPixels) { return look::scaled(iPixels); };
     setFixedSize(s(kBaseWidth), s(kBaseHeight));
-    m_pPointerLabel->setGeometry(s(15), s(10), s(230), s(24));
-    m_pSlider->setGeometry(s(15), s(40), s(230), s(22));
-    m_pScrollLabel->setGeometry(s(15), s(74), s(150), s(24));
-    m_pSpinBox->setGeometry(s(15), s(102), s(70), s(26));
+    m_pPointerLabel->setGeometry(s(15), s(8), s(200), s(24));
+    m_pSlider->setGeometry(s(15), s(48), s(200), s(22));
+    m_pScrollLabel->setGeometry(s(240), s(8), s(140), s(24));
+    m_pSpinBox->setGeometry(s(240), s(46), s(70), s(26));
     m_pSlider->setStyleSheet(editors::pictureSliderStyleSheet(QStringLiteral("/skin/rate.png")));
     applyFont();
 }

@@ -24,8 +24,8 @@ public:
     void retranslateUi();
     void applyScale();
 
-    static constexpr int kBaseWidth = 260;
-    static constexpr int kBaseHeight = 140;
+    static constexpr int kBaseWidth = 386;
+    static constexpr int kBaseHeight = 88;
 
 public slots:
     void sValueChangedSlot(int iValue);

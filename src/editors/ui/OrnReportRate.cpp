@@ -34,7 +34,7 @@ void OrnReportRate::applyScale()
 {
     auto s = [](int iPixels) { return look::scaled(iPixels); };
     setFixedSize(s(kBaseWidth), s(kBaseHeight));
-    m_pTitle->setGeometry(s(15), s(10), s(230), s(24));
+    m_pTitle->setGeometry(s(15), s(8), s(160), s(24));
     m_pRateButton->setGeometry(s(15), s(44), s(150), s(30));
     m_pMenu->setFixedWidth(s(150));
     m_pMenu->refreshLook();

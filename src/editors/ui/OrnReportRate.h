@@ -30,8 +30,10 @@ public:
     void retranslateUi();
     void applyScale();
 
-    static constexpr int kBaseWidth = 260;
-    static constexpr int kBaseHeight = 90;
+    // The DPI tab (572 x 440 at scale 1) holds the DPI page at the top and this panel and the pointer
+    // panel side by side below it.
+    static constexpr int kBaseWidth = 180;
+    static constexpr int kBaseHeight = 88;
 
 public slots:
     void onRateChosen();
