@@ -140,7 +140,7 @@ QImage paintMouseTop(int iButton)
     painter.setClipPath(body);
     QPainterPath strip;
     strip.moveTo(88, 348);
-    strip.cubicTo(108, 384, 192, 384, 212, 348);
+    strip.cubicTo(112, 374, 188, 374, 212, 348);
     painter.setPen(QPen(withAlpha(p.accent, 60), 14, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(strip);
     painter.setPen(QPen(p.accent, 3, Qt::SolidLine, Qt::RoundCap));
