@@ -817,15 +817,23 @@
     </message>
     <message>
         <source>EXPORT PROFILE</source>
-        <translation>EXPORT PROFILE</translation>
+        <translation type="vanished">EXPORT PROFILE</translation>
     </message>
     <message>
         <source>IMPORT PROFILE</source>
-        <translation>IMPORT PROFILE</translation>
+        <translation type="vanished">IMPORT PROFILE</translation>
     </message>
     <message>
         <source>Not available in this version.</source>
         <translation>Not available in this version.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
     </message>
 </context>
 </TS>

@@ -817,15 +817,23 @@
     </message>
     <message>
         <source>EXPORT PROFILE</source>
-        <translation>导出配置文件</translation>
+        <translation type="vanished">导出配置文件</translation>
     </message>
     <message>
         <source>IMPORT PROFILE</source>
-        <translation>导入配置文件</translation>
+        <translation type="vanished">导入配置文件</translation>
     </message>
     <message>
         <source>Not available in this version.</source>
         <translation>此版本暂不支持该功能。</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
     </message>
 </context>
 </TS>

@@ -817,15 +817,23 @@
     </message>
     <message>
         <source>EXPORT PROFILE</source>
-        <translation>匯出設定檔</translation>
+        <translation type="vanished">匯出設定檔</translation>
     </message>
     <message>
         <source>IMPORT PROFILE</source>
-        <translation>匯入設定檔</translation>
+        <translation type="vanished">匯入設定檔</translation>
     </message>
     <message>
         <source>Not available in this version.</source>
         <translation>此版本尚不支援此功能。</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
     </message>
 </context>
 </TS>

@@ -76,10 +76,12 @@ QString unescapeLiteral(const QString& literal)
     return text;
 }
 
-// Every uiText("...") literal in the program's sources, whoever wrote them.
+// Every literal text of the "Osken" context in the program's sources, whoever wrote them.
 QSet<QString> uiTextLiterals()
 {
-    static const QRegularExpression call(QStringLiteral("\\buiText\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\)"));
+    // uiText("...") calls, and QT_TRANSLATE_NOOP("Osken", "...") entries of tables that reach uiText later.
+    static const QRegularExpression call(
+        QStringLiteral("\\b(?:uiText\\(|QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,)\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\)"));
     QSet<QString> texts;
     for (const char* folder : {"/src", "/tools"}) {
         QDirIterator it(sourceDir() + QLatin1String(folder), {"*.cpp", "*.h"}, QDir::Files,
