@@ -1,0 +1,112 @@
+#include "app/profilebar/OrnProcessDialog.h"
+
+#include "app/look/DisplayScale.h"
+#include "app/look/ThemeColor.h"
+#include "device/protocol/WriteProfileSet.h"
+#include "store/AppSettings.h"
+#include "store/ConfigFiles.h"
+#include "store/DiffConfig.h"
+#include "widgets/SkinPicture.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <QProgressBar>
+#include <QThread>
+#include <QTimer>
+#include <QtDebug>
+
+namespace {
+constexpr int kWidth = 200;
+constexpr int kHeight = 50;
+} // namespace
+
+QString processBarStyleSheet(int iRed, int iGreen, int iBlue)
+{
+    return QString::asprintf(
+        "                QProgressBar {                border:none;                background-color: "
+        "#FFFFFF;                border-radius:2px;                }                "
+        "QProgressBar::chunk {                background-color:rgb(%d,%d,%d);                "
+        "border-radius:2px;                }                QProgressBar {                "
+        "text-align: center;                color: rgb(0, 0, 0);                }          "
+        "      ",
+        iRed, iGreen, iBlue);
+}
+
+OrnProcessDialog::OrnProcessDialog(WriteProfileContext& context, ConfigData& workingConfig, ConfigData& savedConfig,
+                                   const std::atomic<bool>& mouseAsleep, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint), m_Context(context), m_Working(workingConfig), m_Saved(savedConfig),
+      m_bMouseAsleep(mouseAsleep)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    const QSize size(look::scaled(kWidth), look::scaled(kHeight));
+    setFixedSize(size);
+    const QPixmap picture = widgets::loadSkinPicture(QStringLiteral("/skin/process.png"));
+    if (!picture.isNull()) {
+        m_Picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QBitmap outline = m_Picture.mask();
+        if (!outline.isNull())
+            setMask(outline);
+    }
+
+    m_pBar = new QProgressBar(this);
+    m_pBar->setOrientation(Qt::Horizontal);
+    m_pBar->setRange(0, 100);
+    m_pBar->setValue(0);
+    m_pBar->setTextVisible(true);
+    m_pBar->setGeometry(0, 0, size.width(), size.height());
+    const QColor theme = look::currentThemeColor();
+    m_pBar->setStyleSheet(processBarStyleSheet(theme.red(), theme.green(), theme.blue()));
+}
+
+void OrnProcessDialog::slotProcessDlg()
+{
+    setProgress(15);
+    QTimer::singleShot(0, this, &OrnProcessDialog::updateProgress);
+}
+
+void OrnProcessDialog::updateProgress()
+{
+    m_bFilesStored = saveConfig(m_Working);
+    setProgress(25);
+
+    if (m_bMouseAsleep) {
+        m_iResult = DeviceResult::Asleep;
+    } else {
+        ChangeMask sections = diffConfig(m_Working, m_Saved);
+        if (readDiff() == 1)
+            sections = ChangeBits::All;
+        if (sections != 0) {
+            setProgress(30);
+            setProgress(50);
+            m_Context.productName = readCurrentProductName();
+            m_Context.sensorModel = readSensorModel();
+            m_iResult = WriteProfileSet(m_Context, m_Working, sections);
+            m_Saved = m_Working;
+            // A failed write leaves the mouse in an unknown state: the next write sends everything.
+            writeDiff(m_iResult != DeviceResult::Done ? 1 : 0);
+        }
+    }
+    if (!m_bFilesStored)
+        qWarning("The settings files could not all be stored.");
+
+    setProgress(80);
+    QThread::msleep(10);
+    setProgress(100);
+    QThread::msleep(10);
+    accept();
+}
+
+void OrnProcessDialog::setProgress(int iValue)
+{
+    m_pBar->setValue(iValue);
+    // The GUI thread handles no events until the write ends: paint each step now.
+    m_pBar->repaint();
+}
+
+void OrnProcessDialog::paintEvent(QPaintEvent*)
+{
+    if (m_Picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_Picture);
+}

@@ -1,0 +1,240 @@
+#include "app/profilebar/ProfileCommands.h"
+
+#include "app/look/UiText.h"
+#include "app/profilebar/ProfileBarWindow.h"
+#include "store/ConfigFiles.h"
+#include "store/NameSafety.h"
+#include "store/ProfileDefaults.h"
+#include "store/ProfileFiles.h"
+#include "store/ProfileList.h"
+
+#include <QFileInfo>
+
+ProfileCommands::ProfileCommands(AppState& state, WriteProfileContext& context, QStringList& profileList,
+                                 ProfileBarWindow& window, ProfileBarDialogs dialogs)
+    : m_State(state), m_Context(context), m_ProfileList(profileList), m_Window(window), m_Dialogs(std::move(dialogs))
+{
+}
+
+ProfileData& ProfileCommands::activeRecord()
+{
+    return m_State.workingConfig.activeSlot();
+}
+
+QString ProfileCommands::activeName() const
+{
+    return m_State.workingConfig.slotProfileNames[activeSlotIndex(m_State.workingConfig)];
+}
+
+void ProfileCommands::setActiveName(const QString& strName)
+{
+    m_State.workingConfig.slotProfileNames[activeSlotIndex(m_State.workingConfig)] = strName;
+}
+
+bool ProfileCommands::usedByOtherSlot(const QString& strName) const
+{
+    const ConfigData& working = m_State.workingConfig;
+    const int iActive = activeSlotIndex(working);
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (i != iActive && working.slotProfileNames[i] == strName)
+            return true;
+    }
+    return false;
+}
+
+int ProfileCommands::replacementIndex(int iRemoved) const
+{
+    const int iCount = m_ProfileList.size();
+    const auto usable = [&](int i) { return i != iRemoved && !usedByOtherSlot(m_ProfileList[i]); };
+    // The entry after the removed one (the one before it for the last entry), then towards the start;
+    // past the start, the entries after the first candidate.
+    const int iFirst = iRemoved == iCount - 1 ? iCount - 2 : iRemoved + 1;
+    for (int i = iFirst; i >= 0; --i) {
+        if (usable(i))
+            return i;
+    }
+    for (int i = iFirst + 1; i < iCount; ++i) {
+        if (usable(i))
+            return i;
+    }
+    return -1;
+}
+
+void ProfileCommands::loadIntoActive(const QString& strName)
+{
+    const QString path = profileFilePath(strName);
+    // A listed profile that was never stored gets the product defaults, as at start.
+    if (QFileInfo::exists(path))
+        loadProfile(activeRecord(), path, profileGroup());
+    else
+        setProfileDefaults(activeRecord());
+    activeRecord().ProfileName = strName;
+}
+
+void ProfileCommands::storeProfileList()
+{
+    if (!saveProfileList(m_ProfileList))
+        informFileFailure();
+}
+
+// Slot names that a reset or a loaded configuration brought along join the library.
+void ProfileCommands::listSlotNames()
+{
+    bool bChanged = false;
+    for (const QString& name : m_State.workingConfig.slotProfileNames) {
+        if (isValidProfileName(name) && !m_ProfileList.contains(name)) {
+            m_ProfileList.append(name);
+            bChanged = true;
+        }
+    }
+    if (bChanged) {
+        storeProfileList();
+        m_Window.rebuildProfileMenu(m_ProfileList);
+    }
+}
+
+void ProfileCommands::inform(const QString& strText)
+{
+    m_Dialogs.message(ProfileBarMessage::Inform, strText, m_Window.dialogParent());
+}
+
+bool ProfileCommands::confirm(const QString& strText)
+{
+    return m_Dialogs.message(ProfileBarMessage::Confirm, strText, m_Window.dialogParent()) == 1;
+}
+
+void ProfileCommands::informFileFailure()
+{
+    inform(uiText("Send data failed, please try again."));
+}
+
+void ProfileCommands::add()
+{
+    QString name;
+    if (createProfileFile(name) != ProfileFileResult::Done) {
+        informFileFailure();
+        return;
+    }
+    m_ProfileList.append(name);
+    storeProfileList();
+    setActiveName(name);
+    m_Window.showActiveSlot();
+    m_Window.rebuildProfileMenu(m_ProfileList);
+    loadIntoActive(name);
+    m_Window.refreshEditors();
+}
+
+void ProfileCommands::remove()
+{
+    if (m_ProfileList.size() < 2) {
+        inform(uiText("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    }
+    const QString name = activeName();
+    if (isDefaultProfileName(name)) {
+        inform(uiText("The default Profile cannot be deleted or renamed."));
+        return;
+    }
+    const int iRemoved = m_ProfileList.indexOf(name);
+    const int iReplacement = replacementIndex(iRemoved);
+    // Every other entry is held by another slot: the active slot would be left without a profile.
+    if (iReplacement < 0) {
+        inform(uiText("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    }
+    if (!confirm(uiText("Are you sure you want delete this profile?")))
+        return;
+    if (deleteProfileFile(name) != ProfileFileResult::Done) {
+        informFileFailure();
+        return;
+    }
+    const QString replacement = m_ProfileList[iReplacement];
+    if (iRemoved >= 0)
+        m_ProfileList.removeAt(iRemoved);
+    setActiveName(replacement);
+    m_Window.showActiveSlot();
+    storeProfileList();
+    m_Window.rebuildProfileMenu(m_ProfileList);
+    loadIntoActive(replacement);
+    m_Window.refreshEditors();
+}
+
+void ProfileCommands::copy()
+{
+    const QString source = activeName();
+    QString target;
+    if (QFileInfo::exists(profileFilePath(source))) {
+        if (copyProfileFile(source, target) != ProfileFileResult::Done) {
+            informFileFailure();
+            return;
+        }
+    } else {
+        // Never stored yet: the copy is made of the record the slot holds.
+        target = copyTargetName(source);
+        ProfileData record = activeRecord();
+        record.ProfileName = target;
+        if (!isValidProfileName(target) || !saveProfile(record, profileFilePath(target), profileGroup())) {
+            informFileFailure();
+            return;
+        }
+    }
+    m_ProfileList.append(target);
+    setActiveName(target);
+    activeRecord().ProfileName = target;
+    m_Window.showActiveSlot();
+    storeProfileList();
+    m_Window.rebuildProfileMenu(m_ProfileList);
+}
+
+void ProfileCommands::rename(const QString& strNewName)
+{
+    const QString oldName = activeName();
+    if (isDefaultProfileName(oldName)) {
+        inform(uiText("The default Profile cannot be deleted or renamed."));
+        m_Window.showActiveSlot();
+        return;
+    }
+    if (!isValidProfileName(strNewName)) {
+        inform(uiText("Please input file name."));
+        m_Window.showActiveSlot();
+        return;
+    }
+    // A listed name without a file is taken as well: two entries of one name would share one file.
+    if (QFileInfo::exists(profileFilePath(strNewName)) || m_ProfileList.contains(strNewName) ||
+        usedByOtherSlot(strNewName)) {
+        inform(uiText("Profile Exist!"));
+        return;
+    }
+    if (renameProfileFile(oldName, strNewName) != ProfileFileResult::Done) {
+        informFileFailure();
+        m_Window.showActiveSlot();
+        return;
+    }
+    const int iIndex = m_ProfileList.indexOf(oldName);
+    if (iIndex >= 0)
+        m_ProfileList[iIndex] = strNewName;
+    else
+        m_ProfileList.append(strNewName);
+    setActiveName(strNewName);
+    activeRecord().ProfileName = strNewName;
+    m_Window.showActiveSlot();
+    m_Window.rebuildProfileMenu(m_ProfileList);
+    // The list too: after a restart the library must not name the old, moved file.
+    storeProfileList();
+    if (!saveSlotAssignment(m_State.workingConfig))
+        informFileFailure();
+}
+
+void ProfileCommands::chooseProfile(const QString& strName)
+{
+    if (usedByOtherSlot(strName)) {
+        inform(uiText("Profile is Already Used!"));
+        return;
+    }
+    if (!isValidProfileName(strName))
+        return;
+    setActiveName(strName);
+    m_Window.showActiveSlot();
+    loadIntoActive(strName);
+    m_Window.refreshEditors();
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/profilebar/ProfileBarDialogs.h"
+#include "app/profilebar/ProfileBarWindow.h"
+#include "device/Frame.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// Stands in for the main window: records what the commands asked of it.
+class FakeProfileBarWindow : public ProfileBarWindow
+{
+public:
+    QWidget* dialogParent() override { return nullptr; }
+    void refreshEditors() override { calls << "refreshEditors"; }
+    void rebuildProfileMenu(const QStringList& profileList) override
+    {
+        calls << "rebuildProfileMenu";
+        menu = profileList;
+    }
+    void showActiveSlot() override { calls << "showActiveSlot"; }
+    void collectEditorState(ProfileData& active) override
+    {
+        calls << "collectEditorState";
+        active.pollrate = collectedRate;
+    }
+    void hideWindow() override { calls << "hideWindow"; }
+    void selectSlot(int iSlot, bool bReload) override { calls << QString("selectSlot %1 %2").arg(iSlot).arg(bReload); }
+    void setTexts() override { calls << "setTexts"; }
+    void showLoadedConfiguration() override { calls << "showLoadedConfiguration"; }
+
+    QStringList calls;
+    QStringList menu;
+    quint8 collectedRate = 8;
+};
+
+// Answers the boxes and file dialogs and remembers what they showed.
+struct DialogAnswers
+{
+    QStringList messages; // the texts, in order
+    QList<int> kinds;
+    QStringList captions; // "caption|filter" of each file dialog
+    QString openPath;
+    QString savePath;
+    int confirmAnswer = 1;
+
+    ProfileBarDialogs dialogs()
+    {
+        ProfileBarDialogs d;
+        d.message = [this](int iKind, const QString& text, QWidget*) {
+            kinds << iKind;
+            messages << text;
+            return iKind == ProfileBarMessage::Confirm ? confirmAnswer : 1;
+        };
+        d.openFile = [this](QWidget*, const QString& caption, const QString& filter) {
+            captions << caption + "|" + filter;
+            return openPath;
+        };
+        d.saveFile = [this](QWidget*, const QString& caption, const QString& filter) {
+            captions << caption + "|" + filter;
+            return savePath;
+        };
+        return d;
+    }
+};
+
+// A mouse that echoes everything: records each frame, fails from frame `failAt` on (0-based) when set.
+struct RecordingSender
+{
+    std::vector<Frame> frames;
+    int failAt = -1;
+    quint8 failure = DeviceResult::WriteFailed;
+
+    FrameSender sender()
+    {
+        return [this](const Frame& frame) {
+            if (failAt >= 0 && int(frames.size()) >= failAt)
+                return failure;
+            frames.push_back(frame);
+            return DeviceResult::Done;
+        };
+    }
+    // Command byte of each frame, runs of the same command folded into one.
+    QList<int> commandRuns() const
+    {
+        QList<int> runs;
+        for (const Frame& f : frames) {
+            if (runs.isEmpty() || runs.last() != f[FrameLayout::Command])
+                runs << f[FrameLayout::Command];
+        }
+        return runs;
+    }
+};
