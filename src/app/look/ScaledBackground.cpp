@@ -1,5 +1,8 @@
 #include "app/look/ScaledBackground.h"
 
+#include "app/look/LookSettings.h"
+
+#include <QFileInfo>
 #include <QtGlobal>
 
 namespace look {
@@ -16,6 +19,15 @@ void ScaledBackground::setLevelPictures(const QString& pattern)
 {
     m_LevelPattern = pattern;
     m_Copies.fill(QPixmap());
+}
+
+bool ScaledBackground::loadSkin(const QString& skinPath)
+{
+    const QString full = look::skinPath(skinPath);
+    const QFileInfo info(full);
+    setSource(QPixmap(full));
+    setLevelPictures(info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("_%1.") + info.suffix());
+    return !m_Source.isNull();
 }
 
 const QPixmap& ScaledBackground::forLevel(int iLevel)

@@ -152,6 +152,18 @@ private slots:
         QCOMPARE(background.forLevel(3).size(), QSize(1748, 1120));
         QCOMPARE(background.forLevel(-5).size(), QSize(999, 640));
     }
+
+    void scaledBackgroundLoadsTheSkin()
+    {
+        look::ScaledBackground background;
+        QVERIFY(!background.loadSkin("/skin/no-such-picture.png"));
+        QVERIFY(background.forLevel(1).isNull());
+        QVERIFY(background.loadSkin("/skin/cfgMainback.png"));
+        const QImage level1 = background.forLevel(1).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage painted = QImage(skinDir() + "/cfgMainback_1.png").convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(level1.size(), QSize(1248, 800));
+        QVERIFY(level1 == painted);
+    }
 };
 
 QTEST_MAIN(LookSkinTest)
