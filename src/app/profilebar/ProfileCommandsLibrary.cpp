@@ -3,11 +3,14 @@
 #include "app/look/UiText.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "store/ConfigFiles.h"
+#include "store/DataPaths.h"
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 ProfileCommands::ProfileCommands(AppState& state, WriteProfileContext& context, QStringList& profileList,
@@ -110,8 +113,18 @@ void ProfileCommands::informFileFailure()
 
 void ProfileCommands::add()
 {
+    // The first "Profile n" that is neither a file nor a name in use: at first start the default profiles
+    // are listed before they have files, and a second entry of one name would share its file.
     QString name;
-    if (createProfileFile(name) != ProfileFileResult::Done) {
+    for (int n = 1; name.isEmpty(); ++n) {
+        const QString candidate = QStringLiteral("Profile %1").arg(n);
+        if (!QFileInfo::exists(profileFilePath(candidate)) && !m_ProfileList.contains(candidate) &&
+            !usedByOtherSlot(candidate) && candidate != activeName())
+            name = candidate;
+    }
+    const bool bHaveDefaults = QFileInfo::exists(defaultProfilePath()) || writeDefaultProfileFile();
+    if (!bHaveDefaults || !QDir().mkpath(profileDirectory()) ||
+        !QFile::copy(defaultProfilePath(), profileFilePath(name))) {
         informFileFailure();
         return;
     }
