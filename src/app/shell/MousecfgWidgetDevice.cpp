@@ -31,6 +31,9 @@ void MousecfgWidget::slotWarning()
 {
     show();
     if (m_iConnectedMice != 0) {
+        // A mouse that came back before the warning was shown leaves no warning pending, so the tray
+        // can hide the window again.
+        appState().noMouseWarningActive = false;
         activateWindow();
         raise();
         return;

@@ -138,8 +138,8 @@ void MousecfgWidget::refreshEditors()
 
 void MousecfgWidget::rebuildProfileMenu()
 {
+    // The menu owns its entries and deletes them here.
     m_pProfileMenu->clear();
-    qDeleteAll(m_ProfileActions);
     m_ProfileActions.clear();
     for (const QString& name : m_ProfileList) {
         auto* action = new OrnAction(name, m_pProfileMenu);
