@@ -26,7 +26,8 @@ struct ExtendedKey
 };
 
 // evdev keys that arrive with the E0 prefix on a PC keyboard; Num Lock too, as the Windows hook reports it.
-constexpr std::array<ExtendedKey, 25> kExtendedKeys = {{
+// Media keys are left out: their scan codes would read as letters of the key table.
+constexpr std::array<ExtendedKey, 19> kExtendedKeys = {{
     {69, 0x45, 0x90},  // Num Lock
     {96, 0x1C, 0x0D},  // keypad Enter
     {97, 0x1D, 0xA3},  // right Ctrl
@@ -43,15 +44,9 @@ constexpr std::array<ExtendedKey, 25> kExtendedKeys = {{
     {109, 0x51, 0x22}, // Page Down
     {110, 0x52, 0x2D}, // Insert
     {111, 0x53, 0x2E}, // Delete
-    {113, 0x20, 0xAD}, // Mute
-    {114, 0x2E, 0xAE}, // Volume Down
-    {115, 0x30, 0xAF}, // Volume Up
     {125, 0x5B, 0x5B}, // left Windows
     {126, 0x5C, 0x5C}, // right Windows
     {127, 0x5D, 0x5D}, // App
-    {163, 0x19, 0xB0}, // Next Track
-    {164, 0x22, 0xB3}, // Play/Pause
-    {165, 0x10, 0xB1}, // Previous Track
 }};
 
 } // namespace
