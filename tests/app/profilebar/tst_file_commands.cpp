@@ -1,0 +1,236 @@
+#include "CommandRig.h"
+
+#include "app/look/UiText.h"
+#include "store/RecordEquality.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const QStringList kDefaults{"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+const QString kProfileDialog = "Load Profile File|Profile File(*.prof)";
+
+int storedMarker(const QString& path)
+{
+    ProfileData record;
+    loadProfile(record, path, profileGroup());
+    return record.scrollspeed;
+}
+
+QString outside(const CommandRig& rig, const QString& name)
+{
+    QDir().mkpath(rig.home.path() + "/exchange");
+    return rig.home.path() + "/exchange/" + name;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exportThenImport();
+    void importRefusals_data();
+    void importRefusals();
+    void exportReplacesTheChosenFile();
+    void exportOfAProfileNeverStored();
+    void saveThenLoadConfiguration();
+    void loadConfigurationRefusals_data();
+    void loadConfigurationRefusals();
+    void cancelledDialogsDoNothing();
+};
+
+void TestFileCommands::exportThenImport()
+{
+    CommandRig rig;
+    rig.listProfiles(kDefaults + QStringList{"Mine"});
+    rig.storeProfile("Mine", 21);
+    rig.setActive(2, "Mine");
+    rig.answers.savePath = outside(rig, "Shared.prof");
+    rig.commands->exportProfile();
+    QCOMPARE(rig.answers.captions, QStringList{"Save Profile File|Profile File(*.prof)"});
+    QCOMPARE(readMouseName(rig.answers.savePath), QString("OSKEN R5"));
+    QCOMPARE(storedMarker(rig.answers.savePath), 21);
+
+    rig.answers.openPath = rig.answers.savePath;
+    rig.setActive(3, "Profile 4");
+    rig.commands->importProfile();
+    QVERIFY(rig.answers.messages.isEmpty());
+    QCOMPARE(rig.answers.captions.last(), kProfileDialog);
+    const QStringList expected = kDefaults + QStringList{"Mine", "Shared"};
+    QCOMPARE(rig.profileList, expected);
+    QCOMPARE(loadProfileList(), expected);
+    QCOMPARE(rig.window.menu, expected);
+    QCOMPARE(rig.working().slotProfileNames[3], QString("Shared"));
+    QCOMPARE(int(rig.working().slot(3).scrollspeed), 21);
+    QCOMPARE(storedMarker(profileFilePath("Shared")), 21);
+    // The import ends with the write-out: the changed scroll speed went to the mouse.
+    QVERIFY(!rig.mouse.frames.empty());
+    QVERIFY(rig.state.savedConfig == rig.working());
+}
+
+void TestFileCommands::importRefusals_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("product"); // empty: no tag
+    QTest::addColumn<QString>("message");
+    QTest::addRow("other product") << "Theirs.prof"
+                                   << "Wireless Mouse" << uiText("The file is not match current mouse!");
+    QTest::addRow("untagged") << "Theirs.prof" << QString() << uiText("The file is not match current mouse!");
+    QTest::addRow("file of that name exists") << "Mine.prof"
+                                              << "OSKEN R5" << uiText("Profile Exist!");
+    QTest::addRow("listed name") << "Profile 5.prof"
+                                 << "OSKEN R5" << uiText("Profile Exist!");
+    QTest::addRow("defaults file") << "DefaultProfile.prof"
+                                   << "OSKEN R5" << uiText("Profile Exist!");
+}
+
+void TestFileCommands::importRefusals()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, product);
+    QFETCH(QString, message);
+    CommandRig rig;
+    rig.listProfiles(kDefaults + QStringList{"Mine"});
+    rig.storeProfile("Mine", 3);
+    writeDefaultProfileFile();
+    const QString path = outside(rig, fileName);
+    ProfileData record;
+    record.scrollspeed = 99;
+    QVERIFY(saveProfile(record, path, profileGroup()));
+    if (!product.isEmpty())
+        QVERIFY(writeMouseName(path, product));
+    rig.answers.openPath = path;
+    const ConfigData before = rig.working();
+
+    rig.commands->importProfile();
+    QCOMPARE(rig.answers.messages, QStringList{message});
+    QCOMPARE(rig.profileList, kDefaults + QStringList{"Mine"});
+    QCOMPARE(storedMarker(profileFilePath("Mine")), 3);
+    QVERIFY(rig.working() == before);
+    QVERIFY(rig.mouse.frames.empty());
+    QVERIFY(rig.window.calls.isEmpty());
+}
+
+void TestFileCommands::exportReplacesTheChosenFile()
+{
+    CommandRig rig;
+    rig.listProfiles(kDefaults + QStringList{"Mine"});
+    rig.storeProfile("Mine", 17);
+    rig.setActive(0, "Mine");
+    rig.answers.savePath = outside(rig, "Old.prof");
+    {
+        QFile old(rig.answers.savePath);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("[Old]\nkept=1\n");
+    }
+    rig.commands->exportProfile();
+    QVERIFY(rig.answers.messages.isEmpty());
+    QCOMPARE(contents(rig.answers.savePath), contents(profileFilePath("Mine")));
+    QCOMPARE(QSettings(rig.answers.savePath, QSettings::IniFormat).value("Old/kept").toString(), QString());
+    // No partial file is left beside it.
+    QCOMPARE(QDir(rig.home.path() + "/exchange").entryList(QDir::Files), QStringList{"Old.prof"});
+}
+
+void TestFileCommands::exportOfAProfileNeverStored()
+{
+    CommandRig rig;
+    rig.working().slot(0).scrollspeed = 12;
+    rig.answers.savePath = outside(rig, "First.prof");
+    rig.commands->exportProfile();
+    QVERIFY(rig.answers.messages.isEmpty());
+    QCOMPARE(storedMarker(rig.answers.savePath), 12);
+    QCOMPARE(readMouseName(rig.answers.savePath), QString("OSKEN R5"));
+}
+
+void TestFileCommands::saveThenLoadConfiguration()
+{
+    CommandRig rig;
+    rig.working().slot(1).pollrate = 2;
+    rig.working().slotProfileNames[4] = "Carried";
+    rig.working().ProfileID = 1;
+    const ConfigData stored = rig.working();
+    rig.answers.savePath = outside(rig, "All.conf");
+    rig.commands->saveConfiguration();
+    QCOMPARE(rig.answers.captions, QStringList{"Save Config File|Config File(*.conf)"});
+    QCOMPARE(readMouseName(rig.answers.savePath), QString("OSKEN R5"));
+    QVERIFY(rig.mouse.frames.empty());
+
+    rig.working().slot(1).pollrate = 4;
+    rig.working().slotProfileNames[4] = "Profile 5";
+    rig.answers.openPath = rig.answers.savePath;
+    rig.commands->loadConfiguration();
+    QCOMPARE(rig.answers.captions.last(), QString("Load Config File|Config File(*.conf)"));
+    QVERIFY(rig.answers.messages.isEmpty());
+    QCOMPARE(int(rig.working().slot(1).pollrate), 2);
+    QCOMPARE(rig.working().slotProfileNames, stored.slotProfileNames);
+    QVERIFY(rig.state.savedConfig == rig.working());
+    // A name the file brought joins the library.
+    QVERIFY(rig.profileList.contains("Carried"));
+    QVERIFY(loadProfileList().contains("Carried"));
+    QVERIFY(rig.window.calls.contains("showLoadedConfiguration"));
+    // Every section goes to the mouse although working and saved are equal.
+    QCOMPARE(rig.mouse.commandRuns(), (QList<int>{0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46}));
+    QCOMPARE(readDiff(), 0);
+}
+
+void TestFileCommands::loadConfigurationRefusals_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("secondName");
+    QTest::addRow("other product") << "Wireless Mouse"
+                                   << "Profile 2";
+    QTest::addRow("two slots, one name") << "OSKEN R5"
+                                         << "Profile 1";
+    QTest::addRow("name leaving the folder") << "OSKEN R5"
+                                             << "../Profile 2";
+}
+
+void TestFileCommands::loadConfigurationRefusals()
+{
+    QFETCH(QString, product);
+    QFETCH(QString, secondName);
+    CommandRig rig;
+    ConfigData other = rig.working();
+    other.slot(0).pollrate = 8;
+    other.slotProfileNames[1] = secondName;
+    const QString path = outside(rig, "Other.conf");
+    QVERIFY(writeMouseName(path, product));
+    QVERIFY(exportConfig(other, path));
+    rig.answers.openPath = path;
+    const ConfigData before = rig.working();
+
+    rig.commands->loadConfiguration();
+    QCOMPARE(rig.answers.messages, QStringList{uiText("The file is not match current mouse!")});
+    QVERIFY(rig.working() == before);
+    QVERIFY(rig.state.savedConfig == before);
+    QVERIFY(rig.mouse.frames.empty());
+}
+
+void TestFileCommands::cancelledDialogsDoNothing()
+{
+    CommandRig rig;
+    const ConfigData before = rig.working();
+    rig.commands->importProfile();
+    rig.commands->exportProfile();
+    rig.commands->loadConfiguration();
+    rig.commands->saveConfiguration();
+    QCOMPARE(rig.answers.captions.size(), 4);
+    QVERIFY(rig.answers.messages.isEmpty());
+    QVERIFY(rig.working() == before);
+    QVERIFY(rig.window.calls.isEmpty());
+    QVERIFY(rig.mouse.frames.empty());
+    QVERIFY(!QFile::exists(profileFilePath("Profile 1")));
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_file_commands.moc"

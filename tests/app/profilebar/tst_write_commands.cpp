@@ -1,0 +1,160 @@
+#include "CommandRig.h"
+
+#include "app/look/UiText.h"
+#include "device/link/DeviceLink.h"
+#include "hid/sim/VirtualReceiver.h"
+#include "store/ProfileDefaults.h"
+#include "store/RecordEquality.h"
+
+#include <QTest>
+
+namespace {
+
+// The commands writing to the virtual mouse through the verified write.
+struct VirtualRig : CommandRig
+{
+    VirtualReceiver* receiver = new VirtualReceiver;
+    DeviceLink link{std::unique_ptr<HidBackend>(receiver)};
+    int iSent = 0;
+    int iUnplugAt = -1;
+
+    VirtualRig()
+    {
+        link.setSleepFunction([](int) {});
+        link.InitDeviceTable();
+        link.EnumerateDevices();
+        link.OpenDevice("OSKEN R5");
+        const FrameSender send = link.sender();
+        context.send = [this, send](const Frame& frame) {
+            // The receiver is pulled out while the write runs.
+            if (iSent++ == iUnplugAt)
+                receiver->unplug();
+            return send(frame);
+        };
+    }
+};
+
+} // namespace
+
+class TestWriteCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void applyReachesTheMouse();
+    void receiverPulledDuringTheWrite();
+    void resetRefusedOrDone();
+    void resetAllProfiles();
+    void okWritesThenHides();
+    void cancelHidesAndReloads();
+};
+
+void TestWriteCommands::applyReachesTheMouse()
+{
+    VirtualRig rig;
+    rig.working().ProfileID = 2;
+    rig.window.collectedRate = 8; // the rate panel shows 125 Hz
+    QCOMPARE(int(rig.receiver->firmware().reportRate(2)), 1);
+
+    rig.commands->apply();
+    QCOMPARE(rig.window.calls.first(), QString("collectEditorState"));
+    QVERIFY(rig.answers.messages.isEmpty());
+    const VirtualFirmware mouse = rig.receiver->firmware();
+    QCOMPARE(int(mouse.reportRate(2)), 8);
+    QCOMPARE(mouse.activeProfile(), 2);
+    QCOMPARE(mouse.sessionEnds(), 1);
+    QCOMPARE(int(rig.state.savedConfig.slot(2).pollrate), 8);
+    // Stored as well: a restart reads the applied rate.
+    ConfigData reloaded;
+    loadConfig(reloaded);
+    QCOMPARE(int(reloaded.slot(2).pollrate), 8);
+    QCOMPARE(readDiff(), 0);
+}
+
+void TestWriteCommands::receiverPulledDuringTheWrite()
+{
+    VirtualRig rig;
+    writeDiff(1);
+    rig.iUnplugAt = 4;
+    QCOMPARE(rig.commands->writeOut(), DeviceResult::WriteFailed);
+    QCOMPARE(rig.answers.messages, QStringList{uiText("Send data failed, please try again.")});
+    QCOMPARE(rig.receiver->firmware().sessionEnds(), 0);
+    QCOMPARE(readDiff(), 1);
+    QVERIFY(rig.state.savedConfig == rig.working());
+}
+
+void TestWriteCommands::resetRefusedOrDone()
+{
+    CommandRig rig;
+    rig.setActive(1, "Mine");
+    rig.working().slot(1).ProfileName = "Mine";
+    rig.working().slot(1).scrollspeed = 9;
+    rig.answers.confirmAnswer = 0;
+    rig.commands->reset();
+    QCOMPARE(rig.answers.messages, QStringList{uiText("Are you sure you want reset this profile?")});
+    QCOMPARE(int(rig.working().slot(1).scrollspeed), 9);
+    QVERIFY(rig.window.calls.isEmpty());
+
+    rig.answers.confirmAnswer = 1;
+    rig.commands->reset();
+    ProfileData expected;
+    setProfileDefaults(expected);
+    expected.ProfileName = "Mine";
+    QVERIFY(rig.working().slot(1) == expected);
+    QCOMPARE(rig.window.calls, (QStringList{"setTexts", "refreshEditors", "showActiveSlot"}));
+    QVERIFY(!rig.mouse.frames.empty());
+    ProfileData stored;
+    loadProfile(stored, profileFilePath("Mine"), profileGroup());
+    QVERIFY(stored == expected);
+}
+
+void TestWriteCommands::resetAllProfiles()
+{
+    CommandRig rig;
+    rig.listProfiles({"Profile 1", "Mine"});
+    rig.setActive(3, "Mine");
+    rig.working().slot(0).pollrate = 8;
+    rig.commands->resetAll();
+    QCOMPARE(rig.answers.messages, QStringList{uiText("Are you sure you want reset all profiles?")});
+    ProfileData defaults;
+    setProfileDefaults(defaults);
+    for (int i = 0; i < kSlotCount; ++i) {
+        QCOMPARE(rig.working().slotProfileNames[i], defaultProfileName(i));
+        QCOMPARE(int(rig.working().slot(i).pollrate), int(defaults.pollrate));
+    }
+    QCOMPARE(int(rig.working().ProfileID), 0);
+    // The default profiles are back in the library.
+    QCOMPARE(rig.profileList, (QStringList{"Profile 1", "Mine", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}));
+    ConfigData reloaded;
+    loadConfig(reloaded);
+    QCOMPARE(reloaded.slotProfileNames[3], QString("Profile 4"));
+    QCOMPARE(int(reloaded.slot(0).pollrate), int(defaults.pollrate));
+}
+
+void TestWriteCommands::okWritesThenHides()
+{
+    CommandRig rig;
+    rig.working().slot(0).pollrate = 4;
+    rig.commands->ok();
+    QVERIFY(!rig.mouse.frames.empty());
+    // The panels' values are not collected by OK.
+    QCOMPARE(rig.window.calls, QStringList{"hideWindow"});
+    QCOMPARE(int(rig.state.savedConfig.slot(0).pollrate), 4);
+
+    // Hidden whatever the result.
+    rig.state.mouseAsleep = true;
+    rig.commands->ok();
+    QCOMPARE(rig.window.calls, (QStringList{"hideWindow", "hideWindow"}));
+    QCOMPARE(rig.answers.messages, QStringList{uiText("Mouse is sleeping or not connected.")});
+}
+
+void TestWriteCommands::cancelHidesAndReloads()
+{
+    CommandRig rig;
+    rig.working().ProfileID = 3;
+    rig.commands->cancel();
+    QCOMPARE(rig.window.calls, (QStringList{"hideWindow", "selectSlot 3 1"}));
+    QVERIFY(rig.mouse.frames.empty());
+}
+
+QTEST_MAIN(TestWriteCommands)
+#include "tst_write_commands.moc"
