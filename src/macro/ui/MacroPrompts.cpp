@@ -1,0 +1,31 @@
+#include "macro/ui/MacroPrompts.h"
+
+#include "macro/ui/OrnGunsetDialog.h"
+#include "widgets/OrnMessageBox.h"
+
+#include <QFileDialog>
+#include <QPointer>
+
+MacroPrompts defaultMacroPrompts(QWidget* parent)
+{
+    QPointer<QWidget> owner(parent);
+    MacroPrompts prompts;
+    prompts.warn = [owner](const QString& strText, const QString& strTitle) {
+        OrnMessageBox box(2, strText, strTitle, QString(), owner.data());
+        box.exec();
+    };
+    prompts.openFile = [owner](const QString& strTitle, const QString& strFilter) {
+        return QFileDialog::getOpenFileName(owner.data(), strTitle, QString(), strFilter);
+    };
+    prompts.openFiles = [owner](const QString& strTitle, const QString& strFilter) {
+        return QFileDialog::getOpenFileNames(owner.data(), strTitle, QString(), strFilter);
+    };
+    prompts.saveFile = [owner](const QString& strTitle, const QString& strFilter) {
+        return QFileDialog::getSaveFileName(owner.data(), strTitle, QString(), strFilter);
+    };
+    prompts.chooseFolder = [owner](const QString& strTitle, const QString& strStart) {
+        return QFileDialog::getExistingDirectory(owner.data(), strTitle, strStart);
+    };
+    prompts.runGunset = [](OrnGunsetDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    return prompts;
+}
