@@ -5,6 +5,10 @@
 #include "app/look/LookSettings.h"
 #include "app/look/UiText.h"
 #include "app/shell/AppState.h"
+#include "editors/ui/OrnColorWindow.h"
+#include "editors/ui/OrnDPIWindow.h"
+#include "editors/ui/OrnPointSpeed.h"
+#include "editors/ui/OrnReportRate.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
@@ -156,6 +160,10 @@ void MousecfgWidget::setTexts()
     }
     m_pLoadConfigAction->setText(uiText("&Load Config"));
     m_pQuitAction->setText(uiText("&Quit"));
+    m_pColorWindow->retranslateUi();
+    m_pDPIWindow->retranslateUi();
+    m_pReportRate->retranslateUi();
+    m_pPointSpeed->retranslateUi();
     showActiveSlot();
     update();
 }

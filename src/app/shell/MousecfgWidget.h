@@ -15,6 +15,10 @@
 #include <vector>
 
 class OrnAction;
+class OrnColorWindow;
+class OrnDPIWindow;
+class OrnPointSpeed;
+class OrnReportRate;
 class OrnLabel;
 class OrnLineEdit;
 class OrnMenu;
@@ -50,6 +54,12 @@ public:
     QProgressBar* batteryBar() const { return m_pBatteryBar; }
     OrnLabel* chargingIcon() const { return m_pChargingIcon; }
     QWidget* tabPanel(int iTab) const { return m_TabPanels[iTab]; }
+    OrnDPIWindow* dpiWindow() const { return m_pDPIWindow; }
+    OrnReportRate* reportRate() const { return m_pReportRate; }
+    OrnPointSpeed* pointSpeed() const { return m_pPointSpeed; }
+    OrnColorWindow* colorWindow() const { return m_pColorWindow; }
+    // The DPI, rate and pointer panels keep copies; their values go into the active record on apply.
+    void collectEditorState(ConfigData& config) const;
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
     QSystemTrayIcon* trayIcon() const { return m_pTray; }
@@ -211,6 +221,10 @@ private:
     // Tab panels: lighting, buttons (in its scroll area), DPI with rate and pointer speed, macros.
     std::array<QWidget*, kTabCount> m_TabPanels{};
     QScrollArea* m_pButtonScroll = nullptr;
+    OrnColorWindow* m_pColorWindow = nullptr;
+    OrnDPIWindow* m_pDPIWindow = nullptr;
+    OrnReportRate* m_pReportRate = nullptr;
+    OrnPointSpeed* m_pPointSpeed = nullptr;
     int m_iCurrentTab = 0;
 
     // Callout selection: group 0 front, 1 side, 2 extra.

@@ -4,7 +4,12 @@
 #include "app/look/Language.h"
 #include "app/look/LookSettings.h"
 #include "app/look/UiText.h"
+#include "app/shell/AppState.h"
 #include "app/shell/PanelPlaceholder.h"
+#include "editors/ui/OrnColorWindow.h"
+#include "editors/ui/OrnDPIWindow.h"
+#include "editors/ui/OrnPointSpeed.h"
+#include "editors/ui/OrnReportRate.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
@@ -191,14 +196,19 @@ void MousecfgWidget::buildProfileBar()
 
 void MousecfgWidget::buildPanels()
 {
-    m_TabPanels[0] = new PanelPlaceholder("LIGHTING", this);
+    ProfileData& active = appState().workingConfig.activeSlot();
+    m_TabPanels[0] = new QWidget(this);
+    m_pColorWindow = new OrnColorWindow(m_TabPanels[0], &active);
     m_pButtonScroll = new QScrollArea(this);
     m_pButtonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     m_pButtonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
     m_pButtonScroll->setWidget(new PanelPlaceholder("CUSTOMIZE", m_pButtonScroll));
     m_pButtonScroll->setWidgetResizable(true);
     m_TabPanels[1] = m_pButtonScroll;
-    m_TabPanels[2] = new PanelPlaceholder("DPI", this);
+    m_TabPanels[2] = new QWidget(this);
+    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], active);
+    m_pReportRate = new OrnReportRate(m_TabPanels[2], active);
+    m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
     m_TabPanels[3] = new PanelPlaceholder("MACRO", this);
 }
 
@@ -219,6 +229,16 @@ void MousecfgWidget::layoutChildren()
     for (QWidget* panel : m_TabPanels)
         if (panel)
             place(panel, {414, 100, 572, 440}, s);
+    if (m_pColorWindow) {
+        place(m_pColorWindow, {51, 20, OrnColorWindow::kBaseWidth, OrnColorWindow::kBaseHeight}, s);
+        place(m_pDPIWindow, {51, 0, OrnDPIWindow::kBaseWidth, OrnDPIWindow::kBaseHeight}, s);
+        place(m_pReportRate, {0, 352, OrnReportRate::kBaseWidth, OrnReportRate::kBaseHeight}, s);
+        place(m_pPointSpeed, {186, 352, OrnPointSpeed::kBaseWidth, OrnPointSpeed::kBaseHeight}, s);
+        m_pColorWindow->applyScale();
+        m_pDPIWindow->applyScale();
+        m_pReportRate->applyScale();
+        m_pPointSpeed->applyScale();
+    }
 
     place(m_pFrontPicture, {60, 100, 300, 400}, s);
     place(m_pSidePicture, {60, 100, 300, 400}, s);

@@ -9,6 +9,11 @@
 #include "device/protocol/DeviceCommands.h"
 #include "device/status/BatteryLevel.h"
 #include "editors/core/DpiConversion.h"
+#include "editors/core/LightingEffects.h"
+#include "editors/ui/OrnColorWindow.h"
+#include "editors/ui/OrnDPIWindow.h"
+#include "editors/ui/OrnPointSpeed.h"
+#include "editors/ui/OrnReportRate.h"
 #include "platform/OsdMessage.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -134,6 +139,26 @@ void MousecfgWidget::refreshEditors()
     loadMousePictures();
     if (m_iCurrentTab == 1)
         setFrontView(m_bFrontView);
+    if (!m_pColorWindow)
+        return;
+    ConfigData& working = appState().workingConfig;
+    const QString product = readCurrentProductName();
+    // "7138" shows slot 0's lighting whichever slot is active.
+    m_pColorWindow->setProfile(&lightingRecord(working, product), lightingSlotFor(product, iActive));
+    ProfileData& active = working.activeSlot();
+    m_pPointSpeed->setProfile(&active);
+    m_pReportRate->setProfile(active);
+    m_pDPIWindow->setProfile(active, readSensorModel());
+}
+
+void MousecfgWidget::collectEditorState(ConfigData& config) const
+{
+    ProfileData& active = config.activeSlot();
+    active.dpi = m_pDPIWindow->currentStage();
+    active.stages = m_pDPIWindow->stages();
+    active.pollrate = m_pReportRate->rateCode();
+    active.mousespeed = quint8(m_pPointSpeed->pointerSpeed());
+    active.scrollspeed = quint8(m_pPointSpeed->scrollSpeed());
 }
 
 void MousecfgWidget::rebuildProfileMenu()
@@ -225,19 +250,21 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
         return;
     ConfigData& working = appState().workingConfig;
     saveActiveStage(working, iDPI);
+    m_pDPIWindow->selectStage(iDPI);
     const ProfileData& active = working.activeSlot();
     showOsd(dpiOsdText(iDPI, dpiFromRaw(active.stages[iDPI].y, readSensorModel())));
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
 {
-    Q_UNUSED(iBuff1);
+    m_pColorWindow->slotRefreshLightMode(iBuff1);
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     ConfigData& working = appState().workingConfig;
     working.activeSlot().pollrate = iRate;
+    m_pReportRate->setProfile(working.activeSlot());
     showOsd(rateOsdText(iRate));
 }
 
