@@ -7,8 +7,7 @@ bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug
 cmake --build build -j"$(nproc)"
 if [ ! -x build/bin/osken-config ]; then
-    echo "osken-config is not built yet: the main window does not exist in this version." >&2
-    echo "What exists: the profile store, the device link and the tools under build/bin/." >&2
+    echo "osken-config was not built; see the build output above." >&2
     exit 1
 fi
 export OSKEN_VIRTUAL_MOUSE=1
