@@ -203,9 +203,11 @@ void OrnFireKeyWindow::resizeEvent(QResizeEvent* event)
     OrnCaptureDialog::resizeEvent(event);
     const int iTop = contentTop();
     const int iRowH = look::scaled(24);
-    const int iBoxW = (width() - look::scaled(40)) / kSourceCount;
+    // "Keyboard Key" is the longest text.
+    const int iBoxX[kSourceCount] = {24, 100, 176, 262};
+    const int iBoxW[kSourceCount] = {76, 76, 86, 130};
     for (int i = 0; i < kSourceCount; ++i)
-        m_Boxes[i]->setGeometry(look::scaled(20) + i * iBoxW, iTop, iBoxW, iRowH);
+        m_Boxes[i]->setGeometry(look::scaled(iBoxX[i]), iTop, look::scaled(iBoxW[i]), iRowH);
     m_pKeyLabel->setGeometry(look::scaled(60), iTop + look::scaled(36), width() - look::scaled(120), look::scaled(30));
     const int iEditY = iTop + look::scaled(82);
     m_pTimesLabel->setGeometry(look::scaled(40), iEditY, look::scaled(70), iRowH);
