@@ -2,6 +2,7 @@
 
 #include "app/look/DisplayScale.h"
 #include "app/look/ThemeColor.h"
+#include "app/profilebar/WorkingConfigStore.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -33,9 +34,9 @@ QString processBarStyleSheet(int iRed, int iGreen, int iBlue)
 }
 
 OrnProcessDialog::OrnProcessDialog(WriteProfileContext& context, ConfigData& workingConfig, ConfigData& savedConfig,
-                                   const std::atomic<bool>& mouseAsleep, QWidget* parent)
+                                   const std::atomic<bool>& mouseAsleep, WorkingConfigStore* store, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint), m_Context(context), m_Working(workingConfig), m_Saved(savedConfig),
-      m_bMouseAsleep(mouseAsleep)
+      m_bMouseAsleep(mouseAsleep), m_pStore(store)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     const QSize size(look::scaled(kWidth), look::scaled(kHeight));
@@ -66,7 +67,11 @@ void OrnProcessDialog::slotProcessDlg()
 
 void OrnProcessDialog::updateProgress()
 {
-    m_bFilesStored = saveConfig(m_Working);
+    // The profile files are stored while the mouse is written; both are done before the dialog closes.
+    if (m_pStore)
+        m_pStore->begin(m_Working);
+    else
+        m_bFilesStored = saveConfig(m_Working);
     setProgress(25);
 
     if (m_bMouseAsleep) {
@@ -86,6 +91,8 @@ void OrnProcessDialog::updateProgress()
             writeDiff(m_iResult != DeviceResult::Done ? 1 : 0);
         }
     }
+    if (m_pStore)
+        m_bFilesStored = m_pStore->finish();
     if (!m_bFilesStored)
         qWarning("The settings files could not all be stored.");
 

@@ -8,17 +8,20 @@
 #include <atomic>
 
 class QProgressBar;
+class WorkingConfigStore;
 struct WriteProfileContext;
 
 // Small frameless dialog that blocks the main window during a write-out: stores the working settings,
-// finds the sections that changed and writes them to the mouse, moving its bar at each step.
+// finds the sections that changed (stored through `store` when given, else with saveConfig) and writes them to the
+// mouse, moving its bar at each step.
 class OrnProcessDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     OrnProcessDialog(WriteProfileContext& context, ConfigData& workingConfig, ConfigData& savedConfig,
-                     const std::atomic<bool>& mouseAsleep, QWidget* parent = nullptr);
+                     const std::atomic<bool>& mouseAsleep, WorkingConfigStore* store = nullptr,
+                     QWidget* parent = nullptr);
 
     // 0 done, 5 the mouse sleeps, 1, 2 or 4 the device failure; valid once exec() has returned.
     quint8 resultByte() const { return m_iResult; }
@@ -40,6 +43,7 @@ private:
     ConfigData& m_Working;
     ConfigData& m_Saved;
     const std::atomic<bool>& m_bMouseAsleep;
+    WorkingConfigStore* m_pStore;
     QPixmap m_Picture;
     QProgressBar* m_pBar = nullptr;
     quint8 m_iResult = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/profilebar/ProfileBarDialogs.h"
+#include "app/profilebar/WorkingConfigStore.h"
 #include "app/shell/AppState.h"
 
 #include <QStringList>
@@ -35,6 +36,10 @@ public:
 
     // The write-out with its progress dialog; reports a failure and returns the dialog's result byte.
     quint8 writeOut();
+    // To be called after savedConfig was loaded from the files: the first write-out then rewrites only
+    // the profile files whose records changed.
+    void configLoaded() { m_Store.remember(m_State.savedConfig); }
+    const WorkingConfigStore& store() const { return m_Store; }
 
 private:
     ProfileData& activeRecord();
@@ -54,4 +59,5 @@ private:
     QStringList& m_ProfileList;
     ProfileBarWindow& m_Window;
     ProfileBarDialogs m_Dialogs;
+    WorkingConfigStore m_Store;
 };

@@ -16,7 +16,7 @@ constexpr unsigned long kThreadEndWaitMs = 2000;
 
 quint8 ProfileCommands::writeOut()
 {
-    OrnProcessDialog dialog(m_Context, m_State.workingConfig, m_State.savedConfig, m_State.mouseAsleep);
+    OrnProcessDialog dialog(m_Context, m_State.workingConfig, m_State.savedConfig, m_State.mouseAsleep, &m_Store);
     OrnProcessThread thread;
     QObject::connect(&thread, &OrnProcessThread::DoProcessDlg, &dialog, &OrnProcessDialog::slotProcessDlg,
                      Qt::QueuedConnection);
