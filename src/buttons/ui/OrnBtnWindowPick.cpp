@@ -21,6 +21,11 @@ void OrnBtnWindow::pickFunction(int iCode)
     // No label is selected: there is no record to give the function to.
     if (iRecord < 0)
         return;
+    // "Profile Menu" and "GunFile Manager" carry texts for the labels but are not offered (a gun file
+    // would need its own selection road).
+    const ButtonFunctionRow* row = buttonFunctionRow(iCode);
+    if (!row || !row->offered || !row->entryText)
+        return;
     ButtonInfo& record = m_pProfile->buttons[static_cast<size_t>(iRecord)];
     OrnPushButton* pLabel = label(iRecord);
     emit SelBtnControl(pLabel, 1);
@@ -45,14 +50,10 @@ void OrnBtnWindow::pickFunction(int iCode)
     case F::Sniper:
         pickAdvance(iCode, iRecord, pLabel);
         break;
-    default: {
-        const char* text = buttonFunctionText(iCode);
-        if (!text)
-            return;
+    default:
         record.Fun = iCode;
-        pLabel->setText(uiText(text));
+        pLabel->setText(uiText(row->entryText));
         break;
-    }
     }
     endPick();
 }

@@ -259,6 +259,12 @@ void TestBtnWindow::pickWithoutSelectionIgnored()
     window.action(F::Back)->trigger();
     QCOMPARE(spy.count(), 0);
     QVERIFY(m_profile.buttons == before.buttons);
+    // Functions that no menu offers change nothing either.
+    for (int iCode : {F::GunFile, F::ProfileUp, F::ProfileSwitch, F::Code60, 56}) {
+        window.showPage(1, 0);
+        window.pickFunction(iCode);
+        QVERIFY(m_profile.buttons == before.buttons);
+    }
 }
 
 void TestBtnWindow::macroWithoutMacrosGoesToMacroTab()
