@@ -277,6 +277,9 @@ void MousecfgWidget::layoutChildren()
     QFont font = look::languageFont();
     font.setPixelSize(qMax(8, look::scaled(font.pixelSize() > 0 ? font.pixelSize() : 12, s)));
     m_pNameField->setFont(font);
+    QFont barFont = font;
+    barFont.setPixelSize(qMax(8, look::scaled(10, s)));
+    m_pBatteryBar->setFont(barFont);
     const int iMenuWidth = look::scaled(152, s);
     m_pSlotMenu->setFixedWidth(iMenuWidth);
     m_pProfileMenu->setFixedWidth(152);
