@@ -28,7 +28,8 @@ struct RawKeyEvent
 using KeyHookCallback = std::function<bool(const RawKeyEvent&)>;
 
 // One process-wide keyboard hook. Windows sees every key of the desktop; Linux sees the keys that reach
-// this program's windows. Installing again replaces the callback; destruction uninstalls.
+// this program's windows. Installing again replaces the callback; destruction uninstalls. While several
+// are installed, the one installed last gets the keys.
 class KeyboardHook
 {
 public:

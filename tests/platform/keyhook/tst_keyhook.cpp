@@ -19,6 +19,7 @@ private slots:
     void filterHandsOnAndSwallows();
     void altDownFlag();
     void propagatedEventSeenOnce();
+    void lastInstalledGetsKeys();
 };
 
 // xcb key code = evdev + 8
@@ -150,6 +151,32 @@ void TestKeyHook::propagatedEventSeenOnce()
     QKeyEvent press = keyEvent(QEvent::KeyPress, 38);
     QCoreApplication::sendEvent(child, &press);
     QCOMPARE(iCalls, 1);
+}
+
+void TestKeyHook::lastInstalledGetsKeys()
+{
+    QWidget widget;
+    int iFirst = 0;
+    int iSecond = 0;
+    auto first = makeKeyboardHook();
+    first->install([&](const RawKeyEvent&) {
+        ++iFirst;
+        return false;
+    });
+    auto second = makeKeyboardHook();
+    second->install([&](const RawKeyEvent&) {
+        ++iSecond;
+        return false;
+    });
+    QKeyEvent press = keyEvent(QEvent::KeyPress, 38);
+    QCoreApplication::sendEvent(&widget, &press);
+    QCOMPARE(iFirst, 0);
+    QCOMPARE(iSecond, 1);
+    second.reset(); // destruction uninstalls; the first one takes over
+    QKeyEvent release = keyEvent(QEvent::KeyRelease, 38);
+    QCoreApplication::sendEvent(&widget, &release);
+    QCOMPARE(iFirst, 1);
+    QCOMPARE(iSecond, 1);
 }
 
 QTEST_MAIN(TestKeyHook)

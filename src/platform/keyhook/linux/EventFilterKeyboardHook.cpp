@@ -5,7 +5,15 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <vector>
+
 namespace platform {
+
+namespace {
+// As on Windows, only the hook installed last gets the keys while several are installed.
+std::vector<const EventFilterKeyboardHook*> g_hooks;
+} // namespace
 
 EventFilterKeyboardHook::EventFilterKeyboardHook() = default;
 
@@ -24,6 +32,8 @@ bool EventFilterKeyboardHook::install(KeyHookCallback cb)
         app->installEventFilter(this);
         m_bInstalled = true;
     }
+    g_hooks.erase(std::remove(g_hooks.begin(), g_hooks.end(), this), g_hooks.end());
+    g_hooks.push_back(this);
     m_lastEvent = nullptr;
     return true;
 }
@@ -35,12 +45,14 @@ void EventFilterKeyboardHook::uninstall()
             app->removeEventFilter(this);
         m_bInstalled = false;
     }
+    g_hooks.erase(std::remove(g_hooks.begin(), g_hooks.end(), this), g_hooks.end());
     m_callback = nullptr;
 }
 
 bool EventFilterKeyboardHook::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_callback && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+    if (m_callback && !g_hooks.empty() && g_hooks.back() == this &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
         return handleKey(static_cast<QKeyEvent*>(event));
     return QObject::eventFilter(watched, event);
 }
