@@ -150,6 +150,9 @@ void MacroDialog::updateEnabled()
                                                       m_pDefaultDelayEdit, m_pLoopTimeEdit, m_pMousePanel,
                                                       m_LoopChecks[0], m_LoopChecks[1], m_LoopChecks[2]})
         w->setEnabled(bSingle);
+    // The picture buttons keep their own look flag, which the panel's disabled state does not reach.
+    for (OrnPushButton* button : m_MoveButtons)
+        button->setEnabled(bSingle);
     m_pTable->setEnabled(!m_bBatchMode);
     m_pMousePanel->setVisible(m_bMousePanel && !m_bEditMode);
     m_pRowEditor->setVisible(m_bEditMode);

@@ -244,6 +244,7 @@ void MacroDialog::applyScale()
     for (QWidget* w : std::initializer_list<QWidget*>{m_pMacroList, m_pNameEdit, m_pTable, m_pDefaultDelayEdit,
                                                       m_pLoopTimeEdit, m_pMouseTree, m_pRowEditField})
         w->setFont(font);
+    m_pTable->horizontalHeader()->setFont(font);
     for (QCheckBox* box :
          {m_pRecordDelayCheck, m_pDefaultDelayCheck, m_LoopChecks[0], m_LoopChecks[1], m_LoopChecks[2], m_pBatchCheck})
         box->setFont(small);
