@@ -33,6 +33,9 @@ public slots:
     void slotProcessDlg();
     void updateProgress();
 
+    // The dialog ends only when the write-out has: Escape or a window close must not cut it short.
+    void reject() override {}
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -9,11 +9,6 @@
 
 #include <QtDebug>
 
-namespace {
-// The thread only emits one signal; this bounds the wait should it ever be held up.
-constexpr unsigned long kThreadEndWaitMs = 2000;
-} // namespace
-
 quint8 ProfileCommands::writeOut()
 {
     OrnProcessDialog dialog(m_Context, m_State.workingConfig, m_State.savedConfig, m_State.mouseAsleep, &m_Store);
@@ -22,7 +17,8 @@ quint8 ProfileCommands::writeOut()
                      Qt::QueuedConnection);
     thread.start();
     const int iAccepted = dialog.exec();
-    thread.wait(kThreadEndWaitMs);
+    // It only emitted its one signal; it must have ended before it is destroyed.
+    thread.wait();
     const quint8 iResult = dialog.resultByte();
     if (iAccepted == 1 && iResult != DeviceResult::Done) {
         const QString text = iResult == DeviceResult::Asleep ? uiText("Mouse is sleeping or not connected.")

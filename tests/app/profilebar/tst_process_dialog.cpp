@@ -198,6 +198,11 @@ void TestProcessDialog::dialogShape()
     QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(dialog.progressBar()->geometry(), QRect(0, 0, 200, 50));
     QCOMPARE(dialog.progressBar()->maximum(), 100);
+    // Only the end of the write-out closes it.
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    dialog.close();
+    QVERIFY(dialog.isVisible());
     // Theme 1 of the seven: green.
     writeGColorId(1);
     OrnProcessDialog themed(rig.context, rig.state.workingConfig, rig.state.savedConfig, rig.state.mouseAsleep);
