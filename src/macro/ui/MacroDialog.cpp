@@ -6,6 +6,7 @@
 #include "widgets/OrnPushButton.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -43,6 +44,9 @@ MacroDialog::MacroDialog(QWidget* parent, std::unique_ptr<platform::KeyboardHook
 
 MacroDialog::~MacroDialog()
 {
+    // Children go one by one after this; none of their last signals may reach a half-destroyed editor.
+    disconnect(m_pTable->selectionModel(), nullptr, this, nullptr);
+    disconnect(m_pMacroList, nullptr, this, nullptr);
     removeHook();
 }
 
