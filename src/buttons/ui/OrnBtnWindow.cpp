@@ -265,6 +265,22 @@ void OrnBtnWindow::showPage(quint8 iIndex, quint8 iPage)
         button->setVisible(!bSide);
     for (OrnPushButton* button : m_SideLabels)
         button->setVisible(bSide);
+    // The twenty side labels reach below a 440-high panel: the panel grows so a scroll area can reach
+    // them all, and takes its height back for the front page, whose gaps follow the height.
+    if (bSide) {
+        const int iNeeded = m_SideLabels.back()->geometry().bottom() + 1 + scaledBy(5, m_dScale);
+        if (height() < iNeeded) {
+            if (m_iFrontHeight == 0)
+                m_iFrontHeight = height();
+            setMinimumHeight(iNeeded);
+            resize(width(), iNeeded);
+        }
+    } else if (m_iFrontHeight > 0) {
+        setMinimumHeight(0);
+        resize(width(), m_iFrontHeight);
+        m_iFrontHeight = 0;
+        layoutForProduct();
+    }
 }
 
 OrnPushButton* OrnBtnWindow::label(int iRecord) const

@@ -97,4 +97,5 @@ private:
     std::map<int, QMenu*> m_SubMenus;    // by MenuCategory
     std::map<int, OrnAction*> m_Actions; // by function code
     DialogRunner m_runDialog;
+    int m_iFrontHeight = 0; // the panel's height before the side page made it taller; 0 when not taller
 };

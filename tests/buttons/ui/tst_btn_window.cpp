@@ -48,6 +48,7 @@ private slots:
     void comboRightCtrlStoredAsLeft();
     void fireKeyStored();
     void sniperPreset();
+    void sidePageFitsItsLabels();
     void labelsFollowRecords();
     void menuHideClearsHighlight();
 
@@ -491,6 +492,21 @@ void TestBtnWindow::sniperPreset()
     QCOMPARE(iOpened, 14);
     QCOMPARE(record.Res1, quint8(20));
     QCOMPARE(window.label(3)->text(), QStringLiteral("SNIPER"));
+}
+
+void TestBtnWindow::sidePageFitsItsLabels()
+{
+    writeCurrentProductName(QStringLiteral("Wireless Mouse"));
+    OrnBtnWindow window(m_profile);
+    window.resize(572, 440);
+    window.layoutForProduct();
+    window.setView(1, 0);
+    // Side label 20 ends at 62 + 25 * 19 + 20 = 557.
+    QCOMPARE(window.label(39)->geometry().bottom(), 556);
+    QVERIFY(window.height() >= 557);
+    window.setView(0, 0);
+    QCOMPARE(window.height(), 440);
+    QCOMPARE(window.label(5)->geometry().top(), 372);
 }
 
 void TestBtnWindow::labelsFollowRecords()
