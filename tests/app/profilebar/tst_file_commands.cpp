@@ -46,7 +46,6 @@ private slots:
     void saveThenLoadConfiguration();
     void loadConfigurationRefusals_data();
     void loadConfigurationRefusals();
-    void cancelledDialogsDoNothing();
 };
 
 void TestFileCommands::exportThenImport()
@@ -214,22 +213,6 @@ void TestFileCommands::loadConfigurationRefusals()
     QVERIFY(rig.working() == before);
     QVERIFY(rig.state.savedConfig == before);
     QVERIFY(rig.mouse.frames.empty());
-}
-
-void TestFileCommands::cancelledDialogsDoNothing()
-{
-    CommandRig rig;
-    const ConfigData before = rig.working();
-    rig.commands->importProfile();
-    rig.commands->exportProfile();
-    rig.commands->loadConfiguration();
-    rig.commands->saveConfiguration();
-    QCOMPARE(rig.answers.captions.size(), 4);
-    QVERIFY(rig.answers.messages.isEmpty());
-    QVERIFY(rig.working() == before);
-    QVERIFY(rig.window.calls.isEmpty());
-    QVERIFY(rig.mouse.frames.empty());
-    QVERIFY(!QFile::exists(profileFilePath("Profile 1")));
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -12,7 +12,6 @@
 #include "store/RecordEquality.h"
 
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -71,7 +70,6 @@ private slots:
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void sleepingMouseStoresFilesOnly();
-    void threadSignalsOnceUnlessStopped();
     void dialogShape();
 };
 
@@ -174,30 +172,10 @@ void TestProcessDialog::sleepingMouseStoresFilesOnly()
     QCOMPARE(int(stored.scrollspeed), 7);
 }
 
-void TestProcessDialog::threadSignalsOnceUnlessStopped()
-{
-    OrnProcessThread thread;
-    QSignalSpy spy(&thread, &OrnProcessThread::DoProcessDlg);
-    thread.start();
-    QVERIFY(thread.wait(5000));
-    QCOMPARE(spy.count(), 1);
-
-    OrnProcessThread stopped;
-    QSignalSpy stoppedSpy(&stopped, &OrnProcessThread::DoProcessDlg);
-    stopped.setStop(true);
-    stopped.start();
-    QVERIFY(stopped.wait(5000));
-    QCOMPARE(stoppedSpy.count(), 0);
-}
-
 void TestProcessDialog::dialogShape()
 {
     WriteRig rig;
     OrnProcessDialog dialog(rig.context, rig.state.workingConfig, rig.state.savedConfig, rig.state.mouseAsleep);
-    QCOMPARE(dialog.size(), QSize(200, 50));
-    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(dialog.progressBar()->geometry(), QRect(0, 0, 200, 50));
-    QCOMPARE(dialog.progressBar()->maximum(), 100);
     // Only the end of the write-out closes it.
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
