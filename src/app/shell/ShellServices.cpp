@@ -1,5 +1,6 @@
 #include "app/shell/ShellServices.h"
 
+#include "app/shell/VirtualMouseControl.h"
 #include "hid/sim/VirtualReceiver.h"
 #include "store/DataPaths.h"
 
@@ -64,6 +65,9 @@ ShellServices makeSystemServices()
     services.link = std::make_unique<DeviceLink>(std::move(backend));
     services.notifier = services.virtualReceiver ? makeVirtualDeviceNotifier(*services.virtualReceiver)
                                                  : platform::makeDeviceNotifier();
+    const QString control = qEnvironmentVariable("OSKEN_VIRTUAL_MOUSE_CONTROL");
+    if (services.virtualReceiver && !control.isEmpty())
+        services.virtualControl = std::make_shared<VirtualMouseControl>(*services.virtualReceiver, control);
     services.osd = platform::makeOsdLink(programDirectory());
     services.pointerSpeed = platform::makePointerSpeed();
     return services;

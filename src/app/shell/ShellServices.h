@@ -5,6 +5,8 @@
 #include "platform/OsdLink.h"
 #include "platform/PointerSpeed.h"
 
+#include <QObject>
+
 #include <memory>
 
 class VirtualReceiver;
@@ -18,6 +20,7 @@ struct ShellServices
     std::unique_ptr<platform::OsdLink> osd;
     std::unique_ptr<platform::PointerSpeed> pointerSpeed;
     VirtualReceiver* virtualReceiver = nullptr; // set when the program runs against the virtual mouse
+    std::shared_ptr<QObject> virtualControl;    // the script socket of the virtual mouse, when asked for
 };
 
 // The HID backend chosen by the environment (OSKEN_VIRTUAL_MOUSE=1: the virtual mouse, whose plugging

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QPointer>
+
+class VirtualReceiver;
+
+// Lets a script drive the virtual mouse of a running program (pull the receiver, press the mouse's own
+// buttons) and read what the mouse holds. One command per line; every answer ends with a line "ok" or
+// "error <text>". Listens only when OSKEN_VIRTUAL_MOUSE_CONTROL names a socket.
+class VirtualMouseControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    VirtualMouseControl(VirtualReceiver& receiver, const QString& strServerName, QObject* parent = nullptr);
+    bool isListening() const { return m_Server.isListening(); }
+
+    // The answer to one command line, "ok"/"error" line included.
+    QByteArray answer(const QByteArray& line);
+
+private:
+    void onNewConnection();
+
+    VirtualReceiver& m_Receiver;
+    QLocalServer m_Server;
+};
