@@ -4,7 +4,9 @@
 #include "app/look/Language.h"
 #include "app/look/LookSettings.h"
 #include "app/look/UiText.h"
+#include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
+#include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
@@ -80,8 +82,11 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     startStatusThread();
 
     AppState& state = appState();
+    m_pCommands =
+        std::make_unique<ProfileCommands>(state, m_WriteContext, m_ProfileList, static_cast<ProfileBarWindow&>(*this));
     loadConfig(state.savedConfig);
     state.workingConfig = state.savedConfig;
+    m_pCommands->configLoaded();
     {
         // The program starts with the pointer speed the computer already uses.
         ProfileData& active = state.workingConfig.activeSlot();
@@ -160,6 +165,7 @@ void MousecfgWidget::setTexts()
     }
     m_pLoadConfigAction->setText(uiText("&Load Config"));
     m_pQuitAction->setText(uiText("&Quit"));
+    m_pBtnWindow->retranslate();
     m_pColorWindow->retranslateUi();
     m_pDPIWindow->retranslateUi();
     m_pReportRate->retranslateUi();
@@ -198,12 +204,36 @@ void MousecfgWidget::onButtonClicked()
     } else if (auto front = std::find(m_FrontCallouts.begin(), m_FrontCallouts.end(), button);
                front != m_FrontCallouts.end()) {
         selectCallout(int(front - m_FrontCallouts.begin()), 0);
+        m_pBtnWindow->showPage(quint8(front - m_FrontCallouts.begin()), 0);
     } else if (auto extra = std::find(m_ExtraCallouts.begin(), m_ExtraCallouts.end(), button);
                extra != m_ExtraCallouts.end()) {
         selectCallout(int(extra - m_ExtraCallouts.begin()), 2);
+        m_pBtnWindow->showPage(quint8(extra - m_ExtraCallouts.begin()), 2);
+    } else if (button == m_pAdd) {
+        m_pCommands->add();
+    } else if (button == m_pDelete) {
+        m_pCommands->remove();
+    } else if (button == m_pCopy) {
+        m_pCommands->copy();
+    } else if (button == m_pLoad) {
+        m_pCommands->loadConfiguration();
+    } else if (button == m_pSave) {
+        m_pCommands->saveConfiguration();
+    } else if (button == m_pExport) {
+        m_pCommands->exportProfile();
+    } else if (button == m_pImport) {
+        m_pCommands->importProfile();
+    } else if (button == m_pReset) {
+        m_pCommands->reset();
+    } else if (button == m_pResetAll) {
+        m_pCommands->resetAll();
+    } else if (button == m_pOk) {
+        m_pCommands->ok();
+    } else if (button == m_pCancel) {
+        m_pCommands->cancel();
+    } else if (button == m_pApply) {
+        m_pCommands->apply();
     }
-    // The profile commands (ADD, DELETE, COPY, RENAME, import, export, load, save, reset, apply, OK,
-    // cancel) are not offered yet: their buttons stay disabled.
 }
 
 void MousecfgWidget::showTab(int iTab)
@@ -310,6 +340,9 @@ void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
+    for (OrnPushButton* button : {m_pExport, m_pImport, m_pAdd, m_pDelete, m_pCopy, m_pReset, m_pResetAll, m_pOk,
+                                  m_pCancel, m_pApply, m_pLoad, m_pSave})
+        button->setEnabled(bEnable);
     for (OrnPushButton* button : m_SlotIndicators)
         button->setEnabled(bEnable);
     for (OrnPushButton* button : m_TabButtons)
@@ -321,7 +354,7 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 
 void MousecfgWidget::slotProfileNameChange()
 {
-    // Renaming belongs to the profile commands, which are not offered yet.
+    m_pCommands->rename(m_pNameField->text());
 }
 
 void MousecfgWidget::slotLanguageTriggered(QAction* action)

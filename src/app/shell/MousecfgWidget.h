@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/look/ScaledBackground.h"
+#include "app/profilebar/ProfileBarWindow.h"
 #include "app/shell/ShellServices.h"
 #include "device/hotplug/HotplugHandler.h"
 #include "device/protocol/WriteProfileSet.h"
@@ -15,6 +16,8 @@
 #include <vector>
 
 class OrnAction;
+class OrnBtnWindow;
+class ProfileCommands;
 class OrnColorWindow;
 class OrnDPIWindow;
 class OrnPointSpeed;
@@ -33,7 +36,7 @@ class OrnLanguage;
 
 // The program's one top-level window: the mouse picture with its button callouts, the battery, the
 // profile bar, the four tabs with their editor panels, and the reactions to what the mouse reports.
-class MousecfgWidget : public QWidget, private HotplugWindow
+class MousecfgWidget : public QWidget, private HotplugWindow, private ProfileBarWindow
 {
     Q_OBJECT
 
@@ -58,8 +61,9 @@ public:
     OrnReportRate* reportRate() const { return m_pReportRate; }
     OrnPointSpeed* pointSpeed() const { return m_pPointSpeed; }
     OrnColorWindow* colorWindow() const { return m_pColorWindow; }
-    // The DPI, rate and pointer panels keep copies; their values go into the active record on apply.
-    void collectEditorState(ConfigData& config) const;
+    OrnBtnWindow* buttonWindow() const { return m_pBtnWindow; }
+    ProfileCommands& profileCommands() { return *m_pCommands; }
+    OrnPushButton* applyButton() const { return m_pApply; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
     QSystemTrayIcon* trayIcon() const { return m_pTray; }
@@ -110,7 +114,7 @@ private:
     void buildCallouts();
     void buildPanels();
     void layoutChildren();
-    void setTexts();
+    void setTexts() override;
     OrnPushButton* makeButton(const QStringList& images, bool bConnect = true);
 
     // Views and selection.
@@ -120,10 +124,17 @@ private:
     void clearCalloutSelection();
     void loadMousePictures();
     void setSideButtonImages();
-    void selectSlot(int iSlot, bool bReload);
-    void refreshEditors();
+    void selectSlot(int iSlot, bool bReload) override;
+    void refreshEditors() override;
     void rebuildProfileMenu();
-    void showActiveSlot();
+    void showActiveSlot() override;
+    // ProfileBarWindow: what the profile commands ask of the window.
+    QWidget* dialogParent() override { return this; }
+    void rebuildProfileMenu(const QStringList& profileList) override;
+    // The DPI, rate and pointer panels keep copies; their values go into the record on apply.
+    void collectEditorState(ProfileData& active) override;
+    void hideWindow() override { hide(); }
+    void showLoadedConfiguration() override;
     void reloadSavedConfig();
     void showOsd(const QString& strText);
     void applyPointerSpeed(int iSlot);
@@ -147,6 +158,7 @@ private:
     StatusThreadRunner m_StatusRunner;
     std::unique_ptr<HotplugHandler> m_pHotplug;
     std::unique_ptr<look::OrnLanguage> m_pLanguage;
+    std::unique_ptr<ProfileCommands> m_pCommands;
 
     // Dragging.
     bool m_bDragging = false;
@@ -221,6 +233,7 @@ private:
     // Tab panels: lighting, buttons (in its scroll area), DPI with rate and pointer speed, macros.
     std::array<QWidget*, kTabCount> m_TabPanels{};
     QScrollArea* m_pButtonScroll = nullptr;
+    OrnBtnWindow* m_pBtnWindow = nullptr;
     OrnColorWindow* m_pColorWindow = nullptr;
     OrnDPIWindow* m_pDPIWindow = nullptr;
     OrnReportRate* m_pReportRate = nullptr;

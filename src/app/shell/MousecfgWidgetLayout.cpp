@@ -6,6 +6,7 @@
 #include "app/look/UiText.h"
 #include "app/shell/AppState.h"
 #include "app/shell/PanelPlaceholder.h"
+#include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
@@ -187,11 +188,6 @@ void MousecfgWidget::buildProfileBar()
     m_pApply = makeButton(kTextButton);
     m_pLoad = makeButton(kTextButton);
     m_pSave = makeButton(kTextButton);
-    // The profile commands are not offered yet.
-    for (OrnPushButton* button : {m_pReset, m_pAdd, m_pDelete, m_pCopy, m_pExport, m_pImport, m_pResetAll, m_pOk,
-                                  m_pCancel, m_pApply, m_pLoad, m_pSave})
-        button->setEnabled(false);
-    m_pNameField->setReadOnly(true);
 }
 
 void MousecfgWidget::buildPanels()
@@ -202,8 +198,14 @@ void MousecfgWidget::buildPanels()
     m_pButtonScroll = new QScrollArea(this);
     m_pButtonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     m_pButtonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
-    m_pButtonScroll->setWidget(new PanelPlaceholder("CUSTOMIZE", m_pButtonScroll));
-    m_pButtonScroll->setWidgetResizable(true);
+    m_pBtnWindow = new OrnBtnWindow(active, m_pButtonScroll, m_dDisplayScale);
+    connect(m_pBtnWindow, &OrnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    connect(m_pBtnWindow, &OrnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_pBtnWindow, &OrnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+    // The side page is taller than the tab: the scroll area keeps the panel's own height.
+    m_pButtonScroll->setWidget(m_pBtnWindow);
+    m_pButtonScroll->setWidgetResizable(false);
+    m_pButtonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_TabPanels[1] = m_pButtonScroll;
     m_TabPanels[2] = new QWidget(this);
     m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], active);
@@ -234,6 +236,7 @@ void MousecfgWidget::layoutChildren()
         place(m_pDPIWindow, {51, 0, OrnDPIWindow::kBaseWidth, OrnDPIWindow::kBaseHeight}, s);
         place(m_pReportRate, {0, 352, OrnReportRate::kBaseWidth, OrnReportRate::kBaseHeight}, s);
         place(m_pPointSpeed, {186, 352, OrnPointSpeed::kBaseWidth, OrnPointSpeed::kBaseHeight}, s);
+        m_pBtnWindow->rescale(s);
         m_pColorWindow->applyScale();
         m_pDPIWindow->applyScale();
         m_pReportRate->applyScale();

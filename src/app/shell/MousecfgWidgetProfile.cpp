@@ -4,8 +4,10 @@
 #include "app/look/LookSettings.h"
 #include "app/look/ThemeColor.h"
 #include "app/look/UiText.h"
+#include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
 #include "app/shell/StatusTexts.h"
+#include "buttons/ui/OrnBtnWindow.h"
 #include "device/protocol/DeviceCommands.h"
 #include "device/status/BatteryLevel.h"
 #include "editors/core/DpiConversion.h"
@@ -89,10 +91,12 @@ void MousecfgWidget::setSideButtonImages()
 
 void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
 {
-    // The button window reports its buttons numbered 1..20; the callouts follow them.
-    Q_UNUSED(button);
-    const int iNumber = button ? button->property("buttonNumber").toInt() : 0;
-    if (iNumber < 1 || iNumber > kCalloutsPerView)
+    // The callouts follow the button window's 20 front buttons, numbered 1..20.
+    int iNumber = 0;
+    for (int i = 0; i < kCalloutsPerView && m_pBtnWindow; ++i)
+        if (m_pBtnWindow->label(i) == button)
+            iNumber = i + 1;
+    if (iNumber == 0)
         return;
     m_FrontCallouts[iNumber - 1]->setChecked(bType != 0);
     const QString product = readCurrentProductName();
@@ -146,14 +150,15 @@ void MousecfgWidget::refreshEditors()
     // "7138" shows slot 0's lighting whichever slot is active.
     m_pColorWindow->setProfile(&lightingRecord(working, product), lightingSlotFor(product, iActive));
     ProfileData& active = working.activeSlot();
+    m_pBtnWindow->layoutForProduct();
+    m_pBtnWindow->setProfile(active);
     m_pPointSpeed->setProfile(&active);
     m_pReportRate->setProfile(active);
     m_pDPIWindow->setProfile(active, readSensorModel());
 }
 
-void MousecfgWidget::collectEditorState(ConfigData& config) const
+void MousecfgWidget::collectEditorState(ProfileData& active)
 {
-    ProfileData& active = config.activeSlot();
     active.dpi = m_pDPIWindow->currentStage();
     active.stages = m_pDPIWindow->stages();
     active.pollrate = m_pReportRate->rateCode();
@@ -170,12 +175,24 @@ void MousecfgWidget::rebuildProfileMenu()
         auto* action = new OrnAction(name, m_pProfileMenu);
         m_ProfileActions.push_back(action);
         m_pProfileMenu->addAction(action);
-        // Choosing a profile from the menu is one of the profile commands, not offered yet.
-        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, name] { m_pCommands->chooseProfile(name); });
     }
     m_pProfileMenu->setFixedWidth(152);
     m_pProfileMenu->setStyleSheet(widgets::menuStyleSheet());
     m_pProfileDrop->setMenu(m_pProfileMenu);
+}
+
+void MousecfgWidget::rebuildProfileMenu(const QStringList& profileList)
+{
+    if (&profileList != &m_ProfileList)
+        m_ProfileList = profileList;
+    rebuildProfileMenu();
+}
+
+void MousecfgWidget::showLoadedConfiguration()
+{
+    showTab(0);
+    setSideButtonImages();
 }
 
 void MousecfgWidget::reloadSavedConfig()
@@ -183,6 +200,8 @@ void MousecfgWidget::reloadSavedConfig()
     AppState& state = appState();
     loadConfig(state.savedConfig);
     state.workingConfig = state.savedConfig;
+    if (m_pCommands)
+        m_pCommands->configLoaded();
 }
 
 void MousecfgWidget::slotSlotMenuTriggered(QAction* action)

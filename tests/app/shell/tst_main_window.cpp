@@ -2,6 +2,8 @@
 #include "app/shell/AppState.h"
 #include "app/shell/MousecfgWidget.h"
 #include "app/shell/StatusTexts.h"
+#include "buttons/ui/OrnBtnWindow.h"
+#include "editors/ui/OrnDPIWindow.h"
 #include "hid/sim/VirtualReceiver.h"
 #include "store/AppSettings.h"
 #include "store/DataPaths.h"
@@ -171,6 +173,33 @@ private slots:
         QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 3);
         QCOMPARE(f.window->nameField()->text(), appState().workingConfig.slotProfileNames[3]);
         QCOMPARE(f.speeds->size(), 1);
+    }
+
+    // A stage chosen in the DPI panel reaches the mouse and the profile file through Apply.
+    void applyWritesTheMouseAndTheFiles()
+    {
+        Fixture f;
+        f.window->show();
+        f.window->dpiWindow()->selectStage(3);
+        QTest::mouseClick(f.window->applyButton(), Qt::LeftButton);
+        QCOMPARE(int(appState().workingConfig.activeSlot().dpi), 3);
+        QCOMPARE(int(appState().savedConfig.activeSlot().dpi), 3);
+        QTRY_COMPARE(f.mouse->firmware().dpiStage(), 3);
+        QCOMPARE(readDiff(), 0);
+        QSettings profile(profileFilePath("Profile 1"), QSettings::IniFormat);
+        QCOMPARE(profile.value(profileGroup() + "/dpi").toInt(), 3);
+    }
+
+    // The button panel works on the active record and hovering its buttons highlights the callouts.
+    void buttonPanelFollowsTheActiveSlot()
+    {
+        Fixture f;
+        f.window->show();
+        QVERIFY(f.window->buttonWindow());
+        f.window->slotMenu()->actions().at(2)->trigger();
+        QCOMPARE(int(appState().workingConfig.ProfileID), 2);
+        f.window->slotMouseOver(f.window->buttonWindow()->label(1), 1);
+        f.window->slotMouseOver(f.window->buttonWindow()->label(1), 0);
     }
 
     void trayClicksShowAndHide()
