@@ -11,6 +11,7 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "macro/ui/MacroDialog.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
@@ -166,6 +167,7 @@ void MousecfgWidget::setTexts()
     m_pLoadConfigAction->setText(uiText("&Load Config"));
     m_pQuitAction->setText(uiText("&Quit"));
     m_pBtnWindow->retranslate();
+    m_pMacroDialog->retranslateUi();
     m_pColorWindow->retranslateUi();
     m_pDPIWindow->retranslateUi();
     m_pReportRate->retranslateUi();
@@ -280,6 +282,8 @@ void MousecfgWidget::setFrontView(bool bFront)
     m_pSideDown->setVisible(!bFront && bOnButtonsTab);
     m_pFrontButton->setChecked(bFront);
     m_pSideButton->setChecked(!bFront);
+    if (m_pBtnWindow)
+        m_pBtnWindow->setView(bFront ? m_iSelectedGroup : 1, m_SelectedIndex[bFront ? m_iSelectedGroup : 1]);
 }
 
 void MousecfgWidget::clearCalloutSelection()

@@ -17,6 +17,7 @@
 
 class OrnAction;
 class OrnBtnWindow;
+class MacroDialog;
 class ProfileCommands;
 class OrnColorWindow;
 class OrnDPIWindow;
@@ -62,6 +63,7 @@ public:
     OrnPointSpeed* pointSpeed() const { return m_pPointSpeed; }
     OrnColorWindow* colorWindow() const { return m_pColorWindow; }
     OrnBtnWindow* buttonWindow() const { return m_pBtnWindow; }
+    MacroDialog* macroDialog() const { return m_pMacroDialog; }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
@@ -234,6 +236,7 @@ private:
     std::array<QWidget*, kTabCount> m_TabPanels{};
     QScrollArea* m_pButtonScroll = nullptr;
     OrnBtnWindow* m_pBtnWindow = nullptr;
+    MacroDialog* m_pMacroDialog = nullptr;
     OrnColorWindow* m_pColorWindow = nullptr;
     OrnDPIWindow* m_pDPIWindow = nullptr;
     OrnReportRate* m_pReportRate = nullptr;

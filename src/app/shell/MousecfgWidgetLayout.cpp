@@ -5,12 +5,12 @@
 #include "app/look/LookSettings.h"
 #include "app/look/UiText.h"
 #include "app/shell/AppState.h"
-#include "app/shell/PanelPlaceholder.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "macro/ui/MacroDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -206,12 +207,18 @@ void MousecfgWidget::buildPanels()
     m_pButtonScroll->setWidget(m_pBtnWindow);
     m_pButtonScroll->setWidgetResizable(false);
     m_pButtonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pButtonScroll->verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical{background:rgb(30,30,32);width:8px;margin:0;}"
+                       "QScrollBar::handle:vertical{background:rgb(90,90,96);border-radius:4px;min-height:24px;}"
+                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"));
     m_TabPanels[1] = m_pButtonScroll;
     m_TabPanels[2] = new QWidget(this);
     m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], active);
     m_pReportRate = new OrnReportRate(m_TabPanels[2], active);
     m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
-    m_TabPanels[3] = new PanelPlaceholder("MACRO", this);
+    m_pMacroDialog = new MacroDialog(this);
+    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    m_TabPanels[3] = m_pMacroDialog;
 }
 
 void MousecfgWidget::layoutChildren()
@@ -236,7 +243,10 @@ void MousecfgWidget::layoutChildren()
         place(m_pDPIWindow, {51, 0, OrnDPIWindow::kBaseWidth, OrnDPIWindow::kBaseHeight}, s);
         place(m_pReportRate, {0, 352, OrnReportRate::kBaseWidth, OrnReportRate::kBaseHeight}, s);
         place(m_pPointSpeed, {186, 352, OrnPointSpeed::kBaseWidth, OrnPointSpeed::kBaseHeight}, s);
+        m_pBtnWindow->resize(look::scaled(572, s), look::scaled(440, s));
         m_pBtnWindow->rescale(s);
+        m_pBtnWindow->layoutForProduct();
+        m_pMacroDialog->applyScale();
         m_pColorWindow->applyScale();
         m_pDPIWindow->applyScale();
         m_pReportRate->applyScale();
