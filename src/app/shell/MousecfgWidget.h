@@ -138,6 +138,8 @@ private:
     void hideWindow() override { hide(); }
     void showLoadedConfiguration() override;
     void reloadSavedConfig();
+    // Pictures, layout, settings, profile list and menu of the current product, from the first tab.
+    void showCurrentProduct();
     void showOsd(const QString& strText);
     void applyPointerSpeed(int iSlot);
     QString slotEntryText(int iSlot) const;

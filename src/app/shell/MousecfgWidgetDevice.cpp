@@ -54,6 +54,15 @@ void MousecfgWidget::slotWarnClose()
     startStatusThread();
     clearCalloutSelection();
     m_bFrontView = true;
+    showCurrentProduct();
+    selectCallout(0, 0);
+    setSideButtonImages();
+    refreshEditors();
+    appState().mousePluggedIn = true;
+}
+
+void MousecfgWidget::showCurrentProduct()
+{
     loadMousePictures();
     layoutChildren();
     reloadSavedConfig();
@@ -62,10 +71,6 @@ void MousecfgWidget::slotWarnClose()
     rebuildProfileMenu();
     writeDefaultProfileFile();
     showTab(0);
-    selectCallout(0, 0);
-    setSideButtonImages();
-    refreshEditors();
-    appState().mousePluggedIn = true;
 }
 
 void MousecfgWidget::refreshMouseList()
@@ -128,14 +133,7 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
     writeCurrentProductName(action->text());
     openDevice(action->text().toUtf8());
     pause(50);
-    loadMousePictures();
-    layoutChildren();
-    reloadSavedConfig();
-    showActiveSlot();
-    m_ProfileList = loadProfileList();
-    rebuildProfileMenu();
-    writeDefaultProfileFile();
-    showTab(0);
+    showCurrentProduct();
     setSideButtonImages();
     refreshEditors();
     startStatusThread();
