@@ -12,6 +12,8 @@
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"
 
+#include "DemoSession.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
@@ -60,33 +62,24 @@ int usage()
 
 int main(int argc, char* argv[])
 {
-    // Settings go to a throw-away folder so the demo never touches the user's own.
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
+    const DemoSession session;
+    if (!session.isValid())
+        return 1;
     const QStringList args = app.arguments();
     const QStringList modes = {"window", "side", "menu", "extra", "single", "combo", "fire", "sniper", "macro"};
     if (args.size() < 2 || !modes.contains(args.at(1)))
         return usage();
     const QString mode = args.at(1);
 
-    mergeDefaultProgramConfig();
-    writeCurrentProductName(QStringLiteral("OSKEN R5"));
-    writeGColorId(1);
     {
-        QSettings settings(home.path() + QStringLiteral("/OSKEN R5/Config.ini"), QSettings::IniFormat);
+        QSettings settings(session.home() + QStringLiteral("/OSKEN R5/Config.ini"), QSettings::IniFormat);
         settings.setValue(QStringLiteral("MouseSenSor/OSKEN R5"), 3325);
     }
     for (const char* name : {"Reload", "Burst", "Greeting"}) {
         saveMacro(QString::fromLatin1(name), MacroFile{});
         addMacroName(QString::fromLatin1(name));
     }
-    const double dRatio = app.primaryScreen() ? app.primaryScreen()->logicalDotsPerInch() / 96.0 : 1.0;
-    look::setDisplayScale(look::scaleForLevel(look::scaleLevelForRatio(look::ratioWithOverride(dRatio))));
-    look::OrnLanguage language;
-    language.switchLanguage(qEnvironmentVariableIntValue("OSKEN_LANG"));
     const double s = look::displayScale();
 
     QWidget frame;

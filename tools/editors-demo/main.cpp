@@ -8,6 +8,8 @@
 #include "editors/ui/OrnReportRate.h"
 #include "store/AppSettings.h"
 
+#include "DemoSession.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -66,12 +68,10 @@ int usage()
 
 int main(int argc, char* argv[])
 {
-    // Settings go to a throw-away folder so the demo never touches the user's own.
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
+    const DemoSession session;
+    if (!session.isValid())
+        return 1;
 
     const QStringList args = app.arguments();
     if (args.size() < 2)
@@ -79,14 +79,6 @@ int main(int argc, char* argv[])
     const QString mode = args.at(1);
     if (mode != QLatin1String("dpi") && mode != QLatin1String("lighting") && mode != QLatin1String("dialog"))
         return usage();
-
-    mergeDefaultProgramConfig();
-    writeCurrentProductName(QStringLiteral("OSKEN R5"));
-    writeGColorId(1);
-    const double dRatio = app.primaryScreen() ? app.primaryScreen()->logicalDotsPerInch() / 96.0 : 1.0;
-    look::setDisplayScale(look::scaleForLevel(look::scaleLevelForRatio(look::ratioWithOverride(dRatio))));
-    look::OrnLanguage language;
-    language.switchLanguage(qEnvironmentVariableIntValue("OSKEN_LANG"));
 
     auto s = [](int iPixels) { return look::scaled(iPixels); };
     QWidget frame;

@@ -6,6 +6,8 @@
 #include "macro/ui/OrnGunsetDialog.h"
 #include "store/AppSettings.h"
 
+#include "DemoSession.h"
+
 #include <QApplication>
 
 #include <QListWidget>
@@ -77,23 +79,14 @@ int usage()
 
 int main(int argc, char* argv[])
 {
-    // Settings go to a throw-away folder so the demo never touches the user's own.
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
+    const DemoSession session;
+    if (!session.isValid())
+        return 1;
     const QStringList args = app.arguments();
     if (args.size() < 2 || (args.at(1) != QLatin1String("editor") && args.at(1) != QLatin1String("gunset")))
         return usage();
 
-    mergeDefaultProgramConfig();
-    writeCurrentProductName(QStringLiteral("OSKEN R5"));
-    writeGColorId(1);
-    const double dRatio = app.primaryScreen() ? app.primaryScreen()->logicalDotsPerInch() / 96.0 : 1.0;
-    look::setDisplayScale(look::scaleForLevel(look::scaleLevelForRatio(look::ratioWithOverride(dRatio))));
-    look::OrnLanguage language;
-    language.switchLanguage(qEnvironmentVariableIntValue("OSKEN_LANG"));
     writeSamples();
 
     QWidget frame;
