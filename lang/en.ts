@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Not available in this version.</source>
-        <translation>Not available in this version.</translation>
+        <translation type="vanished">Not available in this version.</translation>
     </message>
     <message>
         <source>X</source>

@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Not available in this version.</source>
-        <translation>此版本尚不支援此功能。</translation>
+        <translation type="vanished">此版本尚不支援此功能。</translation>
     </message>
     <message>
         <source>X</source>
