@@ -79,6 +79,23 @@ private slots:
         QCOMPARE(product.value("Config/ProfileID").toInt(), 1);
     }
 
+    // A DPI stage chosen with a click on the DPI tab reaches the mouse and the profile file through Apply.
+    void dpiStageAppliedThroughTheWindow()
+    {
+        clickInWindow(770, 71); // the DPI tab
+        QTest::qWait(300);
+        clickInWindow(524, 254); // the third stage's label
+        QTest::qWait(200);
+        clickInWindow(955, 611); // Apply
+        QTRY_COMPARE_WITH_TIMEOUT(stateValue("dpi"), QStringLiteral("2"), 8000);
+        const QString slotName = QSettings(dataHome() + "/OSKEN R5/OSKEN R5/Config.ini", QSettings::IniFormat)
+                                     .value("Config/Profile2")
+                                     .toString();
+        QVERIFY(!slotName.isEmpty());
+        QSettings profile(dataHome() + "/OSKEN R5/OSKEN R5/Profile/" + slotName + ".prof", QSettings::IniFormat);
+        QCOMPARE(profile.value("PROFILE/dpi").toInt(), 2);
+    }
+
     // Pulling the receiver brings up the warning; plugging it back closes it and the window carries on.
     void receiverPulledAndPluggedBack()
     {
