@@ -45,7 +45,9 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     writeGColorId(1);
     m_Background.load(look::skinPath(QStringLiteral("/skin/cfgMainback.png")));
     m_BatteryBack.load(look::skinPath(QStringLiteral("/skin/bat1.png")));
-    m_ScaledBackground.setSource(m_Background);
+    // Pictures painted for each scale level keep the window sharp at 1.25, 1.5, ...
+    if (!m_ScaledBackground.loadSkin(QStringLiteral("/skin/cfgMainback.png")))
+        m_ScaledBackground.setSource(m_Background);
 
     m_pHotplug = std::make_unique<HotplugHandler>(
         m_Services.link->deviceTable(),
