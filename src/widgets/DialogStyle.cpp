@@ -1,6 +1,6 @@
 #include "widgets/DialogStyle.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/WidgetFont.h"
 
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "widgets/MenuStyle.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/ThemeColor.h"
+#include "look/DisplayScale.h"
+#include "look/ThemeColor.h"
 #include "store/AppSettings.h"
 #include "widgets/WidgetFont.h"
 

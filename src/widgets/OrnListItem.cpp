@@ -1,6 +1,6 @@
 #include "widgets/OrnListItem.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/WidgetFont.h"
 

@@ -1,7 +1,7 @@
 #include "widgets/OrnMessageBox.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "widgets/DialogStyle.h"
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"

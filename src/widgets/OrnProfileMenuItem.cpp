@@ -1,6 +1,6 @@
 #include "widgets/OrnProfileMenuItem.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnMenu.h"

@@ -1,6 +1,6 @@
 #include "widgets/OrnPushButton.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
 

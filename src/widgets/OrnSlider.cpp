@@ -1,6 +1,6 @@
 #include "widgets/OrnSlider.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/WidgetFont.h"
 

@@ -1,6 +1,6 @@
 #include "widgets/OrnTranslucentDialog.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "widgets/OrnLabel.h"
 
 #include <QEvent>

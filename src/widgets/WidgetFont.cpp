@@ -1,8 +1,8 @@
 #include "widgets/WidgetFont.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
-#include "app/look/ThemeColor.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/ThemeColor.h"
 #include "store/AppSettings.h"
 
 #include <QHash>

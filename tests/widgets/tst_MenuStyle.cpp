@@ -1,6 +1,6 @@
 #include "TestDataHome.h"
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
 #include "store/AppSettings.h"
 #include "store/DataPaths.h"
 #include "widgets/MenuStyle.h"

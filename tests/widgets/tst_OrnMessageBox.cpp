@@ -1,5 +1,5 @@
 #include "TestDataHome.h"
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPopBox.h"

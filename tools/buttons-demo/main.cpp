@@ -1,5 +1,5 @@
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "buttons/ui/OrnComboKeyWindow.h"

@@ -1,6 +1,6 @@
 #include "DemoSession.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "store/AppSettings.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/look/Language.h"
+#include "look/Language.h"
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,5 @@
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
 #include "editors/core/SettingsState.h"
 #include "editors/ui/DefaultColorArea.h"
 #include "editors/ui/OrnColorWindow.h"

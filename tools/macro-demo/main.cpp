@@ -1,5 +1,5 @@
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
 #include "macro/core/MacroFiles.h"
 #include "macro/ui/MacroDialog.h"
 #include "macro/ui/MacroRowEdit.h"

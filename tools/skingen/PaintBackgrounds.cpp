@@ -2,7 +2,7 @@
 
 #include "SkinPalette.h"
 #include "SkinSheet.h"
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 #include "SkinPalette.h"
 
-#include "app/look/ThemeColor.h"
+#include "look/ThemeColor.h"
 
 #include <QLinearGradient>
 #include <QPainter>

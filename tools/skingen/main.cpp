@@ -4,7 +4,7 @@
 #include "PaintMouse.h"
 #include "PaintShellButtons.h"
 #include "SkinSheet.h"
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

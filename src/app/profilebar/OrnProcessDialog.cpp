@@ -1,7 +1,7 @@
 #include "app/profilebar/OrnProcessDialog.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/ThemeColor.h"
+#include "look/DisplayScale.h"
+#include "look/ThemeColor.h"
 #include "app/profilebar/WorkingConfigStore.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "store/AppSettings.h"

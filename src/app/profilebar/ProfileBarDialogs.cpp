@@ -1,6 +1,6 @@
 #include "app/profilebar/ProfileBarDialogs.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "widgets/OrnMessageBox.h"
 
 #include <QFileDialog>

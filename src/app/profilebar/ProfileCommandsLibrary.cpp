@@ -1,6 +1,6 @@
 #include "app/profilebar/ProfileCommands.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "store/ConfigFiles.h"
 #include "store/DataPaths.h"

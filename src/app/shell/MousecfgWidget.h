@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/look/ScaledBackground.h"
+#include "look/ScaledBackground.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "app/shell/ShellServices.h"
 #include "device/hotplug/HotplugHandler.h"

@@ -1,8 +1,8 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/UiText.h"
 #include "app/shell/AppState.h"
 #include "store/AppSettings.h"
 #include "store/ProfileFiles.h"

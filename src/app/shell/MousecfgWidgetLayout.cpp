@@ -1,9 +1,9 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
-#include "app/look/LookSettings.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/LookSettings.h"
+#include "look/UiText.h"
 #include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"

@@ -1,9 +1,9 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/LookSettings.h"
-#include "app/look/ThemeColor.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/LookSettings.h"
+#include "look/ThemeColor.h"
+#include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
 #include "app/shell/StatusTexts.h"

@@ -1,6 +1,6 @@
 #include "app/shell/StatusTexts.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 
 QString profileOsdText(quint8 iProfile)
 {

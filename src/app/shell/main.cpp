@@ -1,4 +1,4 @@
-#include "app/look/LookSettings.h"
+#include "look/LookSettings.h"
 #include "app/shell/MousecfgWidget.h"
 #include "platform/SingleInstance.h"
 #include "store/AppSettings.h"

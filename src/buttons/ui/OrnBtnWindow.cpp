@@ -1,7 +1,7 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "buttons/core/ButtonFunction.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"

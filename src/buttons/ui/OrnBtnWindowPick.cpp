@@ -1,6 +1,6 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/ui/OrnComboKeyWindow.h"
 #include "buttons/ui/OrnFireKeyWindow.h"

@@ -1,7 +1,7 @@
 #include "buttons/ui/OrnCaptureDialog.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "platform/keyhook/KeyboardHook.h"
 #include "store/keys/KeyCodes.h"
 #include "widgets/DialogStyle.h"

@@ -1,6 +1,6 @@
 #include "buttons/ui/OrnComboKeyWindow.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "store/keys/KeyCodes.h"
 #include "widgets/OrnLabel.h"
 

@@ -1,7 +1,7 @@
 #include "buttons/ui/OrnFireKeyWindow.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "buttons/ui/LoopCountValidator.h"
 #include "store/keys/KeyCodes.h"
 #include "widgets/OrnLabel.h"

@@ -1,7 +1,7 @@
 #include "buttons/ui/OrnMacroSelect.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "buttons/ui/LoopCountValidator.h"
 #include "macro/core/MacroFiles.h"
 #include "widgets/DialogStyle.h"

@@ -1,6 +1,6 @@
 #include "buttons/ui/OrnSniperWindow.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "editors/core/DpiConversion.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnSlider.h"

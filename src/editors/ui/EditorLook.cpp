@@ -1,6 +1,6 @@
 #include "editors/ui/EditorLook.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
 

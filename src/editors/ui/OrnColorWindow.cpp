@@ -1,7 +1,7 @@
 #include "editors/ui/OrnColorWindow.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "editors/ui/DefaultColorArea.h"
 #include "editors/ui/EditorLook.h"
 #include "editors/ui/OrnColorArea.h"

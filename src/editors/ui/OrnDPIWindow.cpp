@@ -1,7 +1,7 @@
 #include "editors/ui/OrnDPIWindow.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "editors/core/DpiStageRules.h"
 #include "editors/ui/OrnSingleDPI.h"
 #include "widgets/OrnLabel.h"

@@ -1,8 +1,8 @@
 #include "editors/ui/OrnPointSpeed.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/Language.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/UiText.h"
 #include "editors/ui/EditorLook.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnLabel.h"

@@ -1,7 +1,7 @@
 #include "editors/ui/OrnReportRate.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "editors/core/ReportRate.h"
 #include "editors/ui/EditorLook.h"
 #include "widgets/OrnAction.h"

@@ -1,7 +1,7 @@
 #include "editors/ui/OrnSingleDPI.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "editors/core/DpiConversion.h"
 #include "editors/core/SensorLimits.h"
 #include "editors/ui/EditorLook.h"

@@ -1,6 +1,6 @@
 #include "editors/ui/OrnTwoBarSlider.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnSlider.h"
 
 #include <QSignalBlocker>

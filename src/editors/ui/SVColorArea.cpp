@@ -1,6 +1,6 @@
 #include "editors/ui/SVColorArea.h"
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "editors/core/HsvColor.h"
 
 #include <QLinearGradient>

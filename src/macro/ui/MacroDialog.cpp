@@ -1,6 +1,6 @@
 #include "macro/ui/MacroDialog.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "macro/ui/OrnItemModel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnPushButton.h"

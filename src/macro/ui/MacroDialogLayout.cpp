@@ -1,7 +1,7 @@
 #include "macro/ui/MacroDialog.h"
 
-#include "app/look/DisplayScale.h"
-#include "app/look/UiText.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "macro/ui/OrnItemModel.h"
 #include "macro/ui/OrnMacroItemDelegate.h"
 #include "widgets/OrnLabel.h"

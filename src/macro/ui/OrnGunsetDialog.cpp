@@ -1,6 +1,6 @@
 #include "macro/ui/OrnGunsetDialog.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "store/NameSafety.h"
 #include "widgets/DialogStyle.h"
 #include "widgets/OrnMessageBox.h"

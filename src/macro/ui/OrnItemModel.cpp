@@ -1,6 +1,6 @@
 #include "macro/ui/OrnItemModel.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "CommandRig.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "store/RecordEquality.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "ProfileBarFakes.h"
 #include "TestDataHome.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "app/profilebar/OrnProcessDialog.h"
 #include "app/profilebar/OrnProcessThread.h"
 #include "app/profilebar/ProfileCommands.h"

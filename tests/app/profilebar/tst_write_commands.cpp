@@ -1,6 +1,6 @@
 #include "CommandRig.h"
 
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 #include "device/link/DeviceLink.h"
 #include "hid/sim/VirtualReceiver.h"
 #include "store/ProfileDefaults.h"

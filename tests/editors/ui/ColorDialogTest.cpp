@@ -1,7 +1,7 @@
 #include "editors/ui/OrnColorArea.h"
 
 #include "TestDataHome.h"
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 #include "editors/ui/DefaultColorArea.h"
 #include "editors/ui/HColorArea.h"
 #include "editors/ui/PreviewColorArea.h"

@@ -1,7 +1,7 @@
 #include "editors/ui/OrnDPIWindow.h"
 
 #include "TestDataHome.h"
-#include "app/look/ThemeColor.h"
+#include "look/ThemeColor.h"
 #include "editors/ui/OrnSingleDPI.h"
 #include "editors/ui/OrnTwoBarSlider.h"
 #include "store/AppSettings.h"

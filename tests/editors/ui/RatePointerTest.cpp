@@ -2,7 +2,7 @@
 #include "editors/ui/OrnReportRate.h"
 
 #include "TestDataHome.h"
-#include "app/look/Language.h"
+#include "look/Language.h"
 #include "store/DataPaths.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnSlider.h"

@@ -1,6 +1,6 @@
-#include "app/look/Language.h"
+#include "look/Language.h"
 
-#include "app/look/LookSettings.h"
+#include "look/LookSettings.h"
 #include "store/AppSettings.h"
 
 #include <QCoreApplication>

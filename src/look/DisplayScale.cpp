@@ -1,4 +1,4 @@
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/look/DisplayScale.h"
+#include "look/DisplayScale.h"
 
 #include <QPixmap>
 #include <array>

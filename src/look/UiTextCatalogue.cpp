@@ -1,4 +1,4 @@
-#include "app/look/UiTextCatalogue.h"
+#include "look/UiTextCatalogue.h"
 
 #include <QtGlobal>
 

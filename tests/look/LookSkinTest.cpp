@@ -1,5 +1,5 @@
-#include "app/look/DisplayScale.h"
-#include "app/look/ScaledBackground.h"
+#include "look/DisplayScale.h"
+#include "look/ScaledBackground.h"
 
 #include <QDirIterator>
 #include <QImageReader>

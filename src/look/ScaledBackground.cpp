@@ -1,6 +1,6 @@
-#include "app/look/ScaledBackground.h"
+#include "look/ScaledBackground.h"
 
-#include "app/look/LookSettings.h"
+#include "look/LookSettings.h"
 
 #include <QFileInfo>
 #include <QtGlobal>

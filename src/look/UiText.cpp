@@ -1,4 +1,4 @@
-#include "app/look/UiText.h"
+#include "look/UiText.h"
 
 #include <QCoreApplication>
 

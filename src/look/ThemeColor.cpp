@@ -1,4 +1,4 @@
-#include "app/look/ThemeColor.h"
+#include "look/ThemeColor.h"
 
 #include "store/AppSettings.h"
 

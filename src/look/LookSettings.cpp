@@ -1,4 +1,4 @@
-#include "app/look/LookSettings.h"
+#include "look/LookSettings.h"
 
 #include "store/DataPaths.h"
 

@@ -1,6 +1,6 @@
-#include "app/look/Language.h"
-#include "app/look/UiText.h"
-#include "app/look/UiTextCatalogue.h"
+#include "look/Language.h"
+#include "look/UiText.h"
+#include "look/UiTextCatalogue.h"
 #include "store/AppSettings.h"
 
 #include "TestDataHome.h"
@@ -135,7 +135,7 @@ class LookTranslationsTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QFile::exists(sourceDir() + "/src/app/look/UiText.h"), "OSKEN_SOURCE_DIR must name the sources");
+        QVERIFY2(QFile::exists(sourceDir() + "/src/look/UiText.h"), "OSKEN_SOURCE_DIR must name the sources");
         QVERIFY(uiTextCatalogue().contains("NO MOUSE DETECTED!"));
     }
 
