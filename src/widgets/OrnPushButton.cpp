@@ -7,7 +7,10 @@
 #include <QBitmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 OrnPushButton::OrnPushButton(const QStringList& images, QWidget* parent, const QString& strBackground)
     : QPushButton(parent), m_strBackground(strBackground), m_TextColors{QColor(200, 200, 200), QColor(225, 225, 225),
@@ -60,6 +63,34 @@ void OrnPushButton::setBadge(quint8 iBadge)
 {
     m_iBadge = iBadge;
     update();
+}
+
+void OrnPushButton::setElideText(bool bElide)
+{
+    m_bElide = bElide;
+    update();
+}
+
+int OrnPushButton::textRoom() const
+{
+    const QString strBadge = badgeText(m_iBadge);
+    if (strBadge.isEmpty())
+        return width();
+    const int iBadge = look::scaled(4) + QFontMetrics(widgets::scaledLanguageFont()).horizontalAdvance(strBadge);
+    return qMax(0, width() - 2 * iBadge);
+}
+
+bool OrnPushButton::isTextElided() const
+{
+    return m_bElide && QFontMetrics(widgets::scaledLanguageFont()).horizontalAdvance(text()) > textRoom();
+}
+
+void OrnPushButton::setMarked(bool bMarked)
+{
+    if (m_bMarked != bMarked) {
+        m_bMarked = bMarked;
+        update();
+    }
 }
 
 QString OrnPushButton::badgeText(quint8 iBadge)
@@ -155,13 +186,39 @@ void OrnPushButton::paintEvent(QPaintEvent*)
         painter.drawPixmap(rect(), picture);
         painter.setOpacity(1.0);
     }
-    painter.setFont(widgets::scaledLanguageFont());
+    const QFont font = widgets::scaledLanguageFont();
+    painter.setFont(font);
     painter.setPen(textColor(m_iIndex));
-    if (!text().isEmpty())
-        painter.drawText(rect(), Qt::AlignCenter, text());
+    if (!text().isEmpty()) {
+        const QString strShown =
+            m_bElide ? QFontMetrics(font).elidedText(text(), Qt::ElideRight, textRoom()) : text();
+        painter.drawText(rect(), Qt::AlignCenter, strShown);
+    }
     const QString strBadge = badgeText(m_iBadge);
     if (!strBadge.isEmpty())
         painter.drawText(rect().adjusted(look::scaled(4), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, strBadge);
+    if (m_bMarked) {
+        // Amber stands apart from every theme colour the borders and lit pictures use.
+        const int iDot = qMax(4, look::scaled(7));
+        const int iInset = qMax(2, look::scaled(3));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(20, 20, 20), 1));
+        painter.setBrush(QColor(255, 176, 0));
+        painter.drawEllipse(QRect(width() - iDot - iInset, iInset, iDot, iDot));
+    }
+}
+
+bool OrnPushButton::event(QEvent* event)
+{
+    // An elided text shows whole in the tooltip unless the button carries a tooltip of its own.
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        if (isTextElided())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void OrnPushButton::enterEvent(QEvent* event)

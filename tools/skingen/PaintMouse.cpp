@@ -90,6 +90,29 @@ QPainterPath buttonShape(int iButton)
     }
 }
 
+const QColor kUnlit(64, 68, 74);
+
+// Light strip around the palm rest and the logo: the parts the mouse's lighting colours.
+void paintLighting(QPainter& painter, const QColor& color)
+{
+    painter.save();
+    QPainterPath strip;
+    strip.moveTo(88, 348);
+    strip.cubicTo(112, 374, 188, 374, 212, 348);
+    painter.setPen(QPen(withAlpha(color, 60), 14, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(strip);
+    painter.setPen(QPen(color, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(strip);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(22);
+    painter.setFont(font);
+    painter.setPen(withAlpha(color, 220));
+    painter.drawText(QRectF(100, 256, 100, 30), Qt::AlignCenter, QStringLiteral("R5"));
+    painter.restore();
+}
+
 void paintHighlight(QPainter& painter, const QPainterPath& shape)
 {
     const Palette& p = palette();
@@ -113,7 +136,6 @@ void paintHighlight(QPainter& painter, const QPainterPath& shape)
 
 QImage paintMouseTop(int iButton)
 {
-    const Palette& p = palette();
     QImage image = canvas(static_cast<int>(300 * kUnit), static_cast<int>(400 * kUnit));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -135,16 +157,10 @@ QImage paintMouseTop(int iButton)
     painter.setBrush(shell);
     painter.drawPath(body);
 
-    // Light strip around the palm rest and the lit logo.
+    // The light strip and the logo, unlit: the window lays the glow in the lighting colour over them.
     painter.save();
     painter.setClipPath(body);
-    QPainterPath strip;
-    strip.moveTo(88, 348);
-    strip.cubicTo(112, 374, 188, 374, 212, 348);
-    painter.setPen(QPen(withAlpha(p.accent, 60), 14, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(strip);
-    painter.setPen(QPen(p.accent, 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(strip);
+    paintLighting(painter, kUnlit);
     QRadialGradient sheen(QPointF(150, 250), 110);
     sheen.setColorAt(0.0, withAlpha(Qt::white, 22));
     sheen.setColorAt(1.0, withAlpha(Qt::white, 0));
@@ -152,14 +168,6 @@ QImage paintMouseTop(int iButton)
     painter.setBrush(sheen);
     painter.drawEllipse(QPointF(150, 250), 110, 110);
     painter.restore();
-
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setItalic(true);
-    font.setPixelSize(22);
-    painter.setFont(font);
-    painter.setPen(withAlpha(p.accent, 220));
-    painter.drawText(QRectF(100, 256, 100, 30), Qt::AlignCenter, QStringLiteral("R5"));
 
     // Main buttons, the seam between them and the DPI button behind the wheel.
     painter.setBrush(Qt::NoBrush);
@@ -205,6 +213,17 @@ QImage paintMouseTop(int iButton)
 
     if (iButton >= 3 && iButton <= kMouseButtonCount)
         paintHighlight(painter, buttonShape(iButton));
+    return image;
+}
+
+QImage paintMouseGlow()
+{
+    QImage image = canvas(static_cast<int>(300 * kUnit), static_cast<int>(400 * kUnit));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kUnit, kUnit);
+    painter.setClipPath(topBody());
+    paintLighting(painter, Qt::white);
     return image;
 }
 

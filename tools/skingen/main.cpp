@@ -67,6 +67,7 @@ int main(int argc, char* argv[])
 
     const QString product = QStringLiteral("OSKEN R5");
     sheet.save(QStringLiteral("mouse/%1/Mouse.png").arg(product), paintMouseTop(0));
+    sheet.save(QStringLiteral("mouse/%1/Mouse_glow.png").arg(product), paintMouseGlow());
     for (int iButton = 1; iButton <= kMouseButtonCount; ++iButton)
         sheet.save(QStringLiteral("mouse/%1/mouse_%2.png").arg(product).arg(iButton), paintMouseTop(iButton));
     sheet.save(QStringLiteral("mouse/%1_Side.png").arg(product), paintMouseSide());

@@ -6,6 +6,7 @@
 #include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
+#include "app/shell/BatteryBar.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
@@ -27,7 +28,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProgressBar>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -148,6 +148,8 @@ void MousecfgWidget::setTexts()
     m_pAdd->setToolTip(uiText("ADD"));
     m_pDelete->setToolTip(uiText("DELETE"));
     m_pCopy->setToolTip(uiText("COPY"));
+    m_pExport->setToolTip(uiText("Export the profile to a file"));
+    m_pImport->setToolTip(uiText("Import a profile from a file"));
     m_pResetAll->setText(uiText("Reset All"));
     m_pOk->setText(uiText("OK"));
     m_pCancel->setText(uiText("Cancel"));
@@ -162,10 +164,13 @@ void MousecfgWidget::setTexts()
     m_pLanguageButton->setText(look::languageName(look::languageId()));
     m_pFrontButton->setText(uiText("Front"));
     m_pSideButton->setText(uiText("Side"));
+    // The indicators and the slot menu name the five on-board slots with one word; the profiles of the library
+    // keep theirs.
     for (int i = 0; i < kSlotCount; ++i) {
-        m_SlotIndicators[i]->setText(uiText("Profile") + QString::asprintf(" %d", i + 1));
+        m_SlotIndicators[i]->setText(slotEntryText(i));
         m_SlotActions[i]->setText(slotEntryText(i));
     }
+    m_pBatteryBar->retranslate();
     m_pLoadConfigAction->setText(uiText("&Load Config"));
     m_pQuitAction->setText(uiText("&Quit"));
     m_pBtnWindow->retranslate();
@@ -180,7 +185,7 @@ void MousecfgWidget::setTexts()
 
 QString MousecfgWidget::slotEntryText(int iSlot) const
 {
-    return uiText("Mode") + QString::asprintf(" %d", iSlot + 1);
+    return uiText("Slot") + QString::asprintf(" %d", iSlot + 1);
 }
 
 void MousecfgWidget::onButtonClicked()
@@ -199,10 +204,10 @@ void MousecfgWidget::onButtonClicked()
         m_iSavedGroup = m_iSelectedGroup;
         m_iSelectedGroup = 1;
         setFrontView(false);
-    } else if (std::find(m_SlotIndicators.begin(), m_SlotIndicators.end(), button) != m_SlotIndicators.end()) {
-        for (OrnPushButton* indicator : m_SlotIndicators)
-            indicator->setChecked(false);
-        m_SlotIndicators[0]->setChecked(true);
+    } else if (auto slot = std::find(m_SlotIndicators.begin(), m_SlotIndicators.end(), button);
+               slot != m_SlotIndicators.end()) {
+        // An indicator chooses its slot, as the slot menu does; its mark then shows the active slot again.
+        slotSlotMenuTriggered(m_SlotActions[size_t(slot - m_SlotIndicators.begin())]);
     } else if (auto tab = std::find(m_TabButtons.begin(), m_TabButtons.end(), button); tab != m_TabButtons.end()) {
         showTab(int(tab - m_TabButtons.begin()));
     } else if (auto front = std::find(m_FrontCallouts.begin(), m_FrontCallouts.end(), button);

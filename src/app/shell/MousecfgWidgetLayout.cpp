@@ -4,6 +4,7 @@
 #include "look/Language.h"
 #include "look/LookSettings.h"
 #include "look/UiText.h"
+#include "app/shell/BatteryBar.h"
 #include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
@@ -11,17 +12,18 @@
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
 #include "macro/ui/MacroDialog.h"
+#include "store/AppSettings.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
+#include "widgets/OrnNotice.h"
 #include "widgets/OrnPushButton.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -105,10 +107,10 @@ void MousecfgWidget::buildWidgets()
 
     m_pVersionLabel = new OrnLabel(this);
     m_pVersionLabel->setSizeReduction(2);
-    m_pBatteryBar = new QProgressBar(this);
-    m_pBatteryBar->setRange(0, 100);
-    m_pBatteryBar->setTextVisible(true);
-    m_pBatteryBar->setValue(0);
+    m_pBatteryBar = new BatteryBar(this);
+    // The level of the last run, greyed until the mouse answers.
+    if (m_iConnectedMice > 0)
+        m_pBatteryBar->showStored(readBattery());
     m_pChargingIcon = new OrnLabel(this);
     m_pChargingIcon->setPixmap(QPixmap(look::skinPath(QStringLiteral("/skin/lightning.png"))));
     m_pChargingIcon->setScaledContents(true);
@@ -183,6 +185,7 @@ void MousecfgWidget::buildProfileBar()
     m_pCopy = makeButton(iconImages(QStringLiteral("copy")));
     m_pExport = makeButton(iconImages(QStringLiteral("export")));
     m_pImport = makeButton(iconImages(QStringLiteral("import")));
+    m_pSavedNotice = new OrnNotice(this);
     m_pResetAll = makeButton(kTextButton);
     m_pOk = makeButton(kTextButton);
     m_pCancel = makeButton(kTextButton);
@@ -196,6 +199,7 @@ void MousecfgWidget::buildPanels()
     ProfileData& active = appState().workingConfig.activeSlot();
     m_TabPanels[0] = new QWidget(this);
     m_pColorWindow = new OrnColorWindow(m_TabPanels[0], &active);
+    connect(m_pColorWindow, &OrnColorWindow::LightingChangedSignal, this, [this] { loadMousePictures(); });
     m_pButtonScroll = new QScrollArea(this);
     m_pButtonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     m_pButtonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));

@@ -6,6 +6,8 @@
 #include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
+#include "app/shell/BatteryBar.h"
+#include "app/shell/MouseGlow.h"
 #include "app/shell/StatusTexts.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "device/protocol/DeviceCommands.h"
@@ -26,9 +28,9 @@
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
+#include "widgets/OrnNotice.h"
 #include "widgets/OrnPushButton.h"
 
-#include <QProgressBar>
 #include <QtDebug>
 
 namespace {
@@ -56,13 +58,26 @@ int frontCalloutCount(const QString& product)
 
 } // namespace
 
+QPixmap MousecfgWidget::frontPicture(const QString& strFile) const
+{
+    const QString product = readCurrentProductName();
+    const QPixmap picture(look::skinPath(mouseFolder(product) + strFile));
+    if (picture.isNull())
+        return picture;
+    const QPixmap glow(look::skinPath(mouseFolder(product) + QStringLiteral("Mouse_glow.png")));
+    ConfigData& working = appState().workingConfig;
+    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
+    return withLightingGlow(picture, glow, lightingRecord(working, product))
+        .scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 void MousecfgWidget::loadMousePictures()
 {
     const QString product = readCurrentProductName();
     const QSize pictureSize(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
-    const QPixmap front(look::skinPath(mouseFolder(product) + QStringLiteral("Mouse.png")));
+    const QPixmap front = frontPicture(QStringLiteral("Mouse.png"));
     if (!front.isNull())
-        m_pFrontPicture->setPixmap(front.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_pFrontPicture->setPixmap(front);
     const QPixmap side(look::skinPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
     if (!side.isNull())
         m_pSidePicture->setPixmap(side.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -99,13 +114,10 @@ void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
     if (iNumber == 0)
         return;
     m_FrontCallouts[iNumber - 1]->setChecked(bType != 0);
-    const QString product = readCurrentProductName();
     const QString file = bType == 1 ? QString::asprintf("mouse_%d.png", iNumber) : QStringLiteral("Mouse.png");
-    const QPixmap picture(look::skinPath(mouseFolder(product) + file));
-    if (picture.isNull())
-        return;
-    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
-    m_pFrontPicture->setPixmap(picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap picture = frontPicture(file);
+    if (!picture.isNull())
+        m_pFrontPicture->setPixmap(picture);
 }
 
 void MousecfgWidget::showActiveSlot()
@@ -115,6 +127,8 @@ void MousecfgWidget::showActiveSlot()
     m_pSlotButton->setText(slotEntryText(iSlot));
     m_pActiveProfileLabel->setText(working.slotProfileNames[iSlot]);
     m_pNameField->setText(working.slotProfileNames[iSlot]);
+    for (int i = 0; i < kSlotCount; ++i)
+        m_SlotIndicators[i]->setToolTip(working.slotProfileNames[i]);
 }
 
 void MousecfgWidget::selectSlot(int iSlot, bool bReload)
@@ -155,6 +169,19 @@ void MousecfgWidget::refreshEditors()
     m_pPointSpeed->setProfile(&active);
     m_pReportRate->setProfile(active);
     m_pDPIWindow->setProfile(active, readSensorModel());
+}
+
+void MousecfgWidget::showUnapplied(bool bUnapplied, quint8 iSlotMask)
+{
+    m_pApply->setMarked(bUnapplied);
+    for (int i = 0; i < kSlotCount; ++i)
+        m_SlotIndicators[size_t(i)]->setMarked((iSlotMask >> i) & 1);
+}
+
+void MousecfgWidget::showSavedConfirmation()
+{
+    // Above "OK", "Cancel" and "Apply", where the click that wrote the settings was made.
+    m_pSavedNotice->popUp(uiText("Saved to mouse"), m_pOk->geometry().united(m_pApply->geometry()));
 }
 
 void MousecfgWidget::collectEditorState(ProfileData& active)
@@ -290,21 +317,19 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
-        m_pBatteryBar->setStyleSheet(asleepBatteryStyleSheet());
+        m_pBatteryBar->showAsleep();
         m_pChargingIcon->hide();
         appState().mouseAsleep = true;
         return;
     }
     appState().mouseAsleep = false;
-    const QColor theme = look::currentThemeColor();
-    m_pBatteryBar->setStyleSheet(batteryStyleSheet(theme.red(), theme.green(), theme.blue()));
     m_pChargingIcon->setVisible(iCharge != 0);
     const int iLevel = batteryPercent(iLowByte, iHiByte);
     if (iLevel != m_iLastBattery) {
         m_iLastBattery = iLevel;
         writeBattery(iLevel);
     }
-    m_pBatteryBar->setValue(iLevel);
+    m_pBatteryBar->showReading(iLevel, look::currentThemeColor());
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

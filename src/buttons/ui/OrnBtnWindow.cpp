@@ -2,6 +2,7 @@
 
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
+#include "buttons/core/ButtonDescription.h"
 #include "buttons/core/ButtonFunction.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"
@@ -111,6 +112,7 @@ void OrnBtnWindow::createLabels()
         OrnPushButton* button = new OrnPushButton(labelImages(), this);
         button->setText(QStringLiteral("1"));
         button->setBadge(iNumber);
+        button->setElideText(true);
         button->setMenu(menu);
         connect(button, &OrnPushButton::OverSignal, this, &OrnBtnWindow::slotMouseOver);
         connect(button, &OrnPushButton::EnterSignal, this, &OrnBtnWindow::slotMouseEnter);
@@ -222,12 +224,10 @@ void OrnBtnWindow::retranslate()
 
 QString OrnBtnWindow::labelText(int iRecord) const
 {
+    // What the button does, in the words of the current language: the key, the chord, the macro and its loop.
     const ButtonInfo& record = m_pProfile->buttons[static_cast<size_t>(iRecord)];
-    if (record.Fun == F::Macro || record.Fun == F::GunFile)
-        return record.macroname;
-    const char* text = buttonFunctionText(record.Fun);
-    // Codes without an entry text (13, 60, or none at all) have nothing to name.
-    return text ? uiText(text) : QString();
+    return buttonDescriptionText(describeButton(record, readSensorModel()),
+                                 [](const char* text) { return uiText(text); });
 }
 
 void OrnBtnWindow::refreshLabels()

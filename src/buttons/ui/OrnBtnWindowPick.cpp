@@ -1,6 +1,5 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
-#include "look/UiText.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/ui/OrnComboKeyWindow.h"
 #include "buttons/ui/OrnFireKeyWindow.h"
@@ -52,7 +51,7 @@ void OrnBtnWindow::pickFunction(int iCode)
         break;
     default:
         record.Fun = iCode;
-        pLabel->setText(uiText(row->entryText));
+        pLabel->setText(labelText(iRecord));
         break;
     }
     endPick();
@@ -70,7 +69,6 @@ void OrnBtnWindow::pickMacro(int iRecord, OrnPushButton* pLabel)
     record.LoopNumber = dialog.loopCount();
     record.Res1 = static_cast<quint8>(dialog.loopMode());
     record.macroname = dialog.selectedName();
-    pLabel->setText(record.macroname);
 
     // The record carries a copy of the macro's events; it has room for kKeyStepCount of them.
     const MacroFile macro = readMacro(record.macroname);
@@ -78,6 +76,7 @@ void OrnBtnWindow::pickMacro(int iRecord, OrnPushButton* pLabel)
     record.KeyNumber = static_cast<qint32>(count);
     for (size_t i = 0; i < count; ++i)
         record.keys[i] = KeyInfo{macro.events[i].Map, macro.events[i].DataL, macro.events[i].DataH};
+    pLabel->setText(labelText(iRecord));
 }
 
 bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
@@ -92,7 +91,6 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         if (runDialog(dialog) != QDialog::Accepted)
             return false;
         record.Res1 = dialog.capturedCode();
-        qDebug("%d", record.Res1);
         break;
     }
     case F::ComboKey: {
@@ -128,7 +126,7 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         return false;
     }
     record.Fun = iCode;
-    pLabel->setText(uiText(buttonFunctionText(iCode)));
+    pLabel->setText(labelText(iRecord));
     return true;
 }
 

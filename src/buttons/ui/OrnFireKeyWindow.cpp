@@ -9,6 +9,7 @@
 #include "widgets/WidgetFont.h"
 
 #include <QCheckBox>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -21,6 +22,9 @@ constexpr std::array<const char*, OrnFireKeyWindow::kSourceCount> kSourceTexts =
 constexpr std::array<quint8, 3> kButtonSources = {0x81, 0x82, 0x84};
 constexpr int kDefaultTimes = 3;
 constexpr int kDefaultDelay = 10;
+// The mouse counts the interval in steps of 10 ms: less than one step would fire without a pause.
+constexpr int kMinDelay = 10;
+constexpr int kMaxDelay = 999;
 const char* const kEditStyle = "border:1px;background:rgb(30,30,30);color:white";
 
 QString checkBoxStyle()
@@ -60,6 +64,7 @@ OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey 
     m_pTimes->setValidator(new LoopCountValidator(m_pTimes));
     m_pDelay = new QLineEdit(this);
     m_pDelay->setMaxLength(3);
+    m_pDelay->setValidator(new QIntValidator(kMinDelay, kMaxDelay, m_pDelay));
     for (QLineEdit* edit : {m_pTimes, m_pDelay}) {
         edit->setStyleSheet(QString::fromLatin1(kEditStyle));
         edit->setFont(font);
@@ -125,6 +130,7 @@ void OrnFireKeyWindow::onStateChanged(int)
 
 void OrnFireKeyWindow::OnEditDataChanged(const QString&)
 {
+    updateOkButton();
     emitValue();
 }
 
@@ -180,10 +186,16 @@ int OrnFireKeyWindow::delay() const
     return m_pDelay->text().toInt();
 }
 
+bool OrnFireKeyWindow::isComplete() const
+{
+    // Res1 0 would make the mouse fire the left button instead of the key; no shots or no pause fire nothing
+    // the user asked for.
+    return sourceByte() != 0 && times() >= 1 && times() <= 255 && delay() >= kMinDelay && delay() <= kMaxDelay;
+}
+
 void OrnFireKeyWindow::accept()
 {
-    // Res1 0 would make the mouse fire the left button instead of the key.
-    if (sourceByte() == 0)
+    if (!isComplete())
         return;
     OrnCaptureDialog::accept();
 }
@@ -195,7 +207,7 @@ void OrnFireKeyWindow::emitValue()
 
 void OrnFireKeyWindow::updateOkButton()
 {
-    okButton()->setEnabled(sourceByte() != 0);
+    okButton()->setEnabled(isComplete());
 }
 
 void OrnFireKeyWindow::resizeEvent(QResizeEvent* event)

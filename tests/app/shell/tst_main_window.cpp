@@ -144,7 +144,7 @@ private slots:
 
         f.window->slotRefreshStatus(2, working.slot(2).dpi, working.slot(2).pollrate, 0);
         QCOMPARE(int(working.ProfileID), 2);
-        QCOMPARE(*f.osdTexts, QStringList{"Profile 3"});
+        QCOMPARE(*f.osdTexts, QStringList{"Slot 3"});
         QCOMPARE(f.speeds->size(), 1);
         QSettings product(productConfigPath(), QSettings::IniFormat);
         QCOMPARE(product.value("Config/ProfileID").toInt(), 2);
