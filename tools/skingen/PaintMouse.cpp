@@ -227,16 +227,11 @@ QImage paintMouseGlow()
     return image;
 }
 
-QImage paintMouseSide()
-{
-    const Palette& p = palette();
-    QImage image = canvas(static_cast<int>(400 * kUnit), static_cast<int>(200 * kUnit));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(kUnit, kUnit);
-    painter.translate(0, -64);
+namespace {
 
-    // Seen from the left: the front points left.
+// Seen from the left: the front points left.
+QPainterPath sideBody()
+{
     QPainterPath body;
     body.moveTo(50, 232);
     body.lineTo(350, 232);
@@ -245,6 +240,48 @@ QImage paintMouseSide()
     body.cubicTo(170, 100, 90, 138, 56, 174);
     body.cubicTo(38, 194, 36, 226, 50, 232);
     body.closeSubpath();
+    return body;
+}
+
+// Light strip along the base.
+void paintSideStrip(QPainter& painter, const QColor& color)
+{
+    painter.setPen(QPen(withAlpha(color, 60), 10, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
+    painter.setPen(QPen(color, 2.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
+}
+
+// The side view is designed on 400 x 200 from y 64 down.
+void beginSideCanvas(QPainter& painter, QImage& image)
+{
+    image = canvas(static_cast<int>(400 * kUnit), static_cast<int>(200 * kUnit));
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kUnit, kUnit);
+    painter.translate(0, -64);
+}
+
+} // namespace
+
+QImage paintMouseSideGlow()
+{
+    QImage image;
+    QPainter painter;
+    beginSideCanvas(painter, image);
+    painter.setClipPath(sideBody());
+    paintSideStrip(painter, Qt::white);
+    painter.end();
+    return image;
+}
+
+QImage paintMouseSide()
+{
+    const Palette& p = palette();
+    QImage image;
+    QPainter painter;
+    beginSideCanvas(painter, image);
+    const QPainterPath body = sideBody();
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(withAlpha(Qt::black, 140));
@@ -285,11 +322,7 @@ QImage paintMouseSide()
     painter.setPen(QPen(withAlpha(Qt::white, 18), 1.0));
     for (double x = 120; x < 290; x += 8)
         painter.drawLine(QPointF(x, 212), QPointF(x + 6, 226));
-    // Light strip along the base.
-    painter.setPen(QPen(withAlpha(p.accent, 60), 10, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
-    painter.setPen(QPen(p.accent, 2.4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
+    paintSideStrip(painter, kUnlit);
     painter.restore();
 
     // Forward and back buttons on the flank.

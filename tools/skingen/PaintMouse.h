@@ -18,5 +18,6 @@ constexpr int kMouseButtonCount = 7;
 QImage paintMouseTop(int iButton);
 QImage paintMouseGlow();
 QImage paintMouseSide();
+QImage paintMouseSideGlow();
 
 } // namespace skingen

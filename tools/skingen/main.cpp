@@ -71,6 +71,7 @@ int main(int argc, char* argv[])
     for (int iButton = 1; iButton <= kMouseButtonCount; ++iButton)
         sheet.save(QStringLiteral("mouse/%1/mouse_%2.png").arg(product).arg(iButton), paintMouseTop(iButton));
     sheet.save(QStringLiteral("mouse/%1_Side.png").arg(product), paintMouseSide());
+    sheet.save(QStringLiteral("mouse/%1_Side_glow.png").arg(product), paintMouseSideGlow());
 
     sheet.saveBytes(QStringLiteral("icon.ico"), icoFile({paintIcon(16), paintIcon(32), paintIcon(48), paintIcon(256)}));
     sheet.save(QStringLiteral("icon.png"), paintIcon(256));

@@ -276,6 +276,7 @@ void MousecfgWidget::showTab(int iTab)
 void MousecfgWidget::setFrontView(bool bFront)
 {
     m_bFrontView = bFront;
+    placeViewCallouts();
     const bool bOnButtonsTab = m_iCurrentTab == 1;
     m_pFrontPicture->setVisible(bFront || m_iCurrentTab == 0);
     m_pSidePicture->setVisible(!bFront && bOnButtonsTab);

@@ -124,6 +124,8 @@ private:
     void buildCallouts();
     void buildPanels();
     void layoutChildren();
+    // The wheel callouts and side-button pictures of the view shown.
+    void placeViewCallouts();
     void setTexts() override;
     OrnPushButton* makeButton(const QStringList& images, bool bConnect = true);
 
@@ -133,7 +135,9 @@ private:
     void selectCallout(int iIndex, int iGroup);
     void clearCalloutSelection();
     void loadMousePictures();
-    // A picture of the product's folder at the window's scale, its lit parts in the lighting colour.
+    // A mouse picture at the window's scale, its lit parts (the glow picture) in the lighting colour.
+    QPixmap mousePicture(const QString& strPath, const QString& strGlowPath) const;
+    // A picture of the product's folder, with the folder's glow.
     QPixmap frontPicture(const QString& strFile) const;
     void setSideButtonImages();
     void selectSlot(int iSlot, bool bReload) override;

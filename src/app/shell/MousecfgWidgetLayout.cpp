@@ -54,7 +54,15 @@ constexpr BaseRect kFrontCalloutRects[MousecfgWidget::kCalloutsPerView] = {
     {197, 230, 26, 26}, {197, 270, 26, 26}, {354, 300, 26, 26}, {354, 350, 26, 26}, {40, 250, 26, 26},
     {354, 250, 26, 26}, {40, 400, 26, 26},  {354, 400, 26, 26}, {40, 200, 26, 26},  {354, 200, 26, 26},
     {40, 450, 26, 26},  {354, 450, 26, 26}, {96, 470, 26, 26},  {298, 470, 26, 26}, {197, 470, 26, 26}};
-constexpr BaseRect kExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{160, 96, 26, 26}, {234, 96, 26, 26}};
+// The wheel's up and down: beside the wheel in the front view (wheel at 197..223, 164..230), above the wheel
+// disc of the side view (centre 169, 262).
+constexpr BaseRect kExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{166, 168, 26, 26}, {228, 198, 26, 26}};
+constexpr BaseRect kSideExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{134, 226, 26, 26},
+                                                                             {179, 226, 26, 26}};
+// The side-button pictures stand under the two thumb buttons of the side view (centres x 169 and 216), clear of
+// the logo on the back of the shell.
+constexpr BaseRect kSideUpRect{147, 364, 44, 32};
+constexpr BaseRect kSideDownRect{194, 364, 44, 32};
 
 void place(QWidget* widget, const BaseRect& r, double dScale)
 {
@@ -225,6 +233,15 @@ void MousecfgWidget::buildPanels()
     m_TabPanels[3] = m_pMacroDialog;
 }
 
+void MousecfgWidget::placeViewCallouts()
+{
+    const double s = m_dDisplayScale;
+    for (int i = 0; i < kExtraCallouts; ++i)
+        place(m_ExtraCallouts[i], m_bFrontView ? kExtraCalloutRects[i] : kSideExtraCalloutRects[i], s);
+    place(m_pSideUp, kSideUpRect, s);
+    place(m_pSideDown, kSideDownRect, s);
+}
+
 void MousecfgWidget::layoutChildren()
 {
     const double s = m_dDisplayScale;
@@ -263,10 +280,7 @@ void MousecfgWidget::layoutChildren()
         place(m_FrontCallouts[i], kFrontCalloutRects[i], s);
         place(m_SideCallouts[i], kFrontCalloutRects[i], s);
     }
-    for (int i = 0; i < kExtraCallouts; ++i)
-        place(m_ExtraCallouts[i], kExtraCalloutRects[i], s);
-    place(m_pSideUp, {250, 250, 44, 32}, s);
-    place(m_pSideDown, {250, 290, 44, 32}, s);
+    placeViewCallouts();
     place(m_pFrontButton, {112, 510, 92, 28}, s);
     place(m_pSideButton, {214, 510, 92, 28}, s);
 

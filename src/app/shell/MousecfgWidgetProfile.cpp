@@ -58,29 +58,34 @@ int frontCalloutCount(const QString& product)
 
 } // namespace
 
-QPixmap MousecfgWidget::frontPicture(const QString& strFile) const
+QPixmap MousecfgWidget::mousePicture(const QString& strPath, const QString& strGlowPath) const
 {
-    const QString product = readCurrentProductName();
-    const QPixmap picture(look::skinPath(mouseFolder(product) + strFile));
+    const QPixmap picture(look::skinPath(strPath));
     if (picture.isNull())
         return picture;
-    const QPixmap glow(look::skinPath(mouseFolder(product) + QStringLiteral("Mouse_glow.png")));
+    const QPixmap glow(look::skinPath(strGlowPath));
     ConfigData& working = appState().workingConfig;
     const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
-    return withLightingGlow(picture, glow, lightingRecord(working, product))
+    return withLightingGlow(picture, glow, lightingRecord(working, readCurrentProductName()))
         .scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QPixmap MousecfgWidget::frontPicture(const QString& strFile) const
+{
+    const QString folder = mouseFolder(readCurrentProductName());
+    return mousePicture(folder + strFile, folder + QStringLiteral("Mouse_glow.png"));
 }
 
 void MousecfgWidget::loadMousePictures()
 {
     const QString product = readCurrentProductName();
-    const QSize pictureSize(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
     const QPixmap front = frontPicture(QStringLiteral("Mouse.png"));
     if (!front.isNull())
         m_pFrontPicture->setPixmap(front);
-    const QPixmap side(look::skinPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
+    const QString sideBase = QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side");
+    const QPixmap side = mousePicture(sideBase + QStringLiteral(".png"), sideBase + QStringLiteral("_glow.png"));
     if (!side.isNull())
-        m_pSidePicture->setPixmap(side.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_pSidePicture->setPixmap(side);
 
     const int iFront = frontCalloutCount(product);
     const bool bExtra = product == QLatin1String("Wireless Mouse") || product == QLatin1String("OSKEN R5");
@@ -114,6 +119,11 @@ void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
     if (iNumber == 0)
         return;
     m_FrontCallouts[iNumber - 1]->setChecked(bType != 0);
+    // In the side view the pictures under the thumb buttons light up for them.
+    if (iNumber - 1 == OrnBtnWindow::kThumbFront)
+        m_pSideUp->setChecked(bType != 0);
+    else if (iNumber - 1 == OrnBtnWindow::kThumbBack)
+        m_pSideDown->setChecked(bType != 0);
     const QString file = bType == 1 ? QString::asprintf("mouse_%d.png", iNumber) : QStringLiteral("Mouse.png");
     const QPixmap picture = frontPicture(file);
     if (!picture.isNull())

@@ -4,6 +4,7 @@
 #include "look/UiText.h"
 #include "buttons/core/ButtonDescription.h"
 #include "buttons/core/ButtonFunction.h"
+#include "buttons/core/ButtonTable.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnPushButton.h"
@@ -259,15 +260,18 @@ void OrnBtnWindow::showPage(quint8 iIndex, quint8 iPage)
         m_iPage = iPage;
     m_iIndex = iIndex;
     const bool bSide = m_iPage == kPageSide;
-    for (OrnPushButton* button : m_FrontLabels)
-        button->setVisible(!bSide);
+    // A product that sends none of the side records gets no page of blank labels: the side page shows the two
+    // thumb buttons the side drawing shows (records 3 and 4, "Forward" and "Back" by default).
+    const bool bThumbsOnly = bSide && sideShowsThumbButtons();
+    for (int i = 0; i < kFrontCount; ++i)
+        m_FrontLabels[i]->setVisible(!bSide || (bThumbsOnly && (i == kThumbFront || i == kThumbBack)));
     for (OrnPushButton* button : m_ExtraLabels)
         button->setVisible(!bSide);
     for (OrnPushButton* button : m_SideLabels)
-        button->setVisible(bSide);
+        button->setVisible(bSide && !bThumbsOnly);
     // The twenty side labels reach below a 440-high panel: the panel grows so a scroll area can reach
     // them all, and takes its height back for the front page, whose gaps follow the height.
-    if (bSide) {
+    if (bSide && !bThumbsOnly) {
         const int iNeeded = m_SideLabels.back()->geometry().bottom() + 1 + scaledBy(5, m_dScale);
         if (height() < iNeeded) {
             if (m_iFrontHeight == 0)
@@ -281,6 +285,16 @@ void OrnBtnWindow::showPage(quint8 iIndex, quint8 iPage)
         m_iFrontHeight = 0;
         layoutForProduct();
     }
+}
+
+bool OrnBtnWindow::sideShowsThumbButtons() const
+{
+    const QString strProduct = readCurrentProductName();
+    for (int i = kFrontCount; i < kFrontCount + kSideCount; ++i) {
+        if (sendsRecord(strProduct, i))
+            return false;
+    }
+    return sendsRecord(strProduct, kThumbFront) && sendsRecord(strProduct, kThumbBack);
 }
 
 OrnPushButton* OrnBtnWindow::label(int iRecord) const

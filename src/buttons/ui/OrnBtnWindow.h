@@ -28,6 +28,9 @@ public:
     static constexpr quint8 kPageExtra = 2;
     static constexpr quint8 kNone = 255;
     static constexpr quint8 kMacroTab = 3;
+    // The thumb buttons on the flank, front labels 4 and 5.
+    static constexpr int kThumbFront = 3;
+    static constexpr int kThumbBack = 4;
 
     // Runs a dialog modally and returns its result; replaced in tests and demos.
     using DialogRunner = std::function<int(QDialog&)>;
@@ -76,6 +79,8 @@ private:
     void applyMenuLook();
     void placeSideLabels();
     int selectedRecord() const; // -1 when nothing is selected
+    // The side page shows the thumb buttons instead of side labels the product never sends.
+    bool sideShowsThumbButtons() const;
     OrnPushButton* selectedLabel() const;
     QString labelText(int iRecord) const;
     int runDialog(QDialog& dialog);
