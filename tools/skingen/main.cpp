@@ -58,6 +58,8 @@ int main(int argc, char* argv[])
     sheet.save(QStringLiteral("checkbox2-1.png"), paintCheckBox(false));
     sheet.save(QStringLiteral("checkbox2-2.png"), paintCheckBox(true));
     sheet.save(QStringLiteral("profilesel.png"), paintDropDown());
+    sheet.save(QStringLiteral("spin_up.png"), paintSpinArrow(true));
+    sheet.save(QStringLiteral("spin_down.png"), paintSpinArrow(false));
     sheet.save(QStringLiteral("gunset_slider.png"), paintGunSlider());
     sheet.save(QStringLiteral("gunset_bullet.png"), paintBullet(false));
     sheet.save(QStringLiteral("bulletsel.png"), paintBullet(true));

@@ -17,6 +17,7 @@
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
@@ -105,7 +106,8 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     showActiveSlot();
 
     writeDefaultProfileFile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    // The toolkit's own controls (scroll bars, check boxes, spin boxes, file dialogs) in the dark style too.
+    setStyleSheet(QStringLiteral("*{outline:0px;} ") + widgets::darkStyleSheet());
 
     // Size and place for the screen's scale.
     const QScreen* screen = QGuiApplication::primaryScreen();

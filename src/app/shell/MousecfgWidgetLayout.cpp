@@ -25,7 +25,6 @@
 #include <QIcon>
 #include <QMenu>
 #include <QScrollArea>
-#include <QScrollBar>
 
 namespace {
 
@@ -219,10 +218,6 @@ void MousecfgWidget::buildPanels()
     m_pButtonScroll->setWidget(m_pBtnWindow);
     m_pButtonScroll->setWidgetResizable(false);
     m_pButtonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pButtonScroll->verticalScrollBar()->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical{background:rgb(30,30,32);width:8px;margin:0;}"
-                       "QScrollBar::handle:vertical{background:rgb(90,90,96);border-radius:4px;min-height:24px;}"
-                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"));
     m_TabPanels[1] = m_pButtonScroll;
     m_TabPanels[2] = new QWidget(this);
     m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], active);

@@ -7,6 +7,7 @@
 #include "buttons/core/ButtonTable.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"
+#include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/WidgetFont.h"
 
@@ -48,12 +49,6 @@ const MenuCategory kSubMenuOrder[] = {MenuCategory::Basic,      MenuCategory::Wi
                                       MenuCategory::Media,      MenuCategory::Dpi,     MenuCategory::ProfileMenu,
                                       MenuCategory::PollingRate};
 
-const char* const kMenuStyle = "QMenu{background-color:rgb(50,50,50);border:none;}"
-                               "QMenu::item{color:white;background-color:transparent;padding:0px 20px;"
-                               "text-align:center;border:none;}"
-                               "QMenu::item:selected{background-color:rgb(150,150,150);}"
-                               "QMenu::item:pressed{background-color:rgb(200,200,200);}";
-
 const QStringList& labelImages()
 {
     static const QStringList images = {QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
@@ -82,12 +77,12 @@ OrnBtnWindow::OrnBtnWindow(ProfileData& profile, QWidget* parent, double dScale)
 
 void OrnBtnWindow::createMenus()
 {
-    m_pMainMenu = new QMenu(this);
+    m_pMainMenu = new OrnMenu(this);
     m_pMainMenu->installEventFilter(this);
-    m_pExtraMenu = new QMenu(this);
+    m_pExtraMenu = new OrnMenu(this);
     m_pExtraMenu->installEventFilter(this);
     for (MenuCategory category : kSubMenuOrder)
-        m_SubMenus[static_cast<int>(category)] = new QMenu(this);
+        m_SubMenus[static_cast<int>(category)] = new OrnMenu(this);
     for (const ButtonFunctionRow& row : buttonFunctionRows()) {
         if (!row.entryText)
             continue;
@@ -183,16 +178,13 @@ void OrnBtnWindow::rescale(double dScale)
 void OrnBtnWindow::applyMenuLook()
 {
     const QFont font = widgets::scaledLanguageFont();
-    const QString strStyle = QString::fromLatin1(kMenuStyle);
-    for (QMenu* menu : {m_pMainMenu, m_pExtraMenu}) {
+    for (OrnMenu* menu : {m_pMainMenu, m_pExtraMenu}) {
         menu->setFixedWidth(scaledBy(kMainMenuWidth, m_dScale));
-        menu->setStyleSheet(strStyle);
-        menu->setFont(font);
+        menu->refreshLook();
     }
     for (auto& entry : m_SubMenus) {
         entry.second->setFixedWidth(scaledBy(kSubMenuWidth, m_dScale));
-        entry.second->setStyleSheet(strStyle);
-        entry.second->setFont(font);
+        entry.second->refreshLook();
     }
     for (auto& entry : m_Actions)
         entry.second->setFont(font);

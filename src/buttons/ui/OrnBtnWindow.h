@@ -9,6 +9,7 @@
 #include <map>
 
 class OrnAction;
+class OrnMenu;
 class QMenu;
 class OrnPushButton;
 class QDialog;
@@ -51,8 +52,8 @@ public:
     void setDialogRunner(DialogRunner runner);
 
     OrnPushButton* label(int iRecord) const;
-    QMenu* mainMenu() const { return m_pMainMenu; }
-    QMenu* extraMenu() const { return m_pExtraMenu; }
+    OrnMenu* mainMenu() const { return m_pMainMenu; }
+    OrnMenu* extraMenu() const { return m_pExtraMenu; }
     OrnAction* action(int iCode) const;
     quint8 selectedPage() const { return m_iPage; }
     quint8 selectedIndex() const { return m_iIndex; }
@@ -97,9 +98,9 @@ private:
     std::array<OrnPushButton*, kFrontCount> m_FrontLabels{};
     std::array<OrnPushButton*, kSideCount> m_SideLabels{};
     std::array<OrnPushButton*, kExtraCount> m_ExtraLabels{};
-    QMenu* m_pMainMenu = nullptr;
-    QMenu* m_pExtraMenu = nullptr;
-    std::map<int, QMenu*> m_SubMenus;    // by MenuCategory
+    OrnMenu* m_pMainMenu = nullptr;
+    OrnMenu* m_pExtraMenu = nullptr;
+    std::map<int, OrnMenu*> m_SubMenus; // by MenuCategory
     std::map<int, OrnAction*> m_Actions; // by function code
     DialogRunner m_runDialog;
     int m_iFrontHeight = 0; // the panel's height before the side page made it taller; 0 when not taller

@@ -4,6 +4,7 @@
 #include "look/UiText.h"
 #include "buttons/ui/LoopCountValidator.h"
 #include "store/keys/KeyCodes.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
@@ -27,17 +28,6 @@ constexpr int kMinDelay = 10;
 constexpr int kMaxDelay = 999;
 const char* const kEditStyle = "border:1px;background:rgb(30,30,30);color:white";
 
-QString checkBoxStyle()
-{
-    const int iSize = look::scaled(16);
-    return QStringLiteral("QCheckBox{color:white;background:transparent}"
-                          "QCheckBox::indicator{width:%1px;height:%1px;image:url(%2)}"
-                          "QCheckBox::indicator:checked{image:url(%3)}")
-        .arg(iSize)
-        .arg(widgets::skinPath(QStringLiteral("/skin/checkbox2-1.png")),
-             widgets::skinPath(QStringLiteral("/skin/checkbox2-2.png")));
-}
-
 } // namespace
 
 OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey Setting", true, parent)
@@ -46,7 +36,7 @@ OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey 
     for (int i = 0; i < kSourceCount; ++i) {
         QCheckBox* box = new QCheckBox(uiText(kSourceTexts[i]), this);
         box->setFont(font);
-        box->setStyleSheet(checkBoxStyle());
+        box->setStyleSheet(widgets::checkBoxStyleSheet());
         box->setFocusPolicy(Qt::NoFocus);
         connect(box, &QCheckBox::clicked, this, &OrnFireKeyWindow::checkbtn_clicked);
         connect(box, &QCheckBox::stateChanged, this, &OrnFireKeyWindow::onStateChanged);

@@ -12,6 +12,7 @@
 #include "store/DataPaths.h"
 #include "store/RecordEquality.h"
 #include "widgets/OrnAction.h"
+#include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 
 #include <QLineEdit>
