@@ -350,6 +350,9 @@ private slots:
         QTest::addRow("en") << "en.qm"
                             << "Apply"
                             << "Apply";
+        QTest::addRow("en finished word for a kept key") << "en.qm"
+                                                         << "LOAD1"
+                                                         << "LOAD";
     }
     void builtFileTranslates()
     {

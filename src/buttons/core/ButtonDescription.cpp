@@ -100,9 +100,9 @@ ButtonDescription describeButton(const ButtonInfo& record, int sensorModel)
     return d;
 }
 
-QString buttonDescriptionText(const ButtonDescription& d, const std::function<QString(const char*)>& translate)
+QString buttonDescriptionText(const ButtonDescription& d, const std::function<QString(const char*)>& localise)
 {
-    const QString function = d.functionText ? translate(d.functionText) : QString();
+    const QString function = d.functionText ? localise(d.functionText) : QString();
     switch (d.kind) {
     case ButtonActionKind::Key:
         return d.keys.isEmpty() ? function : d.keys.first();
@@ -110,25 +110,25 @@ QString buttonDescriptionText(const ButtonDescription& d, const std::function<QS
         // A named chord ("Copy") says more than its keys; a combo record is its keys.
         return d.code == ButtonFunction::ComboKey && !d.keys.isEmpty() ? d.keys.join(QLatin1Char('+')) : function;
     case ButtonActionKind::FireKey: {
-        const QString source = d.fireButton ? translate(d.fireButton) : d.keys.value(0);
-        return translate(QT_TRANSLATE_NOOP("Osken", "Fire %1 ×%2 / %3 ms"))
+        const QString source = d.fireButton ? localise(d.fireButton) : d.keys.value(0);
+        return localise(QT_TRANSLATE_NOOP("Osken", "Fire %1 ×%2 / %3 ms"))
             .arg(source)
             .arg(d.fireCount)
             .arg(d.fireDelayMs);
     }
     case ButtonActionKind::Sniper:
-        return d.sniperDpi > 0 ? translate(QT_TRANSLATE_NOOP("Osken", "Sniper %1 DPI")).arg(d.sniperDpi) : function;
+        return d.sniperDpi > 0 ? localise(QT_TRANSLATE_NOOP("Osken", "Sniper %1 DPI")).arg(d.sniperDpi) : function;
     case ButtonActionKind::Macro:
     case ButtonActionKind::GunFile:
         if (d.macroName.isEmpty())
             return function;
         if (d.loopMode == 1)
-            return translate(QT_TRANSLATE_NOOP("Osken", "%1 (while held)")).arg(d.macroName);
+            return localise(QT_TRANSLATE_NOOP("Osken", "%1 (while held)")).arg(d.macroName);
         if (d.loopMode == 2)
-            return translate(QT_TRANSLATE_NOOP("Osken", "%1 (until pressed again)")).arg(d.macroName);
+            return localise(QT_TRANSLATE_NOOP("Osken", "%1 (until pressed again)")).arg(d.macroName);
         if (d.loopCount == 1)
             return d.macroName;
-        return translate(QT_TRANSLATE_NOOP("Osken", "%1 ×%2")).arg(d.macroName).arg(d.loopCount);
+        return localise(QT_TRANSLATE_NOOP("Osken", "%1 ×%2")).arg(d.macroName).arg(d.loopCount);
     case ButtonActionKind::Function:
     case ButtonActionKind::MediaKey:
     case ButtonActionKind::Unknown:

@@ -45,7 +45,7 @@ struct ButtonDescription
 // sensorModel: the product's sensor number, for the sniper's DPI.
 ButtonDescription describeButton(const ButtonInfo& record, int sensorModel);
 
-// One line for a label or a listing. translate receives the English source texts (marked for the "Osken"
+// One line for a label or a listing. localise receives the English source texts (marked for the "Osken"
 // context); a function that returns its argument gives English.
 QString buttonDescriptionText(const ButtonDescription& description,
-                              const std::function<QString(const char*)>& translate);
+                              const std::function<QString(const char*)>& localise);

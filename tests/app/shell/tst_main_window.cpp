@@ -22,6 +22,7 @@
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnMessageBox.h"
+#include "widgets/OrnNotice.h"
 #include "widgets/OrnPopBox.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/WidgetFont.h"
@@ -221,6 +222,25 @@ private slots:
         tooWide.removeDuplicates();
         translation.switchLanguage(0);
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
+    }
+
+    // The hooks the settings owner drives: marks while edits are not applied, a notice after a write-out.
+    void unappliedMarksAndSavedNotice()
+    {
+        Fixture f;
+        f.window->show();
+        f.window->showUnapplied(true, 0b00100);
+        QVERIFY(f.window->applyButton()->isMarked());
+        QVERIFY(f.window->slotIndicator(2)->isMarked());
+        QVERIFY(!f.window->slotIndicator(0)->isMarked());
+        f.window->showUnapplied(false);
+        QVERIFY(!f.window->applyButton()->isMarked());
+        QVERIFY(!f.window->slotIndicator(2)->isMarked());
+
+        f.window->showSavedConfirmation();
+        QVERIFY(f.window->savedNotice()->isVisible());
+        QCOMPARE(f.window->savedNotice()->text(), QStringLiteral("Saved to mouse"));
+        QVERIFY(f.window->savedNotice()->geometry().bottom() < f.window->applyButton()->geometry().top());
     }
 
     void followsWhatTheMouseReports()
