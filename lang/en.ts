@@ -994,6 +994,10 @@ Do you want to replace it?</translation>
         <source>My Computer</source>
         <translation>My Computer</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

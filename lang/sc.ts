@@ -994,6 +994,10 @@ Do you want to replace it?</source>
         <source>My Computer</source>
         <translation>我的电脑</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -994,6 +994,10 @@ Do you want to replace it?</source>
         <source>My Computer</source>
         <translation>我的電腦</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

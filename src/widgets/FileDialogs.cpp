@@ -1,5 +1,6 @@
 #include "widgets/FileDialogs.h"
 
+#include "look/DisplayScale.h"
 #include "look/UiText.h"
 #include "widgets/DarkStyle.h"
 #include "widgets/WidgetFont.h"
@@ -34,6 +35,7 @@ namespace {
     QT_TRANSLATE_NOOP3("QFileSystemModel", "Type", "All other platforms"),
     QT_TRANSLATE_NOOP3("QFileSystemModel", "Date Modified", ""),
     QT_TRANSLATE_NOOP3("QFileSystemModel", "My Computer", ""),
+    QT_TRANSLATE_NOOP3("QFileSystemModel", "Computer", ""),
     QT_TRANSLATE_NOOP3("QPlatformTheme", "&Yes", ""),
     QT_TRANSLATE_NOOP3("QPlatformTheme", "&No", ""),
 };
@@ -87,6 +89,8 @@ QStringList runDialog(QWidget* parent, const QString& strCaption, const QString&
 void prepareFileDialog(QFileDialog& dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Room for the date column at every scale.
+    dialog.resize(look::scaled(760), look::scaled(460));
     dialog.setStyleSheet(fileDialogStyleSheet());
     dialog.setPalette(darkPalette());
     dialog.setFont(scaledLanguageFont());

@@ -19,7 +19,12 @@ OrnMenu::OrnMenu(const QString& strText, QWidget* parent) : QMenu(parent), m_str
 
 void OrnMenu::refreshLook()
 {
-    setFont(widgets::scaledLanguageFont());
+    // The entries' fonts too: an action made before a scale or language change keeps its old size, and the
+    // menu measures its rows with it.
+    const QFont font = widgets::scaledLanguageFont();
+    setFont(font);
+    for (QAction* action : actions())
+        action->setFont(font);
     const QString strStyle = widgets::menuStyleSheet();
     if (styleSheet() != strStyle)
         setStyleSheet(strStyle);

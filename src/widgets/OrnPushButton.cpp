@@ -71,13 +71,21 @@ void OrnPushButton::setElideText(bool bElide)
     update();
 }
 
+void OrnPushButton::setTextInsets(int iLeft, int iRight)
+{
+    m_iInsetLeft = qMax(0, iLeft);
+    m_iInsetRight = qMax(0, iRight);
+    update();
+}
+
 int OrnPushButton::textRoom() const
 {
+    const int iWidth = width() - m_iInsetLeft - m_iInsetRight;
     const QString strBadge = badgeText(m_iBadge);
     if (strBadge.isEmpty())
-        return width();
+        return qMax(0, iWidth);
     const int iBadge = look::scaled(4) + QFontMetrics(widgets::scaledLanguageFont()).horizontalAdvance(strBadge);
-    return qMax(0, width() - 2 * iBadge);
+    return qMax(0, iWidth - 2 * iBadge);
 }
 
 bool OrnPushButton::isTextElided() const
@@ -192,7 +200,7 @@ void OrnPushButton::paintEvent(QPaintEvent*)
     if (!text().isEmpty()) {
         const QString strShown =
             m_bElide ? QFontMetrics(font).elidedText(text(), Qt::ElideRight, textRoom()) : text();
-        painter.drawText(rect(), Qt::AlignCenter, strShown);
+        painter.drawText(rect().adjusted(m_iInsetLeft, 0, -m_iInsetRight, 0), Qt::AlignCenter, strShown);
     }
     const QString strBadge = badgeText(m_iBadge);
     if (!strBadge.isEmpty())

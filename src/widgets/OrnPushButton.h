@@ -45,7 +45,10 @@ public:
     // A text wider than the button ends in "..." and shows whole in the tooltip.
     void setElideText(bool bElide);
     bool elidesText() const { return m_bElide; }
-    // Width the text may take: the button less the badge, kept clear on both sides so the text stays centred.
+    // Pixels kept clear of text at the left and right, e.g. for a drop-down arrow drawn in the picture.
+    void setTextInsets(int iLeft, int iRight);
+    // Width the text may take: the button less the insets and the badge, the badge kept clear on both sides
+    // so the text stays centred.
     int textRoom() const;
     bool isTextElided() const;
 
@@ -86,6 +89,8 @@ private:
     bool m_bEnable = true;
     bool m_bEntered = false;
     bool m_bElide = false;
+    int m_iInsetLeft = 0;
+    int m_iInsetRight = 0;
     bool m_bMarked = false;
     quint8 m_iBadge = 0;
     quint8 m_iIndex = kNormal;

@@ -10,6 +10,7 @@
 #include "macro/core/MacroFiles.h"
 #include "platform/keyhook/KeyboardHook.h"
 #include "store/AppSettings.h"
+#include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 
 #include "DemoSession.h"

@@ -183,7 +183,8 @@ void MousecfgWidget::buildProfileBar()
     m_pNameLabel->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
     m_pNameField = new OrnLineEdit(this);
     m_pNameField->setStyleSheet(QStringLiteral("QLineEdit{background-color:rgb(30,30,32);color:rgb(230,230,230);"
-                                               "border:1px solid rgb(80,80,84);border-radius:3px;padding:0 4px;}"));
+                                               "border:1px solid rgb(80,80,84);border-radius:3px;padding:0 4px;"
+                                               "selection-background-color:rgb(80,80,84);}"));
     connect(m_pNameField, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
 
     m_pReset = makeButton(iconImages(QStringLiteral("reset")));

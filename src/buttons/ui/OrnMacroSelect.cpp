@@ -135,6 +135,8 @@ void OrnMacroSelect::resizeEvent(QResizeEvent* event)
     const int iDropW = look::scaled(240);
     const int iDropH = look::scaled(28);
     m_pMenuButton->setGeometry(iLeft, iTop, iDropW, iDropH);
+    // The picture's arrow takes the right 54 of its 360 pixels.
+    m_pMenuButton->setTextInsets(0, iDropW * 54 / 360);
     m_pMenu->setFixedWidth(iDropW);
     const int iOption = look::scaled(18);
     const int iRowH = look::scaled(34);
