@@ -97,8 +97,8 @@ void prepareFileDialog(QFileDialog& dialog)
     dialog.setLabelText(QFileDialog::LookIn, uiText("Look in:"));
     dialog.setLabelText(QFileDialog::FileName, uiText("File name:"));
     dialog.setLabelText(QFileDialog::FileType, uiText("Files of type:"));
-    dialog.setLabelText(QFileDialog::Accept, dialog.acceptMode() == QFileDialog::AcceptSave ? uiText("Save")
-                                                                                            : uiText("Open"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        dialog.acceptMode() == QFileDialog::AcceptSave ? uiText("Save") : uiText("Open"));
     dialog.setLabelText(QFileDialog::Reject, uiText("Cancel"));
 }
 

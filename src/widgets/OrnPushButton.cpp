@@ -5,10 +5,10 @@
 #include "widgets/WidgetFont.h"
 
 #include <QBitmap>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -198,8 +198,7 @@ void OrnPushButton::paintEvent(QPaintEvent*)
     painter.setFont(font);
     painter.setPen(textColor(m_iIndex));
     if (!text().isEmpty()) {
-        const QString strShown =
-            m_bElide ? QFontMetrics(font).elidedText(text(), Qt::ElideRight, textRoom()) : text();
+        const QString strShown = m_bElide ? QFontMetrics(font).elidedText(text(), Qt::ElideRight, textRoom()) : text();
         painter.drawText(rect().adjusted(m_iInsetLeft, 0, -m_iInsetRight, 0), Qt::AlignCenter, strShown);
     }
     const QString strBadge = badgeText(m_iBadge);

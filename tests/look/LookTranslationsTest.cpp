@@ -140,7 +140,8 @@ QSet<QString> uiTextLiterals()
 {
     static const QRegularExpression call(QStringLiteral("\\b(?:uiText\\(|QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,)\\s*") +
                                          kLiteral + QStringLiteral("\\s*\\)"));
-    static const QRegularExpression definition(QStringLiteral("\\b(\\w+)\\s*\\(([^()]*)\\)[^;{}()]*(?:\\([^()]*\\)[^;{}()]*)*\\{"));
+    static const QRegularExpression definition(
+        QStringLiteral("\\b(\\w+)\\s*\\(([^()]*)\\)[^;{}()]*(?:\\([^()]*\\)[^;{}()]*)*\\{"));
     static const QRegularExpression textParameter(QStringLiteral("const\\s+char\\s*\\*\\s*(\\w+)\\s*$"));
     static const QRegularExpression throughName(QStringLiteral("\\buiText\\(\\s*(\\w+)\\s*([\\[(])"));
     QStringList contents;
@@ -172,8 +173,8 @@ QSet<QString> uiTextLiterals()
             const QString body = braced(content, match.capturedEnd() - 1);
             const QStringList parameters = match.captured(2).split(QLatin1Char(','));
             for (int i = 0; i < parameters.size(); ++i) {
-                const QString name = textParameter.match(parameters.at(i).section(QLatin1Char('='), 0, 0).trimmed())
-                                         .captured(1);
+                const QString name =
+                    textParameter.match(parameters.at(i).section(QLatin1Char('='), 0, 0).trimmed()).captured(1);
                 if (!name.isEmpty() &&
                     body.contains(QRegularExpression(QStringLiteral("\\buiText\\(\\s*%1\\s*\\)").arg(name))))
                     helpers[match.captured(1)] << i;
@@ -183,8 +184,8 @@ QSet<QString> uiTextLiterals()
     for (const QString& content : contents) {
         for (auto helper = helpers.cbegin(); helper != helpers.cend(); ++helper) {
             // Calls, constructions ("Type name(") included.
-            auto calls = QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\w+\\s*)?\\(").arg(helper.key()))
-                             .globalMatch(content);
+            auto calls =
+                QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\w+\\s*)?\\(").arg(helper.key())).globalMatch(content);
             while (calls.hasNext()) {
                 const QStringList arguments = callArguments(content, calls.next().capturedEnd() - 1);
                 for (int i : helper.value()) {
@@ -196,16 +197,16 @@ QSet<QString> uiTextLiterals()
             }
         }
         for (const QString& table : tables) {
-            auto declarations =
-                QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\[[^\\]]*\\])?\\s*=\\s*\\{").arg(table)).globalMatch(content);
+            auto declarations = QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\[[^\\]]*\\])?\\s*=\\s*\\{").arg(table))
+                                    .globalMatch(content);
             while (declarations.hasNext())
                 addLiterals(braced(content, declarations.next().capturedEnd() - 1)
                                 .remove(QRegularExpression(QStringLiteral("QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,"))),
                             texts);
         }
         for (const QString& function : textFunctions) {
-            auto definitions =
-                QRegularExpression(QStringLiteral("\\b%1\\s*\\([^()]*\\)[^;{}()]*\\{").arg(function)).globalMatch(content);
+            auto definitions = QRegularExpression(QStringLiteral("\\b%1\\s*\\([^()]*\\)[^;{}()]*\\{").arg(function))
+                                   .globalMatch(content);
             while (definitions.hasNext()) {
                 auto returns = QRegularExpression(QStringLiteral("\\breturn\\s+") + kLiteral)
                                    .globalMatch(braced(content, definitions.next().capturedEnd() - 1));

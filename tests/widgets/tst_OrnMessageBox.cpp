@@ -8,10 +8,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 

@@ -4,7 +4,6 @@
 #include "widgets/FileDialogs.h"
 #include "widgets/OrnMessageBox.h"
 
-
 ProfileBarDialogs defaultProfileBarDialogs()
 {
     ProfileBarDialogs dialogs;

@@ -56,8 +56,7 @@ constexpr BaseRect kFrontCalloutRects[MousecfgWidget::kCalloutsPerView] = {
 // The wheel's up and down: beside the wheel in the front view (wheel at 197..223, 164..230), above the wheel
 // disc of the side view (centre 169, 262).
 constexpr BaseRect kExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{166, 168, 26, 26}, {228, 198, 26, 26}};
-constexpr BaseRect kSideExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{134, 226, 26, 26},
-                                                                             {179, 226, 26, 26}};
+constexpr BaseRect kSideExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{134, 226, 26, 26}, {179, 226, 26, 26}};
 // The side-button pictures stand under the two thumb buttons of the side view (centres x 169 and 216), clear of
 // the logo on the back of the shell.
 constexpr BaseRect kSideUpRect{147, 364, 44, 32};

@@ -1,10 +1,10 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "buttons/core/ButtonDescription.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/core/ButtonTable.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnMenu.h"

@@ -100,7 +100,7 @@ private:
     std::array<OrnPushButton*, kExtraCount> m_ExtraLabels{};
     OrnMenu* m_pMainMenu = nullptr;
     OrnMenu* m_pExtraMenu = nullptr;
-    std::map<int, OrnMenu*> m_SubMenus; // by MenuCategory
+    std::map<int, OrnMenu*> m_SubMenus;  // by MenuCategory
     std::map<int, OrnAction*> m_Actions; // by function code
     DialogRunner m_runDialog;
     int m_iFrontHeight = 0; // the panel's height before the side page made it taller; 0 when not taller

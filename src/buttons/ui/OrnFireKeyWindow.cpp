@@ -1,8 +1,8 @@
 #include "buttons/ui/OrnFireKeyWindow.h"
 
+#include "buttons/ui/LoopCountValidator.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
-#include "buttons/ui/LoopCountValidator.h"
 #include "store/keys/KeyCodes.h"
 #include "widgets/DarkStyle.h"
 #include "widgets/OrnLabel.h"

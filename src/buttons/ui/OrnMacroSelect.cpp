@@ -1,8 +1,8 @@
 #include "buttons/ui/OrnMacroSelect.h"
 
+#include "buttons/ui/LoopCountValidator.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
-#include "buttons/ui/LoopCountValidator.h"
 #include "macro/core/MacroFiles.h"
 #include "widgets/DialogStyle.h"
 #include "widgets/OrnAction.h"
@@ -86,8 +86,8 @@ void OrnMacroSelect::selectMacro(const QString& strName)
     m_strName = strName;
     // The drop-down shows the choice, like every other drop-down of the program.
     m_pMenuButton->setText(strName.isEmpty() ? uiText("Choose a macro") : strName);
-    m_pMenuButton->setTextColor(OrnPushButton::kNormal, strName.isEmpty() ? QColor(150, 150, 150)
-                                                                          : QColor(225, 225, 225));
+    m_pMenuButton->setTextColor(OrnPushButton::kNormal,
+                                strName.isEmpty() ? QColor(150, 150, 150) : QColor(225, 225, 225));
     updateOkButton();
 }
 

@@ -1,10 +1,10 @@
 #include "editors/ui/OrnColorWindow.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "editors/ui/DefaultColorArea.h"
 #include "editors/ui/EditorLook.h"
 #include "editors/ui/OrnColorArea.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnMenu.h"
@@ -36,9 +36,8 @@ QColor toQColor(const RgbColor& rgb)
 OrnColorWindow::OrnColorWindow(QWidget* parent, ProfileData* pProfile)
     : QWidget(parent), m_pEffectLabel(new OrnLabel(this)), m_pBrightnessLabel(new OrnLabel(this)),
       m_pSpeedLabel(new OrnLabel(this)), m_pColorLabel(new OrnLabel(this)), m_pBrightnessValue(new OrnLabel(this)),
-      m_pSpeedValue(new OrnLabel(this)),
-      m_pBrightness(new OrnSlider(Qt::Horizontal, this)), m_pSpeed(new OrnSlider(Qt::Horizontal, this)),
-      m_pPreview(new DefaultColorArea(this)),
+      m_pSpeedValue(new OrnLabel(this)), m_pBrightness(new OrnSlider(Qt::Horizontal, this)),
+      m_pSpeed(new OrnSlider(Qt::Horizontal, this)), m_pPreview(new DefaultColorArea(this)),
       m_pEffectButton(new OrnPushButton(
           {QStringLiteral("/skin/rate.png"), QStringLiteral("/skin/rate.png"), QStringLiteral("/skin/rate.png")},
           this)),

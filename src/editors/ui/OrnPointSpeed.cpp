@@ -1,9 +1,9 @@
 #include "editors/ui/OrnPointSpeed.h"
 
+#include "editors/ui/EditorLook.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
-#include "editors/ui/EditorLook.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnSlider.h"

@@ -109,8 +109,7 @@ void MacroDialog::setCurrentRow(int iRow)
     // Straight through the selection model: the view would read the keyboard's modifiers, and Shift held
     // while recording would stretch the selection over every recorded row.
     const QModelIndex index = m_pModel->index(iRow, 0);
-    m_pTable->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_pTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_pTable->scrollTo(index);
 }
 

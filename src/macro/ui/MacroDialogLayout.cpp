@@ -41,18 +41,29 @@ struct Place
 
 // Left column: the macros; under the table: the row commands; right column: recording and the mouse panel.
 const Place kPlaces[] = {
-    {MacroCommand::New, 6, 234, 57, 24},           {MacroCommand::DeleteMacro, 67, 234, 57, 24},
-    {MacroCommand::ChangeName, 6, 262, 118, 24},   {MacroCommand::GunSet, 6, 290, 118, 24},
-    {MacroCommand::Import, 6, 318, 57, 24},        {MacroCommand::Export, 67, 318, 57, 24},
+    {MacroCommand::New, 6, 234, 57, 24},
+    {MacroCommand::DeleteMacro, 67, 234, 57, 24},
+    {MacroCommand::ChangeName, 6, 262, 118, 24},
+    {MacroCommand::GunSet, 6, 290, 118, 24},
+    {MacroCommand::Import, 6, 318, 57, 24},
+    {MacroCommand::Export, 67, 318, 57, 24},
     // Three to a row, so "MOVE DOWN" and its translations fit.
-    {MacroCommand::Edit, 130, 232, 98, 24},        {MacroCommand::Save, 230, 232, 98, 24},
-    {MacroCommand::Cancel, 330, 232, 98, 24},      {MacroCommand::MoveUp, 130, 258, 98, 24},
-    {MacroCommand::MoveDown, 230, 258, 98, 24},    {MacroCommand::DeleteRow, 330, 258, 98, 24},
-    {MacroCommand::Top, 130, 284, 98, 24},         {MacroCommand::Bottom, 230, 284, 98, 24},
-    {MacroCommand::Clear, 330, 284, 98, 24},       {MacroCommand::Copy, 130, 310, 98, 24},
-    {MacroCommand::Cut, 230, 310, 98, 24},         {MacroCommand::Paste, 330, 310, 98, 24},
-    {MacroCommand::Start, 436, 6, 130, 24},        {MacroCommand::RecordAfter, 436, 32, 130, 24},
-    {MacroCommand::MouseAction, 436, 58, 130, 24}, {MacroCommand::InsertDelay, 436, 84, 130, 24},
+    {MacroCommand::Edit, 130, 232, 98, 24},
+    {MacroCommand::Save, 230, 232, 98, 24},
+    {MacroCommand::Cancel, 330, 232, 98, 24},
+    {MacroCommand::MoveUp, 130, 258, 98, 24},
+    {MacroCommand::MoveDown, 230, 258, 98, 24},
+    {MacroCommand::DeleteRow, 330, 258, 98, 24},
+    {MacroCommand::Top, 130, 284, 98, 24},
+    {MacroCommand::Bottom, 230, 284, 98, 24},
+    {MacroCommand::Clear, 330, 284, 98, 24},
+    {MacroCommand::Copy, 130, 310, 98, 24},
+    {MacroCommand::Cut, 230, 310, 98, 24},
+    {MacroCommand::Paste, 330, 310, 98, 24},
+    {MacroCommand::Start, 436, 6, 130, 24},
+    {MacroCommand::RecordAfter, 436, 32, 130, 24},
+    {MacroCommand::MouseAction, 436, 58, 130, 24},
+    {MacroCommand::InsertDelay, 436, 84, 130, 24},
 };
 
 QRect scaledRect(int x, int y, int w, int h)

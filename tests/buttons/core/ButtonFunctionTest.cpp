@@ -1,5 +1,5 @@
-#include "buttons/core/ButtonDescription.h"
 #include "buttons/core/ButtonFunction.h"
+#include "buttons/core/ButtonDescription.h"
 #include "store/keys/KeyCodes.h"
 
 #include <QTest>

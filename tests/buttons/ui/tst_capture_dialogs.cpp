@@ -227,10 +227,14 @@ void TestCaptureDialogs::fireIncompleteRefused_data()
     QTest::addColumn<int>("source");
     QTest::addColumn<QString>("times");
     QTest::addColumn<QString>("delay");
-    QTest::addRow("keyboard without a key") << int(OrnFireKeyWindow::kKeyboard) << "3" << "10";
-    QTest::addRow("no shots") << int(OrnFireKeyWindow::kLeft) << "" << "10";
-    QTest::addRow("no pause") << int(OrnFireKeyWindow::kRight) << "3" << "5";
-    QTest::addRow("no delay") << int(OrnFireKeyWindow::kMiddle) << "3" << "";
+    QTest::addRow("keyboard without a key") << int(OrnFireKeyWindow::kKeyboard) << "3"
+                                            << "10";
+    QTest::addRow("no shots") << int(OrnFireKeyWindow::kLeft) << ""
+                              << "10";
+    QTest::addRow("no pause") << int(OrnFireKeyWindow::kRight) << "3"
+                              << "5";
+    QTest::addRow("no delay") << int(OrnFireKeyWindow::kMiddle) << "3"
+                              << "";
 }
 
 void TestCaptureDialogs::fireIncompleteRefused()

@@ -10,9 +10,9 @@
 #include "widgets/OrnSlider.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 // ConfigData's member shares its name with Qt's keyword macro.
