@@ -186,10 +186,14 @@ void MousecfgWidget::reloadSavedConfig()
 void MousecfgWidget::slotSlotMenuTriggered(QAction* action)
 {
     const auto it = std::find(m_SlotActions.begin(), m_SlotActions.end(), action);
-    if (it == m_SlotActions.end())
-        return;
-    const int iSlot = int(it - m_SlotActions.begin());
+    if (it != m_SlotActions.end())
+        switchToSlot(int(it - m_SlotActions.begin()));
+}
+
+void MousecfgWidget::switchToSlot(int iSlot)
+{
     const quint8 iResult = m_Session.switchSlot(iSlot);
+    // Refused or not, the indicators show the slot that is active.
     showActiveSlot();
     refreshEditors();
     rebuildProfileMenu();
