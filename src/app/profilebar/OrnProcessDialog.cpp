@@ -1,9 +1,10 @@
 #include "app/profilebar/OrnProcessDialog.h"
 
-#include "look/DisplayScale.h"
-#include "look/ThemeColor.h"
 #include "app/profilebar/WorkingConfigStore.h"
 #include "device/protocol/WriteProfileSet.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/ThemeColor.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/DiffConfig.h"
@@ -94,7 +95,7 @@ void OrnProcessDialog::updateProgress()
     if (m_pStore)
         m_bFilesStored = m_pStore->finish();
     if (!m_bFilesStored)
-        qWarning("The settings files could not all be stored.");
+        qCWarning(lcApp, "The settings files could not all be stored.");
 
     setProgress(80);
     QThread::msleep(10);

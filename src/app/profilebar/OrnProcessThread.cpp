@@ -1,4 +1,5 @@
 #include "app/profilebar/OrnProcessThread.h"
+#include "log/Log.h"
 
 #include <QtDebug>
 
@@ -7,7 +8,7 @@ OrnProcessThread::OrnProcessThread(QObject* parent) : QThread(parent) {}
 void OrnProcessThread::run()
 {
     if (m_bStop) {
-        qDebug("isStop.\n");
+        qCDebug(lcApp, "isStop.\n");
         return;
     }
     emit DoProcessDlg();

@@ -1,10 +1,11 @@
 #include "app/profilebar/ProfileCommands.h"
 
-#include "look/UiText.h"
 #include "app/profilebar/OrnProcessDialog.h"
 #include "app/profilebar/OrnProcessThread.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "device/Frame.h"
+#include "log/Log.h"
+#include "look/UiText.h"
 #include "store/ProfileDefaults.h"
 
 #include <QtDebug>
@@ -33,7 +34,7 @@ void ProfileCommands::reset()
     if (!confirm(uiText("Are you sure you want reset this profile?")))
         return;
     const int iSlot = activeSlotIndex(m_State.workingConfig);
-    qDebug("Accepted %d", iSlot);
+    qCDebug(lcApp, "Accepted %d", iSlot);
     ProfileData& record = activeRecord();
     const QString name = record.ProfileName;
     setProfileDefaults(record);

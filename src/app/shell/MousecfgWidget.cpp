@@ -1,9 +1,5 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/Language.h"
-#include "look/LookSettings.h"
-#include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
@@ -11,6 +7,11 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/LookSettings.h"
+#include "look/UiText.h"
 #include "macro/ui/MacroDialog.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -447,5 +448,5 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event)
         setMask(outline);
     m_iScaleLevel = choice.iLevel;
     layoutChildren();
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
 }

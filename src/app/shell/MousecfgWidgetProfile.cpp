@@ -1,9 +1,5 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/LookSettings.h"
-#include "look/ThemeColor.h"
-#include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
 #include "app/shell/StatusTexts.h"
@@ -16,6 +12,11 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/LookSettings.h"
+#include "look/ThemeColor.h"
+#include "look/UiText.h"
 #include "platform/OsdMessage.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -236,12 +237,12 @@ void MousecfgWidget::showOsd(const QString& strText)
     const QColor theme = look::currentThemeColor();
     message.color = platform::osdColor(theme.red(), theme.green(), theme.blue());
     if (!m_Services.osd->send(message))
-        qDebug("SendMessage failed\n");
+        qCDebug(lcApp, "SendMessage failed\n");
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRate, quint8 iMode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
+    qCDebug(lcApp, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
     const ConfigData& working = appState().workingConfig;
     if (iProfile != working.ProfileID)
         slotRefreshProfile(iProfile);

@@ -1,9 +1,10 @@
 #include "editors/ui/OrnDPIWindow.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "editors/core/DpiStageRules.h"
 #include "editors/ui/OrnSingleDPI.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/WidgetFont.h"
 
@@ -111,7 +112,7 @@ void OrnDPIWindow::onRadioChanged()
     if (iChecked < 0 || iChecked >= kDpiStageCount)
         return;
     m_ProfileData.dpi = static_cast<quint8>(iChecked);
-    qDebug("m_ProfileData.dpi = %d", m_ProfileData.dpi);
+    qCDebug(lcUi, "m_ProfileData.dpi = %d", m_ProfileData.dpi);
 }
 
 void OrnDPIWindow::onStateChanged(int) {}
