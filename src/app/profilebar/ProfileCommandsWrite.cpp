@@ -4,6 +4,7 @@
 #include "app/profilebar/OrnProcessThread.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "device/Frame.h"
+#include "log/Log.h"
 #include "look/UiText.h"
 #include "store/ProfileDefaults.h"
 
@@ -42,7 +43,7 @@ void ProfileCommands::reset()
 {
     if (!confirm(uiText("Are you sure you want reset this profile?")))
         return;
-    qDebug("Accepted %d", m_Session.activeSlot());
+    qCDebug(lcApp, "Accepted %d", m_Session.activeSlot());
     ProfileData& record = activeRecord();
     const QString name = record.ProfileName;
     setProfileDefaults(record);

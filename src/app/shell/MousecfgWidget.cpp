@@ -6,6 +6,7 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/LookSettings.h"
@@ -442,5 +443,5 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event)
         setMask(outline);
     m_iScaleLevel = choice.iLevel;
     layoutChildren();
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
 }
