@@ -3,6 +3,7 @@
 #include "buttons/core/ButtonDescription.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/core/ButtonTable.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
 #include "store/AppSettings.h"
@@ -354,7 +355,7 @@ void OrnBtnWindow::OnMouseEnterSlot(OrnPushButton* button)
     for (int i = 0; i < kFrontCount; ++i) {
         if (m_FrontLabels[i] == button) {
             showPage(static_cast<quint8>(i), kPageFront);
-            qDebug("OnMouseEnterSlot %d", i);
+            qCDebug(lcUi, "OnMouseEnterSlot %d", i);
             return;
         }
     }

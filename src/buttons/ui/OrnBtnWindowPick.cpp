@@ -6,6 +6,8 @@
 #include "buttons/ui/OrnMacroSelect.h"
 #include "buttons/ui/OrnSingleKeyWindow.h"
 #include "buttons/ui/OrnSniperWindow.h"
+#include "log/Log.h"
+#include "look/UiText.h"
 #include "macro/core/MacroFiles.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"

@@ -1,6 +1,7 @@
 #include "editors/ui/OrnPointSpeed.h"
 
 #include "editors/ui/EditorLook.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
@@ -101,7 +102,7 @@ int OrnPointSpeed::scrollSpeed() const
 
 void OrnPointSpeed::sValueChangedSlot(int iValue)
 {
-    qDebug("slider_clicked 1 = %d", iValue);
+    qCDebug(lcUi, "slider_clicked 1 = %d", iValue);
     if (m_pProfile)
         m_pProfile->scrollspeed = static_cast<quint8>(iValue);
 }
@@ -111,7 +112,7 @@ void OrnPointSpeed::onSliderValueChanged(int iValue)
     if (sender() != m_pSlider)
         return;
     m_pValue->setNum(iValue);
-    qDebug("slider_clicked 1 = %d", iValue);
+    qCDebug(lcUi, "slider_clicked 1 = %d", iValue);
     if (m_pProfile)
         m_pProfile->mousespeed = static_cast<quint8>(iValue);
 }
