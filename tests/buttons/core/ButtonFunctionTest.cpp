@@ -312,7 +312,7 @@ private slots:
         QTest::addRow("fire key") << record(ButtonFunction::FireKey, 0x0E, 5, 50) << "Fire K ×5 / 50 ms";
         QTest::addRow("fire button") << record(ButtonFunction::FireKey, 0x82, 3, 35) << "Fire Right ×3 / 30 ms";
         QTest::addRow("fire default") << record(ButtonFunction::FireKey, 0, 9, 90) << "Fire Left ×3 / 0 ms";
-        QTest::addRow("sniper") << record(ButtonFunction::Sniper, 5) << "Sniper 600 DPI";
+        QTest::addRow("sniper") << record(ButtonFunction::Sniper, 5) << "Sniper 500 DPI";
         QTest::addRow("macro once") << macroRecord("Reload", 0, 1) << "Reload";
         QTest::addRow("macro times") << macroRecord("Reload", 0, 3) << "Reload ×3";
         QTest::addRow("macro held") << macroRecord("Reload", 1) << "Reload (while held)";
