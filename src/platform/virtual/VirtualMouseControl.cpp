@@ -1,4 +1,4 @@
-#include "app/shell/VirtualMouseControl.h"
+#include "platform/virtual/VirtualMouseControl.h"
 
 #include "hid/sim/VirtualReceiver.h"
 
@@ -59,4 +59,12 @@ QByteArray VirtualMouseControl::answer(const QByteArray& line)
         return "error unknown command: " + line + '\n';
     }
     return "ok\n";
+}
+
+std::unique_ptr<VirtualMouseControl> virtualMouseControlFromEnvironment(VirtualReceiver* receiver)
+{
+    const QString name = qEnvironmentVariable("OSKEN_VIRTUAL_MOUSE_CONTROL");
+    if (!receiver || name.isEmpty())
+        return nullptr;
+    return std::make_unique<VirtualMouseControl>(*receiver, name);
 }
