@@ -3,6 +3,7 @@
 #include "LinkCommands.h"
 #include "MouseWatcher.h"
 #include "OfflineCommands.h"
+#include "SettingsSource.h"
 #include "ShowCommands.h"
 #include "hid/sim/VirtualReceiver.h"
 #include "platform/virtual/VirtualDeviceNotifier.h"
@@ -26,8 +27,12 @@ void onInterrupt(int)
 }
 
 // Runs until SIGINT or SIGTERM; the end of watching is no failure.
-int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out)
+int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out, QTextStream& err)
 {
+    if (!prepareSettings()) {
+        err << "osken-ctl: the program-wide settings could not be stored\n";
+        return CtlExit::CantCreate;
+    }
     std::unique_ptr<HidBackend> backend = makeDefaultBackend();
     auto* receiver = dynamic_cast<VirtualReceiver*>(backend.get());
     std::unique_ptr<platform::DeviceNotifier> notifier =
@@ -93,7 +98,7 @@ int main(int argc, char* argv[])
     case CtlCommand::Effects:
         return runEffects(out);
     case CtlCommand::Watch:
-        return runWatch(request, app, out);
+        return runWatch(request, app, out, err);
     default:
         break;
     }

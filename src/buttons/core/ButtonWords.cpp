@@ -6,6 +6,7 @@
 #include "store/keys/KeyCodes.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -184,9 +185,12 @@ bool parseChord(const QString& text, ButtonAssignment& a, QString& error)
         }
         a.comboKeys.push_back(keyCode);
     }
-    // Modifiers first, as the combo dialog stores them.
-    std::stable_partition(a.comboKeys.begin(), a.comboKeys.end(),
-                          [](int keyCode) { return modifierOfKey(keyCode) != nullptr; });
+    // Modifiers first and in one order (ctrl, shift, alt, win), so that a chord reads back the same however typed.
+    const auto rank = [](int keyCode) {
+        const Modifier* m = modifierOfKey(keyCode);
+        return m ? int(m - kModifiers) : int(std::size(kModifiers));
+    };
+    std::stable_sort(a.comboKeys.begin(), a.comboKeys.end(), [&rank](int l, int r) { return rank(l) < rank(r); });
     return true;
 }
 
@@ -246,7 +250,7 @@ bool parseMacro(const QString& text, ButtonAssignment& a, QString& error)
     // The loop is the part after the last ':' when it is one; a name may hold ':' itself.
     a.macroName = text;
     const int colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon > 0) {
+    if (colon >= 0) {
         const QString loop = text.mid(colon + 1);
         int mode = -1;
         for (int m = kLoopWhileHeld; m <= kLoopUntilPressed; ++m) {
