@@ -1,5 +1,6 @@
 #include "app/profilebar/OrnProcessDialog.h"
 
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/ThemeColor.h"
 #include "widgets/SkinPicture.h"
@@ -62,7 +63,7 @@ void OrnProcessDialog::updateProgress()
 {
     m_Outcome = m_Session.writeOut([this](int iPercent) { setProgress(iPercent); });
     if (!m_Outcome.filesStored)
-        qWarning("The settings files could not all be stored.");
+        qCWarning(lcApp, "The settings files could not all be stored.");
     QThread::msleep(10);
     setProgress(100);
     QThread::msleep(10);

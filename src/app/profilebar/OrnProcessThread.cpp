@@ -1,4 +1,5 @@
 #include "app/profilebar/OrnProcessThread.h"
+#include "log/Log.h"
 
 OrnProcessThread::OrnProcessThread(QObject* parent) : QThread(parent) {}
 

@@ -109,7 +109,7 @@ bool ProfileCommands::confirm(const QString& strText)
 
 void ProfileCommands::informFileFailure()
 {
-    inform(uiText("Send data failed, please try again."));
+    inform(uiText("The settings could not be saved."));
 }
 
 void ProfileCommands::add()

@@ -4,6 +4,7 @@
 #include "app/profilebar/OrnProcessThread.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "device/Frame.h"
+#include "log/Log.h"
 #include "look/UiText.h"
 
 #include <QtDebug>
@@ -41,7 +42,7 @@ void ProfileCommands::reset()
 {
     if (!confirm(uiText("Are you sure you want reset this profile?")))
         return;
-    qDebug("Accepted %d", m_Session.activeSlot());
+    qCDebug(lcApp, "Accepted %d", m_Session.activeSlot());
     m_Session.resetSlot(m_Session.activeSlot());
     m_Window.setTexts();
     m_Window.refreshEditors();

@@ -6,6 +6,7 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/LookSettings.h"
@@ -196,10 +197,9 @@ void MousecfgWidget::onButtonClicked()
         m_iSavedGroup = m_iSelectedGroup;
         m_iSelectedGroup = 1;
         setFrontView(false);
-    } else if (std::find(m_SlotIndicators.begin(), m_SlotIndicators.end(), button) != m_SlotIndicators.end()) {
-        for (OrnPushButton* indicator : m_SlotIndicators)
-            indicator->setChecked(false);
-        m_SlotIndicators[0]->setChecked(true);
+    } else if (auto indicator = std::find(m_SlotIndicators.begin(), m_SlotIndicators.end(), button);
+               indicator != m_SlotIndicators.end()) {
+        switchToSlot(int(indicator - m_SlotIndicators.begin()));
     } else if (auto tab = std::find(m_TabButtons.begin(), m_TabButtons.end(), button); tab != m_TabButtons.end()) {
         showTab(int(tab - m_TabButtons.begin()));
     } else if (auto front = std::find(m_FrontCallouts.begin(), m_FrontCallouts.end(), button);
@@ -443,5 +443,5 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event)
         setMask(outline);
     m_iScaleLevel = choice.iLevel;
     layoutChildren();
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
 }

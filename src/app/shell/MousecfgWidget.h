@@ -69,6 +69,7 @@ public:
     MacroDialog* macroDialog() const { return m_pMacroDialog; }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
+    OrnPushButton* slotIndicator(int iSlot) const { return m_SlotIndicators[unsigned(iSlot) % kSlotCount]; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
     QSystemTrayIcon* trayIcon() const { return m_pTray; }
@@ -127,6 +128,8 @@ private:
     void loadMousePictures();
     void setSideButtonImages();
     void selectSlot(int iSlot, bool bReload) override;
+    // The slot menu and the slot indicators: the mouse switches to the slot, without a write-out.
+    void switchToSlot(int iSlot);
     void refreshEditors() override;
     void rebuildProfileMenu();
     void showActiveSlot() override;

@@ -11,6 +11,7 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/LookSettings.h"
 #include "look/ThemeColor.h"
@@ -120,7 +121,7 @@ void MousecfgWidget::selectSlot(int iSlot, bool bReload)
     if (iSlot < 0 || iSlot >= kSlotCount)
         return;
     if (!m_Session.selectSlot(iSlot))
-        qWarning("The active slot could not be stored.");
+        qCWarning(lcApp, "The active slot could not be stored.");
     if (bReload)
         m_Session.revertSlot(iSlot);
     showActiveSlot();
@@ -186,10 +187,14 @@ void MousecfgWidget::reloadSavedConfig()
 void MousecfgWidget::slotSlotMenuTriggered(QAction* action)
 {
     const auto it = std::find(m_SlotActions.begin(), m_SlotActions.end(), action);
-    if (it == m_SlotActions.end())
-        return;
-    const int iSlot = int(it - m_SlotActions.begin());
+    if (it != m_SlotActions.end())
+        switchToSlot(int(it - m_SlotActions.begin()));
+}
+
+void MousecfgWidget::switchToSlot(int iSlot)
+{
     const quint8 iResult = m_Session.switchSlot(iSlot);
+    // Refused or not, the indicators show the slot that is active.
     showActiveSlot();
     refreshEditors();
     rebuildProfileMenu();
@@ -218,16 +223,16 @@ void MousecfgWidget::showOsd(const QString& strText)
     const QColor theme = look::currentThemeColor();
     message.color = platform::osdColor(theme.red(), theme.green(), theme.blue());
     if (!m_Services.osd->send(message))
-        qDebug("SendMessage failed\n");
+        qCDebug(lcApp, "SendMessage failed\n");
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRate, quint8 iMode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
+    qCDebug(lcApp, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
     // The report's bytes are untrusted: the session takes only what the mouse can mean.
     const MouseChange change = m_Session.takeMouseStatus(iProfile, iDpi, iRate);
     if (!change.filesStored)
-        qWarning("The settings the mouse reported could not all be stored.");
+        qCWarning(lcApp, "The settings the mouse reported could not all be stored.");
     const ProfileData& active = m_Session.working().activeSlot();
     if (change.profile) {
         showActiveSlot();

@@ -167,6 +167,14 @@ private slots:
         QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 3);
         QCOMPARE(f.window->nameField()->text(), f.window->session().working().slotProfileNames[3]);
         QCOMPARE(f.speeds->size(), 1);
+
+        // An indicator does what the menu does; the lit indicator is always the active slot.
+        f.window->show();
+        QTest::mouseClick(f.window->slotIndicator(1), Qt::LeftButton);
+        QCOMPARE(f.window->session().activeSlot(), 1);
+        QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 1);
+        for (int i = 0; i < kSlotCount; ++i)
+            QCOMPARE(f.window->slotIndicator(i)->isChecked(), i == 1);
     }
 
     // A stage chosen in the DPI panel reaches the mouse and the profile file through Apply.
