@@ -222,8 +222,7 @@ bool setButton(ProfileData& record, const ProductRules& rules, const QString& bu
     if (!target)
         return refuse(refusal, QStringLiteral("a button is one of %1").arg(names.join(QLatin1String(", "))));
 
-    const std::optional<ButtonAssignment> assignment =
-        parseButtonWord(word, target->group, rules.sensorModel, refusal);
+    const std::optional<ButtonAssignment> assignment = parseButtonWord(word, target->group, rules.sensorModel, refusal);
     if (!assignment)
         return false;
     const QStringList macros = listMacroNames();

@@ -33,10 +33,10 @@ ProductRules currentProductRules();
 
 struct LightingChange
 {
-    QString effect;                    // an effect word of the effect menu ("wave")
-    std::optional<QString> colour;     // RRGGBB or #RRGGBB
-    std::optional<int> brightness;     // 1..3
-    std::optional<int> speed;          // 1..5
+    QString effect;                // an effect word of the effect menu ("wave")
+    std::optional<QString> colour; // RRGGBB or #RRGGBB
+    std::optional<int> brightness; // 1..3
+    std::optional<int> speed;      // 1..5
 };
 // The effect and the values it shows controls for; others are refused. `record` is the one the lighting
 // editor edits (lightingSlotFor).
@@ -44,5 +44,5 @@ struct LightingChange
 
 // A button named as mouseButtons() names it, a function word as parseButtonWord() reads it; the left click
 // stays on one button at least, and a macro must be in the macro list.
-[[nodiscard]] bool setButton(ProfileData& record, const ProductRules& rules, const QString& button,
-                             const QString& word, QString& refusal);
+[[nodiscard]] bool setButton(ProfileData& record, const ProductRules& rules, const QString& button, const QString& word,
+                             QString& refusal);

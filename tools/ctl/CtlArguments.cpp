@@ -28,10 +28,10 @@ struct OptionRule
 };
 
 constexpr OptionRule kOptions[] = {
-    {"--json", Json, false},          {"--slot", Slot, true},         {"--y", Y, true},
-    {"--colour", Colour, true},       {"--color", Colour, true},      {"--brightness", Brightness, true},
-    {"--speed", LightSpeed, true},    {"--pointer", Pointer, true},   {"--scroll", Scroll, true},
-    {"--all", All, false},            {"--product", Product, true},   {"--sensor", Sensor, true},
+    {"--json", Json, false},        {"--slot", Slot, true},       {"--y", Y, true},
+    {"--colour", Colour, true},     {"--color", Colour, true},    {"--brightness", Brightness, true},
+    {"--speed", LightSpeed, true},  {"--pointer", Pointer, true}, {"--scroll", Scroll, true},
+    {"--all", All, false},          {"--product", Product, true}, {"--sensor", Sensor, true},
     {"--sections", Sections, true},
 };
 
@@ -39,7 +39,7 @@ struct CommandRule
 {
     const char* name;
     CtlCommand command;
-    int words;     // how many words follow the command (a file counts as one)
+    int words; // how many words follow the command (a file counts as one)
     unsigned options;
     const char* fileSuffixes; // space-separated; nullptr when no file is taken
 };

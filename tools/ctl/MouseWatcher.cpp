@@ -46,7 +46,8 @@ void MouseWatcher::start()
     if (m_bPlugged)
         startStatusThread();
     if (m_pNotifier)
-        m_pNotifier->start(0, [this](const platform::DeviceChangeEvent& event) { m_Hotplug.handleDeviceChange(event); });
+        m_pNotifier->start(0,
+                           [this](const platform::DeviceChangeEvent& event) { m_Hotplug.handleDeviceChange(event); });
 }
 
 void MouseWatcher::print(const QString& text, const QJsonObject& json)
@@ -102,7 +103,8 @@ void MouseWatcher::onStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate, qui
               {{"event", "dpi-stage"}, {"stage", active.dpi + 1}, {"dpi", iDpi}});
     }
     if (change.rate)
-        print(QStringLiteral("rate %1").arg(rateHz(active.pollrate)), {{"event", "rate"}, {"hz", rateHz(active.pollrate)}});
+        print(QStringLiteral("rate %1").arg(rateHz(active.pollrate)),
+              {{"event", "rate"}, {"hz", rateHz(active.pollrate)}});
 }
 
 void MouseWatcher::onWriteStatus(quint8 iStatus)
@@ -137,8 +139,7 @@ void MouseWatcher::startStatusThread()
     OrnGetBatteryThread* thread = m_Runner.start();
     connect(thread, &OrnGetBatteryThread::RefreshBatteryStatus, this, &MouseWatcher::onBattery, Qt::QueuedConnection);
     connect(thread, &OrnGetBatteryThread::RefreshStatus, this, &MouseWatcher::onStatus, Qt::QueuedConnection);
-    connect(thread, &OrnGetBatteryThread::RefreshWriteStatus, this, &MouseWatcher::onWriteStatus,
-            Qt::QueuedConnection);
+    connect(thread, &OrnGetBatteryThread::RefreshWriteStatus, this, &MouseWatcher::onWriteStatus, Qt::QueuedConnection);
 }
 
 void MouseWatcher::scheduleWarnClose()

@@ -81,7 +81,8 @@ void printText(const ConfigData& config, int iSlot, const QString& product, int 
         const QString word = buttonWord(info, sensor);
         out << "  " << button.name.leftJustified(11) << (menu ? QString::fromLatin1(menu) + " (" + word + ")" : word)
             << "\n";
-        if ((info.Fun == ButtonFunction::Macro || info.Fun == ButtonFunction::GunFile) && !macros.contains(info.macroname))
+        if ((info.Fun == ButtonFunction::Macro || info.Fun == ButtonFunction::GunFile) &&
+            !macros.contains(info.macroname))
             macros << info.macroname;
     }
     out << "macros: " << (macros.isEmpty() ? QStringLiteral("none") : macros.join(QLatin1String(", "))) << "\n";

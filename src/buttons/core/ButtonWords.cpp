@@ -85,7 +85,7 @@ constexpr ParameterForm kForms[] = {
 };
 
 // The wheel's records take the extra menu's functions; the other buttons every function the main menu offers.
-constexpr int kWheelCodes[] = {F::ScrollUp, F::ScrollDown, F::VolumeUp, F::VolumeDown, F::Left,     F::Right,
+constexpr int kWheelCodes[] = {F::ScrollUp, F::ScrollDown, F::VolumeUp, F::VolumeDown, F::Left,    F::Right,
                                F::Middle,   F::Forward,    F::Back,     F::SingleKey,  F::ComboKey};
 
 bool takes(ButtonGroup group, int code)
@@ -213,8 +213,8 @@ bool parseFire(const QString& text, ButtonAssignment& a, QString& error)
             a.fireSource = usage;
     }
     const std::optional<int> shots = parts.isEmpty() ? 3 : number(parts.takeFirst(), 1, kFireMaxShots);
-    const std::optional<int> delay = parts.isEmpty() ? kFireMinDelayMs : number(parts.takeFirst(), kFireMinDelayMs,
-                                                                                kFireMaxDelayMs);
+    const std::optional<int> delay =
+        parts.isEmpty() ? kFireMinDelayMs : number(parts.takeFirst(), kFireMinDelayMs, kFireMaxDelayMs);
     if (a.fireSource == 0 || !shots || !delay || !parts.isEmpty()) {
         error = allowed;
         return false;
@@ -337,8 +337,7 @@ int keyCodeOfWord(const QString& word)
     return 0;
 }
 
-std::optional<ButtonAssignment> parseButtonWord(const QString& word, ButtonGroup group, int sensorModel,
-                                                QString& error)
+std::optional<ButtonAssignment> parseButtonWord(const QString& word, ButtonGroup group, int sensorModel, QString& error)
 {
     QStringList wheelWords;
     for (const FunctionWordRow& row : fixedFunctionWords(ButtonGroup::Wheel))

@@ -1,8 +1,8 @@
 #include "buttons/ui/OrnSniperWindow.h"
 
 #include "buttons/core/SniperSteps.h"
-#include "look/DisplayScale.h"
 #include "editors/core/DpiConversion.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnSlider.h"
 

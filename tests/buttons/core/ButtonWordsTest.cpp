@@ -1,5 +1,5 @@
-#include "buttons/core/ButtonFunction.h"
 #include "buttons/core/ButtonWords.h"
+#include "buttons/core/ButtonFunction.h"
 
 #include <QTest>
 
@@ -18,20 +18,34 @@ private slots:
         QTest::addColumn<QString>("printed");
         QTest::addColumn<QString>("entry");
         const auto front = ButtonGroup::Front;
-        QTest::addRow("fixed, any case") << "Media:Next" << front << "media:next" << "8e01b500";
-        QTest::addRow("dpi up") << "dpi:+" << front << "dpi:+" << "8a000000";
-        QTest::addRow("off") << "off" << front << "off" << "00000000";
-        QTest::addRow("key with a space") << "key:page-up" << front << "key:Page-Up" << "90004b00";
-        QTest::addRow("chord in any order") << "chord:a+shift+ctrl" << front << "chord:ctrl+shift+A" << "8f030400";
-        QTest::addRow("chord of a key named with +") << "chord:alt+num-+" << front << "chord:alt+Num-+" << "8f045700";
-        QTest::addRow("right-hand modifier") << "chord:RCtr+c" << front << "chord:ctrl+C" << "8f010600";
-        QTest::addRow("fire on the right button") << "fire:right:5:30" << front << "fire:right:5:30" << "99820503";
-        QTest::addRow("fire from a key") << "fire:key:F8:2:100" << front << "fire:key:F8:2:100" << "9941020a";
-        QTest::addRow("fire defaults") << "fire:middle" << front << "fire:middle:3:10" << "99840301";
-        QTest::addRow("sniper by DPI") << "sniper:400" << front << "sniper:400" << "9a010808";
-        QTest::addRow("macro held") << "macro:a:b:while-held" << front << "macro:a:b:while-held" << "9180ffff";
-        QTest::addRow("macro times") << "macro:Burst:5" << front << "macro:Burst:5" << "91000500";
-        QTest::addRow("wheel volume") << "media:volume-up" << ButtonGroup::Wheel << "media:volume-up" << "8e01e900";
+        QTest::addRow("fixed, any case") << "Media:Next" << front << "media:next"
+                                         << "8e01b500";
+        QTest::addRow("dpi up") << "dpi:+" << front << "dpi:+"
+                                << "8a000000";
+        QTest::addRow("off") << "off" << front << "off"
+                             << "00000000";
+        QTest::addRow("key with a space") << "key:page-up" << front << "key:Page-Up"
+                                          << "90004b00";
+        QTest::addRow("chord in any order") << "chord:a+shift+ctrl" << front << "chord:ctrl+shift+A"
+                                            << "8f030400";
+        QTest::addRow("chord of a key named with +") << "chord:alt+num-+" << front << "chord:alt+Num-+"
+                                                     << "8f045700";
+        QTest::addRow("right-hand modifier") << "chord:RCtr+c" << front << "chord:ctrl+C"
+                                             << "8f010600";
+        QTest::addRow("fire on the right button") << "fire:right:5:30" << front << "fire:right:5:30"
+                                                  << "99820503";
+        QTest::addRow("fire from a key") << "fire:key:F8:2:100" << front << "fire:key:F8:2:100"
+                                         << "9941020a";
+        QTest::addRow("fire defaults") << "fire:middle" << front << "fire:middle:3:10"
+                                       << "99840301";
+        QTest::addRow("sniper by DPI") << "sniper:400" << front << "sniper:400"
+                                       << "9a010808";
+        QTest::addRow("macro held") << "macro:a:b:while-held" << front << "macro:a:b:while-held"
+                                    << "9180ffff";
+        QTest::addRow("macro times") << "macro:Burst:5" << front << "macro:Burst:5"
+                                     << "91000500";
+        QTest::addRow("wheel volume") << "media:volume-up" << ButtonGroup::Wheel << "media:volume-up"
+                                      << "8e01e900";
     }
     void wordsReachTheMouseAndReadBack()
     {
@@ -84,7 +98,8 @@ private slots:
             for (const FunctionWordRow& row : fixedFunctionWords(group)) {
                 QString error;
                 const auto assignment = parseButtonWord(row.word, group, 3325, error);
-                QVERIFY2(assignment && assignment->code == row.code && buttonFunctionRow(row.code), qPrintable(row.word));
+                QVERIFY2(assignment && assignment->code == row.code && buttonFunctionRow(row.code),
+                         qPrintable(row.word));
             }
         }
     }

@@ -233,10 +233,12 @@ void CtlToolTest::helpNamesEveryCommand()
     const Run run = runCtl({"--help"});
     QCOMPARE(run.exitCode, 0);
     // help2man makes the man page from these sections.
-    for (const char* text : {"frames", "apply", "status", "defaults", "list", "show", "profile SLOT", "dpi STAGE",
-                             "rate ", "speed", "lighting EFFECT", "button BUTTON", "reset", "watch", "functions",
-                             "effects", "--json", "never read", "\nCommands:", "\nOptions:", "\nExit status:",
-                             "\nEnvironment:", "\nFiles:", "\nJSON output:"})
+    for (const char* text : {"frames",         "apply",          "status",          "defaults",
+                             "list",           "show",           "profile SLOT",    "dpi STAGE",
+                             "rate ",          "speed",          "lighting EFFECT", "button BUTTON",
+                             "reset",          "watch",          "functions",       "effects",
+                             "--json",         "never read",     "\nCommands:",     "\nOptions:",
+                             "\nExit status:", "\nEnvironment:", "\nFiles:",        "\nJSON output:"})
         QVERIFY2(run.out.contains(QLatin1String(text)), text);
     QVERIFY(runCtl({"--version"}).out.startsWith("osken-ctl (OSKEN R5 Config) "));
 }
@@ -246,56 +248,72 @@ void CtlToolTest::changes_data()
     QTest::addColumn<QStringList>("before"); // commands run first; "unplug" and "sleep" act on the mouse
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QList<int>>("runs");  // the frames' commands: battery query 0x48, then the write
-    QTest::addColumn<QString>("files");    // see checkFiles
-    QTest::addColumn<QString>("memory");   // see checkMemory
+    QTest::addColumn<QList<int>>("runs"); // the frames' commands: battery query 0x48, then the write
+    QTest::addColumn<QString>("files");   // see checkFiles
+    QTest::addColumn<QString>("memory");  // see checkMemory
     const QList<int> settings{0x48, 0x46, 0x01, 0x40, 0x46};
     const QList<int> stages{0x48, 0x46, 0x02, 0x40, 0x46};
     const QStringList none;
     // Sensor 3325: 1600 DPI is step 16, sent as code 36 (0x24).
     QTest::addRow("dpi") << none << QStringList{"dpi", "2", "1600"} << 0 << stages
-                         << "Profile 1:PROFILE/DPI_INFO_1_x=16" << "stages 6 01 24 00 24 00";
+                         << "Profile 1:PROFILE/DPI_INFO_1_x=16"
+                         << "stages 6 01 24 00 24 00";
     QTest::addRow("dpi off") << none << QStringList{"dpi", "6", "off"} << 0 << stages
-                             << "Profile 1:PROFILE/DPI_INFO_5_used=0" << "stages 26 00";
+                             << "Profile 1:PROFILE/DPI_INFO_5_used=0"
+                             << "stages 26 00";
     QTest::addRow("dpi active") << none << QStringList{"dpi", "active", "4"} << 0 << settings
-                                << "Profile 1:PROFILE/dpi=3" << "settings 17 03";
+                                << "Profile 1:PROFILE/dpi=3"
+                                << "settings 17 03";
     QTest::addRow("rate of slot 2") << none << QStringList{"rate", "125", "--slot", "2"} << 0 << settings
-                                    << "Profile 2:PROFILE/pollrate=8" << "settings 12 08";
+                                    << "Profile 2:PROFILE/pollrate=8"
+                                    << "settings 12 08";
     QTest::addRow("scroll speed") << none << QStringList{"speed", "--scroll", "7"} << 0 << settings
                                   << "Profile 1:PROFILE/scrollspeed=7;Profile 1:PROFILE/mousespeed=10"
                                   << "settings 0 07";
     // Effect 2 is device slot 2 (bytes 16..23) and effect code 3.
-    QTest::addRow("lighting") << none << QStringList{"lighting", "breathing", "--colour", "00FF80", "--speed", "2"}
-                              << 0 << QList<int>{0x48, 0x46, 0x01, 0x04, 0x40, 0x46} << "Profile 1:PROFILE/LedMode=2"
+    QTest::addRow("lighting") << none << QStringList{"lighting", "breathing", "--colour", "00FF80", "--speed", "2"} << 0
+                              << QList<int>{0x48, 0x46, 0x01, 0x04, 0x40, 0x46} << "Profile 1:PROFILE/LedMode=2"
                               << "lighting 16 80 00 ff 80 01 02 04 03";
     QTest::addRow("button") << none << QStringList{"button", "3", "chord:ctrl+shift+a"} << 0
                             << QList<int>{0x48, 0x46, 0x03, 0x40, 0x46} << "Profile 1:PROFILE/BUTTON_INFO_2_Fun=7"
                             << "buttons 10 8f 03 04 00";
     QTest::addRow("macro") << none << QStringList{"button", "2", "macro:Burst:while-held"} << 0
                            << QList<int>{0x48, 0x46, 0x03, 0x40, 0x05, 0x46}
-                           << "Profile 1:PROFILE/BUTTON_INFO_1_KeyNumber=2" << "buttons 6 91 80 ff ff";
+                           << "Profile 1:PROFILE/BUTTON_INFO_1_KeyNumber=2"
+                           << "buttons 6 91 80 ff ff";
     QTest::addRow("profile") << none << QStringList{"profile", "3"} << 0 << QList<int>{0x48, 0x44, 0x40}
-                             << "Config:Config/ProfileID=2" << "active 2";
+                             << "Config:Config/ProfileID=2"
+                             << "active 2";
     QTest::addRow("reset") << QStringList{"rate", "250"} << QStringList{"reset"} << 0 << settings
-                           << "Profile 1:PROFILE/pollrate=1" << "settings 11 01";
+                           << "Profile 1:PROFILE/pollrate=1"
+                           << "settings 11 01";
     QTest::addRow("reset all") << QStringList{"profile", "3"} << QStringList{"reset", "--all"} << 0 << settings
-                               << "Config:Config/ProfileID=0" << "settings 6 00";
-    QTest::addRow("nothing differs") << none << QStringList{"rate", "1000"} << 0 << QList<int>{} << "" << "";
+                               << "Config:Config/ProfileID=0"
+                               << "settings 6 00";
+    QTest::addRow("nothing differs") << none << QStringList{"rate", "1000"} << 0 << QList<int>{} << ""
+                                     << "";
     QTest::addRow("no mouse") << QStringList{"unplug"} << QStringList{"rate", "500"} << 1 << QList<int>{}
-                              << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1" << "";
+                              << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1"
+                              << "";
     QTest::addRow("asleep") << QStringList{"sleep"} << QStringList{"rate", "500"} << 5 << QList<int>{0x48}
-                            << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1" << "";
+                            << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1"
+                            << "";
     // Refused: one line, exit 64, nothing stored or sent.
-    const QList<QStringList> refused{
-        {"dpi", "2", "1650"},      {"dpi", "3", "800", "--y", "400"},
-        {"dpi", "2", "off"},       {"dpi", "active", "7"},
-        {"rate", "300"},           {"lighting", "rainbow", "--colour", "ff0000"},
-        {"lighting", "wave", "--brightness", "4"},
-        {"button", "1", "right"},  {"button", "2", "macro:Nope"},
-        {"button", "9", "left"},   {"profile", "6"},
-        {"speed", "--pointer", "0"}};
+    const QList<QStringList> refused{{"dpi", "2", "1650"},
+                                     {"dpi", "3", "800", "--y", "400"},
+                                     {"dpi", "2", "off"},
+                                     {"dpi", "active", "7"},
+                                     {"rate", "300"},
+                                     {"lighting", "rainbow", "--colour", "ff0000"},
+                                     {"lighting", "wave", "--brightness", "4"},
+                                     {"button", "1", "right"},
+                                     {"button", "2", "macro:Nope"},
+                                     {"button", "9", "left"},
+                                     {"profile", "6"},
+                                     {"speed", "--pointer", "0"}};
     for (const QStringList& args : refused)
-        QTest::addRow("refused %s", qPrintable(args.join(' '))) << none << args << 64 << QList<int>{} << "" << "";
+        QTest::addRow("refused %s", qPrintable(args.join(' '))) << none << args << 64 << QList<int>{} << ""
+                                                                << "";
 }
 
 void CtlToolTest::changes()
@@ -339,8 +357,10 @@ void CtlToolTest::jsonShapes_data()
                              "lighting.brightness:n lighting.colour:z lighting.effect:s lighting.name:s "
                              "lighting.speed:n macros[]:s name:s pointerSpeed:n product:s rateHz:n scrollSpeed:n "
                              "sensor:n slot:n";
-    QTest::addRow("status") << "status" << "battery:n charging:b dpiStage:z profile:z rateHz:z";
-    QTest::addRow("list") << "list" << "command:s pointer:s product:s usb:s";
+    QTest::addRow("status") << "status"
+                            << "battery:n charging:b dpiStage:z profile:z rateHz:z";
+    QTest::addRow("list") << "list"
+                          << "command:s pointer:s product:s usb:s";
 }
 
 void CtlToolTest::jsonShapes()
@@ -389,8 +409,8 @@ void CtlToolTest::watchFollowsTheMouse()
     QVERIFY(control.waitForConnected(5000));
     // Stage 3 of the defaults is 1600 DPI; pressing it on the mouse is seen and stored.
     const QList<QPair<QByteArray, QString>> steps{{"dpi 2\n", R"({"dpi":1600,"event":"dpi-stage","stage":3})"},
-                                                   {"unplug\n", R"({"event":"unplugged"})"},
-                                                   {"plug\n", R"({"event":"plugged"})"}};
+                                                  {"unplug\n", R"({"event":"unplugged"})"},
+                                                  {"plug\n", R"({"event":"plugged"})"}};
     for (const auto& step : steps) {
         control.write(step.first);
         QVERIFY(control.waitForBytesWritten(5000));
