@@ -1,5 +1,6 @@
 #include "buttons/ui/OrnFireKeyWindow.h"
 
+#include "buttons/core/ButtonWords.h"
 #include "buttons/ui/LoopCountValidator.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
@@ -23,9 +24,6 @@ constexpr std::array<const char*, OrnFireKeyWindow::kSourceCount> kSourceTexts =
 constexpr std::array<quint8, 3> kButtonSources = {0x81, 0x82, 0x84};
 constexpr int kDefaultTimes = 3;
 constexpr int kDefaultDelay = 10;
-// The mouse counts the interval in steps of 10 ms: less than one step would fire without a pause.
-constexpr int kMinDelay = 10;
-constexpr int kMaxDelay = 999;
 const char* const kEditStyle = "border:1px;background:rgb(30,30,30);color:white";
 
 } // namespace
@@ -54,7 +52,7 @@ OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey 
     m_pTimes->setValidator(new LoopCountValidator(m_pTimes));
     m_pDelay = new QLineEdit(this);
     m_pDelay->setMaxLength(3);
-    m_pDelay->setValidator(new QIntValidator(kMinDelay, kMaxDelay, m_pDelay));
+    m_pDelay->setValidator(new QIntValidator(kFireMinDelayMs, kFireMaxDelayMs, m_pDelay));
     for (QLineEdit* edit : {m_pTimes, m_pDelay}) {
         edit->setStyleSheet(QString::fromLatin1(kEditStyle));
         edit->setFont(font);
@@ -178,9 +176,10 @@ int OrnFireKeyWindow::delay() const
 
 bool OrnFireKeyWindow::isComplete() const
 {
-    // Res1 0 would make the mouse fire the left button instead of the key; no shots or no pause fire nothing
-    // the user asked for.
-    return sourceByte() != 0 && times() >= 1 && times() <= 255 && delay() >= kMinDelay && delay() <= kMaxDelay;
+    // Res1 0 would make the mouse fire the left button instead of the key; no shots, or less than the mouse's
+    // 10 ms step of pause, fire nothing the user asked for.
+    return sourceByte() != 0 && times() >= 1 && times() <= kFireMaxShots && delay() >= kFireMinDelayMs &&
+           delay() <= kFireMaxDelayMs;
 }
 
 void OrnFireKeyWindow::accept()

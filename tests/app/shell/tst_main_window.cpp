@@ -15,6 +15,7 @@
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "macro/ui/OrnGunsetDialog.h"
+#include "platform/virtual/VirtualDeviceNotifier.h"
 #include "store/AppSettings.h"
 #include "store/DataPaths.h"
 #include "store/ProfileFiles.h"
@@ -69,7 +70,7 @@ struct Fixture
         ShellServices services;
         services.virtualReceiver = mouse;
         services.link = std::make_unique<DeviceLink>(std::move(receiver));
-        services.notifier = makeVirtualDeviceNotifier(*mouse);
+        services.notifier = platform::makeVirtualDeviceNotifier(*mouse);
         auto osd = std::make_unique<RecordingOsd>();
         osdTexts = osd->texts;
         services.osd = std::move(osd);
