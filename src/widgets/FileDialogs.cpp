@@ -7,6 +7,7 @@
 
 #include <QFileDialog>
 #include <QRegularExpression>
+#include <QSplitter>
 
 namespace widgets {
 
@@ -89,8 +90,10 @@ QStringList runDialog(QWidget* parent, const QString& strCaption, const QString&
 void prepareFileDialog(QFileDialog& dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // Room for the date column at every scale.
+    // Room for the date column and the place names at every scale.
     dialog.resize(look::scaled(760), look::scaled(460));
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({look::scaled(150), look::scaled(600)});
     dialog.setStyleSheet(fileDialogStyleSheet());
     dialog.setPalette(darkPalette());
     dialog.setFont(scaledLanguageFont());
