@@ -62,6 +62,12 @@ void SettingsSession::adopt(const ConfigData& config)
     m_Working = config;
 }
 
+void SettingsSession::takePointerSpeed(quint8 iSpeed)
+{
+    m_Working.activeSlot().mousespeed = iSpeed;
+    m_Saved.activeSlot().mousespeed = iSpeed;
+}
+
 bool SettingsSession::selectSlot(int iSlot)
 {
     if (iSlot < 0 || iSlot >= kSlotCount)
@@ -198,4 +204,15 @@ ChangeMask SettingsSession::pendingSections() const
 bool SettingsSession::hasUnappliedEdits() const
 {
     return m_Working != m_Saved || readDiff() == 1;
+}
+
+quint8 SettingsSession::unappliedSlots() const
+{
+    quint8 iMask = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (m_Working.slot(i) != m_Saved.slot(i) ||
+            m_Working.slotProfileNames[unsigned(i)] != m_Saved.slotProfileNames[unsigned(i)])
+            iMask |= quint8(1u << i);
+    }
+    return iMask;
 }

@@ -92,8 +92,8 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     m_Session.load();
     if (m_Services.pointerSpeed) {
         // The program starts with the pointer speed the computer already uses.
-        ProfileData& active = m_Session.activeRecord();
-        active.mousespeed = quint8(m_Services.pointerSpeed->currentSpeed(active.mousespeed));
+        const quint8 iStored = m_Session.working().activeSlot().mousespeed;
+        m_Session.takePointerSpeed(quint8(m_Services.pointerSpeed->currentSpeed(iStored)));
     }
     rebuildProfileMenu();
 
@@ -121,6 +121,7 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     layoutChildren();
 
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -381,6 +382,14 @@ void MousecfgWidget::slotLanguageTriggered(QAction* action)
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    // The panels edit the working settings in place; whatever the user did, the marks follow once the
+    // input has been handled.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease || type == QEvent::Wheel) &&
+        !m_bMarksPending && watched->isWidgetType() && isAncestorOf(static_cast<QWidget*>(watched))) {
+        m_bMarksPending = true;
+        QTimer::singleShot(0, this, &MousecfgWidget::refreshUnappliedMarks);
+    }
     if (watched == m_FrontCallouts[0]) {
         if (event->type() == QEvent::Enter)
             m_FrontCallouts[0]->setChecked(true);

@@ -82,6 +82,8 @@ public:
     void showUnapplied(bool bUnapplied, quint8 iSlotMask = 0);
     // "Saved to mouse" for a moment above the profile bar, after a write-out that succeeded.
     void showSavedConfirmation();
+    // The unapplied marks as the session sees the settings now.
+    void refreshUnappliedMarks();
     OrnNotice* savedNotice() const { return m_pSavedNotice; }
     // The OSD texts sent so far (also sent to the companion program).
     const QStringList& osdHistory() const { return m_OsdHistory; }
@@ -150,6 +152,7 @@ private:
     QWidget* dialogParent() override { return this; }
     void rebuildProfileMenu(const QStringList& profileList) override;
     void hideWindow() override { hide(); }
+    void showWriteOutcome(bool bLanded) override;
     void showLoadedConfiguration() override;
     void reloadSavedConfig();
     // Pictures, layout, settings, profile list and menu of the current product, from the first tab.
@@ -268,5 +271,6 @@ private:
 
     int m_iConnectedMice = 0;
     bool m_bMouseAsleep = false;
+    bool m_bMarksPending = false;
     QStringList m_OsdHistory;
 };

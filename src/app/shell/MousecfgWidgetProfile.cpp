@@ -173,6 +173,7 @@ void MousecfgWidget::refreshEditors()
     m_pPointSpeed->setProfile(&active);
     m_pReportRate->setProfile(&active);
     m_pDPIWindow->setProfile(&active, readSensorModel());
+    refreshUnappliedMarks();
 }
 
 void MousecfgWidget::showUnapplied(bool bUnapplied, quint8 iSlotMask)
@@ -180,6 +181,19 @@ void MousecfgWidget::showUnapplied(bool bUnapplied, quint8 iSlotMask)
     m_pApply->setMarked(bUnapplied);
     for (int i = 0; i < kSlotCount; ++i)
         m_SlotIndicators[size_t(i)]->setMarked((iSlotMask >> i) & 1);
+}
+
+void MousecfgWidget::refreshUnappliedMarks()
+{
+    m_bMarksPending = false;
+    showUnapplied(m_Session.hasUnappliedEdits(), m_Session.unappliedSlots());
+}
+
+void MousecfgWidget::showWriteOutcome(bool bLanded)
+{
+    refreshUnappliedMarks();
+    if (bLanded)
+        showSavedConfirmation();
 }
 
 void MousecfgWidget::showSavedConfirmation()

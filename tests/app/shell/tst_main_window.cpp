@@ -222,25 +222,6 @@ private slots:
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
     }
 
-    // The hooks the settings owner drives: marks while edits are not applied, a notice after a write-out.
-    void unappliedMarksAndSavedNotice()
-    {
-        Fixture f;
-        f.window->show();
-        f.window->showUnapplied(true, 0b00100);
-        QVERIFY(f.window->applyButton()->isMarked());
-        QVERIFY(f.window->slotIndicator(2)->isMarked());
-        QVERIFY(!f.window->slotIndicator(0)->isMarked());
-        f.window->showUnapplied(false);
-        QVERIFY(!f.window->applyButton()->isMarked());
-        QVERIFY(!f.window->slotIndicator(2)->isMarked());
-
-        f.window->showSavedConfirmation();
-        QVERIFY(f.window->savedNotice()->isVisible());
-        QCOMPARE(f.window->savedNotice()->text(), QStringLiteral("Saved to mouse"));
-        QVERIFY(f.window->savedNotice()->geometry().bottom() < f.window->applyButton()->geometry().top());
-    }
-
     void followsWhatTheMouseReports()
     {
         Fixture f;
@@ -293,8 +274,19 @@ private slots:
     {
         Fixture f;
         f.window->show();
+        QVERIFY(!f.window->applyButton()->isMarked());
         f.window->dpiWindow()->selectStage(3);
+        // Marked once the input that made the edit has been handled: Apply and the slot it belongs to.
+        QTest::mouseClick(f.window->dpiWindow(), Qt::LeftButton);
+        QTRY_VERIFY(f.window->applyButton()->isMarked());
+        QVERIFY(f.window->slotIndicator(0)->isMarked());
+        QVERIFY(!f.window->slotIndicator(1)->isMarked());
+
         QTest::mouseClick(f.window->applyButton(), Qt::LeftButton);
+        QVERIFY(!f.window->applyButton()->isMarked());
+        QVERIFY(!f.window->slotIndicator(0)->isMarked());
+        QVERIFY(f.window->savedNotice()->isVisible());
+        QCOMPARE(f.window->savedNotice()->text(), QStringLiteral("Saved to mouse"));
         QCOMPARE(int(f.window->session().working().activeSlot().dpi), 3);
         QCOMPARE(int(f.window->session().saved().activeSlot().dpi), 3);
         QTRY_COMPARE(f.mouse->firmware().dpiStage(), 3);
