@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kSleepCheckMs = 500; // the status thread waits about as long for a battery reply
 constexpr int kStatusListenMs = 1000;
 constexpr int kReadSliceMs = 50;
 
@@ -26,9 +25,8 @@ struct Heard
     bool readFailed = false;
 };
 
-// Sends the battery query and reads the command collection for up to `listenMs`; with `untilBattery` it
-// stops at the battery reply.
-Heard queryAndListen(DeviceLink& link, int listenMs, bool untilBattery)
+// Sends the battery query and reads the command collection for up to `listenMs`.
+Heard queryAndListen(DeviceLink& link, int listenMs)
 {
     Heard heard;
     if (link.writeReport(batteryQueryFrame()) < 0) {
@@ -46,13 +44,10 @@ Heard queryAndListen(DeviceLink& link, int listenMs, bool untilBattery)
         }
         if (got == 0)
             continue;
-        if (auto battery = decodeBatteryReply(reply.data(), got)) {
+        if (auto battery = decodeBatteryReply(reply.data(), got))
             heard.battery = battery;
-            if (untilBattery)
-                return heard;
-        } else if (auto status = decodeStatusReport(reply.data(), got)) {
+        else if (auto status = decodeStatusReport(reply.data(), got))
             heard.status = status;
-        }
     }
     return heard;
 }
@@ -105,8 +100,7 @@ int runApply(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTe
     if (!openMouse(link, product, err))
         return CtlExit::NoDevice;
     // A sleeping mouse echoes nothing and the verified write would count that as done: refuse it first.
-    const Heard heard = queryAndListen(link, kSleepCheckMs, true);
-    if (heard.readFailed || (heard.battery && heard.battery->isAsleep())) {
+    if (link.askBatteryState() != MouseWake::Awake) {
         err << "osken-ctl: the mouse is sleeping or not connected\n";
         return CtlExit::Asleep;
     }
@@ -116,11 +110,14 @@ int runApply(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTe
     context.productName = product;
     context.sensorModel = chosenSensor(product, std::nullopt);
     context.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    context.echoedFrames = [&link] { return link.echoedFrames(); };
     const quint8 result = WriteProfileSet(context, config, ChangeBits::All);
     // The mouse no longer holds the stored configuration, so the program's next write must send all.
     writeDiff(1);
     link.CloseDevice();
-    if (result != DeviceResult::Done)
+    if (result == DeviceResult::Asleep)
+        err << "osken-ctl: the mouse echoed nothing: it is sleeping or not connected\n";
+    else if (result != DeviceResult::Done)
         err << "osken-ctl: the write failed with device result " << result << "\n";
     return result;
 }
@@ -130,7 +127,7 @@ int runStatus(std::unique_ptr<HidBackend> backend, QTextStream& out, QTextStream
     DeviceLink link(std::move(backend));
     if (!openMouse(link, chosenProduct(std::nullopt), err))
         return CtlExit::NoDevice;
-    const Heard heard = queryAndListen(link, kStatusListenMs, false);
+    const Heard heard = queryAndListen(link, kStatusListenMs);
     link.CloseDevice();
     if (heard.readFailed || (heard.battery && heard.battery->isAsleep())) {
         err << "osken-ctl: the mouse is sleeping or not connected\n";

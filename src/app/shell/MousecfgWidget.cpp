@@ -1,9 +1,5 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/Language.h"
-#include "look/LookSettings.h"
-#include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
@@ -11,6 +7,10 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/LookSettings.h"
+#include "look/UiText.h"
 #include "macro/ui/MacroDialog.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -62,6 +62,15 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     m_WriteContext.sleep = [](int ms) { QThread::msleep(ulong(ms)); };
     m_WriteContext.stopStatusThread = [this] { stopStatusThread(); };
     m_WriteContext.startStatusThread = [this] { startStatusThread(); };
+    DeviceLink* link = m_Services.link.get();
+    m_WriteContext.echoedFrames = [link] { return link->echoedFrames(); };
+    // Reports the link reads outside the status thread (while it waits for an echo) get the same handling.
+    StatusReportRelay* relay = &link->statusRelay();
+    connect(relay, &StatusReportRelay::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus,
+            Qt::QueuedConnection);
+    connect(relay, &StatusReportRelay::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus, Qt::QueuedConnection);
+    connect(relay, &StatusReportRelay::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus,
+            Qt::QueuedConnection);
 
     // Tabs first: their pictures are the first thing the window loads.
     for (int i = 0; i < kTabCount; ++i)

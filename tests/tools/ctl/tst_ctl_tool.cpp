@@ -104,7 +104,8 @@ void CtlToolTest::initTestCase()
 {
     m_home = std::make_unique<TestDataHome>();
     QVERIFY(writeCurrentProductName("OSKEN R5"));
-    // Every slot scroll 3 and 1000 Hz; slot 1 active on stage 2 with FULL LIGHTED (effect code 2).
+    // Every slot scroll 3 and 1000 Hz; slot 2 active on stage 2 with FULL LIGHTED (effect code 2), its tables
+    // written: stage 1 at 10/51, record 1 bound to a macro.
     ConfigData config;
     for (int i = 0; i < kSlotCount; ++i) {
         config.slotProfileNames[i] = QString("Profile %1").arg(i + 1);
@@ -114,8 +115,8 @@ void CtlToolTest::initTestCase()
     config.ProfileID = 1;
     config.slots[1].dpi = 2;
     config.slots[1].LedMode = 1;
-    config.slots[0].stages[0] = DpiInfo{1, 0, 0, 10, 51};
-    ButtonInfo& macro = config.slots[0].buttons[1];
+    config.slots[1].stages[0] = DpiInfo{1, 0, 0, 10, 51};
+    ButtonInfo& macro = config.slots[1].buttons[1];
     macro.Fun = 200;
     macro.LoopNumber = 1;
     macro.macroname = "Burst";
