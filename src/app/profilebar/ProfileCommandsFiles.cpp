@@ -1,7 +1,7 @@
 #include "app/profilebar/ProfileCommands.h"
 
-#include "look/UiText.h"
 #include "app/profilebar/ProfileBarWindow.h"
+#include "look/UiText.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
@@ -39,10 +39,6 @@ void ProfileCommands::importProfile()
         m_Dialogs.openFile(m_Window.dialogParent(), uiText("Load Profile File"), uiText("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
-    if (!fileMatchesCurrentMouse(path)) {
-        inform(uiText("The file is not match current mouse!"));
-        return;
-    }
     QString baseName = QFileInfo(path).fileName();
     if (baseName.endsWith(QLatin1String(".prof"), Qt::CaseInsensitive))
         baseName.chop(5);
@@ -51,18 +47,9 @@ void ProfileCommands::importProfile()
         return;
     }
     QString name;
-    switch (importProfileFile(path, name)) {
-    case ProfileFileResult::Done:
-        break;
-    case ProfileFileResult::NotThisMouse:
-        inform(uiText("The file is not match current mouse!"));
-        return;
-    case ProfileFileResult::Exists:
-    case ProfileFileResult::InvalidName: // only "DefaultProfile", whose file is always there
-        inform(uiText("Profile Exist!"));
-        return;
-    default:
-        informFileFailure();
+    const ProfileFileResult result = importProfileFile(path, name);
+    if (result != ProfileFileResult::Done) {
+        inform(uiText(profileFileMessage(result)));
         return;
     }
     m_ProfileList.append(name);
@@ -102,8 +89,9 @@ void ProfileCommands::loadConfiguration()
     if (path.isEmpty())
         return;
     // Not silently ignored: the user asked for this file and must learn why nothing happens.
-    if (!fileMatchesCurrentMouse(path) || !importConfig(m_State.savedConfig, path)) {
-        inform(uiText("The file is not match current mouse!"));
+    const ProfileFileResult result = importConfig(m_State.savedConfig, path, readCurrentProductName());
+    if (result != ProfileFileResult::Done) {
+        inform(uiText(profileFileMessage(result, true)));
         return;
     }
     m_State.workingConfig = m_State.savedConfig;
