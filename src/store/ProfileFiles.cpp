@@ -23,7 +23,7 @@ QString stageKey(int iStage, const char* field)
 
 QString buttonKey(int iBtn, const char* field)
 {
-    return QStringLiteral("BUTTON_INFO_") + QString::number(iBtn) + QLatin1Char('_') + QLatin1String(field);
+    return buttonFieldKey(iBtn, field);
 }
 
 // "_map", "_" (the low byte: the key text ends with the underscore) and "_H".
@@ -210,6 +210,11 @@ void saveProfile(const ProfileData& profile, QSettings& settings, const QString&
         settings.setValue(modeKey(m, "breath"), uint(mode.breath));
     }
     settings.endGroup();
+}
+
+QString buttonFieldKey(int iBtn, const char* field)
+{
+    return QStringLiteral("BUTTON_INFO_") + QString::number(iBtn) + QLatin1Char('_') + QLatin1String(field);
 }
 
 bool holdsCompleteRecord(const QSettings& settings, const QString& group)

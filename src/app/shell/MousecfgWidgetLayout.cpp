@@ -1,15 +1,15 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/Language.h"
-#include "look/LookSettings.h"
-#include "look/UiText.h"
 #include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/LookSettings.h"
+#include "look/UiText.h"
 #include "macro/ui/MacroDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
@@ -218,6 +218,13 @@ void MousecfgWidget::buildPanels()
     m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
     m_pMacroDialog = new MacroDialog(this);
     connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    m_pMacroDialog->setLiveConfigs([] {
+        AppState& state = appState();
+        return std::vector<ConfigData*>{&state.workingConfig, &state.savedConfig};
+    });
+    // A renamed macro renames the bindings: the buttons show the new name.
+    connect(m_pMacroDialog, &MacroDialog::BindingsChangedSignal, this,
+            [this] { m_pBtnWindow->setProfile(appState().workingConfig.activeSlot()); });
     m_TabPanels[3] = m_pMacroDialog;
 }
 

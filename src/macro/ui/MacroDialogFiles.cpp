@@ -2,6 +2,7 @@
 
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/core/MacroFiles.h"
 #include "macro/core/MacroRow.h"
 #include "macro/ui/OrnGunsetDialog.h"
@@ -150,6 +151,12 @@ void MacroDialog::deleteCurrentMacro()
     const QString name = selectedMacro();
     if (name.isEmpty())
         return;
+    const std::vector<ConfigData*> live = m_LiveConfigs ? m_LiveConfigs() : std::vector<ConfigData*>{};
+    const QStringList users = macroUsers(name, std::vector<const ConfigData*>(live.begin(), live.end()));
+    if (!users.isEmpty() && m_Prompts.confirm &&
+        !m_Prompts.confirm(uiText("This macro is used by %1. Delete it anyway?").arg(users.join(QStringLiteral(", "))),
+                           uiText("Warning")))
+        return;
     const int iRow = m_pMacroList->currentRow();
     deleteMacro(name);
     fillMacroList(QString());
@@ -180,6 +187,10 @@ void MacroDialog::changeName()
     }
     fillMacroList(name);
     m_pNameEdit->setText(name);
+    // Buttons bound to the old name would otherwise send an empty macro.
+    if (!renameMacroBindings(oldName, name, m_LiveConfigs ? m_LiveConfigs() : std::vector<ConfigData*>{}))
+        warn("The profile file could not be written.", "Warning");
+    emit BindingsChangedSignal();
 }
 
 void MacroDialog::gunSet()
