@@ -159,7 +159,8 @@ QString ctlUsage()
         "      Writes the file's settings to the mouse (all sections; a .prof goes to the active slot of the\n"
         "      stored configuration). First asks the mouse for its battery state, to refuse a sleeping mouse.\n"
         "      Marks the stored configuration for a full write by the program, which no longer matches the\n"
-        "      mouse. Exits with the device result: 0 done, 1 no device, 2 gave up, 4 write failed, 5 asleep.\n"
+        "      mouse. Exits with the device result: 0 done, 1 no device, 2 gave up, 4 write failed, 5 asleep\n"
+        "      or silent (no answer to the battery query, or no frame echoed).\n"
         "  status\n"
         "      Battery level in percent, charging, and the last status report (profile, DPI stage, rate)\n"
         "      seen within about one second. Exits 0, 1 no device, 2 no answer, 5 asleep.\n"
@@ -169,6 +170,6 @@ QString ctlUsage()
         "  list\n"
         "      The receivers found, one line each: product name, vendor:product, collection paths.\n"
         "\n"
-        "Usage errors exit 64; an unreadable file or one for another product exits 66.\n"
+        "Usage errors exit 64; a file that is unreadable, damaged or for another product exits 66.\n"
         "OSKEN_VIRTUAL_MOUSE=1 talks to the virtual receiver instead of the mouse.\n");
 }

@@ -9,6 +9,7 @@
 #include "macro/ui/OrnItemModel.h"
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
+#include "store/ProfileReading.h"
 #include "widgets/OrnLineEdit.h"
 
 #include <QCheckBox>
@@ -225,6 +226,12 @@ void MacroDialog::importMacros()
         const QString name = importedName(path);
         if (name.isEmpty())
             return;
+        // Copying a FIFO or device node would never end.
+        const ProfileFileResult source = checkSourceFile(path);
+        if (source != ProfileFileResult::Done) {
+            warn(profileFileMessage(source), "Warning");
+            return;
+        }
         if (macroFileExists(name) || listMacroNames().contains(name)) {
             warn("Macro Exist!", "Warning");
             return;
@@ -241,7 +248,8 @@ void MacroDialog::importMacros()
     for (const QString& path : paths) {
         const QString name = importedName(path);
         // A name already present is skipped, so the list never holds a name twice.
-        if (name.isEmpty() || macroFileExists(name) || listMacroNames().contains(name))
+        if (name.isEmpty() || checkSourceFile(path) != ProfileFileResult::Done || macroFileExists(name) ||
+            listMacroNames().contains(name))
             continue;
         if (QFile::copy(path, macroFilePath(name)))
             addMacroName(name);

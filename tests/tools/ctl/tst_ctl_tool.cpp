@@ -166,7 +166,8 @@ void CtlToolTest::usageErrors()
 
 void CtlToolTest::refusedFiles_data()
 {
-    QTest::addColumn<QString>("tag"); // "-" = no file at all, "" = no tag
+    // "-" = no file at all, "" = no tag, "damaged" = a slot record cut short, "fifo" = a FIFO in its place
+    QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("command");
     QTest::addRow("missing file") << "-"
                                   << "frames";
@@ -176,6 +177,10 @@ void CtlToolTest::refusedFiles_data()
                                     << "frames";
     QTest::addRow("apply another product") << "7138"
                                            << "apply";
+    QTest::addRow("apply a damaged file") << "damaged"
+                                          << "apply";
+    QTest::addRow("a fifo does not block") << "fifo"
+                                           << "frames";
 }
 
 void CtlToolTest::refusedFiles()
@@ -184,11 +189,15 @@ void CtlToolTest::refusedFiles()
     QFETCH(QString, command);
     const QString path = m_home->path() + "/other.conf";
     QFile::remove(path);
-    if (tag != "-") {
+    if (tag == "fifo") {
+        m_home->makeSpecial("other.conf", TestDataHome::Special::Fifo);
+    } else if (tag != "-") {
         QVERIFY(QFile::copy(m_conf, path));
         QSettings file(path, QSettings::IniFormat);
         if (tag.isEmpty())
             file.remove("MouseName/Name");
+        else if (tag == "damaged")
+            file.remove("PROFILE_1/scrollspeed");
         else
             file.setValue("MouseName/Name", tag);
     }
