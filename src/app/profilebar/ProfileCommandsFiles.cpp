@@ -89,18 +89,19 @@ void ProfileCommands::loadConfiguration()
     if (path.isEmpty())
         return;
     // Not silently ignored: the user asked for this file and must learn why nothing happens.
-    const ProfileFileResult result = importConfig(m_State.savedConfig, path, readCurrentProductName());
+    ConfigData loaded = m_Session.saved();
+    const ProfileFileResult result = importConfig(loaded, path, readCurrentProductName());
     if (result != ProfileFileResult::Done) {
         inform(uiText(profileFileMessage(result, true)));
         return;
     }
-    m_State.workingConfig = m_State.savedConfig;
+    m_Session.adopt(loaded);
     listSlotNames();
     m_Window.showLoadedConfiguration();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();
     // Working and saved are now equal; the loaded settings still have to reach the mouse, all of them.
-    writeDiff(1);
+    m_Session.requestFullWrite();
     writeOut();
 }
 
@@ -110,6 +111,6 @@ void ProfileCommands::saveConfiguration()
         m_Dialogs.saveFile(m_Window.dialogParent(), uiText("Save Config File"), uiText("Config File(*.conf)"));
     if (path.isEmpty())
         return;
-    if (!writeMouseName(path, readCurrentProductName()) || !exportConfig(m_State.workingConfig, path))
+    if (!writeMouseName(path, readCurrentProductName()) || !exportConfig(m_Session.working(), path))
         informFileFailure();
 }

@@ -1,6 +1,5 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
@@ -10,6 +9,7 @@
 #include "look/Language.h"
 #include "look/LookSettings.h"
 #include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/ui/MacroDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
@@ -193,7 +193,7 @@ void MousecfgWidget::buildProfileBar()
 
 void MousecfgWidget::buildPanels()
 {
-    ProfileData& active = appState().workingConfig.activeSlot();
+    ProfileData& active = m_Session.activeRecord();
     m_TabPanels[0] = new QWidget(this);
     m_pColorWindow = new OrnColorWindow(m_TabPanels[0], &active);
     m_pButtonScroll = new QScrollArea(this);
@@ -213,18 +213,21 @@ void MousecfgWidget::buildPanels()
                        "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"));
     m_TabPanels[1] = m_pButtonScroll;
     m_TabPanels[2] = new QWidget(this);
-    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], active);
-    m_pReportRate = new OrnReportRate(m_TabPanels[2], active);
+    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], &active);
+    m_pReportRate = new OrnReportRate(m_TabPanels[2], &active);
     m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
     m_pMacroDialog = new MacroDialog(this);
     connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    m_pMacroDialog->setLiveConfigs([] {
-        AppState& state = appState();
-        return std::vector<ConfigData*>{&state.workingConfig, &state.savedConfig};
+    m_pMacroDialog->setLiveConfigs([this] {
+        return std::vector<const ConfigData*>{&m_Session.working(), &m_Session.saved()};
     });
-    // A renamed macro renames the bindings: the buttons show the new name.
-    connect(m_pMacroDialog, &MacroDialog::BindingsChangedSignal, this,
-            [this] { m_pBtnWindow->setProfile(appState().workingConfig.activeSlot()); });
+    // The edited settings follow a rename (the saved ones keep the old name: the next write-out sends the
+    // buttons again, which is harmless), and the buttons show the new name.
+    connect(m_pMacroDialog, &MacroDialog::MacroRenamedSignal, this,
+            [this](const QString& strOld, const QString& strNew) {
+                m_Session.edit([&](ConfigData& working) { renameBindings(working, strOld, strNew); });
+                m_pBtnWindow->setProfile(m_Session.activeRecord());
+            });
     m_TabPanels[3] = m_pMacroDialog;
 }
 

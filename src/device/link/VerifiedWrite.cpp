@@ -2,8 +2,8 @@
 
 #include "device/protocol/CommandCodes.h"
 #include "hid/HidBackend.h"
+#include "log/Log.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -120,7 +120,7 @@ VerifiedOutcome sendVerifiedFrame(HidDevice* device, const Frame& report, const 
         if (timeLeft() <= 0)
             return outOfTime();
         if (device->write(out.data(), kFrameSize) < 0) {
-            qDebug("Unable to send a feature report.\n");
+            qCDebug(lcDevice, "Unable to send a feature report.\n");
             return {DeviceResult::WriteFailed, false};
         }
         pause(kAfterWriteMs);

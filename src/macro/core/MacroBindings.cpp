@@ -93,16 +93,20 @@ QStringList macroUsers(const QString& name, const std::vector<const ConfigData*>
     return users;
 }
 
-bool renameMacroBindings(const QString& oldName, const QString& newName, const std::vector<ConfigData*>& configs)
+void renameBindings(ConfigData& config, const QString& oldName, const QString& newName)
 {
-    for (ConfigData* config : configs) {
-        for (ProfileData& record : config->slots) {
-            for (ButtonInfo& button : record.buttons) {
-                if (bindsMacro(button) && button.macroname == oldName)
-                    button.macroname = newName;
-            }
+    for (ProfileData& record : config.slots) {
+        for (ButtonInfo& button : record.buttons) {
+            if (bindsMacro(button) && button.macroname == oldName)
+                button.macroname = newName;
         }
     }
+}
+
+bool renameMacroBindings(const QString& oldName, const QString& newName, const std::vector<ConfigData*>& configs)
+{
+    for (ConfigData* config : configs)
+        renameBindings(*config, oldName, newName);
     bool ok = true;
     for (const QString& path : profileFiles()) {
         QSettings file(path, QSettings::IniFormat);

@@ -21,6 +21,9 @@ QStringList missingMacros(const ProfileData& record);
 // handed in (the settings held in memory, which may not be stored yet). Each profile name once.
 QStringList macroUsers(const QString& name, const std::vector<const ConfigData*>& configs);
 
+// Every binding of `oldName` in `config` becomes `newName`.
+void renameBindings(ConfigData& config, const QString& oldName, const QString& newName);
+
 // After a macro was renamed: every binding of `oldName` becomes `newName`, in the profile files of the
 // current product and in the configs handed in. False when a profile file could not be stored.
 [[nodiscard]] bool renameMacroBindings(const QString& oldName, const QString& newName,

@@ -90,9 +90,9 @@ public:
     const QList<int>& heldKeys() const { return m_Recorder.heldKeys(); }
     // Milliseconds for the recorder's delays; a monotonic clock unless replaced (tests).
     void setClock(std::function<qint64()> now) { m_Now = std::move(now); }
-    // The settings held in memory (edited and as saved): a rename updates their bindings too, and a delete
-    // counts their uses, besides the profile files.
-    void setLiveConfigs(std::function<std::vector<ConfigData*>()> configs) { m_LiveConfigs = std::move(configs); }
+    // The settings held in memory (edited and as saved): a delete counts their uses besides the profile
+    // files'. Their bindings follow a rename through MacroRenamedSignal.
+    void setLiveConfigs(std::function<std::vector<const ConfigData*>()> configs) { m_LiveConfigs = std::move(configs); }
 
     OrnItemModel* model() const { return m_pModel; }
     QTableView* table() const { return m_pTable; }
@@ -116,8 +116,8 @@ public:
 signals:
     // false while recording or editing a row, so the main window locks its profile bar.
     void EnableButtonsSignal(bool bEnable);
-    // A rename moved button bindings: what the buttons show may have changed.
-    void BindingsChangedSignal();
+    // A macro was renamed and the profile files bind the new name: the settings held in memory must follow.
+    void MacroRenamedSignal(const QString& strOldName, const QString& strNewName);
 
 public slots:
     void TreeitemClick(QTreeWidgetItem* item, int column);
@@ -188,7 +188,7 @@ private:
     MacroRecorder m_Recorder;
     QElapsedTimer m_Clock;
     std::function<qint64()> m_Now;
-    std::function<std::vector<ConfigData*>()> m_LiveConfigs;
+    std::function<std::vector<const ConfigData*>()> m_LiveConfigs;
 
     bool m_bRecording = false;
     bool m_bRecordAfter = false;

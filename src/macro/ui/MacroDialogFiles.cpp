@@ -152,8 +152,7 @@ void MacroDialog::deleteCurrentMacro()
     const QString name = selectedMacro();
     if (name.isEmpty())
         return;
-    const std::vector<ConfigData*> live = m_LiveConfigs ? m_LiveConfigs() : std::vector<ConfigData*>{};
-    const QStringList users = macroUsers(name, std::vector<const ConfigData*>(live.begin(), live.end()));
+    const QStringList users = macroUsers(name, m_LiveConfigs ? m_LiveConfigs() : std::vector<const ConfigData*>{});
     if (!users.isEmpty() && m_Prompts.confirm &&
         !m_Prompts.confirm(uiText("This macro is used by %1. Delete it anyway?").arg(users.join(QStringLiteral(", "))),
                            uiText("Warning")))
@@ -189,9 +188,9 @@ void MacroDialog::changeName()
     fillMacroList(name);
     m_pNameEdit->setText(name);
     // Buttons bound to the old name would otherwise send an empty macro.
-    if (!renameMacroBindings(oldName, name, m_LiveConfigs ? m_LiveConfigs() : std::vector<ConfigData*>{}))
+    if (!renameMacroBindings(oldName, name, {}))
         warn("The profile file could not be written.", "Warning");
-    emit BindingsChangedSignal();
+    emit MacroRenamedSignal(oldName, name);
 }
 
 void MacroDialog::gunSet()

@@ -1,5 +1,6 @@
 #include "macro/ui/MacroRecorder.h"
 
+#include "log/Log.h"
 #include "store/keys/KeyCodes.h"
 
 #include <QDebug>
@@ -16,7 +17,7 @@ MacroRecorder::Step MacroRecorder::onKey(int iKeyCode, quint32 iFlags, qint64 iN
                                          int iDefaultDelayMs)
 {
     const int iHeld = m_HeldKeys.indexOf(iKeyCode);
-    qDebug("OnHookKey ret %d %d %d\n", iKeyCode, static_cast<int>(iFlags), iHeld);
+    qCDebug(lcMacro, "OnHookKey ret %d %d %d\n", iKeyCode, static_cast<int>(iFlags), iHeld);
     const bool bRelease = isRelease(iFlags);
     const LastRelease last = m_LastRelease;
     m_LastRelease = LastRelease{};

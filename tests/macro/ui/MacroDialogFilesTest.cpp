@@ -1,6 +1,7 @@
 #include "FakeKeyboardHook.h"
 #include "TestDataHome.h"
 #include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/core/MacroFiles.h"
 #include "macro/ui/MacroDialog.h"
 #include "macro/ui/OrnGunsetDialog.h"
@@ -269,13 +270,14 @@ void MacroDialogFilesTest::boundMacroRenameRebindsAndDeleteAsks()
     working.slotProfileNames[2] = QStringLiteral("Game");
     working.slot(2).buttons[4].Fun = 200;
     working.slot(2).buttons[4].macroname = QStringLiteral("name_1");
-    m_pDialog->setLiveConfigs([&working] { return std::vector<ConfigData*>{&working}; });
-    QSignalSpy rebound(m_pDialog.get(), &MacroDialog::BindingsChangedSignal);
+    m_pDialog->setLiveConfigs([&working] { return std::vector<const ConfigData*>{&working}; });
+    QSignalSpy renamed(m_pDialog.get(), &MacroDialog::MacroRenamedSignal);
     m_pDialog->reloadMacros();
     m_pDialog->nameEdit()->setText(QStringLiteral("Burst"));
     m_pDialog->runCommand(MacroCommand::ChangeName);
-    QCOMPARE(working.slot(2).buttons[4].macroname, QStringLiteral("Burst"));
-    QCOMPARE(rebound.size(), 1);
+    QCOMPARE(renamed.size(), 1);
+    QCOMPARE(renamed.first(), (QVariantList{QStringLiteral("name_1"), QStringLiteral("Burst")}));
+    renameBindings(working, QStringLiteral("name_1"), QStringLiteral("Burst"));
 
     m_pDialog->runCommand(MacroCommand::DeleteMacro);
     QCOMPARE(m_Questions, QStringList{uiText("This macro is used by %1. Delete it anyway?").arg("Game")});
