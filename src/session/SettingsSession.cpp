@@ -86,6 +86,23 @@ void SettingsSession::revertSlot(int iSlot)
     record.ProfileName = name;
 }
 
+void SettingsSession::resetSlot(int iSlot)
+{
+    if (iSlot < 0 || iSlot >= kSlotCount)
+        return;
+    ProfileData& record = m_Working.slot(iSlot);
+    const QString name = record.ProfileName;
+    setProfileDefaults(record);
+    record.ProfileName = name;
+}
+
+void SettingsSession::resetAll()
+{
+    resetAllProfiles(m_Working);
+    for (int i = 0; i < kSlotCount; ++i)
+        m_Working.slot(i).ProfileName = m_Working.slotProfileNames[i];
+}
+
 quint8 SettingsSession::switchSlot(int iSlot)
 {
     if (iSlot < 0 || iSlot >= kSlotCount)

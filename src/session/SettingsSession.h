@@ -76,6 +76,10 @@ public:
     // Reads the slot's record again from its profile file (the product defaults when it has none),
     // dropping its edits.
     void revertSlot(int iSlot);
+    // The product's factory defaults for one slot (its profile name stays), or for every slot with the
+    // default names, slot 1 active: the "reset" and "reset all" commands, written by the next writeOut.
+    void resetSlot(int iSlot);
+    void resetAll();
     // The slot menu: selects the slot and tells the mouse to switch to it, without a write-out.
     [[nodiscard]] quint8 switchSlot(int iSlot);
 

@@ -6,7 +6,6 @@
 #include "device/Frame.h"
 #include "log/Log.h"
 #include "look/UiText.h"
-#include "store/ProfileDefaults.h"
 
 #include <QtDebug>
 
@@ -44,10 +43,7 @@ void ProfileCommands::reset()
     if (!confirm(uiText("Are you sure you want reset this profile?")))
         return;
     qCDebug(lcApp, "Accepted %d", m_Session.activeSlot());
-    ProfileData& record = activeRecord();
-    const QString name = record.ProfileName;
-    setProfileDefaults(record);
-    record.ProfileName = name;
+    m_Session.resetSlot(m_Session.activeSlot());
     m_Window.setTexts();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();
@@ -58,11 +54,7 @@ void ProfileCommands::resetAll()
 {
     if (!confirm(uiText("Are you sure you want reset all profiles?")))
         return;
-    m_Session.edit([](ConfigData& working) {
-        resetAllProfiles(working);
-        for (int i = 0; i < kSlotCount; ++i)
-            working.slot(i).ProfileName = working.slotProfileNames[i];
-    });
+    m_Session.resetAll();
     listSlotNames();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();

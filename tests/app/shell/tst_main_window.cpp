@@ -5,6 +5,7 @@
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "hid/sim/VirtualReceiver.h"
+#include "platform/virtual/VirtualDeviceNotifier.h"
 #include "store/AppSettings.h"
 #include "store/DataPaths.h"
 #include "store/ProfileFiles.h"
@@ -55,7 +56,7 @@ struct Fixture
         ShellServices services;
         services.virtualReceiver = mouse;
         services.link = std::make_unique<DeviceLink>(std::move(receiver));
-        services.notifier = makeVirtualDeviceNotifier(*mouse);
+        services.notifier = platform::makeVirtualDeviceNotifier(*mouse);
         auto osd = std::make_unique<RecordingOsd>();
         osdTexts = osd->texts;
         services.osd = std::move(osd);
