@@ -153,7 +153,7 @@ void MacroDialog::deleteCurrentMacro()
     if (name.isEmpty())
         return;
     const QStringList users = macroUsers(name, m_LiveConfigs ? m_LiveConfigs() : std::vector<const ConfigData*>{});
-    if (!users.isEmpty() && m_Prompts.confirm &&
+    if (!users.isEmpty() &&
         !m_Prompts.confirm(uiText("This macro is used by %1. Delete it anyway?").arg(users.join(QStringLiteral(", "))),
                            uiText("Warning")))
         return;
