@@ -1,6 +1,7 @@
 #include "app/shell/MousecfgWidget.h"
 
 #include "app/profilebar/ProfileCommands.h"
+#include "app/shell/BatteryBar.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
@@ -16,6 +17,7 @@
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
@@ -27,7 +29,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProgressBar>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -114,7 +115,8 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     showActiveSlot();
 
     writeDefaultProfileFile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    // The toolkit's own controls (scroll bars, check boxes, spin boxes, file dialogs) in the dark style too.
+    setStyleSheet(QStringLiteral("*{outline:0px;} ") + widgets::darkStyleSheet());
 
     // Size and place for the screen's scale.
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -157,6 +159,8 @@ void MousecfgWidget::setTexts()
     m_pAdd->setToolTip(uiText("ADD"));
     m_pDelete->setToolTip(uiText("DELETE"));
     m_pCopy->setToolTip(uiText("COPY"));
+    m_pExport->setToolTip(uiText("Export the profile to a file"));
+    m_pImport->setToolTip(uiText("Import a profile from a file"));
     m_pResetAll->setText(uiText("Reset All"));
     m_pOk->setText(uiText("OK"));
     m_pCancel->setText(uiText("Cancel"));
@@ -171,10 +175,13 @@ void MousecfgWidget::setTexts()
     m_pLanguageButton->setText(look::languageName(look::languageId()));
     m_pFrontButton->setText(uiText("Front"));
     m_pSideButton->setText(uiText("Side"));
+    // The indicators and the slot menu name the five on-board slots with one word; the profiles of the library
+    // keep theirs.
     for (int i = 0; i < kSlotCount; ++i) {
-        m_SlotIndicators[i]->setText(uiText("Profile") + QString::asprintf(" %d", i + 1));
+        m_SlotIndicators[i]->setText(slotEntryText(i));
         m_SlotActions[i]->setText(slotEntryText(i));
     }
+    m_pBatteryBar->retranslate();
     m_pLoadConfigAction->setText(uiText("&Load Config"));
     m_pQuitAction->setText(uiText("&Quit"));
     m_pBtnWindow->retranslate();
@@ -189,7 +196,7 @@ void MousecfgWidget::setTexts()
 
 QString MousecfgWidget::slotEntryText(int iSlot) const
 {
-    return uiText("Mode") + QString::asprintf(" %d", iSlot + 1);
+    return uiText("Slot") + QString::asprintf(" %d", iSlot + 1);
 }
 
 void MousecfgWidget::onButtonClicked()
@@ -279,6 +286,7 @@ void MousecfgWidget::showTab(int iTab)
 void MousecfgWidget::setFrontView(bool bFront)
 {
     m_bFrontView = bFront;
+    placeViewCallouts();
     const bool bOnButtonsTab = m_iCurrentTab == 1;
     m_pFrontPicture->setVisible(bFront || m_iCurrentTab == 0);
     m_pSidePicture->setVisible(!bFront && bOnButtonsTab);

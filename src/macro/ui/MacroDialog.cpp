@@ -108,9 +108,11 @@ void MacroDialog::setCurrentRow(int iRow)
         m_pTable->clearSelection();
         return;
     }
-    m_pTable->setCurrentIndex(m_pModel->index(iRow, 0));
-    m_pTable->selectRow(iRow);
-    m_pTable->scrollTo(m_pModel->index(iRow, 0));
+    // Straight through the selection model: the view would read the keyboard's modifiers, and Shift held
+    // while recording would stretch the selection over every recorded row.
+    const QModelIndex index = m_pModel->index(iRow, 0);
+    m_pTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_pTable->scrollTo(index);
 }
 
 QCheckBox* MacroDialog::batchBox(int iRow) const

@@ -204,10 +204,16 @@ void MacroRecordingTest::keyWithoutUsageIsNotRecorded()
 
 void MacroRecordingTest::unreleasedShiftWarnsAndEntersEditMode()
 {
+    m_pDialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pDialog.get()));
     m_pDialog->runCommand(MacroCommand::Start);
+    // Shift held as the system sees it: the recorded rows must not be taken as a Shift+click range.
+    QTest::keyPress(m_pDialog->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::keyboardModifiers(), Qt::ShiftModifier);
     press(kScanShift);
     press(kScanA);
     release(kScanA);
+    QCOMPARE(m_pDialog->table()->selectionModel()->selectedRows().size(), 1);
     m_pDialog->runCommand(MacroCommand::Start); // now "STOP"
     QVERIFY(!m_pDialog->isRecording());
     QCOMPARE(m_Warnings, QStringList{QStringLiteral("Warning: ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
@@ -342,8 +348,12 @@ void MacroRecordingTest::deleteRowAndInsertDelay()
 {
     m_pDialog->model()->setRows({ev(0x84, 0, 4), ev(0x04, 0, 4)});
     m_pDialog->setCurrentRow(0);
+    QCOMPARE(m_pDialog->delayType(), 0);
     m_pDialog->runCommand(MacroCommand::InsertDelay);
     QCOMPARE(rows(), (Rows{ev(0x84, 0, 4), ev(6, 0, 1), ev(0x04, 0, 4)}));
+    // A macro without delay mode would lose the row when read back; the mouse would still play it.
+    QCOMPARE(m_pDialog->delayType(), 1);
+    QVERIFY(m_pDialog->recordDelayCheck()->isChecked());
     m_pDialog->setCurrentRow(2);
     m_pDialog->runCommand(MacroCommand::DeleteRow);
     QCOMPARE(rows().size(), size_t(2));
