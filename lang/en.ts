@@ -836,6 +836,42 @@
         <translation>Y</translation>
     </message>
     <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>This name cannot be used for a profile.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file, so it was not opened.</source>
+        <translation>This is not a regular file, so it was not opened.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The profile file is damaged.</source>
+        <translation>The profile file is damaged.</translation>
+    </message>
+    <message>
+        <source>The configuration file is damaged.</source>
+        <translation>The configuration file is damaged.</translation>
+    </message>
+    <message>
+        <source>The configuration file names one profile for two slots.</source>
+        <translation>The configuration file names one profile for two slots.</translation>
+    </message>
+    <message>
+        <source>This macro is used by %1. Delete it anyway?</source>
+        <translation>This macro is used by %1. Delete it anyway?</translation>
+    </message>
+    <message>
+        <source>Macro not found: %1</source>
+        <translation>Macro not found: %1</translation>
+    </message>
+    <message>
         <source>Asleep</source>
         <translation>Asleep</translation>
     </message>

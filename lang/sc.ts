@@ -836,6 +836,42 @@
         <translation>Y</translation>
     </message>
     <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>此名称不能用作配置文件名。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>无法写入配置文件。</translation>
+    </message>
+    <message>
+        <source>This is not a regular file, so it was not opened.</source>
+        <translation>这不是普通文件，因此未打开。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The profile file is damaged.</source>
+        <translation>配置文件已损坏。</translation>
+    </message>
+    <message>
+        <source>The configuration file is damaged.</source>
+        <translation>设置文件已损坏。</translation>
+    </message>
+    <message>
+        <source>The configuration file names one profile for two slots.</source>
+        <translation>该设置文件让两个槽位使用同一个配置文件。</translation>
+    </message>
+    <message>
+        <source>This macro is used by %1. Delete it anyway?</source>
+        <translation>此宏正被 %1 使用。仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>Macro not found: %1</source>
+        <translation>找不到宏：%1</translation>
+    </message>
+    <message>
         <source>Asleep</source>
         <translation>休眠中</translation>
     </message>

@@ -836,6 +836,42 @@
         <translation>Y</translation>
     </message>
     <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>此名稱不能用作設定檔名稱。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>無法寫入設定檔。</translation>
+    </message>
+    <message>
+        <source>This is not a regular file, so it was not opened.</source>
+        <translation>這不是一般檔案，因此未開啟。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>無法讀取此檔案。</translation>
+    </message>
+    <message>
+        <source>The profile file is damaged.</source>
+        <translation>設定檔已損毀。</translation>
+    </message>
+    <message>
+        <source>The configuration file is damaged.</source>
+        <translation>組態檔已損毀。</translation>
+    </message>
+    <message>
+        <source>The configuration file names one profile for two slots.</source>
+        <translation>此組態檔讓兩個槽位使用同一個設定檔。</translation>
+    </message>
+    <message>
+        <source>This macro is used by %1. Delete it anyway?</source>
+        <translation>此巨集正被 %1 使用。仍要刪除嗎？</translation>
+    </message>
+    <message>
+        <source>Macro not found: %1</source>
+        <translation>找不到巨集：%1</translation>
+    </message>
+    <message>
         <source>Asleep</source>
         <translation>休眠中</translation>
     </message>

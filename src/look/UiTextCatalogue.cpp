@@ -63,6 +63,14 @@ static const char* const kUiTexts[] = {
     QT_TRANSLATE_NOOP("Osken", "Save Config File"),
     QT_TRANSLATE_NOOP("Osken", "Are you sure you want reset this profile?"),
     QT_TRANSLATE_NOOP("Osken", "Are you sure you want reset all profiles?"),
+    // Profile and configuration files refused, each with its reason
+    QT_TRANSLATE_NOOP("Osken", "This name cannot be used for a profile."),
+    QT_TRANSLATE_NOOP("Osken", "The profile file could not be written."),
+    QT_TRANSLATE_NOOP("Osken", "This is not a regular file, so it was not opened."),
+    QT_TRANSLATE_NOOP("Osken", "The file cannot be read."),
+    QT_TRANSLATE_NOOP("Osken", "The profile file is damaged."),
+    QT_TRANSLATE_NOOP("Osken", "The configuration file is damaged."),
+    QT_TRANSLATE_NOOP("Osken", "The configuration file names one profile for two slots."),
     // Button functions and their menus
     QT_TRANSLATE_NOOP("Osken", "Left"),
     QT_TRANSLATE_NOOP("Osken", "Right"),
@@ -158,6 +166,8 @@ static const char* const kUiTexts[] = {
     QT_TRANSLATE_NOOP("Osken", "CHANGE NAME"),
     QT_TRANSLATE_NOOP("Osken", "TOO MANY MACROS TO BE CREATE!"),
     QT_TRANSLATE_NOOP("Osken", "Macro Exist!"),
+    QT_TRANSLATE_NOOP("Osken", "This macro is used by %1. Delete it anyway?"),
+    QT_TRANSLATE_NOOP("Osken", "Macro not found: %1"),
     QT_TRANSLATE_NOOP("Osken", "Please input a valid macro name."),
     QT_TRANSLATE_NOOP("Osken", "The macro file could not be saved."),
     QT_TRANSLATE_NOOP("Osken", "KEY"),

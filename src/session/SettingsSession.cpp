@@ -47,6 +47,7 @@ void SettingsSession::setMousePort(MousePort port)
     m_Context.sleep = m_Port.sleep;
     m_Context.stopStatusThread = m_Port.stopStatusThread;
     m_Context.startStatusThread = m_Port.startStatusThread;
+    m_Context.echoedFrames = m_Port.echoedFrames;
 }
 
 void SettingsSession::load()

@@ -18,6 +18,8 @@ struct MousePort
     std::function<void()> startStatusThread;
     // Asks the mouse, now, whether it is awake; true when there is no way to ask.
     std::function<bool()> isAwake;
+    // Frames the mouse has really echoed so far (DeviceLink::echoedFrames): a write-out with none is asleep.
+    std::function<quint64()> echoedFrames;
 };
 
 // How a write-out ended.

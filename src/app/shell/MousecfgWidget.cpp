@@ -59,13 +59,24 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
                                    [this](const platform::DeviceChangeEvent& event) { handleDeviceChange(event); });
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
+    DeviceLink* link = m_Services.link.get();
     MousePort port;
-    port.send = m_Services.link->sender();
+    port.send = link->sender();
     port.sleep = [](int ms) { QThread::msleep(ulong(ms)); };
     port.stopStatusThread = [this] { stopStatusThread(); };
     port.startStatusThread = [this] { startStatusThread(); };
-    port.isAwake = [this] { return !m_bMouseAsleep; };
+    // Asked fresh before every write-out: the last battery report may be 25 s old.
+    port.isAwake = [link] { return link->askBatteryState() == MouseWake::Awake; };
+    port.echoedFrames = [link] { return link->echoedFrames(); };
     m_Session.setMousePort(std::move(port));
+    // Reports the link reads outside the status thread (while it waits for an echo, or asks the battery
+    // state) get the same handling as the thread's.
+    StatusReportRelay* relay = &link->statusRelay();
+    connect(relay, &StatusReportRelay::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus,
+            Qt::QueuedConnection);
+    connect(relay, &StatusReportRelay::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus, Qt::QueuedConnection);
+    connect(relay, &StatusReportRelay::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus,
+            Qt::QueuedConnection);
 
     // Tabs first: their pictures are the first thing the window loads.
     for (int i = 0; i < kTabCount; ++i)

@@ -10,6 +10,7 @@
 #include "look/Language.h"
 #include "look/LookSettings.h"
 #include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/ui/MacroDialog.h"
 #include "store/AppSettings.h"
 #include "widgets/MenuStyle.h"
@@ -224,6 +225,16 @@ void MousecfgWidget::buildPanels()
     m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
     m_pMacroDialog = new MacroDialog(this);
     connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    m_pMacroDialog->setLiveConfigs([this] {
+        return std::vector<const ConfigData*>{&m_Session.working(), &m_Session.saved()};
+    });
+    // The edited settings follow a rename (the saved ones keep the old name: the next write-out sends the
+    // buttons again, which is harmless), and the buttons show the new name.
+    connect(m_pMacroDialog, &MacroDialog::MacroRenamedSignal, this,
+            [this](const QString& strOld, const QString& strNew) {
+                m_Session.edit([&](ConfigData& working) { renameBindings(working, strOld, strNew); });
+                m_pBtnWindow->setProfile(m_Session.activeRecord());
+            });
     m_TabPanels[3] = m_pMacroDialog;
 }
 

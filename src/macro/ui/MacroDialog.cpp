@@ -20,6 +20,8 @@ MacroDialog::MacroDialog(QWidget* parent, std::unique_ptr<platform::KeyboardHook
     m_Prompts = std::move(prompts);
     if (!m_Prompts.warn)
         m_Prompts.warn = defaults.warn;
+    if (!m_Prompts.confirm)
+        m_Prompts.confirm = defaults.confirm;
     if (!m_Prompts.openFile)
         m_Prompts.openFile = defaults.openFile;
     if (!m_Prompts.openFiles)

@@ -14,6 +14,10 @@ MacroPrompts defaultMacroPrompts(QWidget* parent)
         OrnMessageBox box(2, strText, strTitle, QString(), owner.data());
         box.exec();
     };
+    prompts.confirm = [owner](const QString& strText, const QString& strTitle) {
+        OrnMessageBox box(1, strText, strTitle, QString(), owner.data());
+        return box.exec() == 1;
+    };
     prompts.openFile = [owner](const QString& strTitle, const QString& strFilter) {
         return widgets::openFileName(owner.data(), strTitle, strFilter);
     };

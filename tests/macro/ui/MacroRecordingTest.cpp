@@ -107,23 +107,42 @@ void MacroRecordingTest::makeDialog()
 
 void MacroRecordingTest::autoRepeatGivesOnePressRow()
 {
+    m_pDialog->recordDelayCheck()->click();
     m_pDialog->runCommand(MacroCommand::Start);
     QVERIFY(m_pDialog->isRecording());
     press(kScanA);
     QVERIFY(m_pHook->key(kScanA, true, true));
     press(kScanA); // a repeat the system did not mark
-    press(kScanA);
+    // X11 repeats a held key as release/press pairs, marked or not, for a second and a half.
+    for (int i = 1; i <= 50; ++i) {
+        m_iNow += 30;
+        const bool bMarked = i % 2 == 0;
+        QVERIFY(m_pHook->key(kScanA, false, bMarked));
+        m_iNow += i % 3; // at once, or nearly
+        QVERIFY(m_pHook->key(kScanA, true, bMarked));
+    }
+    QCOMPARE(rows(), (Rows{ev(0x84, 0, 4)}));
+    QCOMPARE(m_pDialog->heldKeys(), QList<int>{kScanA});
+    m_iNow = 2500;
     release(kScanA);
-    QCOMPARE(rows(), (Rows{ev(0x84, 0, 4), ev(0x04, 0, 4)}));
+    QCOMPARE(rows(), (Rows{ev(0x84, 0, 4), ev(6, 0, 150), ev(0x04, 0, 4)}));
     QVERIFY(m_pDialog->heldKeys().isEmpty());
+    // Typed again after a real pause, the key is recorded again.
+    m_iNow += 60;
+    press(kScanA);
+    QCOMPARE(rows().size(), size_t(5));
+    m_pDialog->runCommand(MacroCommand::Start); // stop
+    QCOMPARE(m_Warnings, QStringList{QStringLiteral("Warning: ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
 }
 
 void MacroRecordingTest::fortyFirstEventDroppedWithoutDelays()
 {
     QCOMPARE(m_pDialog->delayType(), 0);
     m_pDialog->runCommand(MacroCommand::Start);
-    for (int i = 0; i < 41; ++i)
+    for (int i = 0; i < 41; ++i) {
+        m_iNow += 50;
         m_pHook->key(kScanA, i % 2 == 0);
+    }
     QCOMPARE(rows().size(), size_t(40));
     QCOMPARE(rows().back(), ev(0x04, 0, 4));
 }
