@@ -1,6 +1,7 @@
 #include "session/SettingsSession.h"
 
 #include "device/protocol/DeviceCommands.h"
+#include "macro/core/MacroBindings.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/DiffConfig.h"
@@ -170,7 +171,10 @@ WriteOutcome SettingsSession::writeOut(const std::function<void(int)>& progress)
     ChangeMask sections = diffConfig(m_Working, m_Saved);
     if (readDiff() == 1)
         sections = ChangeBits::All;
-    if (sections != 0) {
+    if (sections != 0)
+        outcome.missingMacros = missingMacros(m_Working.activeSlot());
+    // An empty macro in place of a missing one would reach the mouse without a word: nothing is sent.
+    if (sections != 0 && outcome.missingMacros.isEmpty()) {
         if (m_Port.isAwake && !m_Port.isAwake()) {
             outcome.result = DeviceResult::Asleep;
         } else {
@@ -188,6 +192,12 @@ WriteOutcome SettingsSession::writeOut(const std::function<void(int)>& progress)
         writeDiff(outcome.landed() ? 0 : 1);
     report(80);
     return outcome;
+}
+
+void SettingsSession::renameMacro(const QString& strOld, const QString& strNew)
+{
+    renameBindings(m_Working, strOld, strNew);
+    renameBindings(m_Saved, strOld, strNew);
 }
 
 void SettingsSession::requestFullWrite()

@@ -5,6 +5,7 @@
 #include "store/ConfigData.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -25,11 +26,12 @@ struct MousePort
 // How a write-out ended.
 struct WriteOutcome
 {
-    quint8 result = 0;       // DeviceResult: 0 landed or nothing to send, 5 asleep, 1, 2 or 4 a device failure
-    bool filesStored = true; // every settings file was stored
-    ChangeMask sent = 0;     // the sections written (0 when nothing needed writing)
+    quint8 result = 0;         // DeviceResult: 0 landed or nothing to send, 5 asleep, 1, 2 or 4 a device failure
+    bool filesStored = true;   // every settings file was stored
+    ChangeMask sent = 0;       // the sections written (0 when nothing needed writing)
+    QStringList missingMacros; // bound macros without a readable file: nothing was sent
 
-    bool landed() const { return result == 0 && filesStored; }
+    bool landed() const { return result == 0 && filesStored && missingMacros.isEmpty(); }
 };
 
 // What a status report of the mouse changed in the settings.
@@ -96,6 +98,9 @@ public:
     // Stores the working settings and writes to the mouse what differs from the saved ones (everything
     // after a write-out that did not land). `progress` hears 25, 50 and 80 (percent of the work).
     WriteOutcome writeOut(const std::function<void(int)>& progress = {});
+    // A macro was renamed: the bindings follow in the working and the saved settings alike (the mouse
+    // holds the macro, not its name).
+    void renameMacro(const QString& strOld, const QString& strNew);
     // The next write-out sends everything: the mouse may not hold the saved settings.
     void requestFullWrite();
 

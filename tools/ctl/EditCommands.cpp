@@ -81,6 +81,11 @@ bool editSlot(const CtlRequest& request, SettingsSession& session, const Product
 // One line for a write that did not land; the exit code is the device result, or 73 for the files.
 int report(const WriteOutcome& outcome, const QString& noMouse, QTextStream& err)
 {
+    if (!outcome.missingMacros.isEmpty()) {
+        err << "osken-ctl: macro not found: " << outcome.missingMacros.join(QStringLiteral(", "))
+            << "; nothing was sent\n";
+        return CtlExit::NoInput;
+    }
     if (!outcome.filesStored) {
         err << "osken-ctl: the settings could not be stored\n";
         return CtlExit::CantCreate;

@@ -23,7 +23,9 @@ quint8 ProfileCommands::writeOut()
     if (iAccepted != 1)
         return outcome.result;
     m_Window.showWriteOutcome(outcome.landed());
-    if (outcome.result != DeviceResult::Done)
+    if (!outcome.missingMacros.isEmpty())
+        inform(uiText("Macro not found: %1").arg(outcome.missingMacros.join(QStringLiteral(", "))));
+    else if (outcome.result != DeviceResult::Done)
         reportWriteFailure(outcome.result);
     else if (!outcome.filesStored)
         inform(uiText("The settings could not be saved."));

@@ -228,11 +228,10 @@ void MousecfgWidget::buildPanels()
     m_pMacroDialog->setLiveConfigs([this] {
         return std::vector<const ConfigData*>{&m_Session.working(), &m_Session.saved()};
     });
-    // The edited settings follow a rename (the saved ones keep the old name: the next write-out sends the
-    // buttons again, which is harmless), and the buttons show the new name.
+    // The settings follow a rename, and the buttons show the new name.
     connect(m_pMacroDialog, &MacroDialog::MacroRenamedSignal, this,
             [this](const QString& strOld, const QString& strNew) {
-                m_Session.edit([&](ConfigData& working) { renameBindings(working, strOld, strNew); });
+                m_Session.renameMacro(strOld, strNew);
                 m_pBtnWindow->setProfile(m_Session.activeRecord());
             });
     m_TabPanels[3] = m_pMacroDialog;
