@@ -167,7 +167,8 @@ QString ctlUsage()
         "      Writes the product's factory-default profile to FILE, tagged with the product name so that\n"
         "      it can be applied or imported. Exits 73 when the file cannot be stored.\n"
         "  list\n"
-        "      The receivers found, one line each: product name, vendor:product, collection paths.\n"
+        "      The receivers found, one line each, tab-separated: product name, vendor:product, the two\n"
+        "      collection paths, and \"ok\" when they open, else why one cannot be opened and the fix.\n"
         "\n"
         "Usage errors exit 64; an unreadable file or one for another product exits 66.\n"
         "OSKEN_VIRTUAL_MOUSE=1 talks to the virtual receiver instead of the mouse.\n");

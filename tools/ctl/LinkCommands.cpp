@@ -6,6 +6,7 @@
 #include "device/protocol/InputReports.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "device/status/BatteryLevel.h"
+#include "platform/DeviceAccess.h"
 #include "store/AppSettings.h"
 
 #include <QElapsedTimer>
@@ -162,6 +163,20 @@ int runList(std::unique_ptr<HidBackend> backend, QTextStream& out, QTextStream& 
     auto pathText = [](const char(&field)[kDevicePathSize], quint32 present) {
         return present ? QString::fromLocal8Bit(devicePath(field)) : QStringLiteral("-");
     };
+    // "ok" when every present node opens, else why the first one does not and what to do about it.
+    auto accessText = [&link](const char(&pointer)[kDevicePathSize], quint32 pointerPresent,
+                              const char(&command)[kDevicePathSize], quint32 commandPresent) {
+        for (const auto& [path, present] :
+             {std::pair{devicePath(pointer), pointerPresent}, std::pair{devicePath(command), commandPresent}}) {
+            if (!present || link.backend().openPath(path, HidBackend::kAnyReport))
+                continue;
+            const platform::NodeAccess access = platform::probeDeviceNode(path);
+            return QStringLiteral("cannot open %1: %2 %3")
+                .arg(QString::fromLocal8Bit(path), QLatin1String(platform::nodeAccessCause(access)),
+                     QLatin1String(platform::nodeAccessFix(access)));
+        }
+        return QStringLiteral("ok");
+    };
     int found = 0;
     const MouseDescriptorTable& table = link.deviceTable();
     for (quint32 i = 0; i < table.count && i < quint32(kMaxMouseDescriptors); ++i) {
@@ -170,12 +185,14 @@ int runList(std::unique_ptr<HidBackend> backend, QTextStream& out, QTextStream& 
         // Tab-separated: product names hold spaces.
         if (e.presentA1 || e.presentA2) {
             out << name << QString::asprintf("\t%04x:%04x\t", e.vendorIdA, e.productIdA)
-                << pathText(e.pathA1, e.presentA1) << "\t" << pathText(e.pathA2, e.presentA2) << "\n";
+                << pathText(e.pathA1, e.presentA1) << "\t" << pathText(e.pathA2, e.presentA2) << "\t"
+                << accessText(e.pathA1, e.presentA1, e.pathA2, e.presentA2) << "\n";
             ++found;
         }
         if (e.presentB1 || e.presentB2) {
             out << name << QString::asprintf("\t%04x:%04x\t", e.vendorIdB, e.productIdB)
-                << pathText(e.pathB1, e.presentB1) << "\t" << pathText(e.pathB2, e.presentB2) << "\n";
+                << pathText(e.pathB1, e.presentB1) << "\t" << pathText(e.pathB2, e.presentB2) << "\t"
+                << accessText(e.pathB1, e.presentB1, e.pathB2, e.presentB2) << "\n";
             ++found;
         }
     }

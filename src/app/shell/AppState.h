@@ -11,8 +11,6 @@ struct AppState
     ConfigData workingConfig; // what the editors change
     ConfigData savedConfig;   // as last loaded or written
     std::atomic<bool> mouseAsleep{false};
-    bool noMouseWarningActive = false;
-    bool mousePluggedIn = false;
 };
 
 AppState& appState();

@@ -42,7 +42,7 @@ const QStringList kAlternateSideButtonProducts{
 
 QString mouseFolder(const QString& product)
 {
-    return QStringLiteral("/skin/mouse/") + product + QStringLiteral("/");
+    return QStringLiteral("/skin/mouse/") + look::mouseSkinName(product) + QStringLiteral("/");
 }
 
 // How many front callouts a product's drawing has (the labels of the button window).
@@ -64,7 +64,8 @@ void MousecfgWidget::loadMousePictures()
     const QPixmap front(look::skinPath(mouseFolder(product) + QStringLiteral("Mouse.png")));
     if (!front.isNull())
         m_pFrontPicture->setPixmap(front.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    const QPixmap side(look::skinPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
+    const QPixmap side(
+        look::skinPath(QStringLiteral("/skin/mouse/") + look::mouseSkinName(product) + QStringLiteral("_Side.png")));
     if (!side.isNull())
         m_pSidePicture->setPixmap(side.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
@@ -230,13 +231,15 @@ void MousecfgWidget::applyPointerSpeed(int iSlot)
 void MousecfgWidget::showOsd(const QString& strText)
 {
     m_OsdHistory << strText;
-    if (!m_Services.osd)
+    platform::OsdLink* link =
+        m_pNotifyAction && m_pNotifyAction->isChecked() ? m_Services.notifications.get() : m_Services.osd.get();
+    if (!link)
         return;
     platform::OsdMessage message;
     message.text = strText;
     const QColor theme = look::currentThemeColor();
     message.color = platform::osdColor(theme.red(), theme.green(), theme.blue());
-    if (!m_Services.osd->send(message))
+    if (!link->send(message))
         qCDebug(lcApp, "SendMessage failed\n");
 }
 

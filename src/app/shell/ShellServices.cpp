@@ -2,11 +2,12 @@
 
 #include "app/shell/VirtualMouseControl.h"
 #include "hid/sim/VirtualReceiver.h"
-#include "store/DataPaths.h"
+#include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 
 namespace {
 
@@ -68,7 +69,12 @@ ShellServices makeSystemServices()
     const QString control = qEnvironmentVariable("OSKEN_VIRTUAL_MOUSE_CONTROL");
     if (services.virtualReceiver && !control.isEmpty())
         services.virtualControl = std::make_shared<VirtualMouseControl>(*services.virtualReceiver, control);
-    services.osd = platform::makeOsdLink(programDirectory());
+    // The companion lies beside the program and ends when the program's instance socket closes.
+    services.osd = platform::makeOsdLink(QCoreApplication::applicationDirPath(),
+                                         {QStringLiteral("--owner"), platform::instanceServerName()});
+    services.notifications = platform::makeNotificationLink();
     services.pointerSpeed = platform::makePointerSpeed();
+    services.autostart = platform::makeAutostart(QCoreApplication::applicationFilePath(), {QStringLiteral("--hidden")});
+    services.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     return services;
 }
