@@ -12,7 +12,7 @@
 
 namespace {
 
-// --help and --version need no window system: they are answered before the application object exists.
+// --help and --version need no window system: they are answered before the GUI application object exists.
 bool wantsInfoOnly(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -34,24 +34,17 @@ int answerOptions(const StartOptions& options)
     return 0;
 }
 
-QStringList argumentList(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (wantsInfoOnly(argc, argv))
-        return answerOptions(parseStartOptions(argumentList(argc, argv)));
+    if (wantsInfoOnly(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        return answerOptions(parseStartOptions(QCoreApplication::arguments()));
+    }
 
+    // Qt's own high-DPI scaling stays off: the window scales itself from the screen's DPI (look/DisplayScale).
     QApplication application(argc, argv);
-    // Set after the application exists, in the order the program has always used.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // The toolkit has taken its own options (-platform, -style, ...) out of the list by now.
     const StartOptions options = parseStartOptions(application.arguments());
     if (!options.error.isEmpty())
