@@ -9,7 +9,7 @@
 
 namespace platform {
 
-// Title of the companion's window, and the name its local server listens under.
+// Title of the companion's window (on Windows the program finds the companion by it).
 inline QString osdWindowTitle()
 {
     return QStringLiteral("QUVA Wireless Mouse OSD");
