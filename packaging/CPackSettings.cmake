@@ -21,8 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts the default settings name for English and for Chinese.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Edits the five on-board profiles of the OSKEN R5 wireless gaming mouse and
+# The synopsis is the summary above; this is the long description under it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Edits the five on-board profiles of the OSKEN R5 wireless gaming mouse and
 writes them to the mouse through its USB receiver (248a:fa02, 248a:fb01):
 DPI stages, report rate, button functions, macros, lighting and pointer speed.
 It follows changes made on the mouse itself and shows them on screen.
