@@ -1,8 +1,7 @@
-# osken_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS label...] [TIMEOUT s] [DEBUG_LOG])
-# One Qt Test executable per unit, registered with CTest. GUI tests run offscreen. DEBUG_LOG turns the
-# program's debug lines on, for tests that check them.
+# osken_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS label...] [TIMEOUT s])
+# One Qt Test executable per unit, registered with CTest. GUI tests run offscreen.
 function(osken_add_test name)
-    cmake_parse_arguments(T "DEBUG_LOG" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test osken_testsupport ${T_LIBS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
@@ -13,9 +12,6 @@ function(osken_add_test name)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OSKEN_RUNTIME_DIR=${OSKEN_RUNTIME_DIR};OSKEN_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
-    if(T_DEBUG_LOG)
-        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "QT_LOGGING_RULES=osken.*.debug=true")
-    endif()
     if(T_LABELS)
         set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
     endif()

@@ -19,6 +19,13 @@ QString chosenProduct(const std::optional<QString>& product)
     return current.isEmpty() ? QStringLiteral("OSKEN R5") : current;
 }
 
+bool prepareSettings()
+{
+    if (!mergeDefaultProgramConfig())
+        return false;
+    return !readCurrentProductName().isEmpty() || writeCurrentProductName(chosenProduct(std::nullopt));
+}
+
 int chosenSensor(const QString& product, const std::optional<int>& sensor)
 {
     if (sensor)

@@ -1,6 +1,5 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "app/shell/AppState.h"
 #include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"

@@ -12,8 +12,6 @@
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"
 
-#include <algorithm>
-
 namespace F = ButtonFunction;
 
 void OrnBtnWindow::pickFunction(int iCode)
@@ -72,13 +70,7 @@ void OrnBtnWindow::pickMacro(int iRecord, OrnPushButton* pLabel)
     record.Res1 = static_cast<quint8>(dialog.loopMode());
     record.macroname = dialog.selectedName();
     pLabel->setText(record.macroname);
-
-    // The record carries a copy of the macro's events; it has room for kKeyStepCount of them.
-    const MacroFile macro = readMacro(record.macroname);
-    const size_t count = std::min(macro.events.size(), record.keys.size());
-    record.KeyNumber = static_cast<qint32>(count);
-    for (size_t i = 0; i < count; ++i)
-        record.keys[i] = KeyInfo{macro.events[i].Map, macro.events[i].DataL, macro.events[i].DataH};
+    copyMacroEvents(record);
 }
 
 bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 const QString kGroup = QStringLiteral("Setting/");
@@ -34,6 +36,15 @@ QString macroFilePath(const QString& name)
 bool macroFileExists(const QString& name)
 {
     return isSafeFileName(name) && QFile::exists(macroFilePath(name));
+}
+
+void copyMacroEvents(ButtonInfo& record)
+{
+    const MacroFile macro = readMacro(record.macroname);
+    const size_t count = std::min(macro.events.size(), record.keys.size());
+    record.KeyNumber = static_cast<qint32>(count);
+    for (size_t i = 0; i < count; ++i)
+        record.keys[i] = KeyInfo{macro.events[i].Map, macro.events[i].DataL, macro.events[i].DataH};
 }
 
 bool saveMacro(const QString& name, const MacroFile& macro)

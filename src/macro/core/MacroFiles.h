@@ -1,6 +1,7 @@
 #pragma once
 
 #include "macro/core/MacroEvent.h"
+#include "store/ConfigData.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,9 @@ MacroFile readMacro(const QString& name);
 bool macroFileExists(const QString& name);
 // Removes the file if it exists.
 void deleteMacroFile(const QString& name);
+// A button bound to a macro carries a copy of its events (as many as the record holds) and their count,
+// taken from the file of the record's macroname.
+void copyMacroEvents(ButtonInfo& record);
 
 // The name list. Each returns false when it changed nothing.
 bool addMacroName(const QString& name);                               // first empty entry; false when full
