@@ -5,8 +5,8 @@
 #include "SettingsSource.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "device/status/BatteryLevel.h"
-#include "platform/DeviceAccess.h"
 #include "editors/core/ReportRate.h"
+#include "platform/DeviceAccess.h"
 #include "store/AppSettings.h"
 
 #include <QThread>
