@@ -47,6 +47,7 @@ void SettingsSession::setMousePort(MousePort port)
     m_Context.sleep = m_Port.sleep;
     m_Context.stopStatusThread = m_Port.stopStatusThread;
     m_Context.startStatusThread = m_Port.startStatusThread;
+    m_Context.echoedFrames = m_Port.echoedFrames;
 }
 
 void SettingsSession::load()
@@ -60,6 +61,12 @@ void SettingsSession::adopt(const ConfigData& config)
 {
     m_Saved = config;
     m_Working = config;
+}
+
+void SettingsSession::takePointerSpeed(quint8 iSpeed)
+{
+    m_Working.activeSlot().mousespeed = iSpeed;
+    m_Saved.activeSlot().mousespeed = iSpeed;
 }
 
 bool SettingsSession::selectSlot(int iSlot)
@@ -198,4 +205,15 @@ ChangeMask SettingsSession::pendingSections() const
 bool SettingsSession::hasUnappliedEdits() const
 {
     return m_Working != m_Saved || readDiff() == 1;
+}
+
+quint8 SettingsSession::unappliedSlots() const
+{
+    quint8 iMask = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (m_Working.slot(i) != m_Saved.slot(i) ||
+            m_Working.slotProfileNames[unsigned(i)] != m_Saved.slotProfileNames[unsigned(i)])
+            iMask |= quint8(1u << i);
+    }
+    return iMask;
 }

@@ -18,6 +18,8 @@ struct MousePort
     std::function<void()> startStatusThread;
     // Asks the mouse, now, whether it is awake; true when there is no way to ask.
     std::function<bool()> isAwake;
+    // Frames the mouse has really echoed so far (DeviceLink::echoedFrames): a write-out with none is asleep.
+    std::function<quint64()> echoedFrames;
 };
 
 // How a write-out ended.
@@ -69,6 +71,9 @@ public:
     void edit(const std::function<void(ConfigData&)>& change) { change(m_Working); }
     void editSlot(int iSlot, const std::function<void(ProfileData&)>& change) { change(m_Working.slot(iSlot)); }
 
+    // The computer's pointer speed as it is now: part of the loaded state, not an edit to apply.
+    void takePointerSpeed(quint8 iSpeed);
+
     // Makes a slot the active one and stores the choice.
     [[nodiscard]] bool selectSlot(int iSlot);
     // Reads the slot's record again from its profile file (the product defaults when it has none),
@@ -96,8 +101,10 @@ public:
 
     // The sections a write-out would send now.
     ChangeMask pendingSections() const;
-    // The working settings differ from the saved ones.
+    // The working settings differ from the saved ones, or the mouse may not hold the saved ones.
     bool hasUnappliedEdits() const;
+    // Bit i: slot i's working record differs from its saved one.
+    quint8 unappliedSlots() const;
 
     WriteProfileContext& writeContext() { return m_Context; }
     const WorkingConfigStore& store() const { return m_Store; }

@@ -4,9 +4,10 @@
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
+#include "store/ProfileReading.h"
 #include "store/SettingsValue.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -42,25 +43,43 @@ void writeConfigGroup(const ConfigData& config, QSettings& settings)
         settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
 }
 
+// The earlier version stored only slot 1's name in a configuration: an empty name becomes "Profile k", as
+// loading does, or the first "Profile n" that no other slot names.
+void fillEmptySlotNames(std::array<QString, kSlotCount>& names)
+{
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (!names[i].isEmpty())
+            continue;
+        QString name = defaultProfileName(i);
+        for (int n = 1; std::find(names.begin(), names.end(), name) != names.end(); ++n)
+            name = QStringLiteral("Profile %1").arg(n);
+        names[i] = name;
+    }
+}
+
 } // namespace
 
-void loadConfig(ConfigData& config)
+ProfileFileResult loadConfig(ConfigData& config)
 {
-    {
-        const QSettings settings(productConfigPath(), QSettings::IniFormat);
+    const QString productFile = productConfigPath();
+    if (mayReadSettingsFile(productFile)) {
+        const QSettings settings(productFile, QSettings::IniFormat);
         readConfigGroup(config, settings);
+    } else {
+        // Not a file a reader may open: read as the missing file it stands for.
+        config.ProfileID = config.AngleValue = config.LiftHigh = config.Count = 0;
+        config.slotProfileNames.fill(QString());
     }
+    ProfileFileResult first = ProfileFileResult::Done;
     for (int i = 0; i < kSlotCount; ++i) {
         QString& name = config.slotProfileNames[i];
         if (!isValidProfileName(name))
             name = defaultProfileName(i);
-        const QString path = profileFilePath(name);
-        // First start of a product: the mouse gets working defaults instead of an all-zero record.
-        if (QFileInfo::exists(path))
-            loadProfile(config.slots[i], path, profileGroup());
-        else
-            setProfileDefaults(config.slots[i]);
+        const ProfileFileResult result = loadSlotRecord(config.slots[i], name);
+        if (first == ProfileFileResult::Done)
+            first = result;
     }
+    return first;
 }
 
 bool saveSlotAssignment(const ConfigData& config)
@@ -103,24 +122,36 @@ bool exportConfig(const ConfigData& config, const QString& path)
     return syncSettings(settings);
 }
 
-bool importConfig(ConfigData& config, const QString& path)
+ProfileFileResult importConfig(ConfigData& config, const QString& path, const QString& productName)
 {
-    ConfigData imported = config;
+    const ProfileFileResult source = checkSourceFile(path);
+    if (source != ProfileFileResult::Done)
+        return source;
     const QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        return ProfileFileResult::Unreadable;
+    if (productName.isEmpty() || readText(settings, QStringLiteral("MouseName/Name")) != productName)
+        return ProfileFileResult::NotThisMouse;
+    ConfigData imported = config;
     readConfigGroup(imported, settings);
+    fillEmptySlotNames(imported.slotProfileNames);
     // The names become profile files at the next save: none may lead outside the profile folder, and
     // two slots sharing one file would overwrite each other.
     for (int i = 0; i < kSlotCount; ++i) {
         const QString& name = imported.slotProfileNames[i];
         if (!isValidProfileName(name))
-            return false;
+            return ProfileFileResult::InvalidName;
         for (int j = 0; j < i; ++j) {
             if (imported.slotProfileNames[j] == name)
-                return false;
+                return ProfileFileResult::SharedName;
         }
+    }
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (settings.status() == QSettings::FormatError || !holdsCompleteRecord(settings, configSlotGroup(i)))
+            return ProfileFileResult::Damaged;
     }
     for (int i = 0; i < kSlotCount; ++i)
         loadProfile(imported.slots[i], settings, configSlotGroup(i));
     config = imported;
-    return true;
+    return ProfileFileResult::Done;
 }

@@ -5,9 +5,11 @@
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
+#include "store/ProfileReading.h"
 #include "store/SettingsValue.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -21,7 +23,7 @@ QString stageKey(int iStage, const char* field)
 
 QString buttonKey(int iBtn, const char* field)
 {
-    return QStringLiteral("BUTTON_INFO_") + QString::number(iBtn) + QLatin1Char('_') + QLatin1String(field);
+    return buttonFieldKey(iBtn, field);
 }
 
 // "_map", "_" (the low byte: the key text ends with the underscore) and "_H".
@@ -51,6 +53,30 @@ template <typename T> void readInto(T& field, const GroupReader& reader, const Q
     field = narrowedValue<T>(reader.value(key));
 }
 
+// Every key text one record is written with, in the writer's order.
+QStringList buildRecordKeys()
+{
+    QStringList keys{QStringLiteral("pollrate"), QStringLiteral("dpi")};
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        for (const char* field : {"used", "link", "xy", "x", "y"})
+            keys << stageKey(i, field);
+    }
+    keys << QStringLiteral("mousespeed") << QStringLiteral("dbclickspeed") << QStringLiteral("scrollispage")
+         << QStringLiteral("scrollspeed") << QStringLiteral("accelenable") << QStringLiteral("acee");
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        for (const char* field : {"ID", "Fun", "LoopNumber", "KeyNumber", "Res1", "Res2", "Res3", "Res4", "macroname"})
+            keys << buttonKey(b, field);
+        for (int k = 0; k < kKeyStepCount; ++k)
+            keys << keyStepKey(b, k, "map") << keyStepKey(b, k, "") << keyStepKey(b, k, "H");
+    }
+    keys << QStringLiteral("ProfileName") << QStringLiteral("ProfilePath") << QStringLiteral("LedMode");
+    for (int m = 0; m < kLedModeCount; ++m) {
+        for (const char* field : {"RGB", "h", "s", "v", "bright", "breath"})
+            keys << modeKey(m, field);
+    }
+    return keys;
+}
+
 } // namespace
 
 QString profileGroup()
@@ -65,6 +91,11 @@ QString configSlotGroup(int iSlot)
 
 void loadProfile(ProfileData& profile, const QString& path, const QString& group)
 {
+    // A FIFO or device node would block the reader for good: it reads as a missing file.
+    if (!mayReadSettingsFile(path)) {
+        profile = ProfileData{};
+        return;
+    }
     const QSettings settings(path, QSettings::IniFormat);
     loadProfile(profile, settings, group);
 }
@@ -181,6 +212,30 @@ void saveProfile(const ProfileData& profile, QSettings& settings, const QString&
     settings.endGroup();
 }
 
+QString buttonFieldKey(int iBtn, const char* field)
+{
+    return QStringLiteral("BUTTON_INFO_") + QString::number(iBtn) + QLatin1Char('_') + QLatin1String(field);
+}
+
+bool holdsCompleteRecord(const QSettings& settings, const QString& group)
+{
+    static const QStringList kRecordKeys = buildRecordKeys();
+    Q_ASSERT(kRecordKeys.size() == kProfileKeyCount);
+    const QString prefix = group + QLatin1Char('/');
+    QSet<QString> present;
+    for (const QString& key : settings.allKeys()) {
+        if (key.startsWith(prefix))
+            present.insert(key.mid(prefix.size()));
+    }
+    if (present.size() < kProfileKeyCount)
+        return false;
+    for (const QString& key : kRecordKeys) {
+        if (!present.contains(key))
+            return false;
+    }
+    return true;
+}
+
 QString profileFilePath(const QString& name)
 {
     return profileDirectory() + QLatin1Char('/') + name + ".prof";
@@ -207,6 +262,8 @@ bool writeMouseName(const QString& path, const QString& productName)
 
 QString readMouseName(const QString& path)
 {
+    if (!mayReadSettingsFile(path))
+        return QString();
     const QSettings settings(path, QSettings::IniFormat);
     return readText(settings, kMouseNameKey);
 }

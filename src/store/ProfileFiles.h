@@ -25,6 +25,13 @@ bool saveProfile(const ProfileData& profile, const QString& path, const QString&
 void loadProfile(ProfileData& profile, const QSettings& settings, const QString& group);
 void saveProfile(const ProfileData& profile, QSettings& settings, const QString& group);
 
+// Key text, without the group, of one field of button record iBtn: "BUTTON_INFO_<iBtn>_<field>".
+QString buttonFieldKey(int iBtn, const char* field);
+
+// True when `group` holds every key a record is written with. A file cut short, or one holding only its
+// MouseName tag, would load as zeros: no button, no DPI stage, no light.
+bool holdsCompleteRecord(const QSettings& settings, const QString& group);
+
 // profileDirectory()/<name>.prof, and the factory-defaults file DefaultProfile.prof beside them.
 QString profileFilePath(const QString& name);
 QString defaultProfilePath();

@@ -32,7 +32,8 @@ int runApply(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTe
         err << "osken-ctl: " << error << "\n";
         return CtlExit::NoDevice;
     }
-    if (mouse.queryAndListen(MouseConnection::kAwakeCheckMs, true).asleep()) {
+    // A sleeping mouse echoes nothing and the verified write would count that as done: refuse it first.
+    if (mouse.link().askBatteryState() != MouseWake::Awake) {
         err << "osken-ctl: the mouse is sleeping or not connected\n";
         return CtlExit::Asleep;
     }
@@ -42,10 +43,14 @@ int runApply(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTe
     context.productName = product;
     context.sensorModel = chosenSensor(product, std::nullopt);
     context.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    DeviceLink& link = mouse.link();
+    context.echoedFrames = [&link] { return link.echoedFrames(); };
     const quint8 result = WriteProfileSet(context, config, ChangeBits::All);
     // The mouse no longer holds the stored configuration, so the program's next write must send all.
     writeDiff(1);
-    if (result != DeviceResult::Done)
+    if (result == DeviceResult::Asleep)
+        err << "osken-ctl: the mouse echoed nothing: it is sleeping or not connected\n";
+    else if (result != DeviceResult::Done)
         err << "osken-ctl: the write failed with device result " << result << "\n";
     return result;
 }

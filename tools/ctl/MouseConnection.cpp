@@ -67,6 +67,7 @@ MousePort MouseConnection::port()
     MousePort port;
     port.send = m_link.sender();
     port.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-    port.isAwake = [this] { return !isOpen() || !queryAndListen(kAwakeCheckMs, true).asleep(); };
+    port.isAwake = [this] { return !isOpen() || m_link.askBatteryState() == MouseWake::Awake; };
+    port.echoedFrames = [this] { return m_link.echoedFrames(); };
     return port;
 }

@@ -22,6 +22,7 @@ quint8 ProfileCommands::writeOut()
     const WriteOutcome& outcome = dialog.outcome();
     if (iAccepted != 1)
         return outcome.result;
+    m_Window.showWriteOutcome(outcome.landed());
     if (outcome.result != DeviceResult::Done)
         reportWriteFailure(outcome.result);
     else if (!outcome.filesStored)
@@ -35,7 +36,7 @@ void ProfileCommands::reportWriteFailure(quint8 iResult)
         return;
     const QString text = iResult == DeviceResult::Asleep ? uiText("Mouse is sleeping or not connected.")
                                                          : uiText("Send data failed, please try again.");
-    m_Dialogs.message(ProfileBarMessage::Confirm, text, m_Window.dialogParent());
+    inform(text);
 }
 
 void ProfileCommands::reset()

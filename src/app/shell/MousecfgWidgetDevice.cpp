@@ -4,12 +4,14 @@
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
+#include "app/shell/BatteryBar.h"
 #include "platform/DeviceAccess.h"
 #include "store/AppSettings.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
+#include "widgets/OrnLabel.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPushButton.h"
@@ -67,6 +69,7 @@ void MousecfgWidget::slotWarnClose()
     selectCallout(0, 0);
     setSideButtonImages();
     refreshEditors();
+    m_pBatteryBar->showStored(readBattery());
     if (!m_Services.link->hasCommandHandle())
         showOpenFailure();
 }
@@ -216,6 +219,9 @@ void MousecfgWidget::scheduleWarnClose()
 void MousecfgWidget::scheduleNoMouseWarning()
 {
     m_iConnectedMice = 0;
+    // The last reading belongs to a mouse that is gone.
+    m_pBatteryBar->showUnplugged();
+    m_pChargingIcon->hide();
     m_bNoMouseWarningActive = true;
     m_bWarningPending = true;
     m_SettleTimer.start();

@@ -51,7 +51,7 @@ void OrnBtnWindow::pickFunction(int iCode)
         break;
     default:
         record.Fun = iCode;
-        pLabel->setText(uiText(row->entryText));
+        pLabel->setText(labelText(iRecord));
         break;
     }
     endPick();
@@ -69,8 +69,8 @@ void OrnBtnWindow::pickMacro(int iRecord, OrnPushButton* pLabel)
     record.LoopNumber = dialog.loopCount();
     record.Res1 = static_cast<quint8>(dialog.loopMode());
     record.macroname = dialog.selectedName();
-    pLabel->setText(record.macroname);
     copyMacroEvents(record);
+    pLabel->setText(labelText(iRecord));
 }
 
 bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
@@ -85,7 +85,6 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         if (runDialog(dialog) != QDialog::Accepted)
             return false;
         record.Res1 = dialog.capturedCode();
-        qCDebug(lcUi, "%d", record.Res1);
         break;
     }
     case F::ComboKey: {
@@ -121,7 +120,7 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         return false;
     }
     record.Fun = iCode;
-    pLabel->setText(uiText(buttonFunctionText(iCode)));
+    pLabel->setText(labelText(iRecord));
     return true;
 }
 

@@ -197,7 +197,8 @@ void CtlToolTest::initTestCase()
 {
     m_home = std::make_unique<TestDataHome>();
     QVERIFY(writeCurrentProductName("OSKEN R5"));
-    // Every slot scroll 3 and 1000 Hz; slot 1 active on stage 2 with FULL LIGHTED (effect code 2).
+    // Every slot scroll 3 and 1000 Hz; slot 2 active on stage 2 with FULL LIGHTED (effect code 2), its tables
+    // written: stage 1 at 10/51, record 1 bound to a macro.
     ConfigData config;
     for (int i = 0; i < kSlotCount; ++i) {
         config.slotProfileNames[i] = QString("Profile %1").arg(i + 1);
@@ -207,8 +208,8 @@ void CtlToolTest::initTestCase()
     config.ProfileID = 1;
     config.slots[1].dpi = 2;
     config.slots[1].LedMode = 1;
-    config.slots[0].stages[0] = DpiInfo{1, 0, 0, 10, 51};
-    ButtonInfo& macro = config.slots[0].buttons[1];
+    config.slots[1].stages[0] = DpiInfo{1, 0, 0, 10, 51};
+    ButtonInfo& macro = config.slots[1].buttons[1];
     macro.Fun = 200;
     macro.LoopNumber = 1;
     macro.macroname = "Burst";
@@ -443,7 +444,8 @@ void CtlToolTest::usageErrors()
 
 void CtlToolTest::refusedFiles_data()
 {
-    QTest::addColumn<QString>("tag"); // "-" = no file at all, "" = no tag
+    // "-" = no file at all, "" = no tag, "damaged" = a slot record cut short, "fifo" = a FIFO in its place
+    QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("command");
     QTest::addRow("missing file") << "-"
                                   << "frames";
@@ -453,6 +455,10 @@ void CtlToolTest::refusedFiles_data()
                                     << "frames";
     QTest::addRow("apply another product") << "7138"
                                            << "apply";
+    QTest::addRow("apply a damaged file") << "damaged"
+                                          << "apply";
+    QTest::addRow("a fifo does not block") << "fifo"
+                                           << "frames";
 }
 
 void CtlToolTest::refusedFiles()
@@ -461,11 +467,15 @@ void CtlToolTest::refusedFiles()
     QFETCH(QString, command);
     const QString path = m_home->path() + "/other.conf";
     QFile::remove(path);
-    if (tag != "-") {
+    if (tag == "fifo") {
+        m_home->makeSpecial("other.conf", TestDataHome::Special::Fifo);
+    } else if (tag != "-") {
         QVERIFY(QFile::copy(m_conf, path));
         QSettings file(path, QSettings::IniFormat);
         if (tag.isEmpty())
             file.remove("MouseName/Name");
+        else if (tag == "damaged")
+            file.remove("PROFILE_1/scrollspeed");
         else
             file.setValue("MouseName/Name", tag);
     }
