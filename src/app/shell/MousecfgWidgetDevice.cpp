@@ -1,10 +1,10 @@
 #include "app/shell/MousecfgWidget.h"
 
+#include "app/shell/BatteryBar.h"
 #include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
-#include "app/shell/BatteryBar.h"
 #include "platform/DeviceAccess.h"
 #include "store/AppSettings.h"
 #include "store/ProfileFiles.h"
