@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     loadProfile(profile, path, profileGroup());
     ConfigData config;
     ConfigData untouched;
-    if (!importConfig(config, path)) {
+    if (importConfig(config, path, QStringLiteral("OSKEN R5")) != ProfileFileResult::Done) {
         // A refused import leaves the state as it was.
         if (config.slotProfileNames != untouched.slotProfileNames || config.ProfileID != untouched.ProfileID)
             __builtin_trap();
