@@ -1,94 +1,95 @@
 #include "store/ConfigFiles.h"
 
 #include "store/DataPaths.h"
+#include "store/IniFile.h"
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
+#include "store/RecordFields.h"
 #include "store/SettingsValue.h"
+#include "store/StoredValue.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
-QString slotNameKey(int iSlot)
+// The product Config.ini stays with the settings layer: the program's other keys live in it too.
+struct SettingsValues
 {
-    return QStringLiteral("Config/Profile") + QString::number(iSlot + 1);
-}
+    QSettings& settings;
+    qint64 number(const QString& key) const { return readNumber<qint64>(settings, key); }
+    QString text(const QString& key) const { return readText(settings, key); }
+    void setNumber(const QString& key, qint64 iValue) { settings.setValue(key, int(iValue)); }
+    void setText(const QString& key, const QString& text) { settings.setValue(key, text); }
+};
 
-quint8 readActiveSlot(const QSettings& settings)
+// Keys of a configuration file outside its records.
+struct LineValues
+{
+    QHash<QString, ini::ValueText> values;
+    qint64 number(const QString& key) const { return values.contains(key) ? numberOfValue(values[key]) : 0; }
+    QString text(const QString& key) const { return values.contains(key) ? textOfValue(values[key]) : QString(); }
+};
+
+void keepActiveSlotInRange(ConfigData& config)
 {
     // Every user of the active slot indexes the five slots with it.
-    const quint8 id = readNumber<quint8>(settings, QStringLiteral("Config/ProfileID"));
-    return id < kSlotCount ? id : 0;
-}
-
-void readConfigGroup(ConfigData& config, const QSettings& settings)
-{
-    config.ProfileID = readActiveSlot(settings);
-    config.AngleValue = readNumber<quint8>(settings, QStringLiteral("Config/AngleValue"));
-    config.LiftHigh = readNumber<quint8>(settings, QStringLiteral("Config/LiftHigh"));
-    config.Count = readNumber<quint8>(settings, QStringLiteral("Config/Count"));
-    for (int i = 0; i < kSlotCount; ++i)
-        config.slotProfileNames[i] = readText(settings, slotNameKey(i));
-}
-
-void writeConfigGroup(const ConfigData& config, QSettings& settings)
-{
-    settings.setValue(QStringLiteral("Config/ProfileID"), int(config.ProfileID));
-    settings.setValue(QStringLiteral("Config/AngleValue"), int(config.AngleValue));
-    settings.setValue(QStringLiteral("Config/LiftHigh"), int(config.LiftHigh));
-    settings.setValue(QStringLiteral("Config/Count"), int(config.Count));
-    for (int i = 0; i < kSlotCount; ++i)
-        settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
+    if (config.ProfileID >= kSlotCount)
+        config.ProfileID = 0;
 }
 
 } // namespace
 
 void loadConfig(ConfigData& config)
 {
+    const QString product = productDirectory();
     {
-        const QSettings settings(productConfigPath(), QSettings::IniFormat);
-        readConfigGroup(config, settings);
+        QSettings settings(product + QStringLiteral("/Config.ini"), QSettings::IniFormat);
+        readConfigFields(config, SettingsValues{settings});
     }
+    keepActiveSlotInRange(config);
+    const QString folder = product + QStringLiteral("/Profile/");
     for (int i = 0; i < kSlotCount; ++i) {
-        QString& name = config.slotProfileNames[i];
+        QString& name = config.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name))
             name = defaultProfileName(i);
-        const QString path = profileFilePath(name);
+        const QString path = folder + name + QStringLiteral(".prof");
         // First start of a product: the mouse gets working defaults instead of an all-zero record.
         if (QFileInfo::exists(path))
-            loadProfile(config.slots[i], path, profileGroup());
+            loadProfile(config.slot(i), path, profileGroup());
         else
-            setProfileDefaults(config.slots[i]);
+            setProfileDefaults(config.slot(i));
     }
 }
 
 bool saveSlotAssignment(const ConfigData& config)
 {
     QSettings settings(productConfigPath(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Config/ProfileID"), int(config.ProfileID));
-    settings.setValue(QStringLiteral("Config/Count"), int(config.Count));
-    for (int i = 0; i < kSlotCount; ++i)
-        settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
+    SettingsValues values{settings};
+    writeConfigFields(config, values, true);
     return syncSettings(settings);
 }
 
 bool saveConfig(const ConfigData& config)
 {
+    const QString product = productDirectory();
     bool ok = true;
     {
-        QSettings settings(productConfigPath(), QSettings::IniFormat);
-        writeConfigGroup(config, settings);
+        QSettings settings(product + QStringLiteral("/Config.ini"), QSettings::IniFormat);
+        SettingsValues values{settings};
+        writeConfigFields(config, values, false);
         ok = syncSettings(settings);
     }
     // All five slots: each may have been edited since the last write-out.
+    const QString folder = product + QStringLiteral("/Profile/");
     for (int i = 0; i < kSlotCount; ++i) {
-        const QString& name = config.slotProfileNames[i];
+        const QString& name = config.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name)) {
             ok = false;
             continue;
         }
-        ok = saveProfile(config.slots[i], profileFilePath(name), profileGroup()) && ok;
+        ok = saveProfile(config.slot(i), folder + name + QStringLiteral(".prof"), profileGroup()) && ok;
     }
     return ok;
 }
@@ -96,31 +97,42 @@ bool saveConfig(const ConfigData& config)
 bool exportConfig(const ConfigData& config, const QString& path)
 {
     // One save for the whole file: it holds either all of the new configuration or none of it.
-    QSettings settings(path, QSettings::IniFormat);
-    writeConfigGroup(config, settings);
+    IniFile file = IniFile::read(path);
+    writeConfigFields(config, file, false);
     for (int i = 0; i < kSlotCount; ++i)
-        saveProfile(config.slots[i], settings, configSlotGroup(i));
-    return syncSettings(settings);
+        writeProfileFields(config.slot(i), file, configSlotGroup(i));
+    return file.save(path);
 }
 
 bool importConfig(ConfigData& config, const QString& path)
 {
     ConfigData imported = config;
-    const QSettings settings(path, QSettings::IniFormat);
-    readConfigGroup(imported, settings);
+    const QByteArray data = IniFile::readBytes(path);
+    std::vector<ProfileLineReader::Target> records;
+    for (int i = 0; i < kSlotCount; ++i)
+        records.push_back({configSlotGroup(i), &imported.slot(i)});
+    ProfileLineReader reader(std::move(records));
+    LineValues others;
+    ini::Scanner scanner(data);
+    while (scanner.next()) {
+        if (reader.take(scanner))
+            continue;
+        others.values.insert(scanner.sectionPrefix() + ini::unescapedKey(scanner.keyBegin(), scanner.keyEnd()),
+                             ini::unescapedValue(scanner.valueBegin(), scanner.valueEnd(), scanner.isUtf8()));
+    }
+    readConfigFields(imported, others);
+    keepActiveSlotInRange(imported);
     // The names become profile files at the next save: none may lead outside the profile folder, and
     // two slots sharing one file would overwrite each other.
     for (int i = 0; i < kSlotCount; ++i) {
-        const QString& name = imported.slotProfileNames[i];
+        const QString& name = imported.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name))
             return false;
         for (int j = 0; j < i; ++j) {
-            if (imported.slotProfileNames[j] == name)
+            if (imported.slotProfileNames[size_t(j)] == name)
                 return false;
         }
     }
-    for (int i = 0; i < kSlotCount; ++i)
-        loadProfile(imported.slots[i], settings, configSlotGroup(i));
     config = imported;
     return true;
 }

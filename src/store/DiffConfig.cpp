@@ -2,6 +2,8 @@
 
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
+#include "store/RecordEquality.h"
+#include "store/RecordFields.h"
 #include "store/SettingsValue.h"
 
 #include <QFileInfo>
@@ -38,15 +40,6 @@ bool dpiDiffers(const ConfigData& working, const ConfigData& saved)
     return false;
 }
 
-bool keyStepsDiffer(const ButtonInfo& a, const ButtonInfo& b)
-{
-    for (int k = 0; k < kKeyStepCount; ++k) {
-        if (a.keys[k].map != b.keys[k].map || a.keys[k].low != b.keys[k].low || a.keys[k].high != b.keys[k].high)
-            return true;
-    }
-    return false;
-}
-
 // True when the macro file was saved since the last write-out; clears the flag in that case.
 bool takeMacroWriteSign(const QString& macroFolder, const QString& macroName)
 {
@@ -72,25 +65,20 @@ bool buttonsDiffer(const ConfigData& working, const ConfigData& saved)
         for (int btn = 0; btn < kButtonSlotCount; ++btn) {
             const ButtonInfo& a = working.slots[i].buttons[btn];
             const ButtonInfo& b = saved.slots[i].buttons[btn];
-            if (a.ID != b.ID || a.Fun != b.Fun || a.LoopNumber != b.LoopNumber || a.KeyNumber != b.KeyNumber ||
-                a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 || a.Res4 != b.Res4)
+            if (!sameButtonNumbers(a, b))
                 return true;
+            const bool bKeyStepsDiffer = !(a.keys == b.keys);
             if (a.macroname == b.macroname) {
-                if (keyStepsDiffer(a, b))
+                if (bKeyStepsDiffer)
                     return true;
                 if (a.Fun == kMacroFun && b.Fun == kMacroFun && takeMacroWriteSign(macroFolder, a.macroname))
                     return true;
-            } else if (a.Fun == kMacroFun || keyStepsDiffer(a, b)) {
+            } else if (a.Fun == kMacroFun || bKeyStepsDiffer) {
                 return true;
             }
         }
     }
     return false;
-}
-
-bool modeDiffers(const LedModeInfo& a, const LedModeInfo& b)
-{
-    return a.RGB != b.RGB || a.h != b.h || a.s != b.s || a.v != b.v || a.bright != b.bright || a.breath != b.breath;
 }
 
 bool lightingDiffers(const ConfigData& working, const ConfigData& saved)
@@ -101,7 +89,7 @@ bool lightingDiffers(const ConfigData& working, const ConfigData& saved)
         if (a.LedMode != b.LedMode)
             return true;
         // A mode index from a file may lie beyond the table; it then selects no entry to compare.
-        if (a.LedMode < kLedModeCount && modeDiffers(a.modes[a.LedMode], b.modes[a.LedMode]))
+        if (a.LedMode < kLedModeCount && !(a.modes[a.LedMode] == b.modes[a.LedMode]))
             return true;
     }
     return false;

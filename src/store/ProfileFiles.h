@@ -2,7 +2,6 @@
 
 #include "store/ConfigData.h"
 
-#include <QSettings>
 #include <QString>
 
 // Group of a record inside a profile file, and of slot i's record inside a configuration file.
@@ -21,14 +20,10 @@ void loadProfile(ProfileData& profile, const QString& path, const QString& group
 // not be stored (the previous file is then left whole).
 bool saveProfile(const ProfileData& profile, const QString& path, const QString& group);
 
-// The same on a settings file the caller keeps open (several records in one file, one save).
-void loadProfile(ProfileData& profile, const QSettings& settings, const QString& group);
-void saveProfile(const ProfileData& profile, QSettings& settings, const QString& group);
-
 // profileDirectory()/<name>.prof, and the factory-defaults file DefaultProfile.prof beside them.
 QString profileFilePath(const QString& name);
 QString defaultProfilePath();
-// Rewrites DefaultProfile.prof from the current product's defaults.
+// Makes DefaultProfile.prof hold the current product's defaults; a file that already does is left alone.
 bool writeDefaultProfileFile();
 
 // The MouseName/Name tag that ties an exported file to a product.

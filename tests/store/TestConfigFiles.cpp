@@ -22,6 +22,7 @@ private Q_SLOTS:
     void exportAndImport();
     void importRefusesUnsafeOrSharedNames_data();
     void importRefusesUnsafeOrSharedNames();
+    void handWrittenGoldenConfiguration();
 
 private:
     static ConfigData sample();
@@ -148,6 +149,25 @@ void TestConfigFiles::importRefusesUnsafeOrSharedNames()
     target.Count = 77;
     QVERIFY(!importConfig(target, path));
     QCOMPARE(int(target.Count), 77);
+}
+
+void TestConfigFiles::handWrittenGoldenConfiguration()
+{
+    ConfigData read = sample();
+    QVERIFY(
+        importConfig(read, qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.conf")));
+    ConfigData expected;
+    expected.ProfileID = 1;
+    expected.AngleValue = 1;
+    expected.LiftHigh = 3;
+    expected.Count = 2;
+    expected.slotProfileNames = {QStringLiteral("Work"), QStringLiteral("Play"), QStringLiteral("Profile 3"),
+                                 QStringLiteral("Profile 4"), QStringLiteral("Profile 5")};
+    expected.slots[0].pollrate = 8;
+    expected.slots[4].buttons[41].Fun = 53;
+    expected.slots[4].modes[13].h = 360;
+    expected.slots[4].scrollspeed = 3;
+    QVERIFY(read == expected);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFiles)

@@ -5,7 +5,9 @@
 
 #include "TestDataHome.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
 
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void saveKeepsOtherKeysAndOtherGroups();
     void failedSaveIsReported();
     void activeStageWritesOnlyDpi();
+    void handWrittenGoldenFile();
+    void defaultsFileRewrittenOnlyWhenItDiffers();
 
 private:
     static ProfileData fullRecord();
@@ -240,6 +244,52 @@ void TestProfileFiles::activeStageWritesOnlyDpi()
     c.slotProfileNames[2] = QStringLiteral("New");
     QVERIFY(saveActiveStage(c, 3));
     QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("New"))));
+}
+
+void TestProfileFiles::handWrittenGoldenFile()
+{
+    ProfileData read;
+    setProfileDefaults(read, QStringLiteral("OSKEN R5"));
+    loadProfile(read, qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.prof"),
+                profileGroup());
+    ProfileData expected;
+    expected.pollrate = 2;
+    expected.dpi = 1;
+    expected.stages[1] = DpiInfo{1, 0, 0, 24, 50};
+    expected.buttons[3].Fun = 200;
+    expected.buttons[3].keys[2] = KeyInfo{2, 30, 1};
+    expected.buttons[3].macroname = QStringLiteral("Fire ") + QChar(0x4E2D);
+    expected.LedMode = 4;
+    expected.modes[4].RGB = RgbColor::fromRgb(0, 128, 255);
+    expected.modes[4].breath = 2;
+    expected.modes[5].RGB = RgbColor::fromRgb(255, 128, 0);
+    expected.ProfileName = QStringLiteral("Golden");
+    QVERIFY(read == expected);
+}
+
+void TestProfileFiles::defaultsFileRewrittenOnlyWhenItDiffers()
+{
+    TestDataHome home;
+    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    QVERIFY(writeDefaultProfileFile());
+    QFile file(defaultProfilePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray defaults = file.readAll();
+    const QDateTime past = QDateTime::currentDateTime().addDays(-100);
+    QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(writeDefaultProfileFile());
+    QCOMPARE(QFileInfo(file).lastModified(), past);
+
+    // Another product's defaults differ: the file is written again.
+    QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
+    QVERIFY(home.writeFile(QStringLiteral("OSKEN R5/Wireless Mouse/Profile/DefaultProfile.prof"), defaults) ==
+            defaultProfilePath());
+    QVERIFY(writeDefaultProfileFile());
+    ProfileData read, expected;
+    loadProfile(read, defaultProfilePath(), profileGroup());
+    setProfileDefaults(expected, QStringLiteral("Wireless Mouse"));
+    QVERIFY(read == expected);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFiles)

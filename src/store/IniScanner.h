@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace ini {
+
+// Reads key lines one by one, the way the settings layer splits a file: comments, quoted values that span
+// lines, backslash continuations, [sections].
+class Scanner
+{
+public:
+    explicit Scanner(const QByteArray& data);
+
+    bool isUtf8() const { return m_bUtf8; }
+    // Moves to the next key line; false at the end of the data.
+    bool next();
+    // Section of the current line with its trailing slash, "" for the [General] part.
+    const QString& sectionPrefix() const { return m_section; }
+    const char* keyBegin() const { return m_key; }
+    const char* keyEnd() const { return m_keyEnd; }
+    const char* valueBegin() const { return m_value; }
+    const char* valueEnd() const { return m_valueEnd; }
+
+private:
+    bool readLine(int& lineStart, int& lineLength, int& equalsPos);
+    void enterSection(int lineStart, int lineLength);
+
+    const QByteArray& m_data;
+    int m_pos = 0;
+    bool m_bUtf8 = false;
+    bool m_bPastFirstLine = false;
+    QString m_section;
+    const char* m_key = nullptr;
+    const char* m_keyEnd = nullptr;
+    const char* m_value = nullptr;
+    const char* m_valueEnd = nullptr;
+};
+
+} // namespace ini
