@@ -97,10 +97,13 @@ bool saveConfig(const ConfigData& config)
 bool exportConfig(const ConfigData& config, const QString& path)
 {
     // One save for the whole file: it holds either all of the new configuration or none of it.
-    IniFile file = IniFile::read(path);
+    QStringList groups;
+    for (int i = 0; i < kSlotCount; ++i)
+        groups.append(configSlotGroup(i));
+    IniFile file = IniFile::read(path, profileFieldLines(groups));
     writeConfigFields(config, file, false);
     for (int i = 0; i < kSlotCount; ++i)
-        writeProfileFields(config.slot(i), file, configSlotGroup(i));
+        writeProfileFields(config.slot(i), file, groups[i]);
     return file.save(path);
 }
 

@@ -11,11 +11,13 @@
 
 #include <algorithm>
 
-IniFile::IniFile(QByteArray data) : m_read(std::move(data))
+IniFile::IniFile(QByteArray data, const LineFilter& leaveOut) : m_read(std::move(data))
 {
     ini::Scanner scanner(m_read);
     m_bUtf8 = scanner.isUtf8();
     while (scanner.next()) {
+        if (leaveOut && leaveOut(scanner))
+            continue;
         const QString key = scanner.sectionPrefix() + ini::unescapedKey(scanner.keyBegin(), scanner.keyEnd());
         QByteArray value(scanner.valueBegin(), int(scanner.valueEnd() - scanner.valueBegin()));
         // A key given twice holds its last value.
@@ -54,9 +56,11 @@ QString IniFile::readText(const QString& path, const QString& key)
     return bFound ? textOfValue(value) : QString();
 }
 
-IniFile IniFile::read(const QString& path)
+IniFile IniFile::read(const QString& path, const LineFilter& leaveOut)
 {
-    return IniFile(readBytes(path));
+    IniFile file(readBytes(path), leaveOut);
+    file.m_path = path;
+    return file;
 }
 
 ini::ValueText IniFile::valueText(const QString& key, bool& bFound) const
@@ -103,6 +107,17 @@ void IniFile::setStored(const QString& key, QByteArray value)
     m_entries.push_back(Entry{key, std::move(value), true});
 }
 
+void IniFile::addBlock(Block block)
+{
+    for (Block& existing : m_blocks) {
+        if (existing.section == block.section) {
+            existing = std::move(block);
+            return;
+        }
+    }
+    m_blocks.push_back(std::move(block));
+}
+
 void IniFile::setNumber(const QString& key, qint64 iValue)
 {
     setStored(key, QByteArray::number(iValue));
@@ -122,20 +137,71 @@ void IniFile::setColour(const QString& key, const RgbColor& color)
     setStored(key, std::move(value));
 }
 
+namespace {
+
+// A key of the file's own with its section and its name below the section.
+struct Line
+{
+    QString section;
+    QString name;
+    int entry;
+};
+
+QByteArray sectionHeader(const QString& section)
+{
+    QByteArray header;
+    ini::appendEscapedKey(header, section);
+    if (header.isEmpty())
+        return "[General]";
+    if (qstricmp(header.constData(), "general") == 0)
+        return "[%General]";
+    return '[' + header + ']';
+}
+
+} // namespace
+
+void IniFile::appendEntry(QByteArray& out, const QString& name, const Entry& entry) const
+{
+    ini::appendEscapedKey(out, name);
+    out += '=';
+    if (entry.bWritten) {
+        out += entry.value;
+    } else {
+        // A value read from the file comes back in the form the settings layer writes it.
+        const ini::ValueText read = ini::unescapedValue(entry.value.constBegin(), entry.value.constEnd(), m_bUtf8);
+        if (read.bList) {
+            QStringList list;
+            for (const QString& item : read.list)
+                list.append(ini::rewrittenText(item));
+            ini::appendEscapedList(out, list, m_bUtf8);
+        } else {
+            ini::appendEscapedText(out, ini::rewrittenText(read.text), m_bUtf8);
+        }
+    }
+    out += '\n';
+}
+
 QByteArray IniFile::bytes() const
 {
-    struct Line
-    {
-        QString section;
-        QString name;
-        const Entry* entry;
+    std::vector<const Block*> blocks;
+    for (const Block& block : m_blocks)
+        blocks.push_back(&block);
+    std::sort(blocks.begin(), blocks.end(), [](const Block* a, const Block* b) { return a->section < b->section; });
+    const auto blockOf = [&blocks](const QString& section) -> const Block* {
+        const auto found = std::lower_bound(blocks.begin(), blocks.end(), section,
+                                            [](const Block* block, const QString& s) { return block->section < s; });
+        return found != blocks.end() && (*found)->section == section ? *found : nullptr;
     };
     std::vector<Line> lines;
     lines.reserve(m_entries.size());
-    for (const Entry& entry : m_entries) {
-        const int slash = entry.key.indexOf(QLatin1Char('/'));
-        lines.push_back(slash < 0 ? Line{QString(), entry.key, &entry}
-                                  : Line{entry.key.left(slash), entry.key.mid(slash + 1), &entry});
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const QString& key = m_entries[i].key;
+        const int slash = key.indexOf(QLatin1Char('/'));
+        Line line{slash < 0 ? QString() : key.left(slash), slash < 0 ? key : key.mid(slash + 1), int(i)};
+        // A block's lines replace keys of the same names.
+        const Block* block = blockOf(line.section);
+        if (!block || !std::binary_search(block->names->begin(), block->names->end(), line.name))
+            lines.push_back(std::move(line));
     }
     // Sections by name, keys by name inside each: the order the settings layer writes.
     std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
@@ -144,39 +210,31 @@ QByteArray IniFile::bytes() const
 
     QByteArray out;
     out.reserve(m_read.size() + 64);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
-        if (i == 0 || line.section != lines[i - 1].section) {
-            QByteArray header;
-            ini::appendEscapedKey(header, line.section);
-            if (header.isEmpty())
-                header = "[General]";
-            else if (qstricmp(header.constData(), "general") == 0)
-                header = "[%General]";
-            else
-                header = '[' + header + ']';
-            if (i != 0)
-                out += '\n';
-            out += header + '\n';
-        }
-        ini::appendEscapedKey(out, line.name);
-        out += '=';
-        const QByteArray& value = line.entry->value;
-        if (line.entry->bWritten) {
-            out += value;
-        } else {
-            // A value read from the file comes back in the form the settings layer writes it.
-            const ini::ValueText read = ini::unescapedValue(value.constBegin(), value.constEnd(), m_bUtf8);
-            if (read.bList) {
-                QStringList list;
-                for (const QString& item : read.list)
-                    list.append(ini::rewrittenText(item));
-                ini::appendEscapedList(out, list, m_bUtf8);
+    size_t g = 0;
+    size_t b = 0;
+    while (g < lines.size() || b < blocks.size()) {
+        const bool bBlockFirst = b < blocks.size() && (g == lines.size() || blocks[b]->section <= lines[g].section);
+        const QString section = bBlockFirst ? blocks[b]->section : lines[g].section;
+        const Block* block = bBlockFirst ? blocks[b++] : nullptr;
+        if (!out.isEmpty())
+            out += '\n';
+        out += sectionHeader(section) + '\n';
+        // The block's lines and the section's own keys, merged by name.
+        size_t j = 0;
+        const size_t blockLines = block ? block->lineEnds.size() : 0;
+        for (;;) {
+            const bool bOwn = g < lines.size() && lines[g].section == section;
+            if (j < blockLines && (!bOwn || (*block->names)[j] < lines[g].name)) {
+                const int begin = j == 0 ? 0 : block->lineEnds[j - 1];
+                out.append(block->lines.constData() + begin, block->lineEnds[j] - begin);
+                ++j;
+            } else if (bOwn) {
+                appendEntry(out, lines[g].name, m_entries[size_t(lines[g].entry)]);
+                ++g;
             } else {
-                ini::appendEscapedText(out, ini::rewrittenText(read.text), m_bUtf8);
+                break;
             }
         }
-        out += '\n';
     }
     return out;
 }
@@ -184,7 +242,7 @@ QByteArray IniFile::bytes() const
 bool IniFile::save(const QString& path) const
 {
     const QByteArray content = bytes();
-    if (QFileInfo::exists(path) && readBytes(path) == content)
+    if (QFileInfo::exists(path) && (path == m_path ? m_read : readBytes(path)) == content)
         return true;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // One INI file in the form the settings layer (QSettings, IniFormat) gives it, for the files that hold
@@ -17,10 +18,13 @@
 class IniFile
 {
 public:
+    // Which key lines to leave out: those a block is about to replace (see setBlock).
+    using LineFilter = std::function<bool(const ini::Scanner& line)>;
+
     IniFile() = default;
-    explicit IniFile(QByteArray data);
+    explicit IniFile(QByteArray data, const LineFilter& leaveOut = {});
     // A missing or unreadable file reads as an empty one.
-    static IniFile read(const QString& path);
+    static IniFile read(const QString& path, const LineFilter& leaveOut = {});
     // The bytes of a file; empty when it is missing or unreadable.
     static QByteArray readBytes(const QString& path);
     // One text of a file without keeping the rest (the last line of the key counts).
@@ -35,6 +39,19 @@ public:
     void setNumber(const QString& key, qint64 iValue);
     void setText(const QString& key, const QString& text);
     void setColour(const QString& key, const RgbColor& color);
+
+    // Lines of one section written together (a whole record): "escaped key=value\n" each, in the order of
+    // `names` (the keys below the section, sorted). They replace the section's keys of the same names, and
+    // an earlier block of the section.
+    struct Block
+    {
+        QString section;
+        const std::vector<QString>* names = nullptr;
+        QByteArray lines;
+        std::vector<int> lineEnds;
+    };
+    void addBlock(Block block);
+    bool isUtf8() const { return m_bUtf8; }
 
     // The file's bytes: sections and, inside each, keys in the settings layer's order.
     QByteArray bytes() const;
@@ -52,9 +69,12 @@ private:
     };
     ini::ValueText valueText(const QString& key, bool& bFound) const;
     void setStored(const QString& key, QByteArray value);
+    void appendEntry(QByteArray& out, const QString& name, const Entry& entry) const;
 
     std::vector<Entry> m_entries;
     QHash<QString, int> m_index;
-    QByteArray m_read; // the bytes this file was read from
+    std::vector<Block> m_blocks;
+    QString m_path;    // the file it was read from, if any
+    QByteArray m_read; // and its bytes
     bool m_bUtf8 = false;
 };

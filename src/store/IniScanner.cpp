@@ -75,6 +75,7 @@ bool Scanner::readLine(int& lineStart, int& lineLength, int& equalsPos)
 
 void Scanner::enterSection(int lineStart, int lineLength)
 {
+    ++m_sectionNumber;
     const int close = m_data.indexOf(']', lineStart);
     const bool bClosed = close != -1 && close < lineStart + lineLength;
     const QByteArray name = m_data.mid(lineStart + 1, bClosed ? close - lineStart - 1 : lineLength - 1).trimmed();

@@ -17,6 +17,8 @@ public:
     bool next();
     // Section of the current line with its trailing slash, "" for the [General] part.
     const QString& sectionPrefix() const { return m_section; }
+    // Changes with every section header: lines with the same number lie in the same section.
+    int sectionNumber() const { return m_sectionNumber; }
     const char* keyBegin() const { return m_key; }
     const char* keyEnd() const { return m_keyEnd; }
     const char* valueBegin() const { return m_value; }
@@ -31,6 +33,7 @@ private:
     bool m_bUtf8 = false;
     bool m_bPastFirstLine = false;
     QString m_section;
+    int m_sectionNumber = 0;
     const char* m_key = nullptr;
     const char* m_keyEnd = nullptr;
     const char* m_value = nullptr;

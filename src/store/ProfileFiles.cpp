@@ -34,7 +34,7 @@ void loadProfile(ProfileData& profile, const QString& path, const QString& group
 
 bool saveProfile(const ProfileData& profile, const QString& path, const QString& group)
 {
-    IniFile file = IniFile::read(path);
+    IniFile file = IniFile::read(path, profileFieldLines({group}));
     writeProfileFields(profile, file, group);
     return file.save(path);
 }

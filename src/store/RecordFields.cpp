@@ -1,10 +1,13 @@
 #include "store/RecordFields.h"
 
+#include "store/ColorValue.h"
 #include "store/IniFile.h"
 #include "store/ProfileFiles.h"
 #include "store/RecordEquality.h"
 #include "store/StoredValue.h"
 
+#include <algorithm>
+#include <charconv>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -128,8 +131,11 @@ std::vector<ProfileField> buildProfileFields()
 // The fields by their key as a file spells it (with '\' for '/'), for reading lines without building texts.
 struct FieldIndex
 {
-    std::vector<std::string> keys;
+    std::vector<std::string> keys; // as the file spells them
     std::unordered_map<std::string_view, int> byKey;
+    std::vector<int> sorted; // the order a file lists them in
+    std::vector<int> rank;   // each field's place in that order
+    std::vector<QString> sortedNames;
 };
 
 const FieldIndex& fieldIndex()
@@ -143,19 +149,41 @@ const FieldIndex& fieldIndex()
             ini::appendEscapedKey(escaped, field.key);
             built.keys.emplace_back(escaped.constData(), size_t(escaped.size()));
         }
-        for (size_t i = 0; i < fields.size(); ++i)
+        for (size_t i = 0; i < fields.size(); ++i) {
             built.byKey.emplace(built.keys[i], int(i));
+            built.sorted.push_back(int(i));
+        }
+        std::sort(built.sorted.begin(), built.sorted.end(),
+                  [&fields](int a, int b) { return fields[size_t(a)].key < fields[size_t(b)].key; });
+        built.rank.resize(fields.size());
+        for (size_t r = 0; r < built.sorted.size(); ++r) {
+            built.rank[size_t(built.sorted[r])] = int(r);
+            built.sortedNames.push_back(fields[size_t(built.sorted[r])].key);
+        }
         return built;
     }();
     return index;
 }
 
-int findField(std::string_view escapedKey)
+} // namespace
+
+int FieldCursor::find(std::string_view escapedKey)
 {
+    // A file the store wrote lists the fields in order: the next line is most likely the next field.
     const FieldIndex& index = fieldIndex();
+    const size_t next = size_t(m_rank + 1);
+    if (next < index.sorted.size() && index.keys[size_t(index.sorted[next])] == escapedKey) {
+        m_rank = int(next);
+        return index.sorted[next];
+    }
     const auto found = index.byKey.find(escapedKey);
-    return found == index.byKey.end() ? -1 : found->second;
+    if (found == index.byKey.end())
+        return -1;
+    m_rank = index.rank[size_t(found->second)];
+    return found->second;
 }
+
+namespace {
 
 // Keys a file can only spell one way: letters, digits, '_', '-', '.' and '\' for '/'.
 bool isPlainKey(const char* begin, const char* end)
@@ -167,6 +195,13 @@ bool isPlainKey(const char* begin, const char* end)
             return false;
     }
     return true;
+}
+
+void appendNumber(QByteArray& out, qint64 number)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out.append(digits, int(end - digits));
 }
 
 void storeValue(const ProfileField& field, ProfileData& record, const ini::Scanner& line)
@@ -238,73 +273,111 @@ const std::vector<ProfileField>& profileFields()
 
 void writeProfileFields(const ProfileData& record, IniFile& file, const QString& group)
 {
-    const QString prefix = group + QLatin1Char('/');
-    for (const ProfileField& field : profileFields()) {
-        const QString key = prefix + field.key;
+    const FieldIndex& index = fieldIndex();
+    const std::vector<ProfileField>& fields = profileFields();
+    IniFile::Block block;
+    block.section = group;
+    block.names = &index.sortedNames;
+    QByteArray& out = block.lines;
+    out.reserve(int(fields.size()) * 36);
+    block.lineEnds.reserve(fields.size());
+    for (const int i : index.sorted) {
+        const ProfileField& field = fields[size_t(i)];
+        const std::string& key = index.keys[size_t(i)];
+        out.append(key.data(), int(key.size()));
+        out += '=';
         const void* where = field.in(record);
         switch (field.width) {
         case FieldWidth::U8:
-            file.setNumber(key, *static_cast<const quint8*>(where));
+            appendNumber(out, *static_cast<const quint8*>(where));
             break;
         case FieldWidth::U32:
-            file.setNumber(key, *static_cast<const quint32*>(where));
+            appendNumber(out, *static_cast<const quint32*>(where));
             break;
         case FieldWidth::I32:
-            file.setNumber(key, *static_cast<const qint32*>(where));
+            appendNumber(out, *static_cast<const qint32*>(where));
             break;
         case FieldWidth::Text:
-            file.setText(key, *static_cast<const QString*>(where));
+            ini::appendEscapedText(out, ini::storedTextForm(*static_cast<const QString*>(where)), file.isUtf8());
             break;
         case FieldWidth::Colour:
-            file.setColour(key, *static_cast<const RgbColor*>(where));
+            ini::appendEscapedText(out, colourVariantText(*static_cast<const RgbColor*>(where)), file.isUtf8());
             break;
         }
+        out += '\n';
+        block.lineEnds.push_back(out.size());
     }
+    file.addBlock(std::move(block));
 }
 
-ProfileLineReader::ProfileLineReader(std::vector<Target> targets) : m_targets(std::move(targets))
+IniFile::LineFilter profileFieldLines(const QStringList& groups)
 {
-    for (const Target& target : m_targets) {
-        *target.record = ProfileData{};
-        m_prefixes.push_back(target.group + QLatin1Char('/'));
-    }
+    return [matcher = RecordLineMatcher(groups)](const ini::Scanner& line) mutable {
+        int iRecord = -1;
+        int iField = -1;
+        return matcher.match(line, iRecord, iField);
+    };
 }
 
-bool ProfileLineReader::take(const ini::Scanner& line)
+RecordLineMatcher::RecordLineMatcher(const QStringList& groups) : m_cursors(size_t(groups.size()))
+{
+    for (const QString& group : groups)
+        m_prefixes.append(group + QLatin1Char('/'));
+}
+
+bool RecordLineMatcher::match(const ini::Scanner& line, int& iRecord, int& iField)
 {
     const QString& section = line.sectionPrefix();
-    if (!m_bSectionKnown || section != m_section) {
-        m_section = section;
-        m_bSectionKnown = true;
-        m_sectionTarget = -1;
-        for (size_t i = 0; i < m_prefixes.size(); ++i) {
-            if (section == m_prefixes[i])
-                m_sectionTarget = int(i);
-        }
+    if (line.sectionNumber() != m_sectionNumber) {
+        m_sectionNumber = line.sectionNumber();
+        m_sectionRecord = int(m_prefixes.indexOf(section));
+        m_bOtherSpelling = false;
+        for (const QString& prefix : qAsConst(m_prefixes))
+            m_bOtherSpelling = m_bOtherSpelling || prefix.startsWith(section) || section.startsWith(prefix);
     }
     const char* keyBegin = line.keyBegin();
     const char* keyEnd = line.keyEnd();
-    if (m_sectionTarget >= 0 && isPlainKey(keyBegin, keyEnd)) {
-        const int field = findField(std::string_view(keyBegin, size_t(keyEnd - keyBegin)));
-        if (field < 0)
-            return false;
-        storeValue(profileFields()[size_t(field)], *m_targets[size_t(m_sectionTarget)].record, line);
-        return true;
+    if (m_sectionRecord >= 0 && isPlainKey(keyBegin, keyEnd)) {
+        iRecord = m_sectionRecord;
+        iField = m_cursors[size_t(iRecord)].find(std::string_view(keyBegin, size_t(keyEnd - keyBegin)));
+        return iField >= 0;
     }
     // Escaped keys, and records spread over sections ([PROFILE\LedMode], keys of [General]).
+    if (!m_bOtherSpelling)
+        return false;
     const QString key = section + ini::unescapedKey(keyBegin, keyEnd);
-    for (size_t i = 0; i < m_prefixes.size(); ++i) {
+    for (int i = 0; i < m_prefixes.size(); ++i) {
         if (!key.startsWith(m_prefixes[i]))
             continue;
         QByteArray escaped;
         ini::appendEscapedKey(escaped, key.mid(m_prefixes[i].size()));
-        const int field = findField(std::string_view(escaped.constData(), size_t(escaped.size())));
-        if (field < 0)
-            return false;
-        storeValue(profileFields()[size_t(field)], *m_targets[i].record, line);
-        return true;
+        iRecord = i;
+        iField = m_cursors[size_t(i)].find(std::string_view(escaped.constData(), size_t(escaped.size())));
+        return iField >= 0;
     }
     return false;
+}
+
+ProfileLineReader::ProfileLineReader(std::vector<Target> targets)
+    : m_targets(std::move(targets)), m_matcher([this] {
+          QStringList groups;
+          for (const Target& target : m_targets)
+              groups.append(target.group);
+          return groups;
+      }())
+{
+    for (const Target& target : m_targets)
+        *target.record = ProfileData{};
+}
+
+bool ProfileLineReader::take(const ini::Scanner& line)
+{
+    int iRecord = -1;
+    int iField = -1;
+    if (!m_matcher.match(line, iRecord, iField))
+        return false;
+    storeValue(profileFields()[size_t(iField)], *m_targets[size_t(iRecord)].record, line);
+    return true;
 }
 
 bool sameButtonNumbers(const ButtonInfo& a, const ButtonInfo& b)

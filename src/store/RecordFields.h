@@ -5,11 +5,13 @@
 #include "store/IniText.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <string_view>
 #include <vector>
 
-class IniFile;
+#include "store/IniFile.h"
 
 // The stored fields of the settings state, each listed once: its key text, its width and where it lives.
 // Reading, writing and comparing records all walk these tables, so the three cannot drift apart.
@@ -44,6 +46,35 @@ const std::vector<ProfileField>& profileFields();
 
 // Writes every field of the record under "<group>/".
 void writeProfileFields(const ProfileData& record, IniFile& file, const QString& group);
+// The lines of a file that are fields of records under these groups (a save replaces them all).
+IniFile::LineFilter profileFieldLines(const QStringList& groups);
+
+// Finds fields by their key as a file spells it ('\' for '/'), following the order of the lines.
+class FieldCursor
+{
+public:
+    // The field's place in profileFields(), -1 when the key is none.
+    int find(std::string_view escapedKey);
+
+private:
+    int m_rank = -1;
+};
+
+// Tells which of some records a key line belongs to, and which field of it the line is.
+class RecordLineMatcher
+{
+public:
+    explicit RecordLineMatcher(const QStringList& groups);
+    // False for a line that is no field of these records.
+    bool match(const ini::Scanner& line, int& iRecord, int& iField);
+
+private:
+    QStringList m_prefixes; // "<group>/"
+    std::vector<FieldCursor> m_cursors;
+    int m_sectionNumber = -1;
+    int m_sectionRecord = -1;      // the record whose group is the line's section
+    bool m_bOtherSpelling = false; // the section may hold a record's keys under another spelling
+};
 
 // Fills records from the key lines of a file in one pass. The records are emptied first: a missing key
 // reads as 0, "" or the invalid colour; numbers are cut to their field's width.
@@ -61,10 +92,7 @@ public:
 
 private:
     std::vector<Target> m_targets;
-    std::vector<QString> m_prefixes;
-    QString m_section;
-    int m_sectionTarget = -1;
-    bool m_bSectionKnown = false;
+    RecordLineMatcher m_matcher;
 };
 
 // The Config group of a configuration: active slot, angle, lift, Count and the five slot names.
