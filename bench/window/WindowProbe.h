@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// What the window benchmarks share: an X server of their own, starting a program and timing it until its
+// window is mapped, and what a process shows of itself in /proc.
+namespace bench {
+
+// An Xvfb server for the benchmark (its own display number), unless OSKEN_BENCH_DISPLAY names one.
+class Display
+{
+public:
+    Display();
+    ~Display();
+    bool isValid() const { return !m_name.isEmpty(); }
+    QString name() const { return m_name; }
+
+private:
+    std::unique_ptr<QProcess> m_server;
+    QString m_name;
+};
+
+// The main program with the virtual mouse and throw-away settings, or the bare Qt program.
+struct Program
+{
+    QString path;
+    QStringList arguments;
+    QProcessEnvironment environment;
+};
+Program mainProgram(const QString& display, const QString& dataHome, const QString& runtimeDir);
+Program bareProgram(const QString& display);
+
+// A program started and its first top-level window mapped, mapMs after the start.
+struct Started
+{
+    std::unique_ptr<QProcess> process;
+    double mapMs = -1;
+};
+Started startUntilMapped(const QString& display, const Program& program, int timeoutMs = 30000);
+void stop(QProcess& process);
+
+// Context switches and time on the processor, per thread.
+struct ThreadCounters
+{
+    quint64 switches = 0;
+    quint64 cpuNs = 0;
+};
+std::map<qint64, ThreadCounters> threadCounters(qint64 pid);
+// Switches and processor time between two readings, thread by thread (a new thread counts from zero).
+ThreadCounters countersBetween(const std::map<qint64, ThreadCounters>& before,
+                               const std::map<qint64, ThreadCounters>& after);
+qint64 pssKb(qint64 pid);
+// Unmaps the process's windows, as hiding them does.
+void unmapWindows(const QString& display, qint64 pid);
+
+struct Summary
+{
+    double min = 0;
+    double median = 0;
+};
+Summary summarise(std::vector<double> values);
+// Number of runs: OSKEN_BENCH_RUNS, at least 5.
+int runCount();
+
+} // namespace bench
