@@ -81,7 +81,10 @@ double ctlApplyMs(const QString& file)
     ctl.setProcessChannelMode(QProcess::ForwardedChannels);
     QElapsedTimer clock;
     clock.start();
-    ctl.start(QStringLiteral(OSKEN_BENCH_BIN_DIR "/osken-ctl"), {QStringLiteral("apply"), file});
+    // OSKEN_BENCH_PROGRAMS names another build's program folder to measure.
+    const QString other = qEnvironmentVariable("OSKEN_BENCH_PROGRAMS");
+    const QString folder = other.isEmpty() ? QStringLiteral(OSKEN_BENCH_BIN_DIR) : other;
+    ctl.start(folder + QStringLiteral("/osken-ctl"), {QStringLiteral("apply"), file});
     if (!ctl.waitForFinished(120000) || ctl.exitStatus() != QProcess::NormalExit || ctl.exitCode() != 0)
         return -1;
     return double(clock.nsecsElapsed()) / 1e6;

@@ -150,9 +150,15 @@ Display::~Display()
         stop(*m_server);
 }
 
+QString programFolder()
+{
+    const QString other = qEnvironmentVariable("OSKEN_BENCH_PROGRAMS");
+    return other.isEmpty() ? QStringLiteral(OSKEN_BENCH_BIN_DIR) : other;
+}
+
 Program mainProgram(const QString& display, const QString& dataHome, const QString& runtimeDir)
 {
-    Program program{QStringLiteral(OSKEN_BENCH_BIN_DIR "/osken-config"), {}, baseEnvironment(display)};
+    Program program{programFolder() + QStringLiteral("/osken-config"), {}, baseEnvironment(display)};
     program.environment.insert(QStringLiteral("OSKEN_VIRTUAL_MOUSE"), QStringLiteral("1"));
     program.environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
     // The single-instance lock lives here: other copies of the program on this machine do not count.

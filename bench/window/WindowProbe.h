@@ -28,6 +28,8 @@ private:
     QString m_name;
 };
 
+// Where the measured programs are: this build's, or another build's folder named by OSKEN_BENCH_PROGRAMS.
+QString programFolder();
 // The main program with the virtual mouse and throw-away settings, or the bare Qt program.
 struct Program
 {

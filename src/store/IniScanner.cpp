@@ -2,7 +2,23 @@
 
 #include "store/IniText.h"
 
+#include <array>
+
 namespace ini {
+
+namespace {
+
+// Characters that can end a line, start a comment or a quote, or stand before the value or an escape.
+constexpr std::array<bool, 256> specialCharacters()
+{
+    std::array<bool, 256> special{};
+    for (const char c : {'\n', '\r', '"', ';', '=', '\\'})
+        special[uchar(c)] = true;
+    return special;
+}
+constexpr std::array<bool, 256> kSpecial = specialCharacters();
+
+} // namespace
 
 Scanner::Scanner(const QByteArray& data) : m_data(data)
 {
@@ -17,9 +33,6 @@ bool Scanner::readLine(int& lineStart, int& lineLength, int& equalsPos)
     const char* d = m_data.constData();
     const int size = m_data.size();
     const auto isBlank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r'; };
-    const auto isSpecial = [](char ch) {
-        return ch == '\n' || ch == '\r' || ch == '"' || ch == ';' || ch == '=' || ch == '\\';
-    };
     bool bInQuotes = false;
     equalsPos = -1;
     lineStart = m_pos;
@@ -28,7 +41,7 @@ bool Scanner::readLine(int& lineStart, int& lineLength, int& equalsPos)
     int i = lineStart;
     bool bLineEnd = false;
     while (i < size && !bLineEnd) {
-        while (i < size && !isSpecial(d[i]))
+        while (i < size && !kSpecial[uchar(d[i])])
             ++i;
         if (i == size)
             break;

@@ -117,8 +117,10 @@ int runApply(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTe
     context.sensorModel = chosenSensor(product, std::nullopt);
     context.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     const quint8 result = WriteProfileSet(context, config, ChangeBits::All);
-    // The mouse no longer holds the stored configuration, so the program's next write must send all.
-    writeDiff(1);
+    // The mouse no longer holds the stored configuration, so the program's next write must send all. A flag
+    // already set is not written again (a settings write waits for the disk).
+    if (readDiff() != 1)
+        writeDiff(1);
     link.CloseDevice();
     if (result != DeviceResult::Done)
         err << "osken-ctl: the write failed with device result " << result << "\n";
