@@ -48,8 +48,8 @@ int main(int argc, char* argv[])
     for (int run = 0; run < bench::runCount(); ++run) {
         QTemporaryDir home;
         bench::Started program =
-            bench::startUntilMapped(display.name(), bench::mainProgram(display.name(), home.path(), runtime.path()));
-        bench::Started bare = bench::startUntilMapped(display.name(), bench::bareProgram(display.name()));
+            bench::startUntilMapped(display, bench::mainProgram(display.name(), home.path(), runtime.path()));
+        bench::Started bare = bench::startUntilMapped(display, bench::bareProgram(display.name(), runtime.path()));
         if (program.mapMs <= 0 || bare.mapMs <= 0) {
             std::fprintf(stderr, "bench_idle: a window was not mapped in time\n");
             return 1;
@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
         QThread::sleep(3); // start-up work and the first battery query are over
         measure(pids, {&mainShown, &bareShown}, seconds);
         for (qint64 pid : pids)
-            bench::unmapWindows(display.name(), pid);
+            bench::unmapWindows(display, pid);
         QThread::sleep(1);
         measure(pids, {&mainHidden, &bareHidden}, seconds);
         bench::stop(*program.process);

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     std::vector<double> bare, program, ratio;
     const auto idlePss = [&display](const bench::Program& what) {
-        bench::Started started = bench::startUntilMapped(display.name(), what);
+        bench::Started started = bench::startUntilMapped(display, what);
         if (started.mapMs <= 0)
             return -1.0;
         QThread::sleep(3);
@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     };
     for (int run = 0; run < bench::runCount(); ++run) {
         QTemporaryDir home;
-        const double baseline = idlePss(bench::bareProgram(display.name()));
+        const double baseline = idlePss(bench::bareProgram(display.name(), runtime.path()));
         const double measured = idlePss(bench::mainProgram(display.name(), home.path(), runtime.path()));
         if (baseline <= 0 || measured <= 0) {
             std::fprintf(stderr, "bench_memory: a window was not mapped in time\n");

@@ -21,13 +21,13 @@ int main(int argc, char* argv[])
     std::vector<double> bare, first, warm, firstRatio, warmRatio;
     for (int run = 0; run < bench::runCount(); ++run) {
         QTemporaryDir home;
-        bench::Started baseline = bench::startUntilMapped(display.name(), bench::bareProgram(display.name()));
+        bench::Started baseline = bench::startUntilMapped(display, bench::bareProgram(display.name(), runtime.path()));
         bench::stop(*baseline.process);
         bench::Started fresh =
-            bench::startUntilMapped(display.name(), bench::mainProgram(display.name(), home.path(), runtime.path()));
+            bench::startUntilMapped(display, bench::mainProgram(display.name(), home.path(), runtime.path()));
         bench::stop(*fresh.process);
         bench::Started again =
-            bench::startUntilMapped(display.name(), bench::mainProgram(display.name(), home.path(), runtime.path()));
+            bench::startUntilMapped(display, bench::mainProgram(display.name(), home.path(), runtime.path()));
         bench::stop(*again.process);
         if (baseline.mapMs <= 0 || fresh.mapMs <= 0 || again.mapMs <= 0) {
             std::fprintf(stderr, "bench_startup: a window was not mapped in time\n");

@@ -49,13 +49,24 @@ qint64 windowPid(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t p
     return pid;
 }
 
+} // namespace
+
 // Watches the top-level windows of one X display.
 class RootWatch
 {
 public:
-    explicit RootWatch(const QString& display) : m_connection(xcb_connect(display.toLocal8Bit().constData(), nullptr))
+    explicit RootWatch(const QString& display)
     {
-        if (xcb_connection_has_error(m_connection))
+        // A server that has just started (or closed a connection) may refuse a connection for a moment.
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            m_connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+            if (!xcb_connection_has_error(m_connection))
+                break;
+            xcb_disconnect(m_connection);
+            m_connection = nullptr;
+            QThread::msleep(100);
+        }
+        if (!m_connection)
             return;
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
         const quint32 mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
@@ -63,8 +74,19 @@ public:
         m_pidAtom = atom(m_connection, "_NET_WM_PID");
         xcb_flush(m_connection);
     }
-    ~RootWatch() { xcb_disconnect(m_connection); }
-    bool isValid() const { return !xcb_connection_has_error(m_connection); }
+    ~RootWatch()
+    {
+        if (m_connection)
+            xcb_disconnect(m_connection);
+    }
+    bool isValid() const { return m_connection && !xcb_connection_has_error(m_connection); }
+
+    // Forgets the windows mapped so far.
+    void drain()
+    {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection))
+            free(event);
+    }
 
     // Waits for a top-level window of the process to be mapped; false when none is within timeoutMs.
     bool waitForMap(qint64 pid, int timeoutMs)
@@ -106,16 +128,19 @@ public:
     xcb_connection_t* connection() const { return m_connection; }
 
 private:
-    xcb_connection_t* m_connection;
+    xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
     xcb_atom_t m_pidAtom = XCB_ATOM_NONE;
 };
 
-QProcessEnvironment baseEnvironment(const QString& display)
+namespace {
+
+QProcessEnvironment baseEnvironment(const QString& display, const QString& runtimeDir)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
     return env;
 }
 
@@ -126,6 +151,7 @@ Display::Display()
     const QString given = qEnvironmentVariable("OSKEN_BENCH_DISPLAY");
     if (!given.isEmpty()) {
         m_name = given;
+        m_watch = std::make_unique<RootWatch>(m_name);
         return;
     }
     // Xvfb picks a free display number and tells it on the descriptor named.
@@ -140,14 +166,22 @@ Display::Display()
     while (clock.elapsed() < 10000 && !m_server->canReadLine())
         m_server->waitForReadyRead(100);
     const QByteArray number = m_server->readLine().trimmed();
-    if (!number.isEmpty())
+    if (!number.isEmpty()) {
         m_name = QLatin1Char(':') + QString::fromLatin1(number);
+        m_watch = std::make_unique<RootWatch>(m_name);
+    }
 }
 
 Display::~Display()
 {
+    m_watch.reset();
     if (m_server)
         stop(*m_server);
+}
+
+bool Display::isValid() const
+{
+    return m_watch && m_watch->isValid();
 }
 
 QString programFolder()
@@ -158,30 +192,30 @@ QString programFolder()
 
 Program mainProgram(const QString& display, const QString& dataHome, const QString& runtimeDir)
 {
-    Program program{programFolder() + QStringLiteral("/osken-config"), {}, baseEnvironment(display)};
+    // The single-instance lock lives in the runtime folder: other copies of the program do not count.
+    Program program{programFolder() + QStringLiteral("/osken-config"), {}, baseEnvironment(display, runtimeDir)};
     program.environment.insert(QStringLiteral("OSKEN_VIRTUAL_MOUSE"), QStringLiteral("1"));
     program.environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    // The single-instance lock lives here: other copies of the program on this machine do not count.
-    program.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
     return program;
 }
 
-Program bareProgram(const QString& display)
+Program bareProgram(const QString& display, const QString& runtimeDir)
 {
     return Program{QStringLiteral(OSKEN_BENCH_BIN_DIR "/bench_bare_window"),
                    {QStringLiteral(OSKEN_BENCH_BIN_DIR "/skin/cfgMainback.png")},
-                   baseEnvironment(display)};
+                   baseEnvironment(display, runtimeDir)};
 }
 
-Started startUntilMapped(const QString& display, const Program& program, int timeoutMs)
+Started startUntilMapped(Display& display, const Program& program, int timeoutMs)
 {
     Started started;
-    RootWatch watch(display);
-    if (!watch.isValid())
-        return started;
     started.process = std::make_unique<QProcess>();
+    RootWatch& watch = display.watch();
+    watch.drain();
     started.process->setProcessEnvironment(program.environment);
-    started.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The programs' diagnostics would drown the figures.
+    started.process->setStandardOutputFile(QProcess::nullDevice());
+    started.process->setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
     started.process->start(program.path, program.arguments);
@@ -236,9 +270,9 @@ qint64 pssKb(qint64 pid)
     return qint64(statusValue(rollup, "Pss"));
 }
 
-void unmapWindows(const QString& display, qint64 pid)
+void unmapWindows(Display& display, qint64 pid)
 {
-    RootWatch watch(display);
+    RootWatch& watch = display.watch();
     for (const xcb_window_t window : watch.windowsOf(pid))
         xcb_unmap_window(watch.connection(), window);
     xcb_flush(watch.connection());

@@ -14,18 +14,23 @@
 // window is mapped, and what a process shows of itself in /proc.
 namespace bench {
 
-// An Xvfb server for the benchmark (its own display number), unless OSKEN_BENCH_DISPLAY names one.
+class RootWatch;
+
+// An Xvfb server for the benchmark (its own display number), unless OSKEN_BENCH_DISPLAY names one, and one
+// connection to it that watches the top-level windows.
 class Display
 {
 public:
     Display();
     ~Display();
-    bool isValid() const { return !m_name.isEmpty(); }
+    bool isValid() const;
     QString name() const { return m_name; }
+    RootWatch& watch() { return *m_watch; }
 
 private:
     std::unique_ptr<QProcess> m_server;
     QString m_name;
+    std::unique_ptr<RootWatch> m_watch;
 };
 
 // Where the measured programs are: this build's, or another build's folder named by OSKEN_BENCH_PROGRAMS.
@@ -38,7 +43,7 @@ struct Program
     QProcessEnvironment environment;
 };
 Program mainProgram(const QString& display, const QString& dataHome, const QString& runtimeDir);
-Program bareProgram(const QString& display);
+Program bareProgram(const QString& display, const QString& runtimeDir);
 
 // A program started and its first top-level window mapped, mapMs after the start.
 struct Started
@@ -46,7 +51,7 @@ struct Started
     std::unique_ptr<QProcess> process;
     double mapMs = -1;
 };
-Started startUntilMapped(const QString& display, const Program& program, int timeoutMs = 30000);
+Started startUntilMapped(Display& display, const Program& program, int timeoutMs = 30000);
 void stop(QProcess& process);
 
 // Context switches and time on the processor, per thread.
@@ -61,7 +66,7 @@ ThreadCounters countersBetween(const std::map<qint64, ThreadCounters>& before,
                                const std::map<qint64, ThreadCounters>& after);
 qint64 pssKb(qint64 pid);
 // Unmaps the process's windows, as hiding them does.
-void unmapWindows(const QString& display, qint64 pid);
+void unmapWindows(Display& display, qint64 pid);
 
 struct Summary
 {
