@@ -8,6 +8,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Every window is painted by the raster engine: an OpenGL driver would only cost start-up time and memory.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication application(argc, argv);
     // Set after the application exists, in the order the program has always used.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
