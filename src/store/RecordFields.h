@@ -1,8 +1,8 @@
 #pragma once
 
 #include "store/ConfigData.h"
+#include "store/IniFile.h"
 #include "store/IniScanner.h"
-#include "store/IniText.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +10,6 @@
 #include <array>
 #include <string_view>
 #include <vector>
-
-#include "store/IniFile.h"
 
 // The stored fields of the settings state, each listed once: its key text, its width and where it lives.
 // Reading, writing and comparing records all walk these tables, so the three cannot drift apart.
@@ -40,8 +38,8 @@ struct ProfileField
     const void* in(const ProfileData& record) const { return in(const_cast<ProfileData&>(record)); }
 };
 
-// The 8441 fields in the order a record is written: the head, the DPI stages, the pointer values, the
-// button slots each with its key steps, the names and the lighting entries.
+// The 8441 fields in the order of the record: the head, the DPI stages, the pointer values, the button
+// slots each with its key steps, the names and the lighting entries. (A file lists them sorted by key.)
 const std::vector<ProfileField>& profileFields();
 
 // Writes every field of the record under "<group>/".
