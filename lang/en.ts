@@ -32,6 +32,10 @@
         <translation>Send data failed, please try again.</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
         <source>Mouse Sleep</source>
         <translation>Mouse Sleep</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>发送数据失败，请重试。</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
         <source>Mouse Sleep</source>
         <translation>鼠标休眠</translation>
     </message>

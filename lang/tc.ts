@@ -32,6 +32,10 @@
         <translation>傳送資料失敗，請再試一次。</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>無法儲存設定。</translation>
+    </message>
+    <message>
         <source>Mouse Sleep</source>
         <translation>滑鼠休眠</translation>
     </message>

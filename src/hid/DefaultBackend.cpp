@@ -2,6 +2,7 @@
 
 #include "hid/hidapi/HidapiBackend.h"
 #include "hid/sim/VirtualReceiver.h"
+#include "log/Log.h"
 
 #include <QDebug>
 
@@ -12,6 +13,6 @@ std::unique_ptr<HidBackend> makeDefaultBackend()
     auto receiver = std::make_unique<VirtualReceiver>();
     const QString logPath = qEnvironmentVariable("OSKEN_VIRTUAL_MOUSE_LOG");
     if (!logPath.isEmpty() && !receiver->setFrameLogPath(logPath))
-        qWarning("virtual mouse: cannot open frame log %s", qPrintable(logPath));
+        qCWarning(lcHid, "virtual mouse: cannot open frame log %s", qPrintable(logPath));
     return receiver;
 }

@@ -1,5 +1,6 @@
 #include "look/Language.h"
 
+#include "log/Log.h"
 #include "look/LookSettings.h"
 #include "store/AppSettings.h"
 
@@ -77,7 +78,7 @@ bool OrnLanguage::loadInto(int iLang)
     // Load into a fresh translator first so a missing file keeps the installed translation.
     QTranslator probe;
     if (!probe.load(path)) {
-        qDebug() << "translation not loaded:" << path;
+        qCDebug(lcUi) << "translation not loaded:" << path;
         return false;
     }
     if (m_bInstalled)
@@ -101,7 +102,7 @@ bool OrnLanguage::switchLanguage(int iLang)
         return false;
     setLanguageId(iLang);
     if (!writeLangId(iLang))
-        qDebug() << "Config/LangID not stored";
+        qCDebug(lcUi) << "Config/LangID not stored";
     if (!loadInto(iLang))
         return false;
     emit languageChangedSignal(iLang);

@@ -13,6 +13,7 @@ static const char* const kUiTexts[] = {
     QT_TRANSLATE_NOOP("Osken", "&Quit"),
     QT_TRANSLATE_NOOP("Osken", "Mouse is sleeping or not connected."),
     QT_TRANSLATE_NOOP("Osken", "Send data failed, please try again."),
+    QT_TRANSLATE_NOOP("Osken", "The settings could not be saved."),
     QT_TRANSLATE_NOOP("Osken", "Mouse Sleep"),
     QT_TRANSLATE_NOOP("Osken", "Yes"),
     QT_TRANSLATE_NOOP("Osken", "No"),

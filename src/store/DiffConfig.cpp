@@ -40,8 +40,8 @@ bool dpiDiffers(const ConfigData& working, const ConfigData& saved)
     return false;
 }
 
-// True when the macro file was saved since the last write-out; clears the flag in that case.
-bool takeMacroWriteSign(const QString& macroFolder, const QString& macroName)
+// True when the macro file was saved since the last write-out; with bTake the flag is cleared then.
+bool macroWriteSign(const QString& macroFolder, const QString& macroName, bool bTake)
 {
     // A name that cannot be a file of the macro folder never reaches the file system.
     if (!isSafeFileName(macroName))
@@ -52,13 +52,15 @@ bool takeMacroWriteSign(const QString& macroFolder, const QString& macroName)
     QSettings macro(path, QSettings::IniFormat);
     if (readNumber<int>(macro, QStringLiteral("Setting/WriteSign")) == 0)
         return false;
+    if (!bTake)
+        return true;
     macro.setValue(QStringLiteral("Setting/WriteSign"), 0);
     // If the flag cannot be cleared the macro is simply sent again next time.
     syncSettings(macro);
     return true;
 }
 
-bool buttonsDiffer(const ConfigData& working, const ConfigData& saved)
+bool buttonsDiffer(const ConfigData& working, const ConfigData& saved, bool bTakeWriteSigns)
 {
     const QString macroFolder = macroDirectory();
     for (int i = 0; i < kSlotCount; ++i) {
@@ -71,7 +73,8 @@ bool buttonsDiffer(const ConfigData& working, const ConfigData& saved)
             if (a.macroname == b.macroname) {
                 if (bKeyStepsDiffer)
                     return true;
-                if (a.Fun == kMacroFun && b.Fun == kMacroFun && takeMacroWriteSign(macroFolder, a.macroname))
+                if (a.Fun == kMacroFun && b.Fun == kMacroFun &&
+                    macroWriteSign(macroFolder, a.macroname, bTakeWriteSigns))
                     return true;
             } else if (a.Fun == kMacroFun || bKeyStepsDiffer) {
                 return true;
@@ -95,18 +98,28 @@ bool lightingDiffers(const ConfigData& working, const ConfigData& saved)
     return false;
 }
 
-} // namespace
-
-ChangeMask diffConfig(const ConfigData& working, const ConfigData& saved)
+ChangeMask changedSections(const ConfigData& working, const ConfigData& saved, bool bTakeWriteSigns)
 {
     ChangeMask mask = 0;
     if (basicDiffers(working, saved))
         mask |= ChangeBits::Basic;
     if (dpiDiffers(working, saved))
         mask |= ChangeBits::Dpi;
-    if (buttonsDiffer(working, saved))
+    if (buttonsDiffer(working, saved, bTakeWriteSigns))
         mask |= ChangeBits::Buttons;
     if (lightingDiffers(working, saved))
         mask |= ChangeBits::Lighting;
     return mask;
+}
+
+} // namespace
+
+ChangeMask diffConfig(const ConfigData& working, const ConfigData& saved)
+{
+    return changedSections(working, saved, true);
+}
+
+ChangeMask peekConfigChanges(const ConfigData& working, const ConfigData& saved)
+{
+    return changedSections(working, saved, false);
 }

@@ -1,5 +1,6 @@
 #include "widgets/OrnListItem.h"
 
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/WidgetFont.h"
@@ -62,7 +63,7 @@ void OrnListItem::editPressSlot()
 
 void OrnListItem::lostFocusSlot()
 {
-    qDebug("lostFocusSlot");
+    qCDebug(lcUi, "lostFocusSlot");
     // An edit not confirmed with Enter is dropped.
     showDelay();
     QWidget* list = parentWidget();

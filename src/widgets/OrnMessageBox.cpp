@@ -1,5 +1,6 @@
 #include "widgets/OrnMessageBox.h"
 
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
 #include "widgets/DialogStyle.h"
@@ -59,7 +60,7 @@ OrnMessageBox::OrnMessageBox(int iKind, const QString& strText, const QString& s
             connect(m_pPlugInTimer, &QTimer::timeout, this, &OrnMessageBox::GetPlugInSignal);
             m_pPlugInTimer->start();
         } else {
-            qWarning("OrnMessageBox: plug-in watch asked for without a probe; the box will not close by itself");
+            qCWarning(lcUi, "OrnMessageBox: plug-in watch asked for without a probe; the box will not close by itself");
         }
     }
     layoutChildren();

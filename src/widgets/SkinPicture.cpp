@@ -1,5 +1,6 @@
 #include "widgets/SkinPicture.h"
 
+#include "log/Log.h"
 #include "store/DataPaths.h"
 #include "widgets/WidgetFont.h"
 
@@ -33,7 +34,7 @@ QPixmap loadSkinPicture(const QString& strPath)
     if (pixmap.isNull()) {
         if (!s_Missing.contains(strFull)) {
             s_Missing.insert(strFull);
-            qWarning().noquote() << "skin picture missing:" << strFull;
+            qCWarning(lcUi).noquote() << "skin picture missing:" << strFull;
         }
         return QPixmap();
     }

@@ -28,10 +28,13 @@ private slots:
         QVERIFY(QFile::exists(prefix() + "/bin/skin/icon.ico"));
         QVERIFY(QFile::exists(prefix() + "/bin/lang/sc.qm"));
 
-        m_Display = QStringLiteral(":%1").arg(150 + QCoreApplication::applicationPid() % 100);
-        m_X.start("Xvfb", QStringList{m_Display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+        // The server picks a free display and names it on its standard output once it accepts clients.
+        m_X.start("Xvfb", QStringList{"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
         QVERIFY(m_X.waitForStarted());
-        QTest::qWait(1000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_X.canReadLine() || m_X.state() != QProcess::Running, 30000);
+        const QByteArray number = m_X.readLine().trimmed();
+        QVERIFY2(!number.isEmpty(), "Xvfb did not start");
+        m_Display = QStringLiteral(":") + QString::fromLatin1(number);
 
         QDir().mkpath(dataHome());
         QFile::setPermissions(m_Root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -1,11 +1,11 @@
-#include "look/DisplayScale.h"
-#include "look/Language.h"
 #include "editors/core/SettingsState.h"
 #include "editors/ui/DefaultColorArea.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
 #include "store/AppSettings.h"
 
 #include "DemoSession.h"
@@ -90,14 +90,14 @@ int main(int argc, char* argv[])
     ProfileData profile = sampleRecord();
     OrnColorWindow* colorWindow = nullptr;
     if (mode == QLatin1String("dpi")) {
-        auto* dpi = new OrnDPIWindow(&frame, profile);
+        auto* dpi = new OrnDPIWindow(&frame, &profile);
         const int iSensorArg = args.indexOf(QStringLiteral("--sensor"));
         const int iSensor =
             iSensorArg > 0 && iSensorArg + 1 < args.size() ? args.at(iSensorArg + 1).toInt() : readSensorModel();
-        dpi->setProfile(profile, iSensor);
+        dpi->setProfile(&profile, iSensor);
         // Where the main window's DPI tab puts them (its panel area starts at 414, 100).
         dpi->move(s(414), s(100));
-        auto* rate = new OrnReportRate(&frame, profile);
+        auto* rate = new OrnReportRate(&frame, &profile);
         rate->move(s(414), s(100 + 352));
         auto* pointer = new OrnPointSpeed(&frame, &profile);
         pointer->move(s(414 + 186), s(100 + 352));

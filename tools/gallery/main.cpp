@@ -1,4 +1,5 @@
 #include "GalleryWindow.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
     if (translator.load(look::translationFile(iLang)))
         QCoreApplication::installTranslator(&translator);
     else if (iLang != 0)
-        qWarning("translation for language %d not loaded", iLang);
+        qCWarning(lcApp, "translation for language %d not loaded", iLang);
 
     const double dRatio = look::ratioWithOverride(app.primaryScreen()->logicalDotsPerInch() / 96.0);
     look::setDisplayScale(look::scaleForLevel(look::scaleLevelForRatio(dRatio)));

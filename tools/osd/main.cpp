@@ -2,6 +2,7 @@
 #include "OsdServer.h"
 #include "WindowMessages.h"
 
+#include "log/Log.h"
 #include "platform/OsdLink.h"
 #include "platform/SingleInstance.h"
 
@@ -25,7 +26,7 @@ int main(int argc, char* argv[])
     // The window exists from the start, hidden, so the main program can find it by its title.
     receiveWindowMessages(box.winId(), [&box](const platform::OsdMessage& message) { box.showMessage(message); });
     if (!server.listen(platform::osdServerName())) {
-        qDebug() << "OSD cannot listen under" << platform::osdServerName();
+        qCWarning(lcApp) << "OSD cannot listen under" << platform::osdServerName();
         return 1;
     }
     return app.exec();

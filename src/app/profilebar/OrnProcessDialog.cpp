@@ -1,12 +1,8 @@
 #include "app/profilebar/OrnProcessDialog.h"
 
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/ThemeColor.h"
-#include "app/profilebar/WorkingConfigStore.h"
-#include "device/protocol/WriteProfileSet.h"
-#include "store/AppSettings.h"
-#include "store/ConfigFiles.h"
-#include "store/DiffConfig.h"
 #include "widgets/SkinPicture.h"
 
 #include <QBitmap>
@@ -33,10 +29,8 @@ QString processBarStyleSheet(int iRed, int iGreen, int iBlue)
         iRed, iGreen, iBlue);
 }
 
-OrnProcessDialog::OrnProcessDialog(WriteProfileContext& context, ConfigData& workingConfig, ConfigData& savedConfig,
-                                   const std::atomic<bool>& mouseAsleep, WorkingConfigStore* store, QWidget* parent)
-    : QDialog(parent, Qt::FramelessWindowHint), m_Context(context), m_Working(workingConfig), m_Saved(savedConfig),
-      m_bMouseAsleep(mouseAsleep), m_pStore(store)
+OrnProcessDialog::OrnProcessDialog(SettingsSession& session, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint), m_Session(session)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     const QSize size(look::scaled(kWidth), look::scaled(kHeight));
@@ -67,36 +61,9 @@ void OrnProcessDialog::slotProcessDlg()
 
 void OrnProcessDialog::updateProgress()
 {
-    // The profile files are stored while the mouse is written; both are done before the dialog closes.
-    if (m_pStore)
-        m_pStore->begin(m_Working);
-    else
-        m_bFilesStored = saveConfig(m_Working);
-    setProgress(25);
-
-    if (m_bMouseAsleep) {
-        m_iResult = DeviceResult::Asleep;
-    } else {
-        ChangeMask sections = diffConfig(m_Working, m_Saved);
-        if (readDiff() == 1)
-            sections = ChangeBits::All;
-        if (sections != 0) {
-            setProgress(30);
-            setProgress(50);
-            m_Context.productName = readCurrentProductName();
-            m_Context.sensorModel = readSensorModel();
-            m_iResult = WriteProfileSet(m_Context, m_Working, sections);
-            m_Saved = m_Working;
-            // A failed write leaves the mouse in an unknown state: the next write sends everything.
-            writeDiff(m_iResult != DeviceResult::Done ? 1 : 0);
-        }
-    }
-    if (m_pStore)
-        m_bFilesStored = m_pStore->finish();
-    if (!m_bFilesStored)
-        qWarning("The settings files could not all be stored.");
-
-    setProgress(80);
+    m_Outcome = m_Session.writeOut([this](int iPercent) { setProgress(iPercent); });
+    if (!m_Outcome.filesStored)
+        qCWarning(lcApp, "The settings files could not all be stored.");
     QThread::msleep(10);
     setProgress(100);
     QThread::msleep(10);

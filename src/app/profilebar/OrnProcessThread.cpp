@@ -1,14 +1,9 @@
 #include "app/profilebar/OrnProcessThread.h"
-
-#include <QtDebug>
+#include "log/Log.h"
 
 OrnProcessThread::OrnProcessThread(QObject* parent) : QThread(parent) {}
 
 void OrnProcessThread::run()
 {
-    if (m_bStop) {
-        qDebug("isStop.\n");
-        return;
-    }
     emit DoProcessDlg();
 }

@@ -2,8 +2,6 @@
 
 #include <QThread>
 
-#include <atomic>
-
 // Lives only to start the write-out: its one signal is queued to the progress dialog, so the work begins
 // once the dialog's own event loop runs.
 class OrnProcessThread : public QThread
@@ -13,14 +11,9 @@ class OrnProcessThread : public QThread
 public:
     explicit OrnProcessThread(QObject* parent = nullptr);
 
-    void setStop(bool bStop) { m_bStop = bStop; }
-
 signals:
     void DoProcessDlg();
 
 protected:
     void run() override;
-
-private:
-    std::atomic<bool> m_bStop{false};
 };

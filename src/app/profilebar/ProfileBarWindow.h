@@ -21,9 +21,6 @@ public:
     virtual void rebuildProfileMenu(const QStringList& profileList) = 0;
     // The active slot's entry text, and its profile name in the label and the name field.
     virtual void showActiveSlot() = 0;
-    // Copies the DPI stages and active stage, pointer and scroll speed and report rate of the panels into
-    // the record.
-    virtual void collectEditorState(ProfileData& active) = 0;
     virtual void hideWindow() = 0;
     // Makes the slot active; with bReload its record is read again from its profile file.
     virtual void selectSlot(int iSlot, bool bReload) = 0;

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/profilebar/ProfileBarDialogs.h"
-#include "app/profilebar/WorkingConfigStore.h"
-#include "app/shell/AppState.h"
+#include "session/SettingsSession.h"
 
 #include <QStringList>
 
 class ProfileBarWindow;
-struct WriteProfileContext;
 
 // The commands of the profile bar: the library of profile files and the five slots, the configuration
 // files, reset, and the commands that end an edit. Each entry point is one command; a refused command
@@ -16,7 +14,7 @@ class ProfileCommands
 {
 public:
     // `profileList` is the window's library of names, kept in PROFILE_LIST order.
-    ProfileCommands(AppState& state, WriteProfileContext& context, QStringList& profileList, ProfileBarWindow& window,
+    ProfileCommands(SettingsSession& session, QStringList& profileList, ProfileBarWindow& window,
                     ProfileBarDialogs dialogs = defaultProfileBarDialogs());
 
     void add();
@@ -34,12 +32,10 @@ public:
     void ok();
     void cancel();
 
-    // The write-out with its progress dialog; reports a failure and returns the dialog's result byte.
+    // The write-out with its progress dialog; reports a failure and returns the device result.
     quint8 writeOut();
-    // To be called after savedConfig was loaded from the files: the first write-out then rewrites only
-    // the profile files whose records changed.
-    void configLoaded() { m_Store.remember(m_State.savedConfig); }
-    const WorkingConfigStore& store() const { return m_Store; }
+    // The box for a write to the mouse that did not land (result 5 or a device failure).
+    void reportWriteFailure(quint8 iResult);
 
 private:
     ProfileData& activeRecord();
@@ -54,10 +50,8 @@ private:
     bool confirm(const QString& strText);
     void informFileFailure();
 
-    AppState& m_State;
-    WriteProfileContext& m_Context;
+    SettingsSession& m_Session;
     QStringList& m_ProfileList;
     ProfileBarWindow& m_Window;
     ProfileBarDialogs m_Dialogs;
-    WorkingConfigStore m_Store;
 };

@@ -1,7 +1,7 @@
 #include "app/profilebar/ProfileCommands.h"
 
-#include "look/UiText.h"
 #include "app/profilebar/ProfileBarWindow.h"
+#include "look/UiText.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
@@ -102,17 +102,18 @@ void ProfileCommands::loadConfiguration()
     if (path.isEmpty())
         return;
     // Not silently ignored: the user asked for this file and must learn why nothing happens.
-    if (!fileMatchesCurrentMouse(path) || !importConfig(m_State.savedConfig, path)) {
+    ConfigData loaded = m_Session.saved();
+    if (!fileMatchesCurrentMouse(path) || !importConfig(loaded, path)) {
         inform(uiText("The file is not match current mouse!"));
         return;
     }
-    m_State.workingConfig = m_State.savedConfig;
+    m_Session.adopt(loaded);
     listSlotNames();
     m_Window.showLoadedConfiguration();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();
     // Working and saved are now equal; the loaded settings still have to reach the mouse, all of them.
-    writeDiff(1);
+    m_Session.requestFullWrite();
     writeOut();
 }
 
@@ -122,6 +123,6 @@ void ProfileCommands::saveConfiguration()
         m_Dialogs.saveFile(m_Window.dialogParent(), uiText("Save Config File"), uiText("Config File(*.conf)"));
     if (path.isEmpty())
         return;
-    if (!writeMouseName(path, readCurrentProductName()) || !exportConfig(m_State.workingConfig, path))
+    if (!writeMouseName(path, readCurrentProductName()) || !exportConfig(m_Session.working(), path))
         informFileFailure();
 }

@@ -1,7 +1,7 @@
 #include "app/profilebar/ProfileCommands.h"
 
-#include "look/UiText.h"
 #include "app/profilebar/ProfileBarWindow.h"
+#include "look/UiText.h"
 #include "store/ConfigFiles.h"
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
@@ -13,31 +13,32 @@
 #include <QFile>
 #include <QFileInfo>
 
-ProfileCommands::ProfileCommands(AppState& state, WriteProfileContext& context, QStringList& profileList,
-                                 ProfileBarWindow& window, ProfileBarDialogs dialogs)
-    : m_State(state), m_Context(context), m_ProfileList(profileList), m_Window(window), m_Dialogs(std::move(dialogs))
+ProfileCommands::ProfileCommands(SettingsSession& session, QStringList& profileList, ProfileBarWindow& window,
+                                 ProfileBarDialogs dialogs)
+    : m_Session(session), m_ProfileList(profileList), m_Window(window), m_Dialogs(std::move(dialogs))
 {
 }
 
 ProfileData& ProfileCommands::activeRecord()
 {
-    return m_State.workingConfig.activeSlot();
+    return m_Session.activeRecord();
 }
 
 QString ProfileCommands::activeName() const
 {
-    return m_State.workingConfig.slotProfileNames[activeSlotIndex(m_State.workingConfig)];
+    return m_Session.slotName(m_Session.activeSlot());
 }
 
 void ProfileCommands::setActiveName(const QString& strName)
 {
-    m_State.workingConfig.slotProfileNames[activeSlotIndex(m_State.workingConfig)] = strName;
+    m_Session.edit(
+        [&strName](ConfigData& working) { working.slotProfileNames[working.ProfileID % kSlotCount] = strName; });
 }
 
 bool ProfileCommands::usedByOtherSlot(const QString& strName) const
 {
-    const ConfigData& working = m_State.workingConfig;
-    const int iActive = activeSlotIndex(working);
+    const ConfigData& working = m_Session.working();
+    const int iActive = m_Session.activeSlot();
     for (int i = 0; i < kSlotCount; ++i) {
         if (i != iActive && working.slotProfileNames[i] == strName)
             return true;
@@ -84,7 +85,7 @@ void ProfileCommands::storeProfileList()
 void ProfileCommands::listSlotNames()
 {
     bool bChanged = false;
-    for (const QString& name : m_State.workingConfig.slotProfileNames) {
+    for (const QString& name : m_Session.working().slotProfileNames) {
         if (isValidProfileName(name) && !m_ProfileList.contains(name)) {
             m_ProfileList.append(name);
             bChanged = true;
@@ -108,7 +109,7 @@ bool ProfileCommands::confirm(const QString& strText)
 
 void ProfileCommands::informFileFailure()
 {
-    inform(uiText("Send data failed, please try again."));
+    inform(uiText("The settings could not be saved."));
 }
 
 void ProfileCommands::add()
@@ -234,7 +235,7 @@ void ProfileCommands::rename(const QString& strNewName)
     m_Window.rebuildProfileMenu(m_ProfileList);
     // The list too: after a restart the library must not name the old, moved file.
     storeProfileList();
-    if (!saveSlotAssignment(m_State.workingConfig))
+    if (!saveSlotAssignment(m_Session.working()))
         informFileFailure();
 }
 

@@ -1,17 +1,18 @@
 #include "app/profilebar/ProfileCommands.h"
 
-#include "look/UiText.h"
 #include "app/profilebar/OrnProcessDialog.h"
 #include "app/profilebar/OrnProcessThread.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "device/Frame.h"
+#include "log/Log.h"
+#include "look/UiText.h"
 #include "store/ProfileDefaults.h"
 
 #include <QtDebug>
 
 quint8 ProfileCommands::writeOut()
 {
-    OrnProcessDialog dialog(m_Context, m_State.workingConfig, m_State.savedConfig, m_State.mouseAsleep, &m_Store);
+    OrnProcessDialog dialog(m_Session);
     OrnProcessThread thread;
     QObject::connect(&thread, &OrnProcessThread::DoProcessDlg, &dialog, &OrnProcessDialog::slotProcessDlg,
                      Qt::QueuedConnection);
@@ -19,21 +20,30 @@ quint8 ProfileCommands::writeOut()
     const int iAccepted = dialog.exec();
     // It only emitted its one signal; it must have ended before it is destroyed.
     thread.wait();
-    const quint8 iResult = dialog.resultByte();
-    if (iAccepted == 1 && iResult != DeviceResult::Done) {
-        const QString text = iResult == DeviceResult::Asleep ? uiText("Mouse is sleeping or not connected.")
-                                                             : uiText("Send data failed, please try again.");
-        m_Dialogs.message(ProfileBarMessage::Confirm, text, m_Window.dialogParent());
-    }
-    return iResult;
+    const WriteOutcome& outcome = dialog.outcome();
+    if (iAccepted != 1)
+        return outcome.result;
+    if (outcome.result != DeviceResult::Done)
+        reportWriteFailure(outcome.result);
+    else if (!outcome.filesStored)
+        inform(uiText("The settings could not be saved."));
+    return outcome.result;
+}
+
+void ProfileCommands::reportWriteFailure(quint8 iResult)
+{
+    if (iResult == DeviceResult::Done)
+        return;
+    const QString text = iResult == DeviceResult::Asleep ? uiText("Mouse is sleeping or not connected.")
+                                                         : uiText("Send data failed, please try again.");
+    m_Dialogs.message(ProfileBarMessage::Confirm, text, m_Window.dialogParent());
 }
 
 void ProfileCommands::reset()
 {
     if (!confirm(uiText("Are you sure you want reset this profile?")))
         return;
-    const int iSlot = activeSlotIndex(m_State.workingConfig);
-    qDebug("Accepted %d", iSlot);
+    qCDebug(lcApp, "Accepted %d", m_Session.activeSlot());
     ProfileData& record = activeRecord();
     const QString name = record.ProfileName;
     setProfileDefaults(record);
@@ -48,9 +58,11 @@ void ProfileCommands::resetAll()
 {
     if (!confirm(uiText("Are you sure you want reset all profiles?")))
         return;
-    resetAllProfiles(m_State.workingConfig);
-    for (int i = 0; i < kSlotCount; ++i)
-        m_State.workingConfig.slot(i).ProfileName = m_State.workingConfig.slotProfileNames[i];
+    m_Session.edit([](ConfigData& working) {
+        resetAllProfiles(working);
+        for (int i = 0; i < kSlotCount; ++i)
+            working.slot(i).ProfileName = working.slotProfileNames[i];
+    });
     listSlotNames();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();
@@ -59,7 +71,6 @@ void ProfileCommands::resetAll()
 
 void ProfileCommands::apply()
 {
-    m_Window.collectEditorState(activeRecord());
     writeOut();
 }
 
@@ -72,5 +83,5 @@ void ProfileCommands::ok()
 void ProfileCommands::cancel()
 {
     m_Window.hideWindow();
-    m_Window.selectSlot(activeSlotIndex(m_State.workingConfig), true);
+    m_Window.selectSlot(m_Session.activeSlot(), true);
 }

@@ -1,16 +1,16 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/Language.h"
-#include "look/LookSettings.h"
-#include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
-#include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/LookSettings.h"
+#include "look/UiText.h"
 #include "macro/ui/MacroDialog.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -58,10 +58,13 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
                                    [this](const platform::DeviceChangeEvent& event) { handleDeviceChange(event); });
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
-    m_WriteContext.send = m_Services.link->sender();
-    m_WriteContext.sleep = [](int ms) { QThread::msleep(ulong(ms)); };
-    m_WriteContext.stopStatusThread = [this] { stopStatusThread(); };
-    m_WriteContext.startStatusThread = [this] { startStatusThread(); };
+    MousePort port;
+    port.send = m_Services.link->sender();
+    port.sleep = [](int ms) { QThread::msleep(ulong(ms)); };
+    port.stopStatusThread = [this] { stopStatusThread(); };
+    port.startStatusThread = [this] { startStatusThread(); };
+    port.isAwake = [this] { return !m_bMouseAsleep; };
+    m_Session.setMousePort(std::move(port));
 
     // Tabs first: their pictures are the first thing the window loads.
     for (int i = 0; i < kTabCount; ++i)
@@ -84,17 +87,12 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     openDevice(currentProductName());
     startStatusThread();
 
-    AppState& state = appState();
-    m_pCommands =
-        std::make_unique<ProfileCommands>(state, m_WriteContext, m_ProfileList, static_cast<ProfileBarWindow&>(*this));
-    loadConfig(state.savedConfig);
-    state.workingConfig = state.savedConfig;
-    m_pCommands->configLoaded();
-    {
+    m_pCommands = std::make_unique<ProfileCommands>(m_Session, m_ProfileList, static_cast<ProfileBarWindow&>(*this));
+    m_Session.load();
+    if (m_Services.pointerSpeed) {
         // The program starts with the pointer speed the computer already uses.
-        ProfileData& active = state.workingConfig.activeSlot();
-        active.mousespeed = quint8(m_Services.pointerSpeed ? m_Services.pointerSpeed->currentSpeed(active.mousespeed)
-                                                           : active.mousespeed);
+        ProfileData& active = m_Session.activeRecord();
+        active.mousespeed = quint8(m_Services.pointerSpeed->currentSpeed(active.mousespeed));
     }
     rebuildProfileMenu();
 
@@ -199,10 +197,9 @@ void MousecfgWidget::onButtonClicked()
         m_iSavedGroup = m_iSelectedGroup;
         m_iSelectedGroup = 1;
         setFrontView(false);
-    } else if (std::find(m_SlotIndicators.begin(), m_SlotIndicators.end(), button) != m_SlotIndicators.end()) {
-        for (OrnPushButton* indicator : m_SlotIndicators)
-            indicator->setChecked(false);
-        m_SlotIndicators[0]->setChecked(true);
+    } else if (auto indicator = std::find(m_SlotIndicators.begin(), m_SlotIndicators.end(), button);
+               indicator != m_SlotIndicators.end()) {
+        switchToSlot(int(indicator - m_SlotIndicators.begin()));
     } else if (auto tab = std::find(m_TabButtons.begin(), m_TabButtons.end(), button); tab != m_TabButtons.end()) {
         showTab(int(tab - m_TabButtons.begin()));
     } else if (auto front = std::find(m_FrontCallouts.begin(), m_FrontCallouts.end(), button);
@@ -330,10 +327,9 @@ void MousecfgWidget::slot_show_profilename(QAction* action)
 {
     if (!action)
         return;
-    AppState& state = appState();
-    const int iSlot = activeSlotIndex(state.workingConfig);
-    m_pActiveProfileLabel->setText(action->text());
-    state.workingConfig.slotProfileNames[iSlot] = action->text();
+    const QString name = action->text();
+    m_pActiveProfileLabel->setText(name);
+    m_Session.edit([&name](ConfigData& working) { working.slotProfileNames[working.ProfileID % kSlotCount] = name; });
 }
 
 void MousecfgWidget::slotPopOneClickBox()
@@ -447,5 +443,5 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event)
         setMask(outline);
     m_iScaleLevel = choice.iLevel;
     layoutChildren();
-    qDebug("width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_iScaleLevel);
 }

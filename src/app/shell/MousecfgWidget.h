@@ -1,11 +1,12 @@
 #pragma once
 
-#include "look/ScaledBackground.h"
 #include "app/profilebar/ProfileBarWindow.h"
 #include "app/shell/ShellServices.h"
 #include "device/hotplug/HotplugHandler.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "device/status/StatusThreadRunner.h"
+#include "look/ScaledBackground.h"
+#include "session/SettingsSession.h"
 
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -51,7 +52,9 @@ public:
 
     int connectedMouseCount() const override { return m_iConnectedMice; }
     DeviceLink& deviceLink() { return *m_Services.link; }
-    WriteProfileContext& writeContext() { return m_WriteContext; }
+    SettingsSession& session() { return m_Session; }
+    bool mouseAsleep() const { return m_bMouseAsleep; }
+    WriteProfileContext& writeContext() { return m_Session.writeContext(); }
     // The window's pieces, for the tests that drive it.
     OrnPushButton* tabButton(int iTab) const { return m_TabButtons[iTab]; }
     int currentTab() const { return m_iCurrentTab; }
@@ -66,6 +69,7 @@ public:
     MacroDialog* macroDialog() const { return m_pMacroDialog; }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
+    OrnPushButton* slotIndicator(int iSlot) const { return m_SlotIndicators[unsigned(iSlot) % kSlotCount]; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
     QSystemTrayIcon* trayIcon() const { return m_pTray; }
@@ -86,10 +90,7 @@ public slots:
     void OnProfileMenuCheck(QWidget* widget);
     void slotEnableButtons(bool bEnable);
     void slotProfileNameChange();
-    void slotRefreshProfile(quint8 iProfile);
-    void slotRefreshDPIStage(quint8 iDPI);
     void slotRefreshLightMode(quint8 iBuff1);
-    void slotRefreshRate(quint8 iRate);
     void slotWarning();
     void slotWarnClose();
     void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
@@ -127,14 +128,14 @@ private:
     void loadMousePictures();
     void setSideButtonImages();
     void selectSlot(int iSlot, bool bReload) override;
+    // The slot menu and the slot indicators: the mouse switches to the slot, without a write-out.
+    void switchToSlot(int iSlot);
     void refreshEditors() override;
     void rebuildProfileMenu();
     void showActiveSlot() override;
     // ProfileBarWindow: what the profile commands ask of the window.
     QWidget* dialogParent() override { return this; }
     void rebuildProfileMenu(const QStringList& profileList) override;
-    // The DPI, rate and pointer panels keep copies; their values go into the record on apply.
-    void collectEditorState(ProfileData& active) override;
     void hideWindow() override { hide(); }
     void showLoadedConfiguration() override;
     void reloadSavedConfig();
@@ -158,7 +159,7 @@ private:
     void requestFullWrite() override;
 
     ShellServices m_Services;
-    WriteProfileContext m_WriteContext;
+    SettingsSession m_Session;
     StatusThreadRunner m_StatusRunner;
     std::unique_ptr<HotplugHandler> m_pHotplug;
     std::unique_ptr<look::OrnLanguage> m_pLanguage;
@@ -252,6 +253,6 @@ private:
     bool m_bFrontView = true;
 
     int m_iConnectedMice = 0;
-    bool m_bDeviceWrittenThisRun = false;
+    bool m_bMouseAsleep = false;
     QStringList m_OsdHistory;
 };

@@ -1,9 +1,10 @@
 #include "app/shell/MousecfgWidget.h"
 
+#include "app/shell/AppState.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
-#include "app/shell/AppState.h"
 #include "store/AppSettings.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
@@ -113,7 +114,7 @@ void MousecfgWidget::refreshMouseList()
     } else if (m_iConnectedMice == 1) {
         if (m_pMouseNameButton)
             m_pMouseNameButton->hide();
-        qDebug() << "RefreshMouseList" << m_MouseNames.first();
+        qCDebug(lcApp) << "RefreshMouseList" << m_MouseNames.first();
         writeCurrentProductName(m_MouseNames.first());
     } else {
         if (m_pMouseNameButton)

@@ -1,15 +1,14 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/Language.h"
-#include "look/LookSettings.h"
-#include "look/UiText.h"
-#include "app/shell/AppState.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "look/LookSettings.h"
+#include "look/UiText.h"
 #include "macro/ui/MacroDialog.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
@@ -193,7 +192,7 @@ void MousecfgWidget::buildProfileBar()
 
 void MousecfgWidget::buildPanels()
 {
-    ProfileData& active = appState().workingConfig.activeSlot();
+    ProfileData& active = m_Session.activeRecord();
     m_TabPanels[0] = new QWidget(this);
     m_pColorWindow = new OrnColorWindow(m_TabPanels[0], &active);
     m_pButtonScroll = new QScrollArea(this);
@@ -213,8 +212,8 @@ void MousecfgWidget::buildPanels()
                        "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"));
     m_TabPanels[1] = m_pButtonScroll;
     m_TabPanels[2] = new QWidget(this);
-    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], active);
-    m_pReportRate = new OrnReportRate(m_TabPanels[2], active);
+    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], &active);
+    m_pReportRate = new OrnReportRate(m_TabPanels[2], &active);
     m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
     m_pMacroDialog = new MacroDialog(this);
     connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);

@@ -1,11 +1,6 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "look/DisplayScale.h"
-#include "look/LookSettings.h"
-#include "look/ThemeColor.h"
-#include "look/UiText.h"
 #include "app/profilebar/ProfileCommands.h"
-#include "app/shell/AppState.h"
 #include "app/shell/StatusTexts.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "device/protocol/DeviceCommands.h"
@@ -16,6 +11,11 @@
 #include "editors/ui/OrnDPIWindow.h"
 #include "editors/ui/OrnPointSpeed.h"
 #include "editors/ui/OrnReportRate.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/LookSettings.h"
+#include "look/ThemeColor.h"
+#include "look/UiText.h"
 #include "platform/OsdMessage.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
@@ -110,34 +110,27 @@ void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
 
 void MousecfgWidget::showActiveSlot()
 {
-    const ConfigData& working = appState().workingConfig;
-    const int iSlot = activeSlotIndex(working);
+    const int iSlot = m_Session.activeSlot();
     m_pSlotButton->setText(slotEntryText(iSlot));
-    m_pActiveProfileLabel->setText(working.slotProfileNames[iSlot]);
-    m_pNameField->setText(working.slotProfileNames[iSlot]);
+    m_pActiveProfileLabel->setText(m_Session.slotName(iSlot));
+    m_pNameField->setText(m_Session.slotName(iSlot));
 }
 
 void MousecfgWidget::selectSlot(int iSlot, bool bReload)
 {
     if (iSlot < 0 || iSlot >= kSlotCount)
         return;
-    ConfigData& working = appState().workingConfig;
-    m_pSlotButton->setText(slotEntryText(iSlot));
-    working.ProfileID = quint8(iSlot);
-    if (bReload) {
-        const QString name = working.slotProfileNames[iSlot];
-        loadProfile(working.slot(iSlot), profileFilePath(name), profileGroup());
-        working.slot(iSlot).ProfileName = name;
-    }
-    m_pNameField->setText(working.slotProfileNames[iSlot]);
-    m_pActiveProfileLabel->setText(working.slotProfileNames[iSlot]);
+    if (!m_Session.selectSlot(iSlot))
+        qCWarning(lcApp, "The active slot could not be stored.");
+    if (bReload)
+        m_Session.revertSlot(iSlot);
+    showActiveSlot();
     refreshEditors();
-    writeProfileId(iSlot);
 }
 
 void MousecfgWidget::refreshEditors()
 {
-    const int iActive = activeSlotIndex(appState().workingConfig);
+    const int iActive = m_Session.activeSlot();
     for (int i = 0; i < kSlotCount; ++i)
         m_SlotIndicators[i]->setChecked(i == iActive);
     loadMousePictures();
@@ -145,25 +138,16 @@ void MousecfgWidget::refreshEditors()
         setFrontView(m_bFrontView);
     if (!m_pColorWindow)
         return;
-    ConfigData& working = appState().workingConfig;
     const QString product = readCurrentProductName();
     // "7138" shows slot 0's lighting whichever slot is active.
-    m_pColorWindow->setProfile(&lightingRecord(working, product), lightingSlotFor(product, iActive));
-    ProfileData& active = working.activeSlot();
+    m_pColorWindow->setProfile(&m_Session.workingRecord(lightingSlotFor(product, iActive)),
+                               lightingSlotFor(product, iActive));
+    ProfileData& active = m_Session.activeRecord();
     m_pBtnWindow->layoutForProduct();
     m_pBtnWindow->setProfile(active);
     m_pPointSpeed->setProfile(&active);
-    m_pReportRate->setProfile(active);
-    m_pDPIWindow->setProfile(active, readSensorModel());
-}
-
-void MousecfgWidget::collectEditorState(ProfileData& active)
-{
-    active.dpi = m_pDPIWindow->currentStage();
-    active.stages = m_pDPIWindow->stages();
-    active.pollrate = m_pReportRate->rateCode();
-    active.mousespeed = quint8(m_pPointSpeed->pointerSpeed());
-    active.scrollspeed = quint8(m_pPointSpeed->scrollSpeed());
+    m_pReportRate->setProfile(&active);
+    m_pDPIWindow->setProfile(&active, readSensorModel());
 }
 
 void MousecfgWidget::rebuildProfileMenu()
@@ -197,33 +181,36 @@ void MousecfgWidget::showLoadedConfiguration()
 
 void MousecfgWidget::reloadSavedConfig()
 {
-    AppState& state = appState();
-    loadConfig(state.savedConfig);
-    state.workingConfig = state.savedConfig;
-    if (m_pCommands)
-        m_pCommands->configLoaded();
+    m_Session.load();
 }
 
 void MousecfgWidget::slotSlotMenuTriggered(QAction* action)
 {
     const auto it = std::find(m_SlotActions.begin(), m_SlotActions.end(), action);
-    if (it == m_SlotActions.end())
-        return;
-    const int iSlot = int(it - m_SlotActions.begin());
-    selectSlot(iSlot, false);
+    if (it != m_SlotActions.end())
+        switchToSlot(int(it - m_SlotActions.begin()));
+}
+
+void MousecfgWidget::switchToSlot(int iSlot)
+{
+    const quint8 iResult = m_Session.switchSlot(iSlot);
+    // Refused or not, the indicators show the slot that is active.
+    showActiveSlot();
+    refreshEditors();
     rebuildProfileMenu();
-    SwitchProfileAndReload(m_WriteContext.send, quint8(iSlot));
+    if (iResult != DeviceResult::Done) {
+        m_pCommands->reportWriteFailure(iResult);
+        return;
+    }
     applyPointerSpeed(iSlot);
-    m_pNameField->setText(appState().workingConfig.slotProfileNames[iSlot]);
 }
 
 void MousecfgWidget::applyPointerSpeed(int iSlot)
 {
     if (!m_Services.pointerSpeed || iSlot < 0 || iSlot >= kSlotCount)
         return;
-    // The speed of the settings last written to the mouse; before any write in this run, the ones loaded.
-    const ConfigData& source = m_bDeviceWrittenThisRun ? m_WriteContext.deviceConfig : appState().savedConfig;
-    m_Services.pointerSpeed->applySpeed(source.slot(iSlot).mousespeed);
+    // The speed of the settings the mouse holds: those last written, or loaded when none was written yet.
+    m_Services.pointerSpeed->applySpeed(m_Session.saved().slot(iSlot).mousespeed);
 }
 
 void MousecfgWidget::showOsd(const QString& strText)
@@ -236,42 +223,32 @@ void MousecfgWidget::showOsd(const QString& strText)
     const QColor theme = look::currentThemeColor();
     message.color = platform::osdColor(theme.red(), theme.green(), theme.blue());
     if (!m_Services.osd->send(message))
-        qDebug("SendMessage failed\n");
+        qCDebug(lcApp, "SendMessage failed\n");
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRate, quint8 iMode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
-    const ConfigData& working = appState().workingConfig;
-    if (iProfile != working.ProfileID)
-        slotRefreshProfile(iProfile);
-    const ProfileData& active = appState().workingConfig.activeSlot();
-    if (iDpi != active.dpi)
-        slotRefreshDPIStage(iDpi);
-    if (iRate != active.pollrate)
-        slotRefreshRate(iRate);
-}
-
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
-{
-    // The report's byte is untrusted: a slot the mouse does not have changes nothing.
-    if (iProfile >= kSlotCount)
-        return;
-    selectSlot(iProfile, false);
-    rebuildProfileMenu();
-    applyPointerSpeed(iProfile);
-    showOsd(profileOsdText(iProfile));
-}
-
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
-{
-    if (iDPI >= kDpiStageCount)
-        return;
-    ConfigData& working = appState().workingConfig;
-    saveActiveStage(working, iDPI);
-    m_pDPIWindow->selectStage(iDPI);
-    const ProfileData& active = working.activeSlot();
-    showOsd(dpiOsdText(iDPI, dpiFromRaw(active.stages[iDPI].y, readSensorModel())));
+    qCDebug(lcApp, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
+    // The report's bytes are untrusted: the session takes only what the mouse can mean.
+    const MouseChange change = m_Session.takeMouseStatus(iProfile, iDpi, iRate);
+    if (!change.filesStored)
+        qCWarning(lcApp, "The settings the mouse reported could not all be stored.");
+    const ProfileData& active = m_Session.working().activeSlot();
+    if (change.profile) {
+        showActiveSlot();
+        refreshEditors();
+        rebuildProfileMenu();
+        applyPointerSpeed(iProfile);
+        showOsd(profileOsdText(iProfile));
+    }
+    if (change.dpiStage) {
+        m_pDPIWindow->selectStage(iDpi);
+        showOsd(dpiOsdText(iDpi, dpiFromRaw(active.stages[iDpi].y, readSensorModel())));
+    }
+    if (change.rate) {
+        m_pReportRate->setProfile(&m_Session.activeRecord());
+        showOsd(rateOsdText(iRate));
+    }
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
@@ -279,23 +256,15 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
     m_pColorWindow->slotRefreshLightMode(iBuff1);
 }
 
-void MousecfgWidget::slotRefreshRate(quint8 iRate)
-{
-    ConfigData& working = appState().workingConfig;
-    working.activeSlot().pollrate = iRate;
-    m_pReportRate->setProfile(working.activeSlot());
-    showOsd(rateOsdText(iRate));
-}
-
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         m_pBatteryBar->setStyleSheet(asleepBatteryStyleSheet());
         m_pChargingIcon->hide();
-        appState().mouseAsleep = true;
+        m_bMouseAsleep = true;
         return;
     }
-    appState().mouseAsleep = false;
+    m_bMouseAsleep = false;
     const QColor theme = look::currentThemeColor();
     m_pBatteryBar->setStyleSheet(batteryStyleSheet(theme.red(), theme.green(), theme.blue()));
     m_pChargingIcon->setVisible(iCharge != 0);
@@ -310,5 +279,5 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (iStatus == 0)
-        writeDiff(1);
+        m_Session.requestFullWrite();
 }

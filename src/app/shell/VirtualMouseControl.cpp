@@ -1,6 +1,7 @@
 #include "app/shell/VirtualMouseControl.h"
 
 #include "hid/sim/VirtualReceiver.h"
+#include "log/Log.h"
 
 #include <QLocalSocket>
 
@@ -10,7 +11,7 @@ VirtualMouseControl::VirtualMouseControl(VirtualReceiver& receiver, const QStrin
     QLocalServer::removeServer(strServerName);
     m_Server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_Server.listen(strServerName))
-        qWarning("virtual mouse control: cannot listen on %s", qPrintable(strServerName));
+        qCWarning(lcApp, "virtual mouse control: cannot listen on %s", qPrintable(strServerName));
     connect(&m_Server, &QLocalServer::newConnection, this, &VirtualMouseControl::onNewConnection);
 }
 

@@ -1,8 +1,9 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
+#include "buttons/core/ButtonFunction.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
-#include "buttons/core/ButtonFunction.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnPushButton.h"
@@ -348,7 +349,7 @@ void OrnBtnWindow::OnMouseEnterSlot(OrnPushButton* button)
     for (int i = 0; i < kFrontCount; ++i) {
         if (m_FrontLabels[i] == button) {
             showPage(static_cast<quint8>(i), kPageFront);
-            qDebug("OnMouseEnterSlot %d", i);
+            qCDebug(lcUi, "OnMouseEnterSlot %d", i);
             return;
         }
     }

@@ -1,12 +1,13 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
-#include "look/UiText.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/ui/OrnComboKeyWindow.h"
 #include "buttons/ui/OrnFireKeyWindow.h"
 #include "buttons/ui/OrnMacroSelect.h"
 #include "buttons/ui/OrnSingleKeyWindow.h"
 #include "buttons/ui/OrnSniperWindow.h"
+#include "log/Log.h"
+#include "look/UiText.h"
 #include "macro/core/MacroFiles.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"
@@ -92,7 +93,7 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         if (runDialog(dialog) != QDialog::Accepted)
             return false;
         record.Res1 = dialog.capturedCode();
-        qDebug("%d", record.Res1);
+        qCDebug(lcUi, "%d", record.Res1);
         break;
     }
     case F::ComboKey: {

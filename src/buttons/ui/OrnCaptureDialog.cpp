@@ -1,5 +1,6 @@
 #include "buttons/ui/OrnCaptureDialog.h"
 
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
 #include "platform/keyhook/KeyboardHook.h"
@@ -30,7 +31,7 @@ OrnCaptureDialog::OrnCaptureDialog(const char* sourceTitle, bool bHook, QWidget*
     if (bHook) {
         m_pHook = platform::makeKeyboardHook();
         if (!m_pHook->install([this](const platform::RawKeyEvent& raw) { return handleRawKey(raw); }))
-            qWarning("OrnCaptureDialog: the keyboard hook could not be installed; no key will be captured");
+            qCWarning(lcUi, "OrnCaptureDialog: the keyboard hook could not be installed; no key will be captured");
     }
 }
 

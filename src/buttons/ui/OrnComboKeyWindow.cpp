@@ -1,5 +1,6 @@
 #include "buttons/ui/OrnComboKeyWindow.h"
 
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "store/keys/KeyCodes.h"
 #include "widgets/OrnLabel.h"
@@ -135,7 +136,7 @@ bool OrnComboKeyWindow::onKey(int iCode, quint32 flags)
     // A held key repeats the same code and flags.
     if (iCode == m_iLastCode && flags == m_iLastFlags)
         return true;
-    qDebug("OrnComboKeyWindow dwVCode = %x dwFlag = %x", unsigned(iCode), unsigned(flags));
+    qCDebug(lcUi, "OrnComboKeyWindow dwVCode = %x dwFlag = %x", unsigned(iCode), unsigned(flags));
     m_iLastCode = iCode;
     m_iLastFlags = flags;
 

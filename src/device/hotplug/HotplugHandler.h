@@ -53,7 +53,6 @@ private:
                        Outcome& outcome);
     // False when the entry is to be left alone (the collection was not present).
     bool handleRemoval(MouseDescriptor& entry, bool bSetA, const platform::DeviceChangeEvent& event, Outcome& outcome);
-    void reopenCurrent();
 
     MouseDescriptorTable& m_table;
     std::function<int(const QByteArray&)> m_releaseNumber;

@@ -1,4 +1,5 @@
 #include "device/link/DeviceDiscovery.h"
+#include "log/Log.h"
 
 #include <QDebug>
 
@@ -27,10 +28,10 @@ bool matches(const Collection& c, const HidDeviceInfo& d)
 void take(Collection& c, const HidDeviceInfo& d)
 {
     if (!storeDevicePath(c.path, d.path)) {
-        qDebug("device path of %d bytes is too long, ignored: %s\n", d.path.size(), d.path.constData());
+        qCDebug(lcDevice, "device path of %d bytes is too long, ignored: %s\n", d.path.size(), d.path.constData());
         return;
     }
-    qDebug(c.debugLine, d.path.constData());
+    qCDebug(lcDevice, c.debugLine, d.path.constData());
     c.present = 1;
 }
 } // namespace
@@ -40,8 +41,8 @@ void matchEnumeration(MouseDescriptorTable& table, const std::vector<HidDeviceIn
     const quint32 entries = qMin<quint32>(table.count, kMaxMouseDescriptors);
     for (const HidDeviceInfo& d : devices) {
         if (d.vendorId == kReceiverVendor)
-            qDebug("Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", d.vendorId,
-                   d.productId, d.path.constData(), qUtf8Printable(d.serialNumber), d.usage, d.usagePage);
+            qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x",
+                    d.vendorId, d.productId, d.path.constData(), qUtf8Printable(d.serialNumber), d.usage, d.usagePage);
         for (quint32 i = 0; i < entries; ++i) {
             MouseDescriptor& e = table.entries[i];
             Collection collections[] = {

@@ -1,6 +1,7 @@
 #include "device/link/VerifiedWrite.h"
 
 #include "hid/HidBackend.h"
+#include "log/Log.h"
 
 #include <QDebug>
 
@@ -84,7 +85,7 @@ quint8 sendVerifiedOn(HidDevice* device, const Frame& report, const SleepMs& sle
 
     for (;;) {
         if (device->write(out.data(), kFrameSize) < 0) {
-            qDebug("Unable to send a feature report.\n");
+            qCDebug(lcDevice, "Unable to send a feature report.\n");
             return DeviceResult::WriteFailed;
         }
         sleep(kAfterWriteMs);

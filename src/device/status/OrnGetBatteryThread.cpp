@@ -1,4 +1,5 @@
 #include "device/status/OrnGetBatteryThread.h"
+#include "log/Log.h"
 
 #include <QDebug>
 
@@ -39,11 +40,11 @@ void OrnGetBatteryThread::stop()
 
 void OrnGetBatteryThread::run()
 {
-    qDebug("OrnGetBatteryThread.\n");
+    qCDebug(lcDevice, "OrnGetBatteryThread.\n");
     int r = 0;
     for (;;) {
         if (m_bStop.load()) {
-            qDebug("OrnGetBatteryThread Stop.\n");
+            qCDebug(lcDevice, "OrnGetBatteryThread Stop.\n");
             return;
         }
         if (!m_port.hasCommandHandle())
@@ -63,15 +64,15 @@ void OrnGetBatteryThread::run()
 void OrnGetBatteryThread::queryBattery()
 {
     if (m_port.writeReport(batteryQuery()) < 0)
-        qDebug("Unable to send a feature report.\n");
+        qCDebug(lcDevice, "Unable to send a feature report.\n");
     pause(m_timing.afterQueryMs);
     Frame reply{};
     const int got = m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
     if (got < 0) {
         emit RefreshBatteryStatus(0, reply[kByte4], reply[kByte5]);
     } else {
-        qDebug("Threadread bat 1 %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4], reply[5],
-               reply[6], reply[7]);
+        qCDebug(lcDevice, "Threadread bat 1 %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3],
+                reply[4], reply[5], reply[6], reply[7]);
         if (reply[kKind] == kBatteryCommand)
             handleBatteryReply(reply);
     }
@@ -83,7 +84,7 @@ void OrnGetBatteryThread::listen()
     Frame reply{};
     const int got = m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
     if (got < 0) {
-        qDebug("Unable to read a feature report 1.\n");
+        qCDebug(lcDevice, "Unable to read a feature report 1.\n");
         pause(m_timing.afterReadFailureMs);
         return;
     }

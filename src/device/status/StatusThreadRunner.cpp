@@ -1,4 +1,5 @@
 #include "device/status/StatusThreadRunner.h"
+#include "log/Log.h"
 
 #include <QDebug>
 
@@ -7,7 +8,7 @@ StatusThreadRunner::StatusThreadRunner(CommandPort& port, StatusTiming timing) :
 StatusThreadRunner::~StatusThreadRunner()
 {
     if (!stop())
-        qWarning("status thread did not finish; leaving it to end on its own");
+        qCWarning(lcDevice, "status thread did not finish; leaving it to end on its own");
 }
 
 OrnGetBatteryThread* StatusThreadRunner::start()

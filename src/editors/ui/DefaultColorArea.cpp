@@ -1,4 +1,5 @@
 #include "editors/ui/DefaultColorArea.h"
+#include "log/Log.h"
 
 #include <QDebug>
 #include <QMouseEvent>
@@ -25,7 +26,7 @@ void DefaultColorArea::paintEvent(QPaintEvent*)
 
 void DefaultColorArea::mousePressEvent(QMouseEvent* event)
 {
-    qDebug("DefaultColorArea mousePressEvent");
+    qCDebug(lcUi, "DefaultColorArea mousePressEvent");
     if (event->button() == Qt::LeftButton)
         emit ClickedSignal();
     QWidget::mousePressEvent(event);

@@ -1,10 +1,11 @@
 #include "editors/ui/OrnColorWindow.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "editors/ui/DefaultColorArea.h"
 #include "editors/ui/EditorLook.h"
 #include "editors/ui/OrnColorArea.h"
+#include "log/Log.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnMenu.h"
@@ -197,8 +198,8 @@ void OrnColorWindow::onEffectChosen()
     // The preview shows the chosen effect's own colour, the one the colour dialog would start from.
     showColorOf(iCode);
     const QColor color = m_pPreview->color();
-    qDebug("EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", m_iSlot, iCode, color.red(), color.green(),
-           color.blue());
+    qCDebug(lcUi, "EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", m_iSlot, iCode, color.red(), color.green(),
+            color.blue());
 }
 
 void OrnColorWindow::onSliderValueChanged(int iValue)
@@ -227,8 +228,8 @@ void OrnColorWindow::slotSendLedState(const QColor& color)
     LedModeInfo* entry = currentEntry();
     if (!entry)
         return;
-    qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", m_iSlot, m_pProfile->LedMode, color.red(), color.green(),
-           color.blue());
+    qCDebug(lcUi, "slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", m_iSlot, m_pProfile->LedMode, color.red(),
+            color.green(), color.blue());
     entry->RGB = RgbColor::fromRgb(static_cast<quint8>(color.red()), static_cast<quint8>(color.green()),
                                    static_cast<quint8>(color.blue()));
 }

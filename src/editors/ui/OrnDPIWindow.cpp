@@ -1,9 +1,9 @@
 #include "editors/ui/OrnDPIWindow.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "editors/core/DpiStageRules.h"
 #include "editors/ui/OrnSingleDPI.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/WidgetFont.h"
 
@@ -12,8 +12,8 @@
 
 #include <climits>
 
-OrnDPIWindow::OrnDPIWindow(QWidget* parent, const ProfileData& profile)
-    : QWidget(parent), m_ProfileData(profile), m_pButtonGroup(new QButtonGroup(this)),
+OrnDPIWindow::OrnDPIWindow(QWidget* parent, ProfileData* pProfile)
+    : QWidget(parent), m_pProfile(pProfile), m_pButtonGroup(new QButtonGroup(this)),
       m_pTitle(new OrnLabel(this)), m_StageImages{QStringLiteral("/skin/DPI-OFF.png"),
                                                   QStringLiteral("/skin/DPI-ON.png"),
                                                   QStringLiteral("/skin/DPI-ON.png")}
@@ -68,10 +68,10 @@ void OrnDPIWindow::setSensor(int iSensor)
         stage->applySensorLimits(iSensor);
 }
 
-void OrnDPIWindow::setProfile(const ProfileData& profile, int iSensor)
+void OrnDPIWindow::setProfile(ProfileData* pProfile, int iSensor)
 {
     setSensor(iSensor);
-    m_ProfileData = profile;
+    m_pProfile = pProfile;
     showProfile();
 }
 
@@ -79,7 +79,7 @@ void OrnDPIWindow::showProfile()
 {
     for (int i = 0; i < kDpiStageCount; ++i) {
         OrnSingleDPI* stage = m_Stages[static_cast<size_t>(i)];
-        DpiInfo& info = m_ProfileData.stages[static_cast<size_t>(i)];
+        DpiInfo& info = m_pProfile->stages[static_cast<size_t>(i)];
         stage->setLinked(info.link);
         stage->setValues(static_cast<int>(qMin<quint32>(info.x, INT_MAX)),
                          static_cast<int>(qMin<quint32>(info.y, INT_MAX)));
@@ -90,16 +90,16 @@ void OrnDPIWindow::showProfile()
         info.y = static_cast<quint32>(stage->yValue());
     }
     // A stage number no stage has (a damaged file) would reach the mouse as it is; start from stage 1.
-    if (m_ProfileData.dpi >= kDpiStageCount)
-        m_ProfileData.dpi = 0;
-    selectStage(m_ProfileData.dpi);
+    if (m_pProfile->dpi >= kDpiStageCount)
+        m_pProfile->dpi = 0;
+    selectStage(m_pProfile->dpi);
 }
 
 void OrnDPIWindow::selectStage(int iStage)
 {
     if (iStage < 0 || iStage >= kDpiStageCount)
         return; // a stage the mouse cannot have; keep the current one
-    m_ProfileData.dpi = static_cast<quint8>(iStage);
+    m_pProfile->dpi = static_cast<quint8>(iStage);
     const QColor theme = widgets::themeColor();
     for (int i = 0; i < kDpiStageCount; ++i)
         m_Stages[static_cast<size_t>(i)]->setHighlight(i == iStage ? theme : QColor(Qt::white), i == iStage);
@@ -110,8 +110,7 @@ void OrnDPIWindow::onRadioChanged()
     const int iChecked = m_pButtonGroup->checkedId();
     if (iChecked < 0 || iChecked >= kDpiStageCount)
         return;
-    m_ProfileData.dpi = static_cast<quint8>(iChecked);
-    qDebug("m_ProfileData.dpi = %d", m_ProfileData.dpi);
+    m_pProfile->dpi = static_cast<quint8>(iChecked);
 }
 
 void OrnDPIWindow::onStateChanged(int) {}
@@ -120,15 +119,15 @@ void OrnDPIWindow::onLinkChanged(quint8 bLinked, quint8 iStage)
 {
     if (iStage >= kDpiStageCount)
         return;
-    m_ProfileData.stages[iStage].link = bLinked;
+    m_pProfile->stages[iStage].link = bLinked;
 }
 
 void OrnDPIWindow::onSliderChanged(int iX, int iY, quint8 iStage)
 {
     if (iStage >= kDpiStageCount || iX < 0 || iY < 0)
         return;
-    m_ProfileData.stages[iStage].x = static_cast<quint32>(iX);
-    m_ProfileData.stages[iStage].y = static_cast<quint32>(iY);
+    m_pProfile->stages[iStage].x = static_cast<quint32>(iX);
+    m_pProfile->stages[iStage].y = static_cast<quint32>(iY);
 }
 
 void OrnDPIWindow::MouseinSignal(quint8 iStage)
@@ -136,7 +135,7 @@ void OrnDPIWindow::MouseinSignal(quint8 iStage)
     if (iStage >= kDpiStageCount)
         return;
     // The current stage is always in the cycle: choosing a stage that is off switches it on.
-    DpiInfo& info = m_ProfileData.stages[iStage];
+    DpiInfo& info = m_pProfile->stages[iStage];
     if (info.used == 0) {
         info.used = 1;
         m_Stages[iStage]->setUsed(true);
@@ -150,6 +149,6 @@ void OrnDPIWindow::onUsedChanged(quint8 iStage)
 {
     if (iStage >= kDpiStageCount)
         return;
-    if (toggleStageUsed(m_ProfileData.stages, iStage, m_ProfileData.dpi))
-        m_Stages[iStage]->setUsed(m_ProfileData.stages[iStage].used != 0);
+    if (toggleStageUsed(m_pProfile->stages, iStage, m_pProfile->dpi))
+        m_Stages[iStage]->setUsed(m_pProfile->stages[iStage].used != 0);
 }

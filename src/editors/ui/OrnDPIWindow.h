@@ -11,23 +11,23 @@ class OrnLabel;
 class OrnSingleDPI;
 class QButtonGroup;
 
-// The DPI page: six stages of the active slot's record. It edits its own copy; the main window reads
-// the current stage and the stage table back when the user applies.
+// The DPI page: six stages of the active slot's record, edited in place.
 class OrnDPIWindow : public QWidget
 {
     Q_OBJECT
 public:
-    OrnDPIWindow(QWidget* parent, const ProfileData& profile);
+    OrnDPIWindow(QWidget* parent, ProfileData* pProfile);
 
-    // Hands the sensor to every stage, copies the record and shows it.
-    void setProfile(const ProfileData& profile, int iSensor);
+    // Hands the sensor to every stage and shows the record, which must outlive the page or be replaced
+    // by the next setProfile.
+    void setProfile(ProfileData* pProfile, int iSensor);
     void setSensor(int iSensor);
     int sensor() const { return m_iSensor; }
     // Current stage 0..5: drawn in the theme colour, the others in white.
     void selectStage(int iStage);
-    quint8 currentStage() const { return m_ProfileData.dpi; }
-    const std::array<DpiInfo, kDpiStageCount>& stages() const { return m_ProfileData.stages; }
-    const ProfileData& profileData() const { return m_ProfileData; }
+    quint8 currentStage() const { return m_pProfile->dpi; }
+    const std::array<DpiInfo, kDpiStageCount>& stages() const { return m_pProfile->stages; }
+    const ProfileData& profileData() const { return *m_pProfile; }
     OrnSingleDPI* stage(int iStage) const;
     void retranslateUi();
     void applyScale();
@@ -47,7 +47,7 @@ public slots:
 private:
     void showProfile();
 
-    ProfileData m_ProfileData;
+    ProfileData* m_pProfile;
     int m_iSensor = 3325;
     std::array<OrnSingleDPI*, kDpiStageCount> m_Stages{};
     QButtonGroup* m_pButtonGroup;

@@ -1,9 +1,10 @@
 #include "editors/ui/OrnPointSpeed.h"
 
+#include "editors/ui/EditorLook.h"
+#include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
-#include "editors/ui/EditorLook.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnSlider.h"
@@ -98,7 +99,7 @@ int OrnPointSpeed::scrollSpeed() const
 
 void OrnPointSpeed::sValueChangedSlot(int iValue)
 {
-    qDebug("slider_clicked 1 = %d", iValue);
+    qCDebug(lcUi, "slider_clicked 1 = %d", iValue);
     if (m_pProfile)
         m_pProfile->scrollspeed = static_cast<quint8>(iValue);
 }
@@ -107,7 +108,7 @@ void OrnPointSpeed::onSliderValueChanged(int iValue)
 {
     if (sender() != m_pSlider)
         return;
-    qDebug("slider_clicked 1 = %d", iValue);
+    qCDebug(lcUi, "slider_clicked 1 = %d", iValue);
     if (m_pProfile)
         m_pProfile->mousespeed = static_cast<quint8>(iValue);
 }

@@ -1,16 +1,16 @@
 #include "editors/ui/OrnReportRate.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "editors/core/ReportRate.h"
 #include "editors/ui/EditorLook.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 
-OrnReportRate::OrnReportRate(QWidget* parent, const ProfileData& profile)
-    : QWidget(parent), m_ProfileData(profile), m_pTitle(new OrnLabel(this)),
+OrnReportRate::OrnReportRate(QWidget* parent, ProfileData* pProfile)
+    : QWidget(parent), m_pProfile(pProfile), m_pTitle(new OrnLabel(this)),
       m_pRateButton(new OrnPushButton(
           {QStringLiteral("/skin/rate.png"), QStringLiteral("/skin/rate.png"), QStringLiteral("/skin/rate.png")},
           this)),
@@ -48,16 +48,16 @@ void OrnReportRate::retranslateUi()
     showRate();
 }
 
-void OrnReportRate::setProfile(const ProfileData& profile)
+void OrnReportRate::setProfile(ProfileData* pProfile)
 {
-    m_ProfileData = profile;
+    m_pProfile = pProfile;
     showRate();
 }
 
 void OrnReportRate::showRate()
 {
     // A code outside the table leaves the label as it was.
-    if (const char* text = rateText(m_ProfileData.pollrate))
+    if (const char* text = rateText(m_pProfile->pollrate))
         m_pRateButton->setText(uiText(text));
 }
 
@@ -79,7 +79,7 @@ void OrnReportRate::onRateChosen()
 {
     for (OrnAction* action : m_Actions) {
         if (action == sender()) {
-            m_ProfileData.pollrate = static_cast<quint8>(action->data().toInt());
+            m_pProfile->pollrate = static_cast<quint8>(action->data().toInt());
             showRate();
             return;
         }

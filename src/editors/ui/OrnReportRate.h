@@ -12,16 +12,16 @@ class OrnMenu;
 class OrnPushButton;
 class QAction;
 
-// The report-rate panel: a button whose menu offers 125, 250, 500 and 1000 Hz. It edits its own copy;
-// the main window reads the rate code back when the user applies.
+// The report-rate panel: a button whose menu offers 125, 250, 500 and 1000 Hz; it edits the record in
+// place.
 class OrnReportRate : public QWidget
 {
     Q_OBJECT
 public:
-    OrnReportRate(QWidget* parent, const ProfileData& profile);
+    OrnReportRate(QWidget* parent, ProfileData* pProfile);
 
-    void setProfile(const ProfileData& profile);
-    quint8 rateCode() const { return m_ProfileData.pollrate; }
+    void setProfile(ProfileData* pProfile);
+    quint8 rateCode() const { return m_pProfile->pollrate; }
     QString rateButtonText() const;
     OrnMenu* rateMenu() const { return m_pMenu; }
     OrnPushButton* rateButton() const { return m_pRateButton; }
@@ -41,7 +41,7 @@ public slots:
 private:
     void showRate();
 
-    ProfileData m_ProfileData;
+    ProfileData* m_pProfile;
     OrnLabel* m_pTitle;
     OrnPushButton* m_pRateButton;
     OrnMenu* m_pMenu;

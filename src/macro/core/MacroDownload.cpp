@@ -1,6 +1,7 @@
 #include "macro/core/MacroDownload.h"
 
 #include "buttons/core/ButtonFunction.h"
+#include "log/Log.h"
 #include "macro/core/MacroFiles.h"
 #include "macro/core/MacroImage.h"
 
@@ -43,7 +44,7 @@ quint8 downloadMacros(const ConfigData& config, MacroSlotMap& macroSlots, const 
             if (!findSlot(macroSlots, record.macroname, slot))
                 continue;
             if (slot >= kMacroSlotCount) {
-                qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
+                qCDebug(lcMacro, "iIndex>=MAX_MACRO_NUMBER_560\n");
                 continue;
             }
             encodeMacroStream(readMacro(record.macroname).events, slot, image);

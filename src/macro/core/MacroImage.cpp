@@ -1,4 +1,5 @@
 #include "macro/core/MacroImage.h"
+#include "log/Log.h"
 
 #include <QDebug>
 
@@ -34,7 +35,7 @@ bool encodeMacroStream(const std::vector<MacroEvent>& events, int slot, MacroIma
     const int capacity = hasDelay ? kMacroCapacityWithDelay : kMacroCapacityWithoutDelay;
     int count = static_cast<int>(events.size());
     if (count > capacity) {
-        qDebug("macro of %d events cut to %d", count, capacity);
+        qCDebug(lcMacro, "macro of %d events cut to %d", count, capacity);
         count = capacity;
     }
 

@@ -1,5 +1,6 @@
 #include "macro/ui/MacroRecorder.h"
 
+#include "log/Log.h"
 #include "store/keys/KeyCodes.h"
 
 #include <QDebug>
@@ -15,7 +16,7 @@ macroedit::Rows MacroRecorder::onKey(int iKeyCode, quint32 iFlags, qint64 iNowMs
                                      int iDefaultDelayMs)
 {
     const int iHeld = m_HeldKeys.indexOf(iKeyCode);
-    qDebug("OnHookKey ret %d %d %d\n", iKeyCode, static_cast<int>(iFlags), iHeld);
+    qCDebug(lcMacro, "OnHookKey ret %d %d %d\n", iKeyCode, static_cast<int>(iFlags), iHeld);
     const bool bRelease = isRelease(iFlags);
     if (!bRelease && iHeld >= 0)
         return {}; // auto-repeat of a key already down

@@ -1,5 +1,6 @@
 #include "platform/linux/DesktopPointerSpeed.h"
 
+#include "log/Log.h"
 #include "platform/linux/PointerSpeedScale.h"
 
 #include <QDebug>
@@ -74,7 +75,7 @@ int DesktopPointerSpeed::currentSpeed(int iStoredSpeed)
 bool DesktopPointerSpeed::applySpeed(int iSpeed)
 {
     if (iSpeed < kMinPointerSpeed || iSpeed > kMaxPointerSpeed) {
-        qDebug("Pointer speed %d out of range, not applied", iSpeed);
+        qCDebug(lcPlatform, "Pointer speed %d out of range, not applied", iSpeed);
         return false;
     }
     m_lastApplied = iSpeed;
@@ -91,7 +92,7 @@ bool DesktopPointerSpeed::applySpeed(int iSpeed)
         return false;
     }
     if (!bDone)
-        qDebug("Pointer speed %d not taken by the desktop", iSpeed);
+        qCDebug(lcPlatform, "Pointer speed %d not taken by the desktop", iSpeed);
     return bDone;
 }
 

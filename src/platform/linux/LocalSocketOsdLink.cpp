@@ -1,4 +1,5 @@
 #include "platform/linux/LocalSocketOsdLink.h"
+#include "log/Log.h"
 
 #include <QDebug>
 #include <QDir>
@@ -40,7 +41,7 @@ bool LocalSocketOsdLink::send(const OsdMessage& message)
         // A companion that is not there cannot appear by waiting for it.
         if (!QFileInfo(m_programPath).isExecutable() ||
             !QProcess::startDetached(m_programPath, m_arguments, QFileInfo(m_programPath).absolutePath())) {
-            qDebug() << "OSD program cannot be started:" << m_programPath;
+            qCDebug(lcPlatform) << "OSD program cannot be started:" << m_programPath;
             break;
         }
         QElapsedTimer waited;
@@ -61,7 +62,7 @@ bool LocalSocketOsdLink::send(const OsdMessage& message)
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(kWriteTimeoutMs);
     if (!bSent)
-        qDebug("SendMessage failed\n");
+        qCDebug(lcPlatform, "SendMessage failed\n");
     return bSent;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/linux/LockFileInstance.h"
+#include "log/Log.h"
 
 #include <QDebug>
 #include <QDir>
@@ -23,7 +24,7 @@ bool LockFileInstance::acquire()
     if (m_lock.error() == QLockFile::LockFailedError)
         return false;
     // Without a place for the lock there is no way to tell; running twice beats not running at all.
-    qDebug() << "Single-instance lock unavailable:" << m_path;
+    qCDebug(lcPlatform) << "Single-instance lock unavailable:" << m_path;
     return true;
 }
 

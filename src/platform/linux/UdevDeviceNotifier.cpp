@@ -1,5 +1,6 @@
 #include "platform/linux/UdevDeviceNotifier.h"
 
+#include "log/Log.h"
 #include "platform/linux/UdevEventParser.h"
 
 #include <QDebug>
@@ -22,7 +23,7 @@ bool UdevDeviceNotifier::start(quintptr /*nativeWindow*/, DeviceChangeCallback c
         m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
     if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0 ||
         udev_monitor_enable_receiving(m_monitor) < 0) {
-        qDebug("udev monitor unavailable: running without hot-plug");
+        qCWarning(lcPlatform, "udev monitor unavailable: running without hot-plug");
         stop();
         return false;
     }

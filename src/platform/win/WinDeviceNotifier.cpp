@@ -1,3 +1,4 @@
+#include "log/Log.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/InterfacePathClassifier.h"
 
@@ -47,7 +48,7 @@ public:
         filter.dbcc_classguid = kHidInterfaceClass;
         m_registration = RegisterDeviceNotificationW(m_window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
         if (!m_registration) {
-            qDebug("注册失败");
+            qCDebug(lcPlatform, "注册失败");
             return false;
         }
         m_callback = std::move(callback);
@@ -75,11 +76,11 @@ public:
         if (msg->hwnd != m_window || msg->message != WM_DEVICECHANGE)
             return false;
         if (msg->wParam == DBT_DEVICEARRIVAL) {
-            qDebug("DBT_DEVICEARRIVAL\n");
+            qCDebug(lcPlatform, "DBT_DEVICEARRIVAL\n");
             report(msg->lParam, true);
         } else if (msg->wParam == DBT_DEVICEREMOVECOMPLETE) {
             report(msg->lParam, false);
-            qDebug("DBT_DEVICEREMOVECOMPLETE\n");
+            qCDebug(lcPlatform, "DBT_DEVICEREMOVECOMPLETE\n");
         }
         return false;
     }
@@ -102,7 +103,7 @@ private:
             const DeviceChangeCallback callback = m_callback;
             callback(classifyInterfacePath(name, bArrived));
         }
-        qDebug().noquote() << name;
+        qCDebug(lcPlatform).noquote() << name;
     }
 
     HWND m_window = nullptr;

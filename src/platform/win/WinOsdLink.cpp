@@ -1,3 +1,4 @@
+#include "log/Log.h"
 #include "platform/OsdLink.h"
 
 #include <QDebug>
@@ -37,7 +38,7 @@ public:
             // A companion that is not there cannot appear by waiting for it.
             if (!QFileInfo(m_programPath).isFile() ||
                 !QProcess::startDetached(m_programPath, {}, QFileInfo(m_programPath).absolutePath())) {
-                qDebug() << "OSD program cannot be started:" << m_programPath;
+                qCDebug(lcPlatform) << "OSD program cannot be started:" << m_programPath;
                 break;
             }
             QThread::msleep(kLaunchWaitMs);
@@ -52,7 +53,7 @@ public:
         copyData.cbData = static_cast<DWORD>(data.size());
         copyData.lpData = data.data();
         if (SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copyData)) == 0) {
-            qDebug("SendMessage failed\n");
+            qCDebug(lcPlatform, "SendMessage failed\n");
             return false;
         }
         return true;

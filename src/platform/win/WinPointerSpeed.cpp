@@ -1,3 +1,4 @@
+#include "log/Log.h"
 #include "platform/PointerSpeed.h"
 
 #include <QDebug>
@@ -31,7 +32,7 @@ public:
         // The new speed travels in the pointer argument itself; save it to the profile and broadcast it.
         void* speed = reinterpret_cast<void*>(static_cast<INT_PTR>(iSpeed));
         if (!SystemParametersInfoW(SPI_SETMOUSESPEED, 0, speed, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)) {
-            qDebug("Error in SystemParametersInfo :%d", static_cast<int>(GetLastError()));
+            qCDebug(lcPlatform, "Error in SystemParametersInfo :%d", static_cast<int>(GetLastError()));
             return false;
         }
         return true;

@@ -1,5 +1,4 @@
 #include "TestDataHome.h"
-#include "app/shell/AppState.h"
 #include "app/shell/MousecfgWidget.h"
 #include "device/link/DeviceLink.h"
 #include "device/protocol/WriteProfileSet.h"
@@ -191,7 +190,7 @@ private slots:
             window.slotRefreshLightMode(v);
             window.slotRefreshWriteStatus(v);
         }
-        const ConfigData& working = appState().workingConfig;
+        const ConfigData& working = window.session().working();
         QVERIFY(working.ProfileID < kSlotCount);
         QVERIFY(working.activeSlot().dpi < kDpiStageCount);
     }

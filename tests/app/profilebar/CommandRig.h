@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ProfileBarFakes.h"
+#include "RecordingSender.h"
 #include "TestDataHome.h"
 
 #include "app/profilebar/ProfileCommands.h"
-#include "device/protocol/WriteProfileSet.h"
+#include "session/SettingsSession.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
@@ -17,9 +18,10 @@
 struct CommandRig
 {
     TestDataHome home;
-    AppState state;
     RecordingSender mouse;
-    WriteProfileContext context;
+    bool asleep = false;
+    QList<int> statusCalls; // frames sent when the status thread was stopped (-1 - n when started)
+    SettingsSession session;
     QStringList profileList;
     FakeProfileBarWindow window;
     DialogAnswers answers;
@@ -29,14 +31,29 @@ struct CommandRig
     {
         writeCurrentProductName("OSKEN R5");
         writeDiff(0);
-        loadConfig(state.savedConfig);
-        state.workingConfig = state.savedConfig;
+        useSender(mouse.sender());
+        session.load();
         profileList = loadProfileList();
-        context.send = mouse.sender();
-        commands = std::make_unique<ProfileCommands>(state, context, profileList, window, answers.dialogs());
+        commands = std::make_unique<ProfileCommands>(session, profileList, window, answers.dialogs());
     }
 
-    ConfigData& working() { return state.workingConfig; }
+    void useSender(FrameSender send)
+    {
+        MousePort port;
+        port.send = std::move(send);
+        port.isAwake = [this] { return !asleep; };
+        port.stopStatusThread = [this] { statusCalls << int(mouse.frames.size()); };
+        port.startStatusThread = [this] { statusCalls << -1 - int(mouse.frames.size()); };
+        session.setMousePort(std::move(port));
+    }
+    // The working settings, changed as a panel would.
+    ConfigData& working()
+    {
+        ConfigData* state = nullptr;
+        session.edit([&state](ConfigData& working) { state = &working; });
+        return *state;
+    }
+    const ConfigData& saved() const { return session.saved(); }
     void setActive(int iSlot, const QString& name)
     {
         working().ProfileID = quint8(iSlot);

@@ -2,11 +2,8 @@
 
 #include "app/profilebar/ProfileBarDialogs.h"
 #include "app/profilebar/ProfileBarWindow.h"
-#include "device/Frame.h"
 
 #include <QStringList>
-
-#include <vector>
 
 // Stands in for the main window: records what the commands asked of it.
 class FakeProfileBarWindow : public ProfileBarWindow
@@ -20,11 +17,6 @@ public:
         menu = profileList;
     }
     void showActiveSlot() override { calls << "showActiveSlot"; }
-    void collectEditorState(ProfileData& active) override
-    {
-        calls << "collectEditorState";
-        active.pollrate = collectedRate;
-    }
     void hideWindow() override { calls << "hideWindow"; }
     void selectSlot(int iSlot, bool bReload) override { calls << QString("selectSlot %1 %2").arg(iSlot).arg(bReload); }
     void setTexts() override { calls << "setTexts"; }
@@ -32,7 +24,6 @@ public:
 
     QStringList calls;
     QStringList menu;
-    quint8 collectedRate = 8;
 };
 
 // Answers the boxes and file dialogs and remembers what they showed.
@@ -62,33 +53,5 @@ struct DialogAnswers
             return savePath;
         };
         return d;
-    }
-};
-
-// A mouse that echoes everything: records each frame, fails from frame `failAt` on (0-based) when set.
-struct RecordingSender
-{
-    std::vector<Frame> frames;
-    int failAt = -1;
-    quint8 failure = DeviceResult::WriteFailed;
-
-    FrameSender sender()
-    {
-        return [this](const Frame& frame) {
-            if (failAt >= 0 && int(frames.size()) >= failAt)
-                return failure;
-            frames.push_back(frame);
-            return DeviceResult::Done;
-        };
-    }
-    // Command byte of each frame, runs of the same command folded into one.
-    QList<int> commandRuns() const
-    {
-        QList<int> runs;
-        for (const Frame& f : frames) {
-            if (runs.isEmpty() || runs.last() != f[FrameLayout::Command])
-                runs << f[FrameLayout::Command];
-        }
-        return runs;
     }
 };

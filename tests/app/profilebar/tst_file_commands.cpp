@@ -74,7 +74,7 @@ void TestFileCommands::exportThenImport()
     QCOMPARE(storedMarker(profileFilePath("Shared")), 21);
     // The import ends with the write-out: the changed scroll speed went to the mouse.
     QVERIFY(!rig.mouse.frames.empty());
-    QVERIFY(rig.state.savedConfig == rig.working());
+    QVERIFY(rig.saved() == rig.working());
 }
 
 void TestFileCommands::importRefusals_data()
@@ -172,7 +172,7 @@ void TestFileCommands::saveThenLoadConfiguration()
     QVERIFY(rig.answers.messages.isEmpty());
     QCOMPARE(int(rig.working().slot(1).pollrate), 2);
     QCOMPARE(rig.working().slotProfileNames, stored.slotProfileNames);
-    QVERIFY(rig.state.savedConfig == rig.working());
+    QVERIFY(rig.saved() == rig.working());
     // A name the file brought joins the library.
     QVERIFY(rig.profileList.contains("Carried"));
     QVERIFY(loadProfileList().contains("Carried"));
@@ -211,7 +211,7 @@ void TestFileCommands::loadConfigurationRefusals()
     rig.commands->loadConfiguration();
     QCOMPARE(rig.answers.messages, QStringList{uiText("The file is not match current mouse!")});
     QVERIFY(rig.working() == before);
-    QVERIFY(rig.state.savedConfig == before);
+    QVERIFY(rig.saved() == before);
     QVERIFY(rig.mouse.frames.empty());
 }
 

@@ -1,8 +1,8 @@
 #include "CommandRig.h"
 
-#include "look/UiText.h"
 #include "device/link/DeviceLink.h"
 #include "hid/sim/VirtualReceiver.h"
+#include "look/UiText.h"
 #include "store/ProfileDefaults.h"
 #include "store/RecordEquality.h"
 
@@ -25,12 +25,12 @@ struct VirtualRig : CommandRig
         link.EnumerateDevices();
         link.OpenDevice("OSKEN R5");
         const FrameSender send = link.sender();
-        context.send = [this, send](const Frame& frame) {
+        useSender([this, send](const Frame& frame) {
             // The receiver is pulled out while the write runs.
             if (iSent++ == iUnplugAt)
                 receiver->unplug();
             return send(frame);
-        };
+        });
     }
 };
 
@@ -52,17 +52,16 @@ void TestWriteCommands::applyReachesTheMouse()
 {
     VirtualRig rig;
     rig.working().ProfileID = 2;
-    rig.window.collectedRate = 8; // the rate panel shows 125 Hz
+    rig.working().slot(2).pollrate = 8; // chosen in the rate panel
     QCOMPARE(int(rig.receiver->firmware().reportRate(2)), 1);
 
     rig.commands->apply();
-    QCOMPARE(rig.window.calls.first(), QString("collectEditorState"));
     QVERIFY(rig.answers.messages.isEmpty());
     const VirtualFirmware mouse = rig.receiver->firmware();
     QCOMPARE(int(mouse.reportRate(2)), 8);
     QCOMPARE(mouse.activeProfile(), 2);
     QCOMPARE(mouse.sessionEnds(), 1);
-    QCOMPARE(int(rig.state.savedConfig.slot(2).pollrate), 8);
+    QCOMPARE(int(rig.saved().slot(2).pollrate), 8);
     // Stored as well: a restart reads the applied rate.
     ConfigData reloaded;
     loadConfig(reloaded);
@@ -79,7 +78,7 @@ void TestWriteCommands::receiverPulledDuringTheWrite()
     QCOMPARE(rig.answers.messages, QStringList{uiText("Send data failed, please try again.")});
     QCOMPARE(rig.receiver->firmware().sessionEnds(), 0);
     QCOMPARE(readDiff(), 1);
-    QVERIFY(rig.state.savedConfig == rig.working());
+    QVERIFY(rig.saved() == rig.working());
 }
 
 void TestWriteCommands::resetRefusedOrDone()
@@ -136,12 +135,12 @@ void TestWriteCommands::okWritesThenHides()
     rig.working().slot(0).pollrate = 4;
     rig.commands->ok();
     QVERIFY(!rig.mouse.frames.empty());
-    // The panels' values are not collected by OK.
     QCOMPARE(rig.window.calls, QStringList{"hideWindow"});
-    QCOMPARE(int(rig.state.savedConfig.slot(0).pollrate), 4);
+    QCOMPARE(int(rig.saved().slot(0).pollrate), 4);
 
     // Hidden whatever the result.
-    rig.state.mouseAsleep = true;
+    rig.asleep = true;
+    rig.working().slot(0).pollrate = 8;
     rig.commands->ok();
     QCOMPARE(rig.window.calls, (QStringList{"hideWindow", "hideWindow"}));
     QCOMPARE(rig.answers.messages, QStringList{uiText("Mouse is sleeping or not connected.")});

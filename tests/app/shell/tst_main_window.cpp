@@ -91,9 +91,6 @@ private slots:
     {
         m_home = std::make_unique<TestDataHome>();
         AppState& state = appState();
-        state.workingConfig = {};
-        state.savedConfig = {};
-        state.mouseAsleep = false;
         state.noMouseWarningActive = false;
         state.mousePluggedIn = false;
     }
@@ -105,8 +102,8 @@ private slots:
         QCOMPARE(f.window->connectedMouseCount(), 1);
         QCOMPARE(readCurrentProductName(), QStringLiteral("OSKEN R5"));
         QCOMPARE(readGColorId(), 1);
-        QCOMPARE(int(appState().workingConfig.activeSlot().mousespeed), 7);
-        QCOMPARE(appState().workingConfig.slotProfileNames[0], QStringLiteral("Profile 1"));
+        QCOMPARE(int(f.window->session().working().activeSlot().mousespeed), 7);
+        QCOMPARE(f.window->session().working().slotProfileNames[0], QStringLiteral("Profile 1"));
         QVERIFY(QFile::exists(defaultProfilePath()));
         QCOMPARE(f.window->currentTab(), 0);
         QVERIFY(f.window->tabButton(0)->isChecked());
@@ -119,23 +116,23 @@ private slots:
         QCOMPARE(f.window->batteryBar()->value(), 90);
         QVERIFY(!f.window->chargingIcon()->isHidden());
         QCOMPARE(readBattery(), 90);
-        QVERIFY(!appState().mouseAsleep);
+        QVERIFY(!f.window->mouseAsleep());
 
         f.window->slotRefreshBatteryStatus(0, 0, 0);
-        QVERIFY(appState().mouseAsleep);
+        QVERIFY(f.window->mouseAsleep());
         QVERIFY(f.window->chargingIcon()->isHidden());
         QCOMPARE(f.window->batteryBar()->styleSheet(), asleepBatteryStyleSheet());
         QCOMPARE(f.window->batteryBar()->value(), 90); // the bar keeps its value
 
         f.window->slotRefreshBatteryStatus(0, 0x00, 0x04);
-        QVERIFY(!appState().mouseAsleep);
+        QVERIFY(!f.window->mouseAsleep());
         QCOMPARE(f.window->batteryBar()->value(), 100);
     }
 
     void followsWhatTheMouseReports()
     {
         Fixture f;
-        ConfigData& working = appState().workingConfig;
+        const ConfigData& working = f.window->session().working();
         const ProfileData& active = working.activeSlot();
 
         // Equal values change nothing and show nothing.
@@ -149,16 +146,12 @@ private slots:
         QSettings product(productConfigPath(), QSettings::IniFormat);
         QCOMPARE(product.value("Config/ProfileID").toInt(), 2);
 
-        f.osdTexts->clear();
-        f.window->slotRefreshStatus(2, working.slot(2).dpi, 3, 0);
-        QCOMPARE(int(working.slot(2).pollrate), 3);
-        QCOMPARE(*f.osdTexts, QStringList{QString()}); // an unknown rate shows an empty text
-
         // Bytes the mouse cannot mean are ignored.
         f.osdTexts->clear();
-        f.window->slotRefreshProfile(200);
-        f.window->slotRefreshDPIStage(6);
+        const quint8 iRate = working.slot(2).pollrate;
+        f.window->slotRefreshStatus(200, 6, 3, 0);
         QCOMPARE(int(working.ProfileID), 2);
+        QCOMPARE(working.slot(2).pollrate, iRate);
         QVERIFY(f.osdTexts->isEmpty());
 
         f.window->slotRefreshWriteStatus(0);
@@ -169,10 +162,18 @@ private slots:
     {
         Fixture f;
         f.window->slotMenu()->actions().at(3)->trigger();
-        QCOMPARE(int(appState().workingConfig.ProfileID), 3);
+        QCOMPARE(int(f.window->session().working().ProfileID), 3);
         QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 3);
-        QCOMPARE(f.window->nameField()->text(), appState().workingConfig.slotProfileNames[3]);
+        QCOMPARE(f.window->nameField()->text(), f.window->session().working().slotProfileNames[3]);
         QCOMPARE(f.speeds->size(), 1);
+
+        // An indicator does what the menu does; the lit indicator is always the active slot.
+        f.window->show();
+        QTest::mouseClick(f.window->slotIndicator(1), Qt::LeftButton);
+        QCOMPARE(f.window->session().activeSlot(), 1);
+        QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 1);
+        for (int i = 0; i < kSlotCount; ++i)
+            QCOMPARE(f.window->slotIndicator(i)->isChecked(), i == 1);
     }
 
     // A stage chosen in the DPI panel reaches the mouse and the profile file through Apply.
@@ -182,8 +183,8 @@ private slots:
         f.window->show();
         f.window->dpiWindow()->selectStage(3);
         QTest::mouseClick(f.window->applyButton(), Qt::LeftButton);
-        QCOMPARE(int(appState().workingConfig.activeSlot().dpi), 3);
-        QCOMPARE(int(appState().savedConfig.activeSlot().dpi), 3);
+        QCOMPARE(int(f.window->session().working().activeSlot().dpi), 3);
+        QCOMPARE(int(f.window->session().saved().activeSlot().dpi), 3);
         QTRY_COMPARE(f.mouse->firmware().dpiStage(), 3);
         QCOMPARE(readDiff(), 0);
         QSettings profile(profileFilePath("Profile 1"), QSettings::IniFormat);
@@ -197,7 +198,7 @@ private slots:
         f.window->show();
         QVERIFY(f.window->buttonWindow());
         f.window->slotMenu()->actions().at(2)->trigger();
-        QCOMPARE(int(appState().workingConfig.ProfileID), 2);
+        QCOMPARE(int(f.window->session().working().ProfileID), 2);
         f.window->slotMouseOver(f.window->buttonWindow()->label(1), 1);
         f.window->slotMouseOver(f.window->buttonWindow()->label(1), 0);
     }

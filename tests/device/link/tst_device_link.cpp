@@ -77,7 +77,6 @@ private slots:
     void longPathRefused();
     void flagsOnlySetByEnumeration();
     void initFailure();
-    void debugLines();
     void openDevice_data();
     void openDevice();
     void openReplacesOpenHandles();
@@ -213,18 +212,6 @@ void TestDeviceLink::initFailure()
     f.entry().presentA1 = f.entry().presentA2 = 1;
     f.link.OpenDevice("OSKEN R5");
     QVERIFY(!f.link.hasCommandHandle());
-}
-
-void TestDeviceLink::debugLines()
-{
-    Fixture f;
-    HidDeviceInfo other = device(0x248A, 0x1234, 1, 2, "/dev/hidraw7");
-    other.serialNumber = "SN1";
-    QTest::ignoreMessage(QtDebugMsg,
-                         "Device Found\n  type: 248a 1234\n  path: /dev/hidraw7\n  serial_number: SN1\n usge 2 uu 1");
-    QTest::ignoreMessage(QtDebugMsg, "Device Found\n  type: 248a fb01\n  path: pb2\n  serial_number: \n usge 0 uu 1");
-    QTest::ignoreMessage(QtDebugMsg, "4 pb2\n");
-    f.enumerate({other, device(0x046D, 0xC077, 1, 2, "logi"), device(0x248A, 0xFB01, 1, 0, "pb2")});
 }
 
 void TestDeviceLink::openDevice_data()

@@ -144,8 +144,6 @@ void TestVerifiedWrite::retryRules()
     QFETCH(int, writes);
     QFETCH(int, reads);
     QFETCH(int, rereadWaits);
-    if (result == DeviceResult::WriteFailed)
-        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
 
     const Run run = runRow(quint8(command), script, writeResults);
     QCOMPARE(int(run.result), result);

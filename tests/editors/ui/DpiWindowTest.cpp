@@ -1,9 +1,9 @@
 #include "editors/ui/OrnDPIWindow.h"
 
 #include "TestDataHome.h"
-#include "look/ThemeColor.h"
 #include "editors/ui/OrnSingleDPI.h"
 #include "editors/ui/OrnTwoBarSlider.h"
+#include "look/ThemeColor.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/OrnSlider.h"
@@ -102,8 +102,9 @@ void DpiWindowTest::showsNumbersAndLimitsForTheSensor()
     profile.stages[2].link = 0;
     profile.stages[2].x = static_cast<quint32>(raw);
     profile.stages[2].y = static_cast<quint32>(raw);
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(profile, sensor);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    window.setProfile(&profile, sensor);
     OrnSingleDPI* stage = window.stage(2);
     QTEST(stage->xText(), "xText");
     QCOMPARE(stage->yText(), stage->xText().replace(QLatin1Char('X'), QLatin1Char('Y')));
@@ -120,8 +121,9 @@ void DpiWindowTest::linkingShowsOneBarAndReachesTheCopy()
     profile.stages[0].link = 0;
     profile.stages[0].x = 20;
     profile.stages[0].y = 40;
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(profile, 3360);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    window.setProfile(&profile, 3360);
     OrnSingleDPI* stage = window.stage(0);
     OrnTwoBarSlider* bar = stage->slider();
     QVERIFY(bar->xSlider()->isVisibleTo(stage) && bar->ySlider()->isVisibleTo(stage));
@@ -146,8 +148,10 @@ void DpiWindowTest::linkingShowsOneBarAndReachesTheCopy()
 
 void DpiWindowTest::movingABarStoresRawValues()
 {
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(stagesRecord(), 3327);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    ProfileData record1 = stagesRecord();
+    window.setProfile(&record1, 3327);
     OrnSingleDPI* stage = window.stage(4);
     stage->slider()->linkedSlider()->setValue(93);
     QCOMPARE(window.stages()[4].x, 93u);
@@ -159,8 +163,10 @@ void DpiWindowTest::movingABarStoresRawValues()
 
 void DpiWindowTest::clickingAStageMakesItCurrent()
 {
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(stagesRecord(), 3325);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    ProfileData record2 = stagesRecord();
+    window.setProfile(&record2, 3325);
     QCOMPARE(window.currentStage(), quint8(1));
     const QColor theme = look::themeColor(2);
     QCOMPARE(window.stage(1)->highlight(), theme);
@@ -188,8 +194,9 @@ void DpiWindowTest::stageOnOffKeepsCurrentAndLastStageOn()
     profile.stages[3].used = 0;
     profile.stages[4].used = 0;
     profile.stages[5].used = 0;
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(profile, 3325);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    window.setProfile(&profile, 3325);
     QVERIFY(window.stage(0)->usedButton()->isChecked());
     QVERIFY(!window.stage(3)->usedButton()->isChecked());
 
@@ -216,8 +223,9 @@ void DpiWindowTest::choosingAStageThatIsOffSwitchesItOn()
 {
     ProfileData profile = stagesRecord();
     profile.stages[4].used = 0;
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(profile, 3325);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    window.setProfile(&profile, 3325);
     QTest::mouseClick(window.stage(4), Qt::LeftButton, Qt::NoModifier, bareSpot(window.stage(4)));
     QCOMPARE(window.currentStage(), quint8(4));
     QCOMPARE(window.stages()[4].used, quint8(1));
@@ -233,8 +241,9 @@ void DpiWindowTest::recordValuesAreKeptInsideTheSensorRange()
     profile.stages[1].x = 30; // linked with a different Y
     profile.stages[1].y = 60;
     profile.dpi = 7;
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(profile, 3389);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    window.setProfile(&profile, 3389);
     QCOMPARE(window.stages()[0].x, 480u);
     QCOMPARE(window.stages()[0].y, 2u);
     QCOMPARE(window.stage(0)->xText(), QStringLiteral("X:32000"));
@@ -248,9 +257,12 @@ void DpiWindowTest::recordValuesAreKeptInsideTheSensorRange()
 
 void DpiWindowTest::unknownSensorKeepsLimitsAndShowsZero()
 {
-    OrnDPIWindow window(nullptr, ProfileData());
-    window.setProfile(stagesRecord(), 3212);
-    window.setProfile(stagesRecord(), 1234);
+    ProfileData blank;
+    OrnDPIWindow window(nullptr, &blank);
+    ProfileData record3 = stagesRecord();
+    window.setProfile(&record3, 3212);
+    ProfileData record4 = stagesRecord();
+    window.setProfile(&record4, 1234);
     OrnSingleDPI* stage = window.stage(5);
     QCOMPARE(stage->minText(), QStringLiteral("600"));
     QCOMPARE(stage->maxText(), QStringLiteral("7200"));

@@ -140,7 +140,6 @@ private Q_SLOTS:
         }
         RecordingSender rec;
         int sleeps = 0;
-        QTest::ignoreMessage(QtDebugMsg, "iIndex>=MAX_MACRO_NUMBER_560\n");
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), [&](int) { ++sleeps; })), 0);
         QCOMPARE(sleeps, 20);
         QCOMPARE(int(rec.frames.size()), 201);

@@ -1,6 +1,6 @@
 #include "TestDataHome.h"
 
-#include "app/profilebar/WorkingConfigStore.h"
+#include "session/WorkingConfigStore.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"

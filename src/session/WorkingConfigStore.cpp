@@ -1,4 +1,4 @@
-#include "app/profilebar/WorkingConfigStore.h"
+#include "session/WorkingConfigStore.h"
 
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
