@@ -74,10 +74,8 @@ bool fileMatchesCurrentMouse(const QString& path)
     return !product.isEmpty() && readMouseName(path) == product;
 }
 
-bool saveActiveStage(ConfigData& config, quint8 iStage)
+bool saveProfileValue(const QString& name, const QString& key, int iValue)
 {
-    config.activeSlot().dpi = iStage;
-    const QString name = config.slotProfileNames[config.ProfileID % kSlotCount];
     if (!isValidProfileName(name))
         return false;
     // A file holding only this key would load as an empty record; a missing file is written whole by
@@ -86,6 +84,6 @@ bool saveActiveStage(ConfigData& config, quint8 iStage)
     if (!QFileInfo::exists(path))
         return true;
     IniFile file = IniFile::read(path);
-    file.setNumber(profileGroup() + QStringLiteral("/dpi"), iStage);
+    file.setNumber(profileGroup() + QLatin1Char('/') + key, iValue);
     return file.save(path);
 }

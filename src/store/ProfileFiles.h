@@ -32,6 +32,6 @@ QString readMouseName(const QString& path);
 // True when the file's tag names the current product (a missing tag never matches a product).
 bool fileMatchesCurrentMouse(const QString& path);
 
-// The mouse reported another active DPI stage: store it in the active slot and write only PROFILE/dpi
-// into that slot's profile file.
-bool saveActiveStage(ConfigData& config, quint8 iStage);
+// Rewrites one number of the profile file of that name (PROFILE/<key>, as when the mouse reports another
+// active DPI stage), the file's other keys as they are. A file not stored yet is left to the next save.
+bool saveProfileValue(const QString& name, const QString& key, int iValue);

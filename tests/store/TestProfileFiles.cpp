@@ -26,7 +26,7 @@ private Q_SLOTS:
     void colourTexts();
     void saveKeepsOtherKeysAndOtherGroups();
     void failedSaveIsReported();
-    void activeStageWritesOnlyDpi();
+    void oneValueWrittenAlone();
     void handWrittenGoldenFile();
     void defaultsFileRewrittenOnlyWhenItDiffers();
 
@@ -223,26 +223,20 @@ void TestProfileFiles::failedSaveIsReported()
     QVERIFY(!writeMouseName(home.path() + QStringLiteral("/blocker/x.prof"), QStringLiteral("OSKEN R5")));
 }
 
-void TestProfileFiles::activeStageWritesOnlyDpi()
+void TestProfileFiles::oneValueWrittenAlone()
 {
     TestDataHome home;
     QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
     const QString path =
         home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Game.prof"), "[PROFILE]\ndpi=1\npollrate=2\n");
-    ConfigData c;
-    c.ProfileID = 2;
-    c.slotProfileNames[2] = QStringLiteral("Game");
-    c.slots[2].pollrate = 8; // an unsaved edit stays out of the file
-    QVERIFY(saveActiveStage(c, 4));
-    QCOMPARE(int(c.slots[2].dpi), 4);
+    QVERIFY(saveProfileValue(QStringLiteral("Game"), QStringLiteral("dpi"), 4));
     const QSettings file(path, QSettings::IniFormat);
     QCOMPARE(file.allKeys().size(), 2);
     QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 4);
     QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
 
     // No file yet: nothing is created (a one-key file would read as an empty record).
-    c.slotProfileNames[2] = QStringLiteral("New");
-    QVERIFY(saveActiveStage(c, 3));
+    QVERIFY(saveProfileValue(QStringLiteral("New"), QStringLiteral("dpi"), 3));
     QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("New"))));
 }
 
