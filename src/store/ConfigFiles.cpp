@@ -109,8 +109,12 @@ bool exportConfig(const ConfigData& config, const QString& path)
 
 bool importConfig(ConfigData& config, const QString& path)
 {
+    return importConfigFrom(config, IniFile::readBytes(path));
+}
+
+bool importConfigFrom(ConfigData& config, const QByteArray& data)
+{
     ConfigData imported = config;
-    const QByteArray data = IniFile::readBytes(path);
     std::vector<ProfileLineReader::Target> records;
     for (int i = 0; i < kSlotCount; ++i)
         records.push_back({configSlotGroup(i), &imported.slot(i)});

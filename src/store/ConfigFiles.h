@@ -2,6 +2,7 @@
 
 #include "store/ConfigData.h"
 
+#include <QByteArray>
 #include <QString>
 
 // From the product Config.ini: active slot, angle, lift, Count and the five slot names, then each slot's
@@ -21,3 +22,5 @@ bool exportConfig(const ConfigData& config, const QString& path);
 // Reads such a file into `config`. False, with `config` untouched, when a slot name in the file could not
 // be a profile file of the profile folder or names two slots.
 bool importConfig(ConfigData& config, const QString& path);
+// The same from a file's bytes read already.
+bool importConfigFrom(ConfigData& config, const QByteArray& fileData);

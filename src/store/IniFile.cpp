@@ -41,7 +41,11 @@ QByteArray IniFile::readBytes(const QString& path)
 
 QString IniFile::readText(const QString& path, const QString& key)
 {
-    const QByteArray data = readBytes(path);
+    return textIn(readBytes(path), key);
+}
+
+QString IniFile::textIn(const QByteArray& data, const QString& key)
+{
     ini::Scanner scanner(data);
     ini::ValueText value;
     bool bFound = false;

@@ -29,6 +29,7 @@ public:
     static QByteArray readBytes(const QString& path);
     // One text of a file without keeping the rest (the last line of the key counts).
     static QString readText(const QString& path, const QString& key);
+    static QString textIn(const QByteArray& data, const QString& key);
 
     bool contains(const QString& key) const { return m_index.contains(key); }
     // The reading rule: a missing key or a value that is none reads as 0, "" or the invalid colour.

@@ -25,7 +25,11 @@ QString configSlotGroup(int iSlot)
 
 void loadProfile(ProfileData& profile, const QString& path, const QString& group)
 {
-    const QByteArray data = IniFile::readBytes(path);
+    loadProfileFrom(profile, IniFile::readBytes(path), group);
+}
+
+void loadProfileFrom(ProfileData& profile, const QByteArray& data, const QString& group)
+{
     ini::Scanner scanner(data);
     ProfileLineReader reader({{group, &profile}});
     while (scanner.next())
@@ -66,6 +70,11 @@ bool writeMouseName(const QString& path, const QString& productName)
 QString readMouseName(const QString& path)
 {
     return IniFile::readText(path, kMouseNameKey);
+}
+
+QString mouseNameIn(const QByteArray& fileData)
+{
+    return IniFile::textIn(fileData, kMouseNameKey);
 }
 
 bool fileMatchesCurrentMouse(const QString& path)

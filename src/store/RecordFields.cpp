@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 
 namespace {
 
@@ -131,10 +130,11 @@ std::vector<ProfileField> buildProfileFields()
 // The fields by their key as a file spells it (with '\' for '/'), for reading lines without building texts.
 struct FieldIndex
 {
-    std::vector<std::string> keys; // as the file spells them
-    std::unordered_map<std::string_view, int> byKey;
-    std::vector<int> sorted; // the order a file lists them in
-    std::vector<int> rank;   // each field's place in that order
+    std::string spelled;                // every key as the file spells it, one after the other
+    std::vector<std::string_view> keys; // field by field, into `spelled`
+    std::vector<int> byKey;             // the fields ordered by that spelling, for a binary search
+    std::vector<int> sorted;            // the order a file lists them in
+    std::vector<int> rank;              // each field's place in that order
     std::vector<QString> sortedNames;
 };
 
@@ -143,16 +143,21 @@ const FieldIndex& fieldIndex()
     static const FieldIndex index = [] {
         FieldIndex built;
         const std::vector<ProfileField>& fields = profileFields();
-        built.keys.reserve(fields.size());
+        std::vector<size_t> ends;
         for (const ProfileField& field : fields) {
             QByteArray escaped;
             ini::appendEscapedKey(escaped, field.key);
-            built.keys.emplace_back(escaped.constData(), size_t(escaped.size()));
+            built.spelled.append(escaped.constData(), size_t(escaped.size()));
+            ends.push_back(built.spelled.size());
         }
         for (size_t i = 0; i < fields.size(); ++i) {
-            built.byKey.emplace(built.keys[i], int(i));
+            const size_t begin = i == 0 ? 0 : ends[i - 1];
+            built.keys.emplace_back(built.spelled.data() + begin, ends[i] - begin);
+            built.byKey.push_back(int(i));
             built.sorted.push_back(int(i));
         }
+        std::sort(built.byKey.begin(), built.byKey.end(),
+                  [&built](int a, int b) { return built.keys[size_t(a)] < built.keys[size_t(b)]; });
         std::sort(built.sorted.begin(), built.sorted.end(),
                   [&fields](int a, int b) { return fields[size_t(a)].key < fields[size_t(b)].key; });
         built.rank.resize(fields.size());
@@ -176,11 +181,13 @@ int FieldCursor::find(std::string_view escapedKey)
         m_rank = int(next);
         return index.sorted[next];
     }
-    const auto found = index.byKey.find(escapedKey);
-    if (found == index.byKey.end())
+    const auto found =
+        std::lower_bound(index.byKey.begin(), index.byKey.end(), escapedKey,
+                         [&index](int field, std::string_view key) { return index.keys[size_t(field)] < key; });
+    if (found == index.byKey.end() || index.keys[size_t(*found)] != escapedKey)
         return -1;
-    m_rank = index.rank[size_t(found->second)];
-    return found->second;
+    m_rank = index.rank[size_t(*found)];
+    return *found;
 }
 
 namespace {
@@ -283,7 +290,7 @@ void writeProfileFields(const ProfileData& record, IniFile& file, const QString&
     block.lineEnds.reserve(fields.size());
     for (const int i : index.sorted) {
         const ProfileField& field = fields[size_t(i)];
-        const std::string& key = index.keys[size_t(i)];
+        const std::string_view key = index.keys[size_t(i)];
         out.append(key.data(), int(key.size()));
         out += '=';
         const void* where = field.in(record);

@@ -35,13 +35,15 @@ int chosenSensor(const QString& product, const std::optional<int>& sensor)
 int loadSettingsFile(const QString& path, const QString& product, ConfigData& config, QString& error)
 {
     const QFileInfo info(path);
-    QFile probe(path);
-    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("cannot read %1").arg(path);
         return CtlExit::NoInput;
     }
-    probe.close();
-    const QString tag = readMouseName(path);
+    // Read once: the tag and the settings come from the same bytes.
+    const QByteArray data = file.readAll();
+    file.close();
+    const QString tag = mouseNameIn(data);
     if (tag != product) {
         error = tag.isEmpty() ? QStringLiteral("%1 names no product (MouseName/Name)").arg(path)
                               : QStringLiteral("%1 is for \"%2\", not \"%3\"").arg(path, tag, product);
@@ -49,10 +51,10 @@ int loadSettingsFile(const QString& path, const QString& product, ConfigData& co
     }
     if (path.endsWith(QLatin1String(".prof"), Qt::CaseInsensitive)) {
         loadConfig(config);
-        loadProfile(config.activeSlot(), path, profileGroup());
+        loadProfileFrom(config.activeSlot(), data, profileGroup());
         return CtlExit::Done;
     }
-    if (!importConfig(config, path)) {
+    if (!importConfigFrom(config, data)) {
         error = QStringLiteral("%1 holds unusable or repeated slot profile names").arg(path);
         return CtlExit::NoInput;
     }
