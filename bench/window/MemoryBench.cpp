@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         const double baseline = idlePss(bench::bareProgram(display.name(), runtime.path()));
         const double measured = idlePss(bench::mainProgram(display.name(), home.path(), runtime.path()));
         if (baseline <= 0 || measured <= 0) {
-            std::fprintf(stderr, "bench_memory: a window was not mapped in time\n");
+            std::fprintf(stderr, "bench_memory: a window was not mapped in time, or its memory not readable\n");
             return 1;
         }
         bare.push_back(baseline / 1024);

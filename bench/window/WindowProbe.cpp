@@ -26,7 +26,8 @@ quint64 statusValue(const QByteArray& status, const QByteArray& name)
     if (at < 0)
         return 0;
     const int end = status.indexOf('\n', at);
-    return status.mid(at + name.size() + 1, end - at - name.size() - 1).trimmed().toULongLong();
+    // "Pss:   45027 kB": the number before the unit.
+    return status.mid(at + name.size() + 1, end - at - name.size() - 1).simplified().split(' ').value(0).toULongLong();
 }
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name)
