@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
             return 1;
         }
         const std::vector<qint64> pids{program.process->processId(), bare.process->processId()};
-        QThread::sleep(3); // start-up work and the first battery query are over
+        QThread::sleep(5); // start-up work, the first paint and the first battery query are over
         measure(pids, {&mainShown, &bareShown}, seconds);
         for (qint64 pid : pids)
             bench::unmapWindows(display, pid);
