@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>Send data failed, please try again.</translation>
+        <translation>Sending to the mouse failed. Please try again.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>LOAD1</source>
-        <translation>LOAD1</translation>
+        <translation>LOAD</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -132,10 +132,6 @@
         <translation>Profile</translation>
     </message>
     <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>English</translation>
     </message>
@@ -165,27 +161,27 @@
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+        <translation>AT LEAST ONE BUTTON MUST KEEP THE LEFT CLICK.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+        <translation>AT LEAST ONE PROFILE MUST BE KEPT.</translation>
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>The default Profile cannot be deleted or renamed.</translation>
+        <translation>The default profiles cannot be deleted or renamed.</translation>
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Are you sure you want delete this profile?</translation>
+        <translation>Are you sure you want to delete this profile?</translation>
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profile Exist!</translation>
+        <translation>The profile already exists!</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profile is Already Used!</translation>
+        <translation>The profile is already in use!</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
@@ -201,7 +197,7 @@
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>The file is not match current mouse!</translation>
+        <translation>The file does not match the current mouse!</translation>
     </message>
     <message>
         <source>Config File(*.conf)</source>
@@ -217,11 +213,11 @@
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Are you sure you want reset this profile?</translation>
+        <translation>Are you sure you want to reset this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Are you sure you want reset all profiles?</translation>
+        <translation>Are you sure you want to reset all profiles?</translation>
     </message>
     <message>
         <source>Left</source>
@@ -469,7 +465,7 @@
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation>Left Button Can not be Gun Function.</translation>
+        <translation>The left button cannot fire a gun file.</translation>
     </message>
     <message>
         <source>Left Button</source>
@@ -493,7 +489,7 @@
     </message>
     <message>
         <source>FireKey Setting</source>
-        <translation>FireKey Setting</translation>
+        <translation>Fire Key Settings</translation>
     </message>
     <message>
         <source>Keyboard Key</source>
@@ -533,23 +529,23 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation>Please input file name.</translation>
+        <translation>Please enter a file name.</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>LOOPS TIME(1-255)</translation>
+        <translation>LOOP TIMES (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+        <translation>REPEAT WHILE HELD DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+        <translation>REPEAT UNTIL PRESSED AGAIN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+        <translation>REPEAT UNTIL PRESSED AGAIN</translation>
     </message>
     <message>
         <source>LEFT CLICK</source>
@@ -573,7 +569,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+        <translation>RECORD DELAYS BETWEEN ACTIONS</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
@@ -585,11 +581,11 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+        <translation>NO MORE MACROS CAN BE CREATED!</translation>
     </message>
     <message>
         <source>Macro Exist!</source>
-        <translation>Macro Exist!</translation>
+        <translation>The macro already exists!</translation>
     </message>
     <message>
         <source>KEY</source>
@@ -697,7 +693,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+        <translation>ONE OR MORE KEYS HAVE NOT BEEN RELEASED.</translation>
     </message>
     <message>
         <source>Press</source>
@@ -741,7 +737,7 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>FULL LIGHTED</translation>
+        <translation>FULLY LIT</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -838,6 +834,220 @@
     <message>
         <source>Y</source>
         <translation>Y</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>This name cannot be used for a profile.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file, so it was not opened.</source>
+        <translation>This is not a regular file, so it was not opened.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The profile file is damaged.</source>
+        <translation>The profile file is damaged.</translation>
+    </message>
+    <message>
+        <source>The configuration file is damaged.</source>
+        <translation>The configuration file is damaged.</translation>
+    </message>
+    <message>
+        <source>The configuration file names one profile for two slots.</source>
+        <translation>The configuration file names one profile for two slots.</translation>
+    </message>
+    <message>
+        <source>This macro is used by %1. Delete it anyway?</source>
+        <translation>This macro is used by %1. Delete it anyway?</translation>
+    </message>
+    <message>
+        <source>Macro not found: %1</source>
+        <translation>Macro not found: %1</translation>
+    </message>
+    <message>
+        <source>Asleep</source>
+        <translation>Asleep</translation>
+    </message>
+    <message>
+        <source>Export the profile to a file</source>
+        <translation>Export the profile to a file</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>Import a profile from a file</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Saved to mouse</source>
+        <translation>Saved to mouse</translation>
+    </message>
+    <message>
+        <source>Choose a macro</source>
+        <translation>Choose a macro</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>Fire %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>Sniper %1 DPI</source>
+        <translation>Sniper %1 DPI</translation>
+    </message>
+    <message>
+        <source>%1 (while held)</source>
+        <translation>%1 (while held)</translation>
+    </message>
+    <message>
+        <source>%1 (until pressed again)</source>
+        <translation>%1 (until pressed again)</translation>
+    </message>
+    <message>
+        <source>%1 ×%2</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Please input a valid macro name.</source>
+        <translation>Please enter a valid macro name.</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved.</source>
+        <translation>The macro file could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Parent Directory</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Create New Folder</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>List View</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Detail View</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rename</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Show &amp;hidden files</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;New Folder</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Are you sure you want to delete &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <comment>Match Windows Explorer</comment>
+        <translation>File Folder</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Drive</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Date Modified</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>My Computer</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 </TS>

@@ -132,10 +132,6 @@
         <translation>配置文件</translation>
     </message>
     <message>
-        <source>Mode</source>
-        <translation>模式</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>English</translation>
     </message>
@@ -838,6 +834,220 @@
     <message>
         <source>Y</source>
         <translation>Y</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>此名称不能用作配置文件名。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>无法写入配置文件。</translation>
+    </message>
+    <message>
+        <source>This is not a regular file, so it was not opened.</source>
+        <translation>这不是普通文件，因此未打开。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The profile file is damaged.</source>
+        <translation>配置文件已损坏。</translation>
+    </message>
+    <message>
+        <source>The configuration file is damaged.</source>
+        <translation>设置文件已损坏。</translation>
+    </message>
+    <message>
+        <source>The configuration file names one profile for two slots.</source>
+        <translation>该设置文件让两个槽位使用同一个配置文件。</translation>
+    </message>
+    <message>
+        <source>This macro is used by %1. Delete it anyway?</source>
+        <translation>此宏正被 %1 使用。仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>Macro not found: %1</source>
+        <translation>找不到宏：%1</translation>
+    </message>
+    <message>
+        <source>Asleep</source>
+        <translation>休眠中</translation>
+    </message>
+    <message>
+        <source>Export the profile to a file</source>
+        <translation>导出配置文件</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>导入配置文件</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>槽位</translation>
+    </message>
+    <message>
+        <source>Saved to mouse</source>
+        <translation>已保存到鼠标</translation>
+    </message>
+    <message>
+        <source>Choose a macro</source>
+        <translation>选择宏</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>查找范围：</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>文件名：</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>文件类型：</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>连发 %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>Sniper %1 DPI</source>
+        <translation>狙击 %1 DPI</translation>
+    </message>
+    <message>
+        <source>%1 (while held)</source>
+        <translation>%1（按住时重复）</translation>
+    </message>
+    <message>
+        <source>%1 (until pressed again)</source>
+        <translation>%1（重复至再次按下）</translation>
+    </message>
+    <message>
+        <source>%1 ×%2</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Please input a valid macro name.</source>
+        <translation>请输入有效的宏名称。</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved.</source>
+        <translation>无法保存宏文件。</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>上级文件夹</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>列表视图</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>详细视图</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>显示隐藏文件(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>新建文件夹(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+是否替换？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>确定要删除“%1”吗？</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <comment>Match Windows Explorer</comment>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>驱动器</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>修改日期</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
     </message>
 </context>
 </TS>

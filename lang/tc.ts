@@ -132,10 +132,6 @@
         <translation>設定檔</translation>
     </message>
     <message>
-        <source>Mode</source>
-        <translation>模式</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>English</translation>
     </message>
@@ -838,6 +834,220 @@
     <message>
         <source>Y</source>
         <translation>Y</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>此名稱不能用作設定檔名稱。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>無法寫入設定檔。</translation>
+    </message>
+    <message>
+        <source>This is not a regular file, so it was not opened.</source>
+        <translation>這不是一般檔案，因此未開啟。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>無法讀取此檔案。</translation>
+    </message>
+    <message>
+        <source>The profile file is damaged.</source>
+        <translation>設定檔已損毀。</translation>
+    </message>
+    <message>
+        <source>The configuration file is damaged.</source>
+        <translation>組態檔已損毀。</translation>
+    </message>
+    <message>
+        <source>The configuration file names one profile for two slots.</source>
+        <translation>此組態檔讓兩個槽位使用同一個設定檔。</translation>
+    </message>
+    <message>
+        <source>This macro is used by %1. Delete it anyway?</source>
+        <translation>此巨集正被 %1 使用。仍要刪除嗎？</translation>
+    </message>
+    <message>
+        <source>Macro not found: %1</source>
+        <translation>找不到巨集：%1</translation>
+    </message>
+    <message>
+        <source>Asleep</source>
+        <translation>休眠中</translation>
+    </message>
+    <message>
+        <source>Export the profile to a file</source>
+        <translation>匯出設定檔</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>匯入設定檔</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>槽位</translation>
+    </message>
+    <message>
+        <source>Saved to mouse</source>
+        <translation>已儲存到滑鼠</translation>
+    </message>
+    <message>
+        <source>Choose a macro</source>
+        <translation>選擇巨集</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>查詢範圍：</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>檔案名稱：</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>檔案類型：</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>連發 %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>Sniper %1 DPI</source>
+        <translation>狙擊 %1 DPI</translation>
+    </message>
+    <message>
+        <source>%1 (while held)</source>
+        <translation>%1（按住時重複）</translation>
+    </message>
+    <message>
+        <source>%1 (until pressed again)</source>
+        <translation>%1（重複至再次按下）</translation>
+    </message>
+    <message>
+        <source>%1 ×%2</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Please input a valid macro name.</source>
+        <translation>請輸入有效的巨集名稱。</translation>
+    </message>
+    <message>
+        <source>The macro file could not be saved.</source>
+        <translation>無法儲存巨集檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Back</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>上層資料夾</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>清單檢視</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>詳細資料檢視</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重新命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>顯示隱藏檔案(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>新增資料夾(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+是否取代？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>確定要刪除「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <comment>Match Windows Explorer</comment>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>磁碟機</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>修改日期</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
     </message>
 </context>
 </TS>

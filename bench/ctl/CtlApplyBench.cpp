@@ -30,7 +30,7 @@ ConfigData fullConfig()
 {
     ConfigData config;
     for (int i = 0; i < kSlotCount; ++i) {
-        ProfileData& p = config.slots[i];
+        ProfileData& p = config.slot(i);
         setProfileDefaults(p, kProduct);
         p.pollrate = quint8(1 << (i % 4));
         p.scrollspeed = quint8(i + 1);

@@ -77,7 +77,7 @@ int fullWrite(const ConfigData& config)
         ++frames;
         return DeviceResult::Done;
     };
-    WriteProfileSet(context, config, ChangeBits::All);
+    (void)WriteProfileSet(context, config, ChangeBits::All);
     return frames;
 }
 

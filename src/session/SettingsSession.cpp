@@ -1,6 +1,7 @@
 #include "session/SettingsSession.h"
 
 #include "device/protocol/DeviceCommands.h"
+#include "macro/core/MacroBindings.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/DiffConfig.h"
@@ -32,6 +33,7 @@ void SettingsSession::setMousePort(MousePort port)
     m_Context.sleep = m_Port.sleep;
     m_Context.stopStatusThread = m_Port.stopStatusThread;
     m_Context.startStatusThread = m_Port.startStatusThread;
+    m_Context.echoedFrames = m_Port.echoedFrames;
 }
 
 void SettingsSession::load()
@@ -45,6 +47,12 @@ void SettingsSession::adopt(const ConfigData& config)
 {
     m_Saved = config;
     m_Working = config;
+}
+
+void SettingsSession::takePointerSpeed(quint8 iSpeed)
+{
+    m_Working.activeSlot().mousespeed = iSpeed;
+    m_Saved.activeSlot().mousespeed = iSpeed;
 }
 
 bool SettingsSession::selectSlot(int iSlot)
@@ -68,6 +76,23 @@ void SettingsSession::revertSlot(int iSlot)
     else
         setProfileDefaults(record);
     record.ProfileName = name;
+}
+
+void SettingsSession::resetSlot(int iSlot)
+{
+    if (iSlot < 0 || iSlot >= kSlotCount)
+        return;
+    ProfileData& record = m_Working.slot(iSlot);
+    const QString name = record.ProfileName;
+    setProfileDefaults(record);
+    record.ProfileName = name;
+}
+
+void SettingsSession::resetAll()
+{
+    resetAllProfiles(m_Working);
+    for (int i = 0; i < kSlotCount; ++i)
+        m_Working.slot(i).ProfileName = m_Working.slotProfileNames[i];
 }
 
 quint8 SettingsSession::switchSlot(int iSlot)
@@ -131,7 +156,10 @@ WriteOutcome SettingsSession::writeOut(const std::function<void(int)>& progress)
     ChangeMask sections = diffConfig(m_Working, m_Saved);
     if (readDiff() == 1)
         sections = ChangeBits::All;
-    if (sections != 0) {
+    if (sections != 0)
+        outcome.missingMacros = missingMacros(m_Working.activeSlot());
+    // An empty macro in place of a missing one would reach the mouse without a word: nothing is sent.
+    if (sections != 0 && outcome.missingMacros.isEmpty()) {
         if (m_Port.isAwake && !m_Port.isAwake()) {
             outcome.result = DeviceResult::Asleep;
         } else {
@@ -151,6 +179,12 @@ WriteOutcome SettingsSession::writeOut(const std::function<void(int)>& progress)
     return outcome;
 }
 
+void SettingsSession::renameMacro(const QString& strOld, const QString& strNew)
+{
+    renameBindings(m_Working, strOld, strNew);
+    renameBindings(m_Saved, strOld, strNew);
+}
+
 void SettingsSession::requestFullWrite()
 {
     writeDiff(1);
@@ -166,4 +200,15 @@ ChangeMask SettingsSession::pendingSections() const
 bool SettingsSession::hasUnappliedEdits() const
 {
     return m_Working != m_Saved || readDiff() == 1;
+}
+
+quint8 SettingsSession::unappliedSlots() const
+{
+    quint8 iMask = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (m_Working.slot(i) != m_Saved.slot(i) ||
+            m_Working.slotProfileNames[unsigned(i)] != m_Saved.slotProfileNames[unsigned(i)])
+            iMask |= quint8(1u << i);
+    }
+    return iMask;
 }

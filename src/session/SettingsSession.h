@@ -5,6 +5,7 @@
 #include "store/ConfigData.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,16 +19,19 @@ struct MousePort
     std::function<void()> startStatusThread;
     // Asks the mouse, now, whether it is awake; true when there is no way to ask.
     std::function<bool()> isAwake;
+    // Frames the mouse has really echoed so far (DeviceLink::echoedFrames): a write-out with none is asleep.
+    std::function<quint64()> echoedFrames;
 };
 
 // How a write-out ended.
 struct WriteOutcome
 {
-    quint8 result = 0;       // DeviceResult: 0 landed or nothing to send, 5 asleep, 1, 2 or 4 a device failure
-    bool filesStored = true; // every settings file was stored
-    ChangeMask sent = 0;     // the sections written (0 when nothing needed writing)
+    quint8 result = 0;         // DeviceResult: 0 landed or nothing to send, 5 asleep, 1, 2 or 4 a device failure
+    bool filesStored = true;   // every settings file was stored
+    ChangeMask sent = 0;       // the sections written (0 when nothing needed writing)
+    QStringList missingMacros; // bound macros without a readable file: nothing was sent
 
-    bool landed() const { return result == 0 && filesStored; }
+    bool landed() const { return result == 0 && filesStored && missingMacros.isEmpty(); }
 };
 
 // What a status report of the mouse changed in the settings.
@@ -69,11 +73,18 @@ public:
     void edit(const std::function<void(ConfigData&)>& change) { change(m_Working); }
     void editSlot(int iSlot, const std::function<void(ProfileData&)>& change) { change(m_Working.slot(iSlot)); }
 
+    // The computer's pointer speed as it is now: part of the loaded state, not an edit to apply.
+    void takePointerSpeed(quint8 iSpeed);
+
     // Makes a slot the active one and stores the choice.
     [[nodiscard]] bool selectSlot(int iSlot);
     // Reads the slot's record again from its profile file (the product defaults when it has none),
     // dropping its edits.
     void revertSlot(int iSlot);
+    // The product's factory defaults for one slot (its profile name stays), or for every slot with the
+    // default names, slot 1 active: the "reset" and "reset all" commands, written by the next writeOut.
+    void resetSlot(int iSlot);
+    void resetAll();
     // The slot menu: selects the slot and tells the mouse to switch to it, without a write-out.
     [[nodiscard]] quint8 switchSlot(int iSlot);
 
@@ -87,13 +98,18 @@ public:
     // Stores the working settings and writes to the mouse what differs from the saved ones (everything
     // after a write-out that did not land). `progress` hears 25, 50 and 80 (percent of the work).
     WriteOutcome writeOut(const std::function<void(int)>& progress = {});
+    // A macro was renamed: the bindings follow in the working and the saved settings alike (the mouse
+    // holds the macro, not its name).
+    void renameMacro(const QString& strOld, const QString& strNew);
     // The next write-out sends everything: the mouse may not hold the saved settings.
     void requestFullWrite();
 
     // The sections a write-out would send now.
     ChangeMask pendingSections() const;
-    // The working settings differ from the saved ones.
+    // The working settings differ from the saved ones, or the mouse may not hold the saved ones.
     bool hasUnappliedEdits() const;
+    // Bit i: slot i's working record differs from its saved one.
+    quint8 unappliedSlots() const;
 
     WriteProfileContext& writeContext() { return m_Context; }
     const WorkingConfigStore& store() const { return m_Store; }

@@ -5,12 +5,15 @@
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
+#include "store/ProfileReading.h"
 #include "store/RecordFields.h"
 #include "store/SettingsValue.h"
 #include "store/StoredValue.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QHash>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,28 +42,44 @@ void keepActiveSlotInRange(ConfigData& config)
         config.ProfileID = 0;
 }
 
+// The earlier version stored only slot 1's name in a configuration: an empty name becomes "Profile k", as
+// loading does, or the first "Profile n" that no other slot names.
+void fillEmptySlotNames(std::array<QString, kSlotCount>& names)
+{
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (!names[size_t(i)].isEmpty())
+            continue;
+        QString name = defaultProfileName(i);
+        for (int n = 1; std::find(names.begin(), names.end(), name) != names.end(); ++n)
+            name = QStringLiteral("Profile %1").arg(n);
+        names[size_t(i)] = name;
+    }
+}
+
 } // namespace
 
-void loadConfig(ConfigData& config)
+ProfileFileResult loadConfig(ConfigData& config)
 {
-    const QString product = productDirectory();
-    {
-        QSettings settings(product + QStringLiteral("/Config.ini"), QSettings::IniFormat);
+    const QString productFile = productConfigPath();
+    if (mayReadSettingsFile(productFile)) {
+        QSettings settings(productFile, QSettings::IniFormat);
         readConfigFields(config, SettingsValues{settings});
+        keepActiveSlotInRange(config);
+    } else {
+        // Not a file a reader may open: read as the missing file it stands for.
+        config.ProfileID = config.AngleValue = config.LiftHigh = config.Count = 0;
+        config.slotProfileNames.fill(QString());
     }
-    keepActiveSlotInRange(config);
-    const QString folder = product + QStringLiteral("/Profile/");
+    ProfileFileResult first = ProfileFileResult::Done;
     for (int i = 0; i < kSlotCount; ++i) {
         QString& name = config.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name))
             name = defaultProfileName(i);
-        const QString path = folder + name + QStringLiteral(".prof");
-        // First start of a product: the mouse gets working defaults instead of an all-zero record.
-        if (QFileInfo::exists(path))
-            loadProfile(config.slot(i), path, profileGroup());
-        else
-            setProfileDefaults(config.slot(i));
+        const ProfileFileResult result = loadSlotRecord(config.slot(i), name);
+        if (first == ProfileFileResult::Done)
+            first = result;
     }
+    return first;
 }
 
 bool saveSlotAssignment(const ConfigData& config)
@@ -107,13 +126,17 @@ bool exportConfig(const ConfigData& config, const QString& path)
     return file.save(path);
 }
 
-bool importConfig(ConfigData& config, const QString& path)
+ProfileFileResult importConfig(ConfigData& config, const QString& path, const QString& productName)
 {
-    return importConfigFrom(config, IniFile::readBytes(path));
-}
+    const ProfileFileResult source = checkSourceFile(path);
+    if (source != ProfileFileResult::Done)
+        return source;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ProfileFileResult::Unreadable;
+    const QByteArray data = file.readAll();
 
-bool importConfigFrom(ConfigData& config, const QByteArray& data)
-{
+    // One pass over the file: the five records, and the tag and Config keys beside them.
     ConfigData imported = config;
     std::vector<ProfileLineReader::Target> records;
     for (int i = 0; i < kSlotCount; ++i)
@@ -127,19 +150,24 @@ bool importConfigFrom(ConfigData& config, const QByteArray& data)
         others.values.insert(scanner.sectionPrefix() + ini::unescapedKey(scanner.keyBegin(), scanner.keyEnd()),
                              ini::unescapedValue(scanner.valueBegin(), scanner.valueEnd(), scanner.isUtf8()));
     }
+    if (productName.isEmpty() || others.text(QStringLiteral("MouseName/Name")) != productName)
+        return ProfileFileResult::NotThisMouse;
     readConfigFields(imported, others);
     keepActiveSlotInRange(imported);
+    fillEmptySlotNames(imported.slotProfileNames);
     // The names become profile files at the next save: none may lead outside the profile folder, and
     // two slots sharing one file would overwrite each other.
     for (int i = 0; i < kSlotCount; ++i) {
         const QString& name = imported.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name))
-            return false;
+            return ProfileFileResult::InvalidName;
         for (int j = 0; j < i; ++j) {
             if (imported.slotProfileNames[size_t(j)] == name)
-                return false;
+                return ProfileFileResult::SharedName;
         }
     }
+    if (scanner.hadFormatError() || !reader.isComplete())
+        return ProfileFileResult::Damaged;
     config = imported;
-    return true;
+    return ProfileFileResult::Done;
 }

@@ -1,13 +1,13 @@
 #include "store/DataPaths.h"
 
+#include "platform/UserDataRoot.h"
 #include "store/AppSettings.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 
 QString dataDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/OSKEN R5");
+    return platform::userDataRoot() + QStringLiteral("/OSKEN R5");
 }
 
 QString productDirectory()

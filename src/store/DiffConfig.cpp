@@ -10,7 +10,14 @@
 
 namespace {
 
+// Function codes of records that run a named macro file: a macro, a gun file.
 constexpr int kMacroFun = 200;
+constexpr int kGunFileFun = 510;
+
+bool runsMacroFile(int iFun)
+{
+    return iFun == kMacroFun || iFun == kGunFileFun;
+}
 
 bool basicDiffers(const ConfigData& working, const ConfigData& saved)
 {
@@ -73,10 +80,10 @@ bool buttonsDiffer(const ConfigData& working, const ConfigData& saved, bool bTak
             if (a.macroname == b.macroname) {
                 if (bKeyStepsDiffer)
                     return true;
-                if (a.Fun == kMacroFun && b.Fun == kMacroFun &&
-                    macroWriteSign(macroFolder, a.macroname, bTakeWriteSigns))
+                // Fun is equal here: a gun file saved again is sent again like a macro.
+                if (runsMacroFile(a.Fun) && macroWriteSign(macroFolder, a.macroname, bTakeWriteSigns))
                     return true;
-            } else if (a.Fun == kMacroFun || bKeyStepsDiffer) {
+            } else if (runsMacroFile(a.Fun) || bKeyStepsDiffer) {
                 return true;
             }
         }

@@ -33,6 +33,9 @@ IniFile::IniFile(QByteArray data, const LineFilter& leaveOut) : m_read(std::move
 
 QByteArray IniFile::readBytes(const QString& path)
 {
+    // A FIFO or device node would block its reader for good, a folder holds no text: both read as missing.
+    if (!QFileInfo(path).isFile())
+        return QByteArray();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();

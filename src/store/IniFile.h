@@ -25,7 +25,7 @@ public:
     explicit IniFile(QByteArray data, const LineFilter& leaveOut = {});
     // A missing or unreadable file reads as an empty one.
     static IniFile read(const QString& path, const LineFilter& leaveOut = {});
-    // The bytes of a file; empty when it is missing or unreadable.
+    // The bytes of a file; empty when it is missing, unreadable or not a regular file.
     static QByteArray readBytes(const QString& path);
     // One text of a file without keeping the rest (the last line of the key counts).
     static QString readText(const QString& path, const QString& key);

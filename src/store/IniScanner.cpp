@@ -91,6 +91,7 @@ void Scanner::enterSection(int lineStart, int lineLength)
     ++m_sectionNumber;
     const int close = m_data.indexOf(']', lineStart);
     const bool bClosed = close != -1 && close < lineStart + lineLength;
+    m_bFormatError = m_bFormatError || !bClosed;
     const QByteArray name = m_data.mid(lineStart + 1, bClosed ? close - lineStart - 1 : lineLength - 1).trimmed();
     if (qstricmp(name.constData(), "general") == 0) {
         m_section.clear();

@@ -13,6 +13,8 @@ public:
     explicit Scanner(const QByteArray& data);
 
     bool isUtf8() const { return m_bUtf8; }
+    // A section header without its closing bracket was met: the settings layer calls such a file damaged.
+    bool hadFormatError() const { return m_bFormatError; }
     // Moves to the next key line; false at the end of the data.
     bool next();
     // Section of the current line with its trailing slash, "" for the [General] part.
@@ -32,6 +34,7 @@ private:
     int m_pos = 0;
     bool m_bUtf8 = false;
     bool m_bPastFirstLine = false;
+    bool m_bFormatError = false;
     QString m_section;
     int m_sectionNumber = 0;
     const char* m_key = nullptr;

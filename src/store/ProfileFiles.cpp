@@ -25,11 +25,7 @@ QString configSlotGroup(int iSlot)
 
 void loadProfile(ProfileData& profile, const QString& path, const QString& group)
 {
-    loadProfileFrom(profile, IniFile::readBytes(path), group);
-}
-
-void loadProfileFrom(ProfileData& profile, const QByteArray& data, const QString& group)
-{
+    const QByteArray data = IniFile::readBytes(path);
     ini::Scanner scanner(data);
     ProfileLineReader reader({{group, &profile}});
     while (scanner.next())
@@ -41,6 +37,11 @@ bool saveProfile(const ProfileData& profile, const QString& path, const QString&
     IniFile file = IniFile::read(path, profileFieldLines({group}));
     writeProfileFields(profile, file, group);
     return file.save(path);
+}
+
+QString buttonFieldKey(int iBtn, const char* field)
+{
+    return QStringLiteral("BUTTON_INFO_") + QString::number(iBtn) + QLatin1Char('_') + QLatin1String(field);
 }
 
 QString profileFilePath(const QString& name)

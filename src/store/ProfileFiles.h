@@ -17,11 +17,12 @@ static_assert(kProfileKeyCount == 8441, "every field of a record has its key");
 // Reads the record stored under `group`; every field is overwritten. A missing file or key gives 0, an
 // empty string or an invalid colour; numbers are cut to their field's width.
 void loadProfile(ProfileData& profile, const QString& path, const QString& group);
-// The same from a file's bytes read already.
-void loadProfileFrom(ProfileData& profile, const QByteArray& fileData, const QString& group);
 // Writes every key of the record under `group`; the file's other keys stay. False when the file could
 // not be stored (the previous file is then left whole).
 bool saveProfile(const ProfileData& profile, const QString& path, const QString& group);
+
+// Key text, without the group, of one field of button record iBtn: "BUTTON_INFO_<iBtn>_<field>".
+QString buttonFieldKey(int iBtn, const char* field);
 
 // profileDirectory()/<name>.prof, and the factory-defaults file DefaultProfile.prof beside them.
 QString profileFilePath(const QString& name);
@@ -32,6 +33,7 @@ bool writeDefaultProfileFile();
 // The MouseName/Name tag that ties an exported file to a product.
 bool writeMouseName(const QString& path, const QString& productName);
 QString readMouseName(const QString& path);
+// The same from a file's bytes read already.
 QString mouseNameIn(const QByteArray& fileData);
 // True when the file's tag names the current product (a missing tag never matches a product).
 bool fileMatchesCurrentMouse(const QString& path);

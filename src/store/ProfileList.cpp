@@ -6,6 +6,7 @@
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
+#include "store/ProfileReading.h"
 #include "store/SettingsValue.h"
 
 #include <QDir>
@@ -151,8 +152,11 @@ ProfileFileResult exportProfileFile(const QString& name, const QString& targetPa
 
 ProfileFileResult importProfileFile(const QString& sourcePath, QString& importedName)
 {
-    if (!fileMatchesCurrentMouse(sourcePath))
-        return ProfileFileResult::NotThisMouse;
+    // Read whole before anything is copied: a file that would load as zeros never joins the library.
+    ProfileData record;
+    const ProfileFileResult read = readProfileFile(record, sourcePath, readCurrentProductName());
+    if (read != ProfileFileResult::Done)
+        return read;
     QString name = QFileInfo(sourcePath).fileName();
     if (name.endsWith(QLatin1String(".prof"), Qt::CaseInsensitive))
         name.chop(5);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ProfileFileResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,16 +13,6 @@
 QStringList loadProfileList();
 // Count and entries 1..Count; entries of an older, longer list are removed.
 bool saveProfileList(const QStringList& names);
-
-enum class ProfileFileResult
-{
-    Done,
-    InvalidName,  // empty, with "/" or "\", "." / "..", or "DefaultProfile": refused before any file access
-    DefaultName,  // "Profile 1".."Profile 5" cannot be deleted or renamed
-    Exists,       // a profile file of the target name exists already
-    NotThisMouse, // the file's MouseName/Name is not the current product
-    FileError,    // the file system refused the copy, rename, remove or save
-};
 
 // First "Profile %d" (n = 1, 2, ...) whose file does not exist.
 QString nextNewProfileName();
@@ -39,5 +31,6 @@ ProfileFileResult deleteProfileFile(const QString& name);
 // overwritten (Exists).
 ProfileFileResult exportProfileFile(const QString& name, const QString& targetPath);
 // Copies a chosen .prof file for the current product into the profile folder; `importedName` is its file
-// name without ".prof".
-ProfileFileResult importProfileFile(const QString& sourcePath, QString& importedName);
+// name without ".prof". Refused before anything is copied: not a regular file, unreadable, not this mouse,
+// a name that cannot be a profile, no complete record (Damaged), a profile of that name already there.
+[[nodiscard]] ProfileFileResult importProfileFile(const QString& sourcePath, QString& importedName);

@@ -373,8 +373,11 @@ ProfileLineReader::ProfileLineReader(std::vector<Target> targets)
           return groups;
       }())
 {
-    for (const Target& target : m_targets)
+    for (const Target& target : m_targets) {
         *target.record = ProfileData{};
+        m_seen.emplace_back(profileFields().size(), false);
+        m_seenCount.push_back(0);
+    }
 }
 
 bool ProfileLineReader::take(const ini::Scanner& line)
@@ -384,6 +387,19 @@ bool ProfileLineReader::take(const ini::Scanner& line)
     if (!m_matcher.match(line, iRecord, iField))
         return false;
     storeValue(profileFields()[size_t(iField)], *m_targets[size_t(iRecord)].record, line);
+    if (!m_seen[size_t(iRecord)][size_t(iField)]) {
+        m_seen[size_t(iRecord)][size_t(iField)] = true;
+        ++m_seenCount[size_t(iRecord)];
+    }
+    return true;
+}
+
+bool ProfileLineReader::isComplete() const
+{
+    for (const int count : m_seenCount) {
+        if (count != int(profileFields().size()))
+            return false;
+    }
     return true;
 }
 

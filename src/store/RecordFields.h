@@ -87,10 +87,15 @@ public:
     explicit ProfileLineReader(std::vector<Target> targets);
     // Takes the scanner's current line when it is a field of one of the records; false otherwise.
     bool take(const ini::Scanner& line);
+    // Every record met every one of its keys: a file cut short, or holding only its tag, would load as
+    // zeros (no button, no DPI stage, no light).
+    bool isComplete() const;
 
 private:
     std::vector<Target> m_targets;
     RecordLineMatcher m_matcher;
+    std::vector<std::vector<bool>> m_seen;
+    std::vector<int> m_seenCount;
 };
 
 // The Config group of a configuration: active slot, angle, lift, Count and the five slot names.

@@ -27,7 +27,7 @@ QString menuStyleSheet(int iColorId, const QFont& font)
                           " QMenu::separator { height: 1px; background-color: rgb(90,90,90); }")
         .arg(strTheme, strFamily)
         .arg(iPixel)
-        .arg(look::scaled(4))
+        .arg(look::scaled(6))
         .arg(look::scaled(16))
         .arg(qMax(1, look::scaled(2)));
 }

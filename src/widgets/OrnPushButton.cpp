@@ -5,9 +5,12 @@
 #include "widgets/WidgetFont.h"
 
 #include <QBitmap>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 OrnPushButton::OrnPushButton(const QStringList& images, QWidget* parent, const QString& strBackground)
     : QPushButton(parent), m_strBackground(strBackground), m_TextColors{QColor(200, 200, 200), QColor(225, 225, 225),
@@ -60,6 +63,42 @@ void OrnPushButton::setBadge(quint8 iBadge)
 {
     m_iBadge = iBadge;
     update();
+}
+
+void OrnPushButton::setElideText(bool bElide)
+{
+    m_bElide = bElide;
+    update();
+}
+
+void OrnPushButton::setTextInsets(int iLeft, int iRight)
+{
+    m_iInsetLeft = qMax(0, iLeft);
+    m_iInsetRight = qMax(0, iRight);
+    update();
+}
+
+int OrnPushButton::textRoom() const
+{
+    const int iWidth = width() - m_iInsetLeft - m_iInsetRight;
+    const QString strBadge = badgeText(m_iBadge);
+    if (strBadge.isEmpty())
+        return qMax(0, iWidth);
+    const int iBadge = look::scaled(4) + QFontMetrics(widgets::scaledLanguageFont()).horizontalAdvance(strBadge);
+    return qMax(0, iWidth - 2 * iBadge);
+}
+
+bool OrnPushButton::isTextElided() const
+{
+    return m_bElide && QFontMetrics(widgets::scaledLanguageFont()).horizontalAdvance(text()) > textRoom();
+}
+
+void OrnPushButton::setMarked(bool bMarked)
+{
+    if (m_bMarked != bMarked) {
+        m_bMarked = bMarked;
+        update();
+    }
 }
 
 QString OrnPushButton::badgeText(quint8 iBadge)
@@ -155,13 +194,38 @@ void OrnPushButton::paintEvent(QPaintEvent*)
         painter.drawPixmap(rect(), picture);
         painter.setOpacity(1.0);
     }
-    painter.setFont(widgets::scaledLanguageFont());
+    const QFont font = widgets::scaledLanguageFont();
+    painter.setFont(font);
     painter.setPen(textColor(m_iIndex));
-    if (!text().isEmpty())
-        painter.drawText(rect(), Qt::AlignCenter, text());
+    if (!text().isEmpty()) {
+        const QString strShown = m_bElide ? QFontMetrics(font).elidedText(text(), Qt::ElideRight, textRoom()) : text();
+        painter.drawText(rect().adjusted(m_iInsetLeft, 0, -m_iInsetRight, 0), Qt::AlignCenter, strShown);
+    }
     const QString strBadge = badgeText(m_iBadge);
     if (!strBadge.isEmpty())
         painter.drawText(rect().adjusted(look::scaled(4), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, strBadge);
+    if (m_bMarked) {
+        // Amber stands apart from every theme colour the borders and lit pictures use.
+        const int iDot = qMax(4, look::scaled(7));
+        const int iInset = qMax(2, look::scaled(3));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(20, 20, 20), 1));
+        painter.setBrush(QColor(255, 176, 0));
+        painter.drawEllipse(QRect(width() - iDot - iInset, iInset, iDot, iDot));
+    }
+}
+
+bool OrnPushButton::event(QEvent* event)
+{
+    // An elided text shows whole in the tooltip unless the button carries a tooltip of its own.
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        if (isTextElided())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void OrnPushButton::enterEvent(QEvent* event)

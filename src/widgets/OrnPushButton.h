@@ -42,6 +42,20 @@ public:
     quint8 badge() const { return m_iBadge; }
     static QString badgeText(quint8 iBadge);
 
+    // A text wider than the button ends in "..." and shows whole in the tooltip.
+    void setElideText(bool bElide);
+    bool elidesText() const { return m_bElide; }
+    // Pixels kept clear of text at the left and right, e.g. for a drop-down arrow drawn in the picture.
+    void setTextInsets(int iLeft, int iRight);
+    // Width the text may take: the button less the insets and the badge, the badge kept clear on both sides
+    // so the text stays centred.
+    int textRoom() const;
+    bool isTextElided() const;
+
+    // A small dot in the corner that says "something here is not applied yet".
+    void setMarked(bool bMarked);
+    bool isMarked() const { return m_bMarked; }
+
     quint8 imageIndex() const { return m_iIndex; }
     void setTextColor(quint8 iIndex, const QColor& color);
     QColor textColor(quint8 iIndex) const;
@@ -53,6 +67,7 @@ signals:
     void EnterSignal(OrnPushButton* button);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void enterEvent(QEvent* event) override;
@@ -73,6 +88,10 @@ private:
     bool m_bChecked = false;
     bool m_bEnable = true;
     bool m_bEntered = false;
+    bool m_bElide = false;
+    int m_iInsetLeft = 0;
+    int m_iInsetRight = 0;
+    bool m_bMarked = false;
     quint8 m_iBadge = 0;
     quint8 m_iIndex = kNormal;
     std::array<QColor, 4> m_TextColors;

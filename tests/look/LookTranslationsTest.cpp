@@ -76,26 +76,146 @@ QString unescapeLiteral(const QString& literal)
     return text;
 }
 
-// Every literal text of the "Osken" context in the program's sources, whoever wrote them.
+// The body of the braces that open at `open`, or an empty text when they do not close.
+QString braced(const QString& content, int open)
+{
+    int depth = 0;
+    for (int i = open; i < content.size(); ++i) {
+        if (content.at(i) == QLatin1Char('{'))
+            ++depth;
+        else if (content.at(i) == QLatin1Char('}') && --depth == 0)
+            return content.mid(open + 1, i - open - 1);
+    }
+    return QString();
+}
+
+// The arguments of the call whose parenthesis opens at `open`, split at the top level.
+QStringList callArguments(const QString& content, int open)
+{
+    QStringList arguments;
+    QString current;
+    int depth = 0;
+    bool bQuoted = false;
+    for (int i = open + 1; i < content.size(); ++i) {
+        const QChar c = content.at(i);
+        if (bQuoted) {
+            current += c;
+            if (c == QLatin1Char('\\') && i + 1 < content.size())
+                current += content.at(++i);
+            else if (c == QLatin1Char('"'))
+                bQuoted = false;
+            continue;
+        }
+        if (c == QLatin1Char('"'))
+            bQuoted = true;
+        else if (c == QLatin1Char('(') || c == QLatin1Char('{') || c == QLatin1Char('['))
+            ++depth;
+        else if (c == QLatin1Char(')') || c == QLatin1Char('}') || c == QLatin1Char(']')) {
+            if (depth-- == 0)
+                break;
+        } else if (c == QLatin1Char(',') && depth == 0) {
+            arguments << current.trimmed();
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    arguments << current.trimmed();
+    return arguments;
+}
+
+const QString kLiteral = QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"");
+
+void addLiterals(const QString& text, QSet<QString>& texts)
+{
+    auto matches = QRegularExpression(kLiteral).globalMatch(text);
+    while (matches.hasNext())
+        texts.insert(unescapeLiteral(matches.next().captured(1)));
+}
+
+// Every literal text of the "Osken" context in the program's sources, whoever wrote them: written into
+// uiText(), marked with QT_TRANSLATE_NOOP, or reaching uiText() through a helper's const char* parameter, a
+// table or a function's return value.
 QSet<QString> uiTextLiterals()
 {
-    // uiText("...") calls, and QT_TRANSLATE_NOOP("Osken", "...") entries of tables that reach uiText later.
-    static const QRegularExpression call(
-        QStringLiteral("\\b(?:uiText\\(|QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,)\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\)"));
-    QSet<QString> texts;
+    static const QRegularExpression call(QStringLiteral("\\b(?:uiText\\(|QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,)\\s*") +
+                                         kLiteral + QStringLiteral("\\s*\\)"));
+    static const QRegularExpression definition(
+        QStringLiteral("\\b(\\w+)\\s*\\(([^()]*)\\)[^;{}()]*(?:\\([^()]*\\)[^;{}()]*)*\\{"));
+    static const QRegularExpression textParameter(QStringLiteral("const\\s+char\\s*\\*\\s*(\\w+)\\s*$"));
+    static const QRegularExpression throughName(QStringLiteral("\\buiText\\(\\s*(\\w+)\\s*([\\[(])"));
+    QStringList contents;
     for (const char* folder : {"/src", "/tools"}) {
         QDirIterator it(sourceDir() + QLatin1String(folder), {"*.cpp", "*.h"}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            const QString content = QString::fromUtf8(file.readAll());
-            auto matches = call.globalMatch(content);
-            while (matches.hasNext())
-                texts.insert(unescapeLiteral(matches.next().captured(1)));
+            if (file.open(QIODevice::ReadOnly))
+                contents << QString::fromUtf8(file.readAll());
         }
     }
+    QSet<QString> texts;
+    QHash<QString, QList<int>> helpers; // function name -> positions of parameters it translates
+    QSet<QString> tables;
+    QSet<QString> textFunctions;
+    for (const QString& content : contents) {
+        auto matches = call.globalMatch(content);
+        while (matches.hasNext())
+            texts.insert(unescapeLiteral(matches.next().captured(1)));
+        auto names = throughName.globalMatch(content);
+        while (names.hasNext()) {
+            const QRegularExpressionMatch match = names.next();
+            (match.captured(2) == QLatin1String("[") ? tables : textFunctions).insert(match.captured(1));
+        }
+        auto definitions = definition.globalMatch(content);
+        while (definitions.hasNext()) {
+            const QRegularExpressionMatch match = definitions.next();
+            const QString body = braced(content, match.capturedEnd() - 1);
+            const QStringList parameters = match.captured(2).split(QLatin1Char(','));
+            for (int i = 0; i < parameters.size(); ++i) {
+                const QString name =
+                    textParameter.match(parameters.at(i).section(QLatin1Char('='), 0, 0).trimmed()).captured(1);
+                if (!name.isEmpty() &&
+                    body.contains(QRegularExpression(QStringLiteral("\\buiText\\(\\s*%1\\s*\\)").arg(name))))
+                    helpers[match.captured(1)] << i;
+            }
+        }
+    }
+    for (const QString& content : contents) {
+        for (auto helper = helpers.cbegin(); helper != helpers.cend(); ++helper) {
+            // Calls, constructions ("Type name(") included.
+            auto calls =
+                QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\w+\\s*)?\\(").arg(helper.key())).globalMatch(content);
+            while (calls.hasNext()) {
+                const QStringList arguments = callArguments(content, calls.next().capturedEnd() - 1);
+                for (int i : helper.value()) {
+                    const QRegularExpressionMatch literal =
+                        QRegularExpression(QLatin1Char('^') + kLiteral + QLatin1Char('$')).match(arguments.value(i));
+                    if (literal.hasMatch())
+                        texts.insert(unescapeLiteral(literal.captured(1)));
+                }
+            }
+        }
+        for (const QString& table : tables) {
+            auto declarations = QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\[[^\\]]*\\])?\\s*=\\s*\\{").arg(table))
+                                    .globalMatch(content);
+            while (declarations.hasNext())
+                addLiterals(braced(content, declarations.next().capturedEnd() - 1)
+                                .remove(QRegularExpression(QStringLiteral("QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,"))),
+                            texts);
+        }
+        for (const QString& function : textFunctions) {
+            auto definitions = QRegularExpression(QStringLiteral("\\b%1\\s*\\([^()]*\\)[^;{}()]*\\{").arg(function))
+                                   .globalMatch(content);
+            while (definitions.hasNext()) {
+                auto returns = QRegularExpression(QStringLiteral("\\breturn\\s+") + kLiteral)
+                                   .globalMatch(braced(content, definitions.next().capturedEnd() - 1));
+                while (returns.hasNext())
+                    texts.insert(unescapeLiteral(returns.next().captured(1)));
+            }
+        }
+    }
+    texts.remove(QString()); // `return "";` of a function that has no text for a value
     return texts;
 }
 
@@ -231,6 +351,9 @@ private slots:
         QTest::addRow("en") << "en.qm"
                             << "Apply"
                             << "Apply";
+        QTest::addRow("en finished word for a kept key") << "en.qm"
+                                                         << "LOAD1"
+                                                         << "LOAD";
     }
     void builtFileTranslates()
     {

@@ -106,6 +106,7 @@ void TestSettingsSession::writeOutThatDoesNotLand_data()
     QTest::addRow("gave up") << int(DeviceResult::GaveUp) << 3;
     QTest::addRow("no device") << int(DeviceResult::NoDevice) << 3;
     QTest::addRow("asleep") << int(DeviceResult::Asleep) << 0;
+    QTest::addRow("macro missing") << -1 << 0;
 }
 
 void TestSettingsSession::writeOutThatDoesNotLand()
@@ -113,14 +114,19 @@ void TestSettingsSession::writeOutThatDoesNotLand()
     QFETCH(int, failure);
     SessionRig rig;
     rig.active().scrollspeed = 7;
+    const ButtonInfo button = rig.active().buttons[3];
     if (failure == DeviceResult::Asleep) {
         rig.awake = false;
+    } else if (failure < 0) {
+        rig.active().buttons[3].Fun = 200;
+        rig.active().buttons[3].macroname = "Gone";
     } else {
         rig.mouse.failAt = 3;
         rig.mouse.failure = quint8(failure);
     }
     const WriteOutcome outcome = rig.session.writeOut();
-    QCOMPARE(int(outcome.result), failure);
+    QCOMPARE(int(outcome.result), qMax(failure, 0));
+    QCOMPARE(outcome.missingMacros, failure < 0 ? QStringList{"Gone"} : QStringList());
     QVERIFY(!outcome.landed());
     QTEST(int(rig.mouse.frames.size()), "framesSent");
     // The files hold the edit; the mouse may not: the next write-out, even after a restart, sends it all.
@@ -130,6 +136,7 @@ void TestSettingsSession::writeOutThatDoesNotLand()
     QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
 
     rig.awake = true;
+    rig.active().buttons[3] = button;
     rig.mouse.failAt = -1;
     rig.mouse.frames.clear();
     QVERIFY(rig.session.writeOut().landed());

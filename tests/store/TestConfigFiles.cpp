@@ -3,6 +3,7 @@
 #include "store/DataPaths.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
+#include "store/ProfileReading.h"
 #include "store/RecordEquality.h"
 
 #include "TestDataHome.h"
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(ProfileFileResult)
 
 class TestConfigFiles : public QObject
 {
@@ -20,12 +23,15 @@ private Q_SLOTS:
     void firstStartAndOutOfRangeValues();
     void slotAssignmentLeavesTheRestAlone();
     void exportAndImport();
-    void importRefusesUnsafeOrSharedNames_data();
-    void importRefusesUnsafeOrSharedNames();
+    void importRefusals_data();
+    void importRefusals();
+    void importFillsEmptySlotNames_data();
+    void importFillsEmptySlotNames();
     void handWrittenGoldenConfiguration();
 
 private:
     static ConfigData sample();
+    static QString writeConf(const TestDataHome& home, const QStringList& names);
 };
 
 ConfigData TestConfigFiles::sample()
@@ -67,19 +73,31 @@ void TestConfigFiles::firstStartAndOutOfRangeValues()
     TestDataHome home;
     QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
     home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Config.ini"), "[Config]\nProfileID=7\nLiftHigh=258\n");
-    home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Profile 2.prof"), "[PROFILE]\npollrate=4\n");
+    ProfileData stored;
+    stored.pollrate = 4;
+    QVERIFY(saveProfile(stored, profileFilePath(QStringLiteral("Profile 1")), profileGroup()));
+    const QByteArray cutShort = "[PROFILE]\npollrate=4\n";
+    home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Profile 2.prof"), cutShort);
+    home.makeSpecial(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Profile 4.prof"), TestDataHome::Special::Fifo);
     ConfigData c;
-    loadConfig(c);
+    QCOMPARE(loadConfig(c), ProfileFileResult::Damaged);
     QCOMPARE(int(c.ProfileID), 0); // only five slots to point at
     QCOMPARE(int(c.LiftHigh), 2);
-    ProfileData defaults, stored;
+    ProfileData defaults;
     setProfileDefaults(defaults, QStringLiteral("OSKEN R5"));
-    stored.pollrate = 4;
     for (int i = 0; i < kSlotCount; ++i) {
         QCOMPARE(c.slotProfileNames[i], QStringLiteral("Profile %1").arg(i + 1));
-        // The file that exists is read as it is; missing ones give working defaults, not zeros.
-        QVERIFY(c.slots[i] == (i == 1 ? stored : defaults));
+        // A whole file is read as it is; missing, damaged and special ones give working defaults, not zeros.
+        QVERIFY(c.slots[i] == (i == 0 ? stored : defaults));
     }
+    QFile damaged(profileFilePath(QStringLiteral("Profile 2")));
+    QVERIFY(damaged.open(QIODevice::ReadOnly));
+    QCOMPARE(damaged.readAll(), cutShort); // left for the user to look at
+
+    ProfileData record;
+    QCOMPARE(loadSlotRecord(record, QStringLiteral("Profile 4")), ProfileFileResult::NotRegularFile);
+    QCOMPARE(loadSlotRecord(record, QStringLiteral("../x")), ProfileFileResult::InvalidName);
+    QVERIFY(record == defaults);
 }
 
 void TestConfigFiles::slotAssignmentLeavesTheRestAlone()
@@ -118,56 +136,110 @@ void TestConfigFiles::exportAndImport()
                             "PROFILE_2/BUTTON_INFO_41_KeyInfo_62_H", "PROFILE_3/DPI_INFO_5_xy"})
         QVERIFY2(file.contains(QLatin1String(key)), key);
     ConfigData read;
-    QVERIFY(importConfig(read, path));
+    QCOMPARE(importConfig(read, path, QStringLiteral("OSKEN R5")), ProfileFileResult::Done);
     QVERIFY(read == written);
 
     QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
     QVERIFY(!fileMatchesCurrentMouse(path));
 }
 
-void TestConfigFiles::importRefusesUnsafeOrSharedNames_data()
+// An exported configuration whose Config group and records the rows change.
+QString TestConfigFiles::writeConf(const TestDataHome& home, const QStringList& names)
 {
-    QTest::addColumn<QString>("name");
-    QTest::addRow("parent folder") << "..";
-    QTest::addRow("path") << "../../x";
-    QTest::addRow("backslash") << "a\\b";
-    QTest::addRow("empty") << "";
-    QTest::addRow("defaults file") << "DefaultProfile";
-    QTest::addRow("name of another slot") << "Slot 1 profile";
+    ConfigData config = sample();
+    const QString path = home.path() + QStringLiteral("/in.conf");
+    QFile::remove(path);
+    if (!exportConfig(config, path) || !writeMouseName(path, QStringLiteral("OSKEN R5")))
+        return QString();
+    QSettings file(path, QSettings::IniFormat);
+    for (int i = 0; i < names.size(); ++i)
+        file.setValue(QStringLiteral("Config/Profile%1").arg(i + 1), names[i]);
+    file.sync();
+    return path;
 }
 
-void TestConfigFiles::importRefusesUnsafeOrSharedNames()
+void TestConfigFiles::importRefusals_data()
 {
-    QFETCH(QString, name);
+    QTest::addColumn<QString>("change"); // key=value set in the file, "-key" removed, or a special file
+    QTest::addColumn<ProfileFileResult>("result");
+    using R = ProfileFileResult;
+    QTest::addRow("parent folder") << "Config/Profile5=.." << R::InvalidName;
+    QTest::addRow("path") << "Config/Profile5=../../x" << R::InvalidName;
+    QTest::addRow("backslash") << "Config/Profile5=a\\b" << R::InvalidName;
+    QTest::addRow("defaults file") << "Config/Profile5=DefaultProfile" << R::InvalidName;
+    QTest::addRow("name of another slot") << "Config/Profile5=Slot 1 profile" << R::SharedName;
+    QTest::addRow("other product") << "MouseName/Name=7138" << R::NotThisMouse;
+    QTest::addRow("no tag") << "-MouseName/Name" << R::NotThisMouse;
+    QTest::addRow("a record cut short") << "-PROFILE_3/scrollspeed" << R::Damaged;
+    QTest::addRow("a record missing") << "-PROFILE_4" << R::Damaged;
+    QTest::addRow("fifo") << "fifo" << R::NotRegularFile;
+    QTest::addRow("folder") << "folder" << R::NotRegularFile;
+}
+
+void TestConfigFiles::importRefusals()
+{
+    QFETCH(QString, change);
+    QFETCH(ProfileFileResult, result);
     TestDataHome home;
-    const QString path = home.writeFile(QStringLiteral("bad.conf"), "[Config]\nCount=3\nProfile1=Slot 1 profile\n"
-                                                                    "Profile2=b\nProfile3=c\nProfile4=d\n");
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(QStringLiteral("Config/Profile5"), name);
-    file.sync();
+    QString path = writeConf(home, {});
+    if (change == "fifo" || change == "folder") {
+        QVERIFY(QFile::remove(path));
+        path = home.makeSpecial(QStringLiteral("in.conf"),
+                                change == "fifo" ? TestDataHome::Special::Fifo : TestDataHome::Special::Folder);
+    } else {
+        QSettings file(path, QSettings::IniFormat);
+        if (change.startsWith('-'))
+            file.remove(change.mid(1));
+        else
+            file.setValue(change.section('=', 0, 0), change.section('=', 1));
+    }
     ConfigData target;
     target.Count = 77;
-    QVERIFY(!importConfig(target, path));
+    QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), result);
     QCOMPARE(int(target.Count), 77);
+}
+
+void TestConfigFiles::importFillsEmptySlotNames_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("loaded");
+    QTest::addRow("earlier version") << QStringList{"Profile 1", "", "", "", ""}
+                                     << QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+    QTest::addRow("fallback taken") << QStringList{"Profile 2", "", "", "", ""}
+                                    << QStringList{"Profile 2", "Profile 1", "Profile 3", "Profile 4", "Profile 5"};
+    QTest::addRow("two fallbacks taken") << QStringList{"Profile 5", "Profile 3", "", "", ""}
+                                         << QStringList{"Profile 5", "Profile 3", "Profile 1", "Profile 4",
+                                                        "Profile 2"};
+}
+
+void TestConfigFiles::importFillsEmptySlotNames()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, loaded);
+    TestDataHome home;
+    const QString path = writeConf(home, names);
+    ConfigData target;
+    QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), ProfileFileResult::Done);
+    QCOMPARE(QStringList(target.slotProfileNames.begin(), target.slotProfileNames.end()), loaded);
 }
 
 void TestConfigFiles::handWrittenGoldenConfiguration()
 {
-    ConfigData read = sample();
-    QVERIFY(
-        importConfig(read, qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.conf")));
-    ConfigData expected;
-    expected.ProfileID = 1;
-    expected.AngleValue = 1;
-    expected.LiftHigh = 3;
-    expected.Count = 2;
-    expected.slotProfileNames = {QStringLiteral("Work"), QStringLiteral("Play"), QStringLiteral("Profile 3"),
-                                 QStringLiteral("Profile 4"), QStringLiteral("Profile 5")};
-    expected.slots[0].pollrate = 8;
-    expected.slots[4].buttons[41].Fun = 53;
-    expected.slots[4].modes[13].h = 360;
-    expected.slots[4].scrollspeed = 3;
-    QVERIFY(read == expected);
+    const QString path = qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.conf");
+    ProfileData first, last, expected;
+    loadProfile(first, path, configSlotGroup(0));
+    loadProfile(last, path, configSlotGroup(4));
+    expected.pollrate = 8;
+    QVERIFY(first == expected);
+    expected = ProfileData{};
+    expected.scrollspeed = 3;
+    expected.buttons[41].Fun = 53;
+    expected.modes[13].h = 360;
+    QVERIFY(last == expected);
+    // The tag and the slot names are read as written: slots 1 and 2 both name "Work".
+    ConfigData target;
+    QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), ProfileFileResult::SharedName);
+    QCOMPARE(importConfig(target, path, QStringLiteral("7138")), ProfileFileResult::NotThisMouse);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFiles)

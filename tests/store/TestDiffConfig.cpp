@@ -21,6 +21,7 @@ private Q_SLOTS:
     void singleEdits_data();
     void singleEdits();
     void equalConfigsTouchNoMacroFile();
+    void writeSignSetsButtonsAndIsCleared_data();
     void writeSignSetsButtonsAndIsCleared();
     void writeSignOfLaterButtonWaitsWhenScanStopsEarlier();
     void modeBeyondTheTableSelectsNoEntry();
@@ -120,12 +121,20 @@ void TestDiffConfig::equalConfigsTouchNoMacroFile()
     QCOMPARE(QSettings(outside, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign")).toInt(), 1);
 }
 
+void TestDiffConfig::writeSignSetsButtonsAndIsCleared_data()
+{
+    QTest::addColumn<int>("fun");
+    QTest::addRow("macro") << 200;
+    QTest::addRow("gun file") << 510;
+}
+
 void TestDiffConfig::writeSignSetsButtonsAndIsCleared()
 {
+    QFETCH(int, fun);
     TestDataHome home;
     const QString path =
         home.writeFile(QStringLiteral("OSKEN R5/MacroDB/burst.MSMACRO"), "[Setting]\nCount=2\nWriteSign=1\n");
-    m_base.slots[4].buttons[30].Fun = 200;
+    m_base.slots[4].buttons[30].Fun = fun;
     m_base.slots[4].buttons[30].macroname = QStringLiteral("burst");
     QCOMPARE(diffConfig(m_base, m_base), ChangeMask(4));
     const QSettings macro(path, QSettings::IniFormat);

@@ -6,6 +6,7 @@
 
 #include "TestDataHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void nameRules_data();
     void nameRules();
     void exportDoesNotOverwrite();
+    void importProfile_data();
     void importProfile();
 
 private:
@@ -159,24 +161,83 @@ void TestProfileList::exportDoesNotOverwrite()
     QCOMPARE(readMouseName(fresh), QStringLiteral("OSKEN R5"));
 }
 
+void TestProfileList::importProfile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("tag"); // "-": none
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<ProfileFileResult>("result");
+    using R = ProfileFileResult;
+    QTest::addRow("complete") << "Shared.prof"
+                              << "OSKEN R5"
+                              << "complete" << R::Done;
+    QTest::addRow("other product") << "Foreign.prof"
+                                   << "7138"
+                                   << "complete" << R::NotThisMouse;
+    QTest::addRow("untagged") << "Untagged.prof"
+                              << "-"
+                              << "complete" << R::NotThisMouse;
+    QTest::addRow("only the tag") << "Tag.prof"
+                                  << "OSKEN R5"
+                                  << "tag only" << R::Damaged;
+    QTest::addRow("cut short") << "Cut.prof"
+                               << "OSKEN R5"
+                               << "cut short" << R::Damaged;
+    QTest::addRow("defaults file name") << "DefaultProfile.prof"
+                                        << "OSKEN R5"
+                                        << "complete" << R::InvalidName;
+    QTest::addRow("backslash in the name") << "a\\b.prof"
+                                           << "OSKEN R5"
+                                           << "complete" << R::InvalidName;
+    QTest::addRow("fifo") << "Pipe.prof"
+                          << "-"
+                          << "fifo" << R::NotRegularFile;
+    QTest::addRow("folder") << "Folder.prof"
+                            << "-"
+                            << "folder" << R::NotRegularFile;
+    QTest::addRow("missing") << "Gone.prof"
+                             << "-"
+                             << "missing" << R::NotRegularFile;
+}
+
 void TestProfileList::importProfile()
 {
-    const QString own =
-        m_home->writeFile(QStringLiteral("in/Shared.prof"), "[MouseName]\nName=OSKEN R5\n[PROFILE]\npollrate=2\n");
-    const QString foreign = m_home->writeFile(QStringLiteral("in/Foreign.prof"), "[MouseName]\nName=7138\n");
-    const QString untagged = m_home->writeFile(QStringLiteral("in/Untagged.prof"), "[PROFILE]\npollrate=2\n");
-    const QString defaults =
-        m_home->writeFile(QStringLiteral("in/DefaultProfile.prof"), "[MouseName]\nName=OSKEN R5\n");
+    QFETCH(QString, file);
+    QFETCH(QString, tag);
+    QFETCH(QString, shape);
+    QFETCH(ProfileFileResult, result);
+    const QString relative = QStringLiteral("in/") + file;
+    QString path = m_home->path() + QLatin1Char('/') + relative;
+    if (shape == "fifo") {
+        path = m_home->makeSpecial(relative, TestDataHome::Special::Fifo);
+    } else if (shape == "folder") {
+        path = m_home->makeSpecial(relative, TestDataHome::Special::Folder);
+    } else if (shape != "missing") {
+        ProfileData record;
+        record.pollrate = 2;
+        QVERIFY(QDir().mkpath(m_home->path() + "/in"));
+        if (shape != "tag only")
+            QVERIFY(saveProfile(record, path, profileGroup()));
+        if (tag != "-")
+            QVERIFY(writeMouseName(path, tag));
+        if (shape == "cut short") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(f.size() * 2 / 3));
+        }
+    }
     QString name;
-    QCOMPARE(importProfileFile(foreign, name), ProfileFileResult::NotThisMouse);
-    QCOMPARE(importProfileFile(untagged, name), ProfileFileResult::NotThisMouse);
-    QCOMPARE(importProfileFile(defaults, name), ProfileFileResult::InvalidName);
-    QCOMPARE(importProfileFile(own, name), ProfileFileResult::Done);
-    QCOMPARE(name, QStringLiteral("Shared"));
+    QCOMPARE(importProfileFile(path, name), result);
+    const QStringList stored = QDir(profileDirectory()).entryList({"*.prof"});
+    if (result != ProfileFileResult::Done) {
+        QVERIFY(stored.isEmpty()); // nothing copied
+        return;
+    }
+    QCOMPARE(stored, QStringList{file});
     ProfileData p;
     loadProfile(p, profileFilePath(name), profileGroup());
     QCOMPARE(int(p.pollrate), 2);
-    QCOMPARE(importProfileFile(own, name), ProfileFileResult::Exists);
+    QCOMPARE(importProfileFile(path, name), ProfileFileResult::Exists);
 }
 
 QTEST_GUILESS_MAIN(TestProfileList)

@@ -9,7 +9,10 @@ public:
     ScriptedHandle(ScriptedHidBackend& backend, QByteArray path) : m_backend(backend), m_path(std::move(path)) {}
     ~ScriptedHandle() override { m_backend.handleClosed(m_path); }
     int write(const quint8* data, int length) override { return m_backend.handleWrite(m_path, data, length); }
-    int readTimeout(quint8* data, int length, int) override { return m_backend.handleRead(m_path, data, length); }
+    int readTimeout(quint8* data, int length, int timeoutMs) override
+    {
+        return m_backend.handleRead(m_path, data, length, timeoutMs);
+    }
 
 private:
     ScriptedHidBackend& m_backend;
@@ -63,6 +66,12 @@ void ScriptedHidBackend::setReadHook(std::function<void()> hook)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_readHook = std::move(hook);
+}
+
+void ScriptedHidBackend::setTimeoutHook(std::function<void(int)> hook)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_timeoutHook = std::move(hook);
 }
 
 QStringList ScriptedHidBackend::log() const
@@ -145,7 +154,7 @@ int ScriptedHidBackend::handleWrite(const QByteArray& path, const quint8* data, 
     return result;
 }
 
-int ScriptedHidBackend::handleRead(const QByteArray& path, quint8* data, int length)
+int ScriptedHidBackend::handleRead(const QByteArray& path, quint8* data, int length, int timeoutMs)
 {
     std::function<void()> hook;
     {
@@ -154,15 +163,23 @@ int ScriptedHidBackend::handleRead(const QByteArray& path, quint8* data, int len
     }
     if (hook)
         hook();
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_log << "read " + QString::fromLatin1(path);
-    ++m_readsDone;
-    if (m_reads.empty())
-        return 0;
-    const Read r = m_reads.front();
-    m_reads.pop_front();
+    Read r;
+    std::function<void(int)> timeoutHook;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_log << "read " + QString::fromLatin1(path);
+        ++m_readsDone;
+        if (!m_reads.empty()) {
+            r = m_reads.front();
+            m_reads.pop_front();
+        }
+        if (r.result == 0)
+            timeoutHook = m_timeoutHook;
+    }
     if (r.result > 0)
         std::copy(r.data.begin(), r.data.begin() + std::min<int>(length, static_cast<int>(r.data.size())), data);
+    if (timeoutHook)
+        timeoutHook(timeoutMs);
     return r.result;
 }
 

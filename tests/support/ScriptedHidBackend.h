@@ -32,6 +32,9 @@ public:
     void addWriteResult(int result);
     // Called at the start of every read, outside the lock (a test can hold a reader there).
     void setReadHook(std::function<void()> hook);
+    // Called with the asked time-out for every read that times out, outside the lock: a test clock can let
+    // that time pass.
+    void setTimeoutHook(std::function<void(int timeoutMs)> hook);
 
     // "init", "exit", "open <path> <report id>", "close <path>", "write <path>", "read <path>".
     QStringList log() const;
@@ -47,7 +50,7 @@ public:
 
     // Used by the handles.
     int handleWrite(const QByteArray& path, const quint8* data, int length);
-    int handleRead(const QByteArray& path, quint8* data, int length);
+    int handleRead(const QByteArray& path, quint8* data, int length, int timeoutMs);
     void handleClosed(const QByteArray& path);
 
 private:
@@ -58,6 +61,7 @@ private:
     std::deque<Read> m_reads;
     std::deque<int> m_writeResults;
     std::function<void()> m_readHook;
+    std::function<void(int)> m_timeoutHook;
     QStringList m_log;
     std::vector<Report> m_writes;
     int m_readsDone = 0;

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 TestDataHome::TestDataHome()
 {
     m_hadPrevious = qEnvironmentVariableIsSet("XDG_DATA_HOME");
@@ -27,5 +29,16 @@ QString TestDataHome::writeFile(const QString& relativePath, const QByteArray& c
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write test file %s", qPrintable(full));
     file.write(content);
+    return full;
+}
+
+QString TestDataHome::makeSpecial(const QString& relativePath, Special kind) const
+{
+    const QString full = m_dir.path() + "/" + relativePath;
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    const bool made =
+        kind == Special::Fifo ? ::mkfifo(QFile::encodeName(full).constData(), 0600) == 0 : QDir().mkpath(full);
+    if (!made)
+        qFatal("cannot make %s", qPrintable(full));
     return full;
 }

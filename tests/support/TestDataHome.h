@@ -16,6 +16,14 @@ public:
     QString path() const { return m_dir.path(); }
     // Writes a file below the temporary folder (creating folders), returns its full path.
     QString writeFile(const QString& relativePath, const QByteArray& content) const;
+    // Puts something that is not a regular file at the path (creating folders): a FIFO, which blocks whoever
+    // opens it for reading, or a folder. Returns its full path.
+    enum class Special
+    {
+        Fifo,
+        Folder
+    };
+    QString makeSpecial(const QString& relativePath, Special kind) const;
 
 private:
     QTemporaryDir m_dir;

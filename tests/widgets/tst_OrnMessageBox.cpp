@@ -1,12 +1,17 @@
 #include "TestDataHome.h"
 #include "look/DisplayScale.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPopBox.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -25,6 +30,8 @@ private slots:
     void watchWithoutProbeDoesNotPretend();
     void popBoxStoresTypedName();
     void dialogTakesPictureSizeAndOutline();
+    void savedNameGetsTheFilterSuffix_data();
+    void savedNameGetsTheFilterSuffix();
 
 private:
     TestDataHome m_Home; // no skin here: the boxes must cope with missing pictures
@@ -183,6 +190,42 @@ void TestOrnMessageBox::dialogTakesPictureSizeAndOutline()
     QVERIFY(!box.mask().contains(QPoint(5, 5)));
     QVERIFY(box.mask().contains(QPoint(20, 20)));
     QVERIFY(box.mask().contains(QPoint(55, 5)));
+}
+
+void TestOrnMessageBox::savedNameGetsTheFilterSuffix_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::addRow("profile") << "Profile File(*.prof)"
+                             << "r5_slot1"
+                             << "r5_slot1.prof";
+    QTest::addRow("macro") << "Macro File(*.MSMACRO)"
+                           << "burst"
+                           << "burst.MSMACRO";
+    QTest::addRow("suffix typed") << "Config File(*.conf)"
+                                  << "all.conf"
+                                  << "all.conf";
+}
+
+// A name typed without a suffix is saved with the filter's, or IMPORT would not list the file.
+void TestOrnMessageBox::savedNameGetsTheFilterSuffix()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    const QString dir = m_Home.path();
+    bool bNative = true;
+    QTimer::singleShot(100, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        bNative = dialog->testOption(QFileDialog::DontUseNativeDialog) == false;
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QCOMPARE(widgets::saveFileName(nullptr, QStringLiteral("Save"), filter, dir), dir + QLatin1Char('/') + saved);
+    QVERIFY(!bNative); // the toolkit's own dialog, in the program's style and language
 }
 
 QTEST_MAIN(TestOrnMessageBox)

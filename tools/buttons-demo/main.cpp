@@ -1,5 +1,3 @@
-#include "look/DisplayScale.h"
-#include "look/Language.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "buttons/ui/OrnComboKeyWindow.h"
@@ -7,9 +5,12 @@
 #include "buttons/ui/OrnMacroSelect.h"
 #include "buttons/ui/OrnSingleKeyWindow.h"
 #include "buttons/ui/OrnSniperWindow.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
 #include "macro/core/MacroFiles.h"
 #include "platform/keyhook/KeyboardHook.h"
 #include "store/AppSettings.h"
+#include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 
 #include "DemoSession.h"

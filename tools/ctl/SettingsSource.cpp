@@ -5,10 +5,9 @@
 #include "store/ConfigFiles.h"
 #include "store/DataPaths.h"
 #include "store/ProfileFiles.h"
+#include "store/ProfileReading.h"
 #include "store/SettingsValue.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 
 QString chosenProduct(const std::optional<QString>& product)
@@ -17,6 +16,13 @@ QString chosenProduct(const std::optional<QString>& product)
         return *product;
     const QString current = readCurrentProductName();
     return current.isEmpty() ? QStringLiteral("OSKEN R5") : current;
+}
+
+bool prepareSettings()
+{
+    if (!mergeDefaultProgramConfig())
+        return false;
+    return !readCurrentProductName().isEmpty() || writeCurrentProductName(chosenProduct(std::nullopt));
 }
 
 int chosenSensor(const QString& product, const std::optional<int>& sensor)
@@ -34,29 +40,26 @@ int chosenSensor(const QString& product, const std::optional<int>& sensor)
 
 int loadSettingsFile(const QString& path, const QString& product, ConfigData& config, QString& error)
 {
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1").arg(path);
-        return CtlExit::NoInput;
+    const bool bProfile = path.endsWith(QLatin1String(".prof"), Qt::CaseInsensitive);
+    ProfileFileResult result = ProfileFileResult::Done;
+    if (bProfile) {
+        ProfileData record;
+        result = readProfileFile(record, path, product);
+        if (result == ProfileFileResult::Done) {
+            (void)loadConfig(config); // the other slots as stored; a slot without a usable file gets defaults
+            config.activeSlot() = record;
+        }
+    } else {
+        result = importConfig(config, path, product);
     }
-    // Read once: the tag and the settings come from the same bytes.
-    const QByteArray data = file.readAll();
-    file.close();
-    const QString tag = mouseNameIn(data);
-    if (tag != product) {
+    if (result == ProfileFileResult::Done)
+        return CtlExit::Done;
+    if (result == ProfileFileResult::NotThisMouse) {
+        const QString tag = readMouseName(path);
         error = tag.isEmpty() ? QStringLiteral("%1 names no product (MouseName/Name)").arg(path)
                               : QStringLiteral("%1 is for \"%2\", not \"%3\"").arg(path, tag, product);
-        return CtlExit::NoInput;
+    } else {
+        error = path + QStringLiteral(": ") + QString::fromLatin1(profileFileMessage(result, !bProfile));
     }
-    if (path.endsWith(QLatin1String(".prof"), Qt::CaseInsensitive)) {
-        loadConfig(config);
-        loadProfileFrom(config.activeSlot(), data, profileGroup());
-        return CtlExit::Done;
-    }
-    if (!importConfigFrom(config, data)) {
-        error = QStringLiteral("%1 holds unusable or repeated slot profile names").arg(path);
-        return CtlExit::NoInput;
-    }
-    return CtlExit::Done;
+    return CtlExit::NoInput;
 }

@@ -9,6 +9,11 @@
 // The product named on the command line, else Config/CurrentProductName, else "OSKEN R5".
 QString chosenProduct(const std::optional<QString>& product);
 
+// Makes the settings what the program makes them at its start before anything is changed: the keys of the
+// installed defaults merged in (the sensors among them) and a current product chosen when there is none. False
+// when the program-wide file could not be stored.
+bool prepareSettings();
+
 // The sensor named on the command line, else MouseSenSor/<product> of the program-wide settings, else of
 // the defaults installed beside the program (which the program merges in at its first start).
 int chosenSensor(const QString& product, const std::optional<int>& sensor);

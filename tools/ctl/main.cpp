@@ -1,10 +1,59 @@
 #include "CtlArguments.h"
+#include "EditCommands.h"
 #include "LinkCommands.h"
+#include "MouseWatcher.h"
 #include "OfflineCommands.h"
+#include "SettingsSource.h"
+#include "ShowCommands.h"
+#include "hid/sim/VirtualReceiver.h"
+#include "platform/virtual/VirtualDeviceNotifier.h"
+#include "platform/virtual/VirtualMouseControl.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
+#include <QTimer>
+
+#include <atomic>
+#include <csignal>
+
+namespace {
+
+std::atomic<bool> g_bInterrupted{false};
+
+void onInterrupt(int)
+{
+    g_bInterrupted.store(true);
+}
+
+// Runs until SIGINT or SIGTERM; the end of watching is no failure.
+int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out, QTextStream& err)
+{
+    if (!prepareSettings()) {
+        err << "osken-ctl: the program-wide settings could not be stored\n";
+        return CtlExit::CantCreate;
+    }
+    std::unique_ptr<HidBackend> backend = makeDefaultBackend();
+    auto* receiver = dynamic_cast<VirtualReceiver*>(backend.get());
+    std::unique_ptr<platform::DeviceNotifier> notifier =
+        receiver ? platform::makeVirtualDeviceNotifier(*receiver) : platform::makeDeviceNotifier();
+    const std::unique_ptr<VirtualMouseControl> control = virtualMouseControlFromEnvironment(receiver);
+    MouseWatcher watcher(std::move(backend), std::move(notifier), request.json, out);
+
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    QTimer interrupted;
+    QObject::connect(&interrupted, &QTimer::timeout, &app, [&app] {
+        if (g_bInterrupted.load())
+            app.quit();
+    });
+    interrupted.start(100);
+    watcher.start();
+    app.exec();
+    return CtlExit::Done;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -21,9 +70,16 @@ int main(int argc, char* argv[])
         err << "osken-ctl: " << error << "\n";
         return CtlExit::Usage;
     }
+    const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
+    CtlServices services{makeDefaultBackend, pointerSpeed.get()};
+    if (request.changes())
+        return runChange(request, services, err);
     switch (request.command) {
     case CtlCommand::Help:
         out << ctlUsage();
+        return CtlExit::Done;
+    case CtlCommand::Version:
+        out << ctlVersion();
         return CtlExit::Done;
     case CtlCommand::Frames:
         return runFrames(request, out, err);
@@ -32,9 +88,19 @@ int main(int argc, char* argv[])
     case CtlCommand::Apply:
         return runApply(request, makeDefaultBackend(), err);
     case CtlCommand::Status:
-        return runStatus(makeDefaultBackend(), out, err);
+        return runStatus(request, makeDefaultBackend(), out, err);
     case CtlCommand::List:
-        return runList(makeDefaultBackend(), out, err);
+        return runList(request, makeDefaultBackend(), out, err);
+    case CtlCommand::Show:
+        return runShow(request, out, err);
+    case CtlCommand::Functions:
+        return runFunctions(out);
+    case CtlCommand::Effects:
+        return runEffects(out);
+    case CtlCommand::Watch:
+        return runWatch(request, app, out, err);
+    default:
+        break;
     }
     return CtlExit::Usage;
 }

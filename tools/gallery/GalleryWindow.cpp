@@ -7,6 +7,7 @@
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnListItem.h"
 #include "widgets/OrnMenu.h"
+#include "widgets/OrnNotice.h"
 #include "widgets/OrnProfileMenuItem.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/OrnSlider.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 using look::scaled;
 
@@ -99,11 +101,18 @@ void GalleryWindow::addButtons()
 
     // Dialog-style text buttons.
     const char* const kBar[] = {"Reset All", "OK", "Cancel", "Apply"};
+    OrnPushButton* apply = nullptr;
     for (int i = 0; i < 4; ++i) {
         auto* button = new OrnPushButton(kTabImages, this);
         button->setText(uiText(kBar[i]));
         button->setGeometry(box(30 + i * 110, 500, 100, 32));
+        apply = button;
     }
+    // Edits not applied yet, and the notice after a write-out.
+    apply->setMarked(true);
+    auto* notice = new OrnNotice(this);
+    QTimer::singleShot(0, notice,
+                       [notice, apply] { notice->popUp(uiText("Saved to mouse"), apply->geometry(), 60 * 60 * 1000); });
 }
 
 void GalleryWindow::addSliders()

@@ -151,6 +151,17 @@ QImage paintDropDown()
     return image;
 }
 
+QImage paintSpinArrow(bool bUp)
+{
+    const Palette& p = palette();
+    QImage image = canvas(20, 12);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(p.text, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(bUp ? QPolygonF({{4, 9}, {10, 3}, {16, 9}}) : QPolygonF({{4, 3}, {10, 9}, {16, 3}}));
+    return image;
+}
+
 QImage paintGunSlider()
 {
     const Palette& p = palette();

@@ -25,6 +25,8 @@ QImage paintStageSwitch(bool bOn);
 QImage paintCheckBox(bool bChecked);
 // Drop-down field: 360 x 56.
 QImage paintDropDown();
+// The arrows of the spin boxes, light on transparent (20 x 12, drawn at half size).
+QImage paintSpinArrow(bool bUp);
 // Gun set pictures: the recoil slider track 400 x 24, a bullet 48 x 96, the chosen-bullet ring 48 x 96.
 QImage paintGunSlider();
 QImage paintBullet(bool bSelected);

@@ -90,6 +90,29 @@ QPainterPath buttonShape(int iButton)
     }
 }
 
+const QColor kUnlit(64, 68, 74);
+
+// Light strip around the palm rest and the logo: the parts the mouse's lighting colours.
+void paintLighting(QPainter& painter, const QColor& color)
+{
+    painter.save();
+    QPainterPath strip;
+    strip.moveTo(88, 348);
+    strip.cubicTo(112, 374, 188, 374, 212, 348);
+    painter.setPen(QPen(withAlpha(color, 60), 14, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(strip);
+    painter.setPen(QPen(color, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(strip);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(22);
+    painter.setFont(font);
+    painter.setPen(withAlpha(color, 220));
+    painter.drawText(QRectF(100, 256, 100, 30), Qt::AlignCenter, QStringLiteral("R5"));
+    painter.restore();
+}
+
 void paintHighlight(QPainter& painter, const QPainterPath& shape)
 {
     const Palette& p = palette();
@@ -113,7 +136,6 @@ void paintHighlight(QPainter& painter, const QPainterPath& shape)
 
 QImage paintMouseTop(int iButton)
 {
-    const Palette& p = palette();
     QImage image = canvas(static_cast<int>(300 * kUnit), static_cast<int>(400 * kUnit));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -135,16 +157,10 @@ QImage paintMouseTop(int iButton)
     painter.setBrush(shell);
     painter.drawPath(body);
 
-    // Light strip around the palm rest and the lit logo.
+    // The light strip and the logo, unlit: the window lays the glow in the lighting colour over them.
     painter.save();
     painter.setClipPath(body);
-    QPainterPath strip;
-    strip.moveTo(88, 348);
-    strip.cubicTo(112, 374, 188, 374, 212, 348);
-    painter.setPen(QPen(withAlpha(p.accent, 60), 14, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(strip);
-    painter.setPen(QPen(p.accent, 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(strip);
+    paintLighting(painter, kUnlit);
     QRadialGradient sheen(QPointF(150, 250), 110);
     sheen.setColorAt(0.0, withAlpha(Qt::white, 22));
     sheen.setColorAt(1.0, withAlpha(Qt::white, 0));
@@ -152,14 +168,6 @@ QImage paintMouseTop(int iButton)
     painter.setBrush(sheen);
     painter.drawEllipse(QPointF(150, 250), 110, 110);
     painter.restore();
-
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setItalic(true);
-    font.setPixelSize(22);
-    painter.setFont(font);
-    painter.setPen(withAlpha(p.accent, 220));
-    painter.drawText(QRectF(100, 256, 100, 30), Qt::AlignCenter, QStringLiteral("R5"));
 
     // Main buttons, the seam between them and the DPI button behind the wheel.
     painter.setBrush(Qt::NoBrush);
@@ -208,16 +216,22 @@ QImage paintMouseTop(int iButton)
     return image;
 }
 
-QImage paintMouseSide()
+QImage paintMouseGlow()
 {
-    const Palette& p = palette();
-    QImage image = canvas(static_cast<int>(400 * kUnit), static_cast<int>(200 * kUnit));
+    QImage image = canvas(static_cast<int>(300 * kUnit), static_cast<int>(400 * kUnit));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(kUnit, kUnit);
-    painter.translate(0, -64);
+    painter.setClipPath(topBody());
+    paintLighting(painter, Qt::white);
+    return image;
+}
 
-    // Seen from the left: the front points left.
+namespace {
+
+// Seen from the left: the front points left.
+QPainterPath sideBody()
+{
     QPainterPath body;
     body.moveTo(50, 232);
     body.lineTo(350, 232);
@@ -226,6 +240,48 @@ QImage paintMouseSide()
     body.cubicTo(170, 100, 90, 138, 56, 174);
     body.cubicTo(38, 194, 36, 226, 50, 232);
     body.closeSubpath();
+    return body;
+}
+
+// Light strip along the base.
+void paintSideStrip(QPainter& painter, const QColor& color)
+{
+    painter.setPen(QPen(withAlpha(color, 60), 10, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
+    painter.setPen(QPen(color, 2.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
+}
+
+// The side view is designed on 400 x 200 from y 64 down.
+void beginSideCanvas(QPainter& painter, QImage& image)
+{
+    image = canvas(static_cast<int>(400 * kUnit), static_cast<int>(200 * kUnit));
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kUnit, kUnit);
+    painter.translate(0, -64);
+}
+
+} // namespace
+
+QImage paintMouseSideGlow()
+{
+    QImage image;
+    QPainter painter;
+    beginSideCanvas(painter, image);
+    painter.setClipPath(sideBody());
+    paintSideStrip(painter, Qt::white);
+    painter.end();
+    return image;
+}
+
+QImage paintMouseSide()
+{
+    const Palette& p = palette();
+    QImage image;
+    QPainter painter;
+    beginSideCanvas(painter, image);
+    const QPainterPath body = sideBody();
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(withAlpha(Qt::black, 140));
@@ -266,11 +322,7 @@ QImage paintMouseSide()
     painter.setPen(QPen(withAlpha(Qt::white, 18), 1.0));
     for (double x = 120; x < 290; x += 8)
         painter.drawLine(QPointF(x, 212), QPointF(x + 6, 226));
-    // Light strip along the base.
-    painter.setPen(QPen(withAlpha(p.accent, 60), 10, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
-    painter.setPen(QPen(p.accent, 2.4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(200, 228), QPointF(352, 226));
+    paintSideStrip(painter, kUnlit);
     painter.restore();
 
     // Forward and back buttons on the flank.

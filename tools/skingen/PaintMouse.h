@@ -13,7 +13,11 @@ constexpr int kMouseButtonCount = 7;
 // forward and back buttons on the left flank, 6 and 7 the two top buttons behind the wheel. Centres on
 // the 300 x 400 grid: 1 (105, 100), 2 (195, 100), 3 (150, 89), 4 (68, 213), 5 (68, 263), 6 (150, 143),
 // 7 (150, 187).
+// The strip and the logo are painted unlit; paintMouseGlow gives them alone, in white, for the window to
+// colour with the lighting.
 QImage paintMouseTop(int iButton);
+QImage paintMouseGlow();
 QImage paintMouseSide();
+QImage paintMouseSideGlow();
 
 } // namespace skingen

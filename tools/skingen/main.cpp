@@ -58,6 +58,8 @@ int main(int argc, char* argv[])
     sheet.save(QStringLiteral("checkbox2-1.png"), paintCheckBox(false));
     sheet.save(QStringLiteral("checkbox2-2.png"), paintCheckBox(true));
     sheet.save(QStringLiteral("profilesel.png"), paintDropDown());
+    sheet.save(QStringLiteral("spin_up.png"), paintSpinArrow(true));
+    sheet.save(QStringLiteral("spin_down.png"), paintSpinArrow(false));
     sheet.save(QStringLiteral("gunset_slider.png"), paintGunSlider());
     sheet.save(QStringLiteral("gunset_bullet.png"), paintBullet(false));
     sheet.save(QStringLiteral("bulletsel.png"), paintBullet(true));
@@ -67,9 +69,11 @@ int main(int argc, char* argv[])
 
     const QString product = QStringLiteral("OSKEN R5");
     sheet.save(QStringLiteral("mouse/%1/Mouse.png").arg(product), paintMouseTop(0));
+    sheet.save(QStringLiteral("mouse/%1/Mouse_glow.png").arg(product), paintMouseGlow());
     for (int iButton = 1; iButton <= kMouseButtonCount; ++iButton)
         sheet.save(QStringLiteral("mouse/%1/mouse_%2.png").arg(product).arg(iButton), paintMouseTop(iButton));
     sheet.save(QStringLiteral("mouse/%1_Side.png").arg(product), paintMouseSide());
+    sheet.save(QStringLiteral("mouse/%1_Side_glow.png").arg(product), paintMouseSideGlow());
 
     sheet.saveBytes(QStringLiteral("icon.ico"), icoFile({paintIcon(16), paintIcon(32), paintIcon(48), paintIcon(256)}));
     sheet.save(QStringLiteral("icon.png"), paintIcon(256));

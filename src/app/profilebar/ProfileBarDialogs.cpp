@@ -1,9 +1,8 @@
 #include "app/profilebar/ProfileBarDialogs.h"
 
 #include "look/UiText.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/OrnMessageBox.h"
-
-#include <QFileDialog>
 
 ProfileBarDialogs defaultProfileBarDialogs()
 {
@@ -13,10 +12,10 @@ ProfileBarDialogs defaultProfileBarDialogs()
         return box.exec();
     };
     dialogs.openFile = [](QWidget* parent, const QString& strCaption, const QString& strFilter) {
-        return QFileDialog::getOpenFileName(parent, strCaption, QString(), strFilter);
+        return widgets::openFileName(parent, strCaption, strFilter);
     };
     dialogs.saveFile = [](QWidget* parent, const QString& strCaption, const QString& strFilter) {
-        return QFileDialog::getSaveFileName(parent, strCaption, QString(), strFilter);
+        return widgets::saveFileName(parent, strCaption, strFilter);
     };
     return dialogs;
 }

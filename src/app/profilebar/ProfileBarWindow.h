@@ -22,6 +22,8 @@ public:
     // The active slot's entry text, and its profile name in the label and the name field.
     virtual void showActiveSlot() = 0;
     virtual void hideWindow() = 0;
+    // A write-out ended: the marks of unapplied edits follow, and a write that landed is confirmed.
+    virtual void showWriteOutcome(bool bLanded) = 0;
     // Makes the slot active; with bReload its record is read again from its profile file.
     virtual void selectSlot(int iSlot, bool bReload) = 0;
     // Sets every translated text of the window again.

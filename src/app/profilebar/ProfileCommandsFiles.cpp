@@ -39,10 +39,6 @@ void ProfileCommands::importProfile()
         m_Dialogs.openFile(m_Window.dialogParent(), uiText("Load Profile File"), uiText("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
-    if (!fileMatchesCurrentMouse(path)) {
-        inform(uiText("The file is not match current mouse!"));
-        return;
-    }
     QString baseName = QFileInfo(path).fileName();
     if (baseName.endsWith(QLatin1String(".prof"), Qt::CaseInsensitive))
         baseName.chop(5);
@@ -51,18 +47,9 @@ void ProfileCommands::importProfile()
         return;
     }
     QString name;
-    switch (importProfileFile(path, name)) {
-    case ProfileFileResult::Done:
-        break;
-    case ProfileFileResult::NotThisMouse:
-        inform(uiText("The file is not match current mouse!"));
-        return;
-    case ProfileFileResult::Exists:
-    case ProfileFileResult::InvalidName: // only "DefaultProfile", whose file is always there
-        inform(uiText("Profile Exist!"));
-        return;
-    default:
-        informFileFailure();
+    const ProfileFileResult result = importProfileFile(path, name);
+    if (result != ProfileFileResult::Done) {
+        inform(uiText(profileFileMessage(result)));
         return;
     }
     m_ProfileList.append(name);
@@ -103,8 +90,9 @@ void ProfileCommands::loadConfiguration()
         return;
     // Not silently ignored: the user asked for this file and must learn why nothing happens.
     ConfigData loaded = m_Session.saved();
-    if (!fileMatchesCurrentMouse(path) || !importConfig(loaded, path)) {
-        inform(uiText("The file is not match current mouse!"));
+    const ProfileFileResult result = importConfig(loaded, path, readCurrentProductName());
+    if (result != ProfileFileResult::Done) {
+        inform(uiText(profileFileMessage(result, true)));
         return;
     }
     m_Session.adopt(loaded);

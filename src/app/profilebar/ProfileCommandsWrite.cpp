@@ -6,7 +6,6 @@
 #include "device/Frame.h"
 #include "log/Log.h"
 #include "look/UiText.h"
-#include "store/ProfileDefaults.h"
 
 #include <QtDebug>
 
@@ -23,7 +22,10 @@ quint8 ProfileCommands::writeOut()
     const WriteOutcome& outcome = dialog.outcome();
     if (iAccepted != 1)
         return outcome.result;
-    if (outcome.result != DeviceResult::Done)
+    m_Window.showWriteOutcome(outcome.landed());
+    if (!outcome.missingMacros.isEmpty())
+        inform(uiText("Macro not found: %1").arg(outcome.missingMacros.join(QStringLiteral(", "))));
+    else if (outcome.result != DeviceResult::Done)
         reportWriteFailure(outcome.result);
     else if (!outcome.filesStored)
         inform(uiText("The settings could not be saved."));
@@ -36,7 +38,7 @@ void ProfileCommands::reportWriteFailure(quint8 iResult)
         return;
     const QString text = iResult == DeviceResult::Asleep ? uiText("Mouse is sleeping or not connected.")
                                                          : uiText("Send data failed, please try again.");
-    m_Dialogs.message(ProfileBarMessage::Confirm, text, m_Window.dialogParent());
+    inform(text);
 }
 
 void ProfileCommands::reset()
@@ -44,10 +46,7 @@ void ProfileCommands::reset()
     if (!confirm(uiText("Are you sure you want reset this profile?")))
         return;
     qCDebug(lcApp, "Accepted %d", m_Session.activeSlot());
-    ProfileData& record = activeRecord();
-    const QString name = record.ProfileName;
-    setProfileDefaults(record);
-    record.ProfileName = name;
+    m_Session.resetSlot(m_Session.activeSlot());
     m_Window.setTexts();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();
@@ -58,11 +57,7 @@ void ProfileCommands::resetAll()
 {
     if (!confirm(uiText("Are you sure you want reset all profiles?")))
         return;
-    m_Session.edit([](ConfigData& working) {
-        resetAllProfiles(working);
-        for (int i = 0; i < kSlotCount; ++i)
-            working.slot(i).ProfileName = working.slotProfileNames[i];
-    });
+    m_Session.resetAll();
     listSlotNames();
     m_Window.refreshEditors();
     m_Window.showActiveSlot();

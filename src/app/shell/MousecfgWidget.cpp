@@ -1,6 +1,7 @@
 #include "app/shell/MousecfgWidget.h"
 
 #include "app/profilebar/ProfileCommands.h"
+#include "app/shell/BatteryBar.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
@@ -16,6 +17,7 @@
 #include "store/ConfigFiles.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
@@ -27,7 +29,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProgressBar>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -58,13 +59,24 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
                                    [this](const platform::DeviceChangeEvent& event) { handleDeviceChange(event); });
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
+    DeviceLink* link = m_Services.link.get();
     MousePort port;
-    port.send = m_Services.link->sender();
+    port.send = link->sender();
     port.sleep = [](int ms) { QThread::msleep(ulong(ms)); };
     port.stopStatusThread = [this] { stopStatusThread(); };
     port.startStatusThread = [this] { startStatusThread(); };
-    port.isAwake = [this] { return !m_bMouseAsleep; };
+    // Asked fresh before every write-out: the last battery report may be 25 s old.
+    port.isAwake = [link] { return link->askBatteryState() == MouseWake::Awake; };
+    port.echoedFrames = [link] { return link->echoedFrames(); };
     m_Session.setMousePort(std::move(port));
+    // Reports the link reads outside the status thread (while it waits for an echo, or asks the battery
+    // state) get the same handling as the thread's.
+    StatusReportRelay* relay = &link->statusRelay();
+    connect(relay, &StatusReportRelay::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus,
+            Qt::QueuedConnection);
+    connect(relay, &StatusReportRelay::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus, Qt::QueuedConnection);
+    connect(relay, &StatusReportRelay::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus,
+            Qt::QueuedConnection);
 
     // Tabs first: their pictures are the first thing the window loads.
     for (int i = 0; i < kTabCount; ++i)
@@ -91,8 +103,8 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     m_Session.load();
     if (m_Services.pointerSpeed) {
         // The program starts with the pointer speed the computer already uses.
-        ProfileData& active = m_Session.activeRecord();
-        active.mousespeed = quint8(m_Services.pointerSpeed->currentSpeed(active.mousespeed));
+        const quint8 iStored = m_Session.working().activeSlot().mousespeed;
+        m_Session.takePointerSpeed(quint8(m_Services.pointerSpeed->currentSpeed(iStored)));
     }
     rebuildProfileMenu();
 
@@ -103,7 +115,8 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     showActiveSlot();
 
     writeDefaultProfileFile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    // The toolkit's own controls (scroll bars, check boxes, spin boxes, file dialogs) in the dark style too.
+    setStyleSheet(QStringLiteral("*{outline:0px;} ") + widgets::darkStyleSheet());
 
     // Size and place for the screen's scale.
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -119,6 +132,7 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     layoutChildren();
 
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -146,6 +160,8 @@ void MousecfgWidget::setTexts()
     m_pAdd->setToolTip(uiText("ADD"));
     m_pDelete->setToolTip(uiText("DELETE"));
     m_pCopy->setToolTip(uiText("COPY"));
+    m_pExport->setToolTip(uiText("Export the profile to a file"));
+    m_pImport->setToolTip(uiText("Import a profile from a file"));
     m_pResetAll->setText(uiText("Reset All"));
     m_pOk->setText(uiText("OK"));
     m_pCancel->setText(uiText("Cancel"));
@@ -160,10 +176,13 @@ void MousecfgWidget::setTexts()
     m_pLanguageButton->setText(look::languageName(look::languageId()));
     m_pFrontButton->setText(uiText("Front"));
     m_pSideButton->setText(uiText("Side"));
+    // The indicators and the slot menu name the five on-board slots with one word; the profiles of the library
+    // keep theirs.
     for (int i = 0; i < kSlotCount; ++i) {
-        m_SlotIndicators[i]->setText(uiText("Profile") + QString::asprintf(" %d", i + 1));
+        m_SlotIndicators[i]->setText(slotEntryText(i));
         m_SlotActions[i]->setText(slotEntryText(i));
     }
+    m_pBatteryBar->retranslate();
     m_pLoadConfigAction->setText(uiText("&Load Config"));
     m_pQuitAction->setText(uiText("&Quit"));
     m_pBtnWindow->retranslate();
@@ -178,7 +197,7 @@ void MousecfgWidget::setTexts()
 
 QString MousecfgWidget::slotEntryText(int iSlot) const
 {
-    return uiText("Mode") + QString::asprintf(" %d", iSlot + 1);
+    return uiText("Slot") + QString::asprintf(" %d", iSlot + 1);
 }
 
 void MousecfgWidget::onButtonClicked()
@@ -268,6 +287,7 @@ void MousecfgWidget::showTab(int iTab)
 void MousecfgWidget::setFrontView(bool bFront)
 {
     m_bFrontView = bFront;
+    placeViewCallouts();
     const bool bOnButtonsTab = m_iCurrentTab == 1;
     m_pFrontPicture->setVisible(bFront || m_iCurrentTab == 0);
     m_pSidePicture->setVisible(!bFront && bOnButtonsTab);
@@ -375,6 +395,14 @@ void MousecfgWidget::slotLanguageTriggered(QAction* action)
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    // The panels edit the working settings in place; whatever the user did, the marks follow once the
+    // input has been handled.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease || type == QEvent::Wheel) &&
+        !m_bMarksPending && watched->isWidgetType() && isAncestorOf(static_cast<QWidget*>(watched))) {
+        m_bMarksPending = true;
+        QTimer::singleShot(0, this, &MousecfgWidget::refreshUnappliedMarks);
+    }
     if (watched == m_FrontCallouts[0]) {
         if (event->type() == QEvent::Enter)
             m_FrontCallouts[0]->setChecked(true);

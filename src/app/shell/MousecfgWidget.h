@@ -27,10 +27,11 @@ class OrnReportRate;
 class OrnLabel;
 class OrnLineEdit;
 class OrnMenu;
+class OrnNotice;
 class OrnPushButton;
 class QAction;
 class QMenu;
-class QProgressBar;
+class BatteryBar;
 class QScrollArea;
 namespace look {
 class OrnLanguage;
@@ -58,7 +59,7 @@ public:
     // The window's pieces, for the tests that drive it.
     OrnPushButton* tabButton(int iTab) const { return m_TabButtons[iTab]; }
     int currentTab() const { return m_iCurrentTab; }
-    QProgressBar* batteryBar() const { return m_pBatteryBar; }
+    BatteryBar* batteryBar() const { return m_pBatteryBar; }
     OrnLabel* chargingIcon() const { return m_pChargingIcon; }
     QWidget* tabPanel(int iTab) const { return m_TabPanels[iTab]; }
     OrnDPIWindow* dpiWindow() const { return m_pDPIWindow; }
@@ -76,6 +77,14 @@ public:
     QMenu* trayMenu() const { return m_pTrayMenu; }
     bool isFrontView() const { return m_bFrontView; }
     OrnPushButton* sideUpButton() const { return m_pSideUp; }
+    // Marks "Apply" while there are edits the mouse does not have yet, and the indicator of each slot whose
+    // bit is set in iSlotMask; false and 0 clear the marks after a successful write-out.
+    void showUnapplied(bool bUnapplied, quint8 iSlotMask = 0);
+    // "Saved to mouse" for a moment above the profile bar, after a write-out that succeeded.
+    void showSavedConfirmation();
+    // The unapplied marks as the session sees the settings now.
+    void refreshUnappliedMarks();
+    OrnNotice* savedNotice() const { return m_pSavedNotice; }
     // The OSD texts sent so far (also sent to the companion program).
     const QStringList& osdHistory() const { return m_OsdHistory; }
     void handleDeviceChange(const platform::DeviceChangeEvent& event);
@@ -117,6 +126,8 @@ private:
     void buildCallouts();
     void buildPanels();
     void layoutChildren();
+    // The wheel callouts and side-button pictures of the view shown.
+    void placeViewCallouts();
     void setTexts() override;
     OrnPushButton* makeButton(const QStringList& images, bool bConnect = true);
 
@@ -126,6 +137,10 @@ private:
     void selectCallout(int iIndex, int iGroup);
     void clearCalloutSelection();
     void loadMousePictures();
+    // A mouse picture at the window's scale, its lit parts (the glow picture) in the lighting colour.
+    QPixmap mousePicture(const QString& strPath, const QString& strGlowPath) const;
+    // A picture of the product's folder, with the folder's glow.
+    QPixmap frontPicture(const QString& strFile) const;
     void setSideButtonImages();
     void selectSlot(int iSlot, bool bReload) override;
     // The slot menu and the slot indicators: the mouse switches to the slot, without a write-out.
@@ -137,6 +152,7 @@ private:
     QWidget* dialogParent() override { return this; }
     void rebuildProfileMenu(const QStringList& profileList) override;
     void hideWindow() override { hide(); }
+    void showWriteOutcome(bool bLanded) override;
     void showLoadedConfiguration() override;
     void reloadSavedConfig();
     // Pictures, layout, settings, profile list and menu of the current product, from the first tab.
@@ -216,9 +232,10 @@ private:
     OrnLabel* m_pFrontPicture = nullptr;
     OrnLabel* m_pSidePicture = nullptr;
     OrnLabel* m_pChargingIcon = nullptr;
-    QProgressBar* m_pBatteryBar = nullptr;
+    BatteryBar* m_pBatteryBar = nullptr;
     int m_iLastBattery = -1;
     OrnLineEdit* m_pNameField = nullptr;
+    OrnNotice* m_pSavedNotice = nullptr;
 
     OrnMenu* m_pProfileMenu = nullptr;
     std::vector<OrnAction*> m_ProfileActions;
@@ -254,5 +271,6 @@ private:
 
     int m_iConnectedMice = 0;
     bool m_bMouseAsleep = false;
+    bool m_bMarksPending = false;
     QStringList m_OsdHistory;
 };

@@ -5,11 +5,13 @@
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
+#include "app/shell/BatteryBar.h"
 #include "store/AppSettings.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
+#include "widgets/OrnLabel.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPushButton.h"
@@ -59,6 +61,7 @@ void MousecfgWidget::slotWarnClose()
     selectCallout(0, 0);
     setSideButtonImages();
     refreshEditors();
+    m_pBatteryBar->showStored(readBattery());
     appState().mousePluggedIn = true;
 }
 
@@ -182,6 +185,9 @@ void MousecfgWidget::scheduleWarnClose()
 void MousecfgWidget::scheduleNoMouseWarning()
 {
     m_iConnectedMice = 0;
+    // The last reading belongs to a mouse that is gone.
+    m_pBatteryBar->showUnplugged();
+    m_pChargingIcon->hide();
     appState().noMouseWarningActive = true;
     appState().mousePluggedIn = false;
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);

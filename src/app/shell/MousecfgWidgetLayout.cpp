@@ -1,5 +1,6 @@
 #include "app/shell/MousecfgWidget.h"
 
+#include "app/shell/BatteryBar.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "editors/ui/OrnColorWindow.h"
 #include "editors/ui/OrnDPIWindow.h"
@@ -9,20 +10,21 @@
 #include "look/Language.h"
 #include "look/LookSettings.h"
 #include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/ui/MacroDialog.h"
+#include "store/AppSettings.h"
 #include "widgets/MenuStyle.h"
 #include "widgets/OrnAction.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
+#include "widgets/OrnNotice.h"
 #include "widgets/OrnPushButton.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QProgressBar>
 #include <QScrollArea>
-#include <QScrollBar>
 
 namespace {
 
@@ -51,7 +53,14 @@ constexpr BaseRect kFrontCalloutRects[MousecfgWidget::kCalloutsPerView] = {
     {197, 230, 26, 26}, {197, 270, 26, 26}, {354, 300, 26, 26}, {354, 350, 26, 26}, {40, 250, 26, 26},
     {354, 250, 26, 26}, {40, 400, 26, 26},  {354, 400, 26, 26}, {40, 200, 26, 26},  {354, 200, 26, 26},
     {40, 450, 26, 26},  {354, 450, 26, 26}, {96, 470, 26, 26},  {298, 470, 26, 26}, {197, 470, 26, 26}};
-constexpr BaseRect kExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{160, 96, 26, 26}, {234, 96, 26, 26}};
+// The wheel's up and down: beside the wheel in the front view (wheel at 197..223, 164..230), above the wheel
+// disc of the side view (centre 169, 262).
+constexpr BaseRect kExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{166, 168, 26, 26}, {228, 198, 26, 26}};
+constexpr BaseRect kSideExtraCalloutRects[MousecfgWidget::kExtraCallouts] = {{134, 226, 26, 26}, {179, 226, 26, 26}};
+// The side-button pictures stand under the two thumb buttons of the side view (centres x 169 and 216), clear of
+// the logo on the back of the shell.
+constexpr BaseRect kSideUpRect{147, 364, 44, 32};
+constexpr BaseRect kSideDownRect{194, 364, 44, 32};
 
 void place(QWidget* widget, const BaseRect& r, double dScale)
 {
@@ -104,10 +113,10 @@ void MousecfgWidget::buildWidgets()
 
     m_pVersionLabel = new OrnLabel(this);
     m_pVersionLabel->setSizeReduction(2);
-    m_pBatteryBar = new QProgressBar(this);
-    m_pBatteryBar->setRange(0, 100);
-    m_pBatteryBar->setTextVisible(true);
-    m_pBatteryBar->setValue(0);
+    m_pBatteryBar = new BatteryBar(this);
+    // The level of the last run, greyed until the mouse answers.
+    if (m_iConnectedMice > 0)
+        m_pBatteryBar->showStored(readBattery());
     m_pChargingIcon = new OrnLabel(this);
     m_pChargingIcon->setPixmap(QPixmap(look::skinPath(QStringLiteral("/skin/lightning.png"))));
     m_pChargingIcon->setScaledContents(true);
@@ -173,7 +182,8 @@ void MousecfgWidget::buildProfileBar()
     m_pNameLabel->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
     m_pNameField = new OrnLineEdit(this);
     m_pNameField->setStyleSheet(QStringLiteral("QLineEdit{background-color:rgb(30,30,32);color:rgb(230,230,230);"
-                                               "border:1px solid rgb(80,80,84);border-radius:3px;padding:0 4px;}"));
+                                               "border:1px solid rgb(80,80,84);border-radius:3px;padding:0 4px;"
+                                               "selection-background-color:rgb(80,80,84);}"));
     // The field takes the keyboard only when clicked: a caret blinking in an idle window wakes the program
     // twice a second.
     m_pNameField->setFocusPolicy(Qt::ClickFocus);
@@ -185,6 +195,7 @@ void MousecfgWidget::buildProfileBar()
     m_pCopy = makeButton(iconImages(QStringLiteral("copy")));
     m_pExport = makeButton(iconImages(QStringLiteral("export")));
     m_pImport = makeButton(iconImages(QStringLiteral("import")));
+    m_pSavedNotice = new OrnNotice(this);
     m_pResetAll = makeButton(kTextButton);
     m_pOk = makeButton(kTextButton);
     m_pCancel = makeButton(kTextButton);
@@ -198,6 +209,7 @@ void MousecfgWidget::buildPanels()
     ProfileData& active = m_Session.activeRecord();
     m_TabPanels[0] = new QWidget(this);
     m_pColorWindow = new OrnColorWindow(m_TabPanels[0], &active);
+    connect(m_pColorWindow, &OrnColorWindow::LightingChangedSignal, this, [this] { loadMousePictures(); });
     m_pButtonScroll = new QScrollArea(this);
     m_pButtonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     m_pButtonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
@@ -209,10 +221,6 @@ void MousecfgWidget::buildPanels()
     m_pButtonScroll->setWidget(m_pBtnWindow);
     m_pButtonScroll->setWidgetResizable(false);
     m_pButtonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pButtonScroll->verticalScrollBar()->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical{background:rgb(30,30,32);width:8px;margin:0;}"
-                       "QScrollBar::handle:vertical{background:rgb(90,90,96);border-radius:4px;min-height:24px;}"
-                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"));
     m_TabPanels[1] = m_pButtonScroll;
     m_TabPanels[2] = new QWidget(this);
     m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], &active);
@@ -220,7 +228,25 @@ void MousecfgWidget::buildPanels()
     m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
     m_pMacroDialog = new MacroDialog(this);
     connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    m_pMacroDialog->setLiveConfigs([this] {
+        return std::vector<const ConfigData*>{&m_Session.working(), &m_Session.saved()};
+    });
+    // The settings follow a rename, and the buttons show the new name.
+    connect(m_pMacroDialog, &MacroDialog::MacroRenamedSignal, this,
+            [this](const QString& strOld, const QString& strNew) {
+                m_Session.renameMacro(strOld, strNew);
+                m_pBtnWindow->setProfile(m_Session.activeRecord());
+            });
     m_TabPanels[3] = m_pMacroDialog;
+}
+
+void MousecfgWidget::placeViewCallouts()
+{
+    const double s = m_dDisplayScale;
+    for (int i = 0; i < kExtraCallouts; ++i)
+        place(m_ExtraCallouts[i], m_bFrontView ? kExtraCalloutRects[i] : kSideExtraCalloutRects[i], s);
+    place(m_pSideUp, kSideUpRect, s);
+    place(m_pSideDown, kSideDownRect, s);
 }
 
 void MousecfgWidget::layoutChildren()
@@ -261,10 +287,7 @@ void MousecfgWidget::layoutChildren()
         place(m_FrontCallouts[i], kFrontCalloutRects[i], s);
         place(m_SideCallouts[i], kFrontCalloutRects[i], s);
     }
-    for (int i = 0; i < kExtraCallouts; ++i)
-        place(m_ExtraCallouts[i], kExtraCalloutRects[i], s);
-    place(m_pSideUp, {250, 250, 44, 32}, s);
-    place(m_pSideDown, {250, 290, 44, 32}, s);
+    placeViewCallouts();
     place(m_pFrontButton, {112, 510, 92, 28}, s);
     place(m_pSideButton, {214, 510, 92, 28}, s);
 

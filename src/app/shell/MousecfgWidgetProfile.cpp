@@ -1,6 +1,8 @@
 #include "app/shell/MousecfgWidget.h"
 
 #include "app/profilebar/ProfileCommands.h"
+#include "app/shell/BatteryBar.h"
+#include "app/shell/MouseGlow.h"
 #include "app/shell/StatusTexts.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "device/protocol/DeviceCommands.h"
@@ -26,9 +28,9 @@
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
+#include "widgets/OrnNotice.h"
 #include "widgets/OrnPushButton.h"
 
-#include <QProgressBar>
 #include <QtDebug>
 
 namespace {
@@ -56,16 +58,35 @@ int frontCalloutCount(const QString& product)
 
 } // namespace
 
+QPixmap MousecfgWidget::mousePicture(const QString& strPath, const QString& strGlowPath) const
+{
+    const QPixmap picture(look::skinPath(strPath));
+    if (picture.isNull())
+        return picture;
+    const QPixmap glow(look::skinPath(strGlowPath));
+    const ConfigData& working = m_Session.working();
+    const int iLighting = lightingSlotFor(readCurrentProductName(), m_Session.activeSlot());
+    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
+    return withLightingGlow(picture, glow, working.slot(iLighting))
+        .scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QPixmap MousecfgWidget::frontPicture(const QString& strFile) const
+{
+    const QString folder = mouseFolder(readCurrentProductName());
+    return mousePicture(folder + strFile, folder + QStringLiteral("Mouse_glow.png"));
+}
+
 void MousecfgWidget::loadMousePictures()
 {
     const QString product = readCurrentProductName();
-    const QSize pictureSize(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
-    const QPixmap front(look::skinPath(mouseFolder(product) + QStringLiteral("Mouse.png")));
+    const QPixmap front = frontPicture(QStringLiteral("Mouse.png"));
     if (!front.isNull())
-        m_pFrontPicture->setPixmap(front.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    const QPixmap side(look::skinPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
+        m_pFrontPicture->setPixmap(front);
+    const QString sideBase = QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side");
+    const QPixmap side = mousePicture(sideBase + QStringLiteral(".png"), sideBase + QStringLiteral("_glow.png"));
     if (!side.isNull())
-        m_pSidePicture->setPixmap(side.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_pSidePicture->setPixmap(side);
 
     const int iFront = frontCalloutCount(product);
     const bool bExtra = product == QLatin1String("Wireless Mouse") || product == QLatin1String("OSKEN R5");
@@ -99,13 +120,15 @@ void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
     if (iNumber == 0)
         return;
     m_FrontCallouts[iNumber - 1]->setChecked(bType != 0);
-    const QString product = readCurrentProductName();
+    // In the side view the pictures under the thumb buttons light up for them.
+    if (iNumber - 1 == OrnBtnWindow::kThumbFront)
+        m_pSideUp->setChecked(bType != 0);
+    else if (iNumber - 1 == OrnBtnWindow::kThumbBack)
+        m_pSideDown->setChecked(bType != 0);
     const QString file = bType == 1 ? QString::asprintf("mouse_%d.png", iNumber) : QStringLiteral("Mouse.png");
-    const QPixmap picture(look::skinPath(mouseFolder(product) + file));
-    if (picture.isNull())
-        return;
-    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
-    m_pFrontPicture->setPixmap(picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap picture = frontPicture(file);
+    if (!picture.isNull())
+        m_pFrontPicture->setPixmap(picture);
 }
 
 void MousecfgWidget::showActiveSlot()
@@ -114,6 +137,8 @@ void MousecfgWidget::showActiveSlot()
     m_pSlotButton->setText(slotEntryText(iSlot));
     m_pActiveProfileLabel->setText(m_Session.slotName(iSlot));
     m_pNameField->setText(m_Session.slotName(iSlot));
+    for (int i = 0; i < kSlotCount; ++i)
+        m_SlotIndicators[i]->setToolTip(m_Session.slotName(i));
 }
 
 void MousecfgWidget::selectSlot(int iSlot, bool bReload)
@@ -148,6 +173,33 @@ void MousecfgWidget::refreshEditors()
     m_pPointSpeed->setProfile(&active);
     m_pReportRate->setProfile(&active);
     m_pDPIWindow->setProfile(&active, readSensorModel());
+    refreshUnappliedMarks();
+}
+
+void MousecfgWidget::showUnapplied(bool bUnapplied, quint8 iSlotMask)
+{
+    m_pApply->setMarked(bUnapplied);
+    for (int i = 0; i < kSlotCount; ++i)
+        m_SlotIndicators[size_t(i)]->setMarked((iSlotMask >> i) & 1);
+}
+
+void MousecfgWidget::refreshUnappliedMarks()
+{
+    m_bMarksPending = false;
+    showUnapplied(m_Session.hasUnappliedEdits(), m_Session.unappliedSlots());
+}
+
+void MousecfgWidget::showWriteOutcome(bool bLanded)
+{
+    refreshUnappliedMarks();
+    if (bLanded)
+        showSavedConfirmation();
+}
+
+void MousecfgWidget::showSavedConfirmation()
+{
+    // Above "OK", "Cancel" and "Apply", where the click that wrote the settings was made.
+    m_pSavedNotice->popUp(uiText("Saved to mouse"), m_pOk->geometry().united(m_pApply->geometry()));
 }
 
 void MousecfgWidget::rebuildProfileMenu()
@@ -259,21 +311,19 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
-        m_pBatteryBar->setStyleSheet(asleepBatteryStyleSheet());
+        m_pBatteryBar->showAsleep();
         m_pChargingIcon->hide();
         m_bMouseAsleep = true;
         return;
     }
     m_bMouseAsleep = false;
-    const QColor theme = look::currentThemeColor();
-    m_pBatteryBar->setStyleSheet(batteryStyleSheet(theme.red(), theme.green(), theme.blue()));
     m_pChargingIcon->setVisible(iCharge != 0);
     const int iLevel = batteryPercent(iLowByte, iHiByte);
     if (iLevel != m_iLastBattery) {
         m_iLastBattery = iLevel;
         writeBattery(iLevel);
     }
-    m_pBatteryBar->setValue(iLevel);
+    m_pBatteryBar->showReading(iLevel, look::currentThemeColor());
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

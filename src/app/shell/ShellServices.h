@@ -26,6 +26,3 @@ struct ShellServices
 // The HID backend chosen by the environment (OSKEN_VIRTUAL_MOUSE=1: the virtual mouse, whose plugging
 // then drives the device notifications) and the platform's notifier, OSD link and pointer speed.
 ShellServices makeSystemServices();
-
-// Device notifications from the virtual receiver, delivered on the GUI thread.
-std::unique_ptr<platform::DeviceNotifier> makeVirtualDeviceNotifier(VirtualReceiver& receiver);

@@ -4,7 +4,7 @@
 
 QString profileOsdText(quint8 iProfile)
 {
-    return uiText("Profile") + QString::asprintf(" %d", iProfile + 1);
+    return uiText("Slot") + QString::asprintf(" %d", iProfile + 1);
 }
 
 QString dpiOsdText(quint8 iStage, int iDpi)
@@ -26,26 +26,4 @@ QString rateOsdText(quint8 iRate)
     default:
         return QString();
     }
-}
-
-QString batteryStyleSheet(int iRed, int iGreen, int iBlue)
-{
-    return QString::asprintf("                QProgressBar {                border:none;                "
-                             "background-color: #FFFFFF;                border-radius:2px;                }"
-                             "                QProgressBar::chunk {                background-color:rgb(%d,%d,%d);"
-                             "                border-radius:2px;                }                QProgressBar {"
-                             "                text-align: center;                color: rgb(0, 0, 0);"
-                             "                }                ",
-                             iRed, iGreen, iBlue);
-}
-
-QString asleepBatteryStyleSheet()
-{
-    return QStringLiteral("                    QProgressBar {                    border:none;                    "
-                          "background-color: #FFFFFF;                    border-radius:2px;                    }"
-                          "                    QProgressBar::chunk {                    "
-                          "background-color:rgb(100,100,100);                    border-radius:2px;"
-                          "                    }                    QProgressBar {                    "
-                          "text-align: center;                    color: rgb(0, 0, 0);                    }"
-                          "                    ");
 }

@@ -31,6 +31,13 @@ void putEntry(ButtonTable& table, int entry, const DeviceEntry& bytes)
 
 } // namespace
 
+bool sendsRecord(const QString& productName, int iRecord)
+{
+    const int frontCount = frontRecordCount(productName);
+    return frontCount >= 0 &&
+           ((iRecord >= 0 && iRecord < frontCount) || iRecord == kExtraRecord0 || iRecord == kExtraRecord0 + 1);
+}
+
 int sensorModelFor(const QString& productName)
 {
     const QSettings settings(programConfigPath(), QSettings::IniFormat);

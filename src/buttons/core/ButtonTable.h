@@ -31,5 +31,8 @@ void fillButtonTable(ProfileData& profile, const QString& productName, ButtonTab
 void fillButtonTable(ProfileData& profile, const QString& productName, int sensorModel, ButtonTable& table,
                      MacroSlotMap& macroSlots);
 
+// Whether the product's button table carries record iRecord (0..41); the others stay in the files only.
+bool sendsRecord(const QString& productName, int iRecord);
+
 // The sensor number stored for a product in the program-wide settings (0 when none).
 int sensorModelFor(const QString& productName);

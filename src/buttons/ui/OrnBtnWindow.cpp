@@ -1,11 +1,14 @@
 #include "buttons/ui/OrnBtnWindow.h"
 
+#include "buttons/core/ButtonDescription.h"
 #include "buttons/core/ButtonFunction.h"
+#include "buttons/core/ButtonTable.h"
 #include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
 #include "store/AppSettings.h"
 #include "widgets/OrnAction.h"
+#include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/WidgetFont.h"
 
@@ -47,12 +50,6 @@ const MenuCategory kSubMenuOrder[] = {MenuCategory::Basic,      MenuCategory::Wi
                                       MenuCategory::Media,      MenuCategory::Dpi,     MenuCategory::ProfileMenu,
                                       MenuCategory::PollingRate};
 
-const char* const kMenuStyle = "QMenu{background-color:rgb(50,50,50);border:none;}"
-                               "QMenu::item{color:white;background-color:transparent;padding:0px 20px;"
-                               "text-align:center;border:none;}"
-                               "QMenu::item:selected{background-color:rgb(150,150,150);}"
-                               "QMenu::item:pressed{background-color:rgb(200,200,200);}";
-
 const QStringList& labelImages()
 {
     static const QStringList images = {QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
@@ -81,12 +78,12 @@ OrnBtnWindow::OrnBtnWindow(ProfileData& profile, QWidget* parent, double dScale)
 
 void OrnBtnWindow::createMenus()
 {
-    m_pMainMenu = new QMenu(this);
+    m_pMainMenu = new OrnMenu(this);
     m_pMainMenu->installEventFilter(this);
-    m_pExtraMenu = new QMenu(this);
+    m_pExtraMenu = new OrnMenu(this);
     m_pExtraMenu->installEventFilter(this);
     for (MenuCategory category : kSubMenuOrder)
-        m_SubMenus[static_cast<int>(category)] = new QMenu(this);
+        m_SubMenus[static_cast<int>(category)] = new OrnMenu(this);
     for (const ButtonFunctionRow& row : buttonFunctionRows()) {
         if (!row.entryText)
             continue;
@@ -112,6 +109,7 @@ void OrnBtnWindow::createLabels()
         OrnPushButton* button = new OrnPushButton(labelImages(), this);
         button->setText(QStringLiteral("1"));
         button->setBadge(iNumber);
+        button->setElideText(true);
         button->setMenu(menu);
         connect(button, &OrnPushButton::OverSignal, this, &OrnBtnWindow::slotMouseOver);
         connect(button, &OrnPushButton::EnterSignal, this, &OrnBtnWindow::slotMouseEnter);
@@ -181,16 +179,13 @@ void OrnBtnWindow::rescale(double dScale)
 void OrnBtnWindow::applyMenuLook()
 {
     const QFont font = widgets::scaledLanguageFont();
-    const QString strStyle = QString::fromLatin1(kMenuStyle);
-    for (QMenu* menu : {m_pMainMenu, m_pExtraMenu}) {
+    for (OrnMenu* menu : {m_pMainMenu, m_pExtraMenu}) {
         menu->setFixedWidth(scaledBy(kMainMenuWidth, m_dScale));
-        menu->setStyleSheet(strStyle);
-        menu->setFont(font);
+        menu->refreshLook();
     }
     for (auto& entry : m_SubMenus) {
         entry.second->setFixedWidth(scaledBy(kSubMenuWidth, m_dScale));
-        entry.second->setStyleSheet(strStyle);
-        entry.second->setFont(font);
+        entry.second->refreshLook();
     }
     for (auto& entry : m_Actions)
         entry.second->setFont(font);
@@ -223,12 +218,10 @@ void OrnBtnWindow::retranslate()
 
 QString OrnBtnWindow::labelText(int iRecord) const
 {
+    // What the button does, in the words of the current language: the key, the chord, the macro and its loop.
     const ButtonInfo& record = m_pProfile->buttons[static_cast<size_t>(iRecord)];
-    if (record.Fun == F::Macro || record.Fun == F::GunFile)
-        return record.macroname;
-    const char* text = buttonFunctionText(record.Fun);
-    // Codes without an entry text (13, 60, or none at all) have nothing to name.
-    return text ? uiText(text) : QString();
+    return buttonDescriptionText(describeButton(record, readSensorModel()),
+                                 [](const char* text) { return uiText(text); });
 }
 
 void OrnBtnWindow::refreshLabels()
@@ -260,15 +253,18 @@ void OrnBtnWindow::showPage(quint8 iIndex, quint8 iPage)
         m_iPage = iPage;
     m_iIndex = iIndex;
     const bool bSide = m_iPage == kPageSide;
-    for (OrnPushButton* button : m_FrontLabels)
-        button->setVisible(!bSide);
+    // A product that sends none of the side records gets no page of blank labels: the side page shows the two
+    // thumb buttons the side drawing shows (records 3 and 4, "Forward" and "Back" by default).
+    const bool bThumbsOnly = bSide && sideShowsThumbButtons();
+    for (int i = 0; i < kFrontCount; ++i)
+        m_FrontLabels[i]->setVisible(!bSide || (bThumbsOnly && (i == kThumbFront || i == kThumbBack)));
     for (OrnPushButton* button : m_ExtraLabels)
         button->setVisible(!bSide);
     for (OrnPushButton* button : m_SideLabels)
-        button->setVisible(bSide);
+        button->setVisible(bSide && !bThumbsOnly);
     // The twenty side labels reach below a 440-high panel: the panel grows so a scroll area can reach
     // them all, and takes its height back for the front page, whose gaps follow the height.
-    if (bSide) {
+    if (bSide && !bThumbsOnly) {
         const int iNeeded = m_SideLabels.back()->geometry().bottom() + 1 + scaledBy(5, m_dScale);
         if (height() < iNeeded) {
             if (m_iFrontHeight == 0)
@@ -282,6 +278,16 @@ void OrnBtnWindow::showPage(quint8 iIndex, quint8 iPage)
         m_iFrontHeight = 0;
         layoutForProduct();
     }
+}
+
+bool OrnBtnWindow::sideShowsThumbButtons() const
+{
+    const QString strProduct = readCurrentProductName();
+    for (int i = kFrontCount; i < kFrontCount + kSideCount; ++i) {
+        if (sendsRecord(strProduct, i))
+            return false;
+    }
+    return sendsRecord(strProduct, kThumbFront) && sendsRecord(strProduct, kThumbBack);
 }
 
 OrnPushButton* OrnBtnWindow::label(int iRecord) const

@@ -9,6 +9,7 @@
 #include <map>
 
 class OrnAction;
+class OrnMenu;
 class QMenu;
 class OrnPushButton;
 class QDialog;
@@ -28,6 +29,9 @@ public:
     static constexpr quint8 kPageExtra = 2;
     static constexpr quint8 kNone = 255;
     static constexpr quint8 kMacroTab = 3;
+    // The thumb buttons on the flank, front labels 4 and 5.
+    static constexpr int kThumbFront = 3;
+    static constexpr int kThumbBack = 4;
 
     // Runs a dialog modally and returns its result; replaced in tests and demos.
     using DialogRunner = std::function<int(QDialog&)>;
@@ -48,8 +52,8 @@ public:
     void setDialogRunner(DialogRunner runner);
 
     OrnPushButton* label(int iRecord) const;
-    QMenu* mainMenu() const { return m_pMainMenu; }
-    QMenu* extraMenu() const { return m_pExtraMenu; }
+    OrnMenu* mainMenu() const { return m_pMainMenu; }
+    OrnMenu* extraMenu() const { return m_pExtraMenu; }
     OrnAction* action(int iCode) const;
     quint8 selectedPage() const { return m_iPage; }
     quint8 selectedIndex() const { return m_iIndex; }
@@ -76,6 +80,8 @@ private:
     void applyMenuLook();
     void placeSideLabels();
     int selectedRecord() const; // -1 when nothing is selected
+    // The side page shows the thumb buttons instead of side labels the product never sends.
+    bool sideShowsThumbButtons() const;
     OrnPushButton* selectedLabel() const;
     QString labelText(int iRecord) const;
     int runDialog(QDialog& dialog);
@@ -92,9 +98,9 @@ private:
     std::array<OrnPushButton*, kFrontCount> m_FrontLabels{};
     std::array<OrnPushButton*, kSideCount> m_SideLabels{};
     std::array<OrnPushButton*, kExtraCount> m_ExtraLabels{};
-    QMenu* m_pMainMenu = nullptr;
-    QMenu* m_pExtraMenu = nullptr;
-    std::map<int, QMenu*> m_SubMenus;    // by MenuCategory
+    OrnMenu* m_pMainMenu = nullptr;
+    OrnMenu* m_pExtraMenu = nullptr;
+    std::map<int, OrnMenu*> m_SubMenus;  // by MenuCategory
     std::map<int, OrnAction*> m_Actions; // by function code
     DialogRunner m_runDialog;
     int m_iFrontHeight = 0; // the panel's height before the side page made it taller; 0 when not taller

@@ -12,8 +12,6 @@
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"
 
-#include <algorithm>
-
 namespace F = ButtonFunction;
 
 void OrnBtnWindow::pickFunction(int iCode)
@@ -53,7 +51,7 @@ void OrnBtnWindow::pickFunction(int iCode)
         break;
     default:
         record.Fun = iCode;
-        pLabel->setText(uiText(row->entryText));
+        pLabel->setText(labelText(iRecord));
         break;
     }
     endPick();
@@ -71,14 +69,8 @@ void OrnBtnWindow::pickMacro(int iRecord, OrnPushButton* pLabel)
     record.LoopNumber = dialog.loopCount();
     record.Res1 = static_cast<quint8>(dialog.loopMode());
     record.macroname = dialog.selectedName();
-    pLabel->setText(record.macroname);
-
-    // The record carries a copy of the macro's events; it has room for kKeyStepCount of them.
-    const MacroFile macro = readMacro(record.macroname);
-    const size_t count = std::min(macro.events.size(), record.keys.size());
-    record.KeyNumber = static_cast<qint32>(count);
-    for (size_t i = 0; i < count; ++i)
-        record.keys[i] = KeyInfo{macro.events[i].Map, macro.events[i].DataL, macro.events[i].DataH};
+    copyMacroEvents(record);
+    pLabel->setText(labelText(iRecord));
 }
 
 bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
@@ -93,7 +85,6 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         if (runDialog(dialog) != QDialog::Accepted)
             return false;
         record.Res1 = dialog.capturedCode();
-        qCDebug(lcUi, "%d", record.Res1);
         break;
     }
     case F::ComboKey: {
@@ -129,7 +120,7 @@ bool OrnBtnWindow::pickAdvance(int iCode, int iRecord, OrnPushButton* pLabel)
         return false;
     }
     record.Fun = iCode;
-    pLabel->setText(uiText(buttonFunctionText(iCode)));
+    pLabel->setText(labelText(iRecord));
     return true;
 }
 

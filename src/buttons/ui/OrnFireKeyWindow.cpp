@@ -1,14 +1,17 @@
 #include "buttons/ui/OrnFireKeyWindow.h"
 
+#include "buttons/core/ButtonWords.h"
+#include "buttons/ui/LoopCountValidator.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
-#include "buttons/ui/LoopCountValidator.h"
 #include "store/keys/KeyCodes.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
 
 #include <QCheckBox>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -23,17 +26,6 @@ constexpr int kDefaultTimes = 3;
 constexpr int kDefaultDelay = 10;
 const char* const kEditStyle = "border:1px;background:rgb(30,30,30);color:white";
 
-QString checkBoxStyle()
-{
-    const int iSize = look::scaled(16);
-    return QStringLiteral("QCheckBox{color:white;background:transparent}"
-                          "QCheckBox::indicator{width:%1px;height:%1px;image:url(%2)}"
-                          "QCheckBox::indicator:checked{image:url(%3)}")
-        .arg(iSize)
-        .arg(widgets::skinPath(QStringLiteral("/skin/checkbox2-1.png")),
-             widgets::skinPath(QStringLiteral("/skin/checkbox2-2.png")));
-}
-
 } // namespace
 
 OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey Setting", true, parent)
@@ -42,7 +34,7 @@ OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey 
     for (int i = 0; i < kSourceCount; ++i) {
         QCheckBox* box = new QCheckBox(uiText(kSourceTexts[i]), this);
         box->setFont(font);
-        box->setStyleSheet(checkBoxStyle());
+        box->setStyleSheet(widgets::checkBoxStyleSheet());
         box->setFocusPolicy(Qt::NoFocus);
         connect(box, &QCheckBox::clicked, this, &OrnFireKeyWindow::checkbtn_clicked);
         connect(box, &QCheckBox::stateChanged, this, &OrnFireKeyWindow::onStateChanged);
@@ -60,6 +52,7 @@ OrnFireKeyWindow::OrnFireKeyWindow(QWidget* parent) : OrnCaptureDialog("FireKey 
     m_pTimes->setValidator(new LoopCountValidator(m_pTimes));
     m_pDelay = new QLineEdit(this);
     m_pDelay->setMaxLength(3);
+    m_pDelay->setValidator(new QIntValidator(kFireMinDelayMs, kFireMaxDelayMs, m_pDelay));
     for (QLineEdit* edit : {m_pTimes, m_pDelay}) {
         edit->setStyleSheet(QString::fromLatin1(kEditStyle));
         edit->setFont(font);
@@ -125,6 +118,7 @@ void OrnFireKeyWindow::onStateChanged(int)
 
 void OrnFireKeyWindow::OnEditDataChanged(const QString&)
 {
+    updateOkButton();
     emitValue();
 }
 
@@ -180,10 +174,17 @@ int OrnFireKeyWindow::delay() const
     return m_pDelay->text().toInt();
 }
 
+bool OrnFireKeyWindow::isComplete() const
+{
+    // Res1 0 would make the mouse fire the left button instead of the key; no shots, or less than the mouse's
+    // 10 ms step of pause, fire nothing the user asked for.
+    return sourceByte() != 0 && times() >= 1 && times() <= kFireMaxShots && delay() >= kFireMinDelayMs &&
+           delay() <= kFireMaxDelayMs;
+}
+
 void OrnFireKeyWindow::accept()
 {
-    // Res1 0 would make the mouse fire the left button instead of the key.
-    if (sourceByte() == 0)
+    if (!isComplete())
         return;
     OrnCaptureDialog::accept();
 }
@@ -195,7 +196,7 @@ void OrnFireKeyWindow::emitValue()
 
 void OrnFireKeyWindow::updateOkButton()
 {
-    okButton()->setEnabled(sourceByte() != 0);
+    okButton()->setEnabled(isComplete());
 }
 
 void OrnFireKeyWindow::resizeEvent(QResizeEvent* event)

@@ -40,7 +40,9 @@ public:
     QLineEdit* delayEdit() const { return m_pDelay; }
     QCheckBox* sourceBox(int iSource) const { return m_Boxes[iSource]; }
 
-    // Refused for "Keyboard Key" without a key that the mouse can send.
+    // Times 1 to 255, a delay of 10 to 999 ms, and for "Keyboard Key" a key the mouse can send.
+    bool isComplete() const;
+    // Refused until isComplete().
     void accept() override;
 
 signals:

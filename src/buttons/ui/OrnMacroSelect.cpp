@@ -1,8 +1,8 @@
 #include "buttons/ui/OrnMacroSelect.h"
 
+#include "buttons/ui/LoopCountValidator.h"
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
-#include "buttons/ui/LoopCountValidator.h"
 #include "macro/core/MacroFiles.h"
 #include "widgets/DialogStyle.h"
 #include "widgets/OrnAction.h"
@@ -51,10 +51,7 @@ OrnMacroSelect::OrnMacroSelect(const char* sourceTitle, const QString& strName, 
         m_pMenu->addAction(action);
     }
     m_pMenuButton->setMenu(m_pMenu);
-
-    m_pNameLabel = new OrnLabel(this);
-    m_pNameLabel->setObjectName(QStringLiteral("macroSelectName"));
-    m_pNameLabel->setAlignment(Qt::AlignCenter);
+    m_pMenuButton->setElideText(true);
 
     const QStringList optionImages = {QStringLiteral("/skin/checkbox2-1.png"), QStringLiteral("/skin/checkbox2-2.png"),
                                       QStringLiteral("/skin/checkbox2-2.png")};
@@ -87,7 +84,10 @@ OrnMacroSelect::OrnMacroSelect(const char* sourceTitle, const QString& strName, 
 void OrnMacroSelect::selectMacro(const QString& strName)
 {
     m_strName = strName;
-    m_pNameLabel->setText(strName);
+    // The drop-down shows the choice, like every other drop-down of the program.
+    m_pMenuButton->setText(strName.isEmpty() ? uiText("Choose a macro") : strName);
+    m_pMenuButton->setTextColor(OrnPushButton::kNormal,
+                                strName.isEmpty() ? QColor(150, 150, 150) : QColor(225, 225, 225));
     updateOkButton();
 }
 
@@ -132,12 +132,12 @@ void OrnMacroSelect::resizeEvent(QResizeEvent* event)
     OrnSkinDialog::resizeEvent(event);
     const int iTop = look::scaled(kTitleHeight + 16);
     const int iLeft = look::scaled(40);
-    const int iDropW = look::scaled(180);
+    const int iDropW = look::scaled(240);
     const int iDropH = look::scaled(28);
     m_pMenuButton->setGeometry(iLeft, iTop, iDropW, iDropH);
+    // The picture's arrow takes the right 54 of its 360 pixels.
+    m_pMenuButton->setTextInsets(0, iDropW * 54 / 360);
     m_pMenu->setFixedWidth(iDropW);
-    m_pNameLabel->setGeometry(iLeft + iDropW + look::scaled(16), iTop, width() - iLeft * 2 - iDropW - look::scaled(16),
-                              iDropH);
     const int iOption = look::scaled(18);
     const int iRowH = look::scaled(34);
     for (int i = 0; i < kLoopModeCount; ++i) {

@@ -33,6 +33,7 @@ public:
     int loopCount() const;
 
     OrnMenu* macroMenu() const { return m_pMenu; }
+    OrnPushButton* macroDrop() const { return m_pMenuButton; }
     QLineEdit* loopCountEdit() const { return m_pLoopCount; }
     OrnPushButton* loopOption(int iMode) const { return m_Options[iMode]; }
     QToolButton* okButton() const { return m_pOk; }
@@ -52,7 +53,6 @@ private:
     OrnLabel* m_pHeading = nullptr;
     OrnPushButton* m_pMenuButton = nullptr;
     OrnMenu* m_pMenu = nullptr;
-    OrnLabel* m_pNameLabel = nullptr;
     std::array<OrnPushButton*, kLoopModeCount> m_Options{};
     std::array<OrnLabel*, kLoopModeCount> m_OptionTexts{};
     QLineEdit* m_pLoopCount = nullptr;

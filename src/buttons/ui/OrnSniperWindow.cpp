@@ -1,49 +1,10 @@
 #include "buttons/ui/OrnSniperWindow.h"
 
-#include "look/DisplayScale.h"
+#include "buttons/core/SniperSteps.h"
 #include "editors/core/DpiConversion.h"
+#include "look/DisplayScale.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnSlider.h"
-
-namespace {
-
-struct SniperRange
-{
-    int iMin;
-    int iMax;
-    // A preset step outside [iPresetMin, iMax] becomes iDefault.
-    int iPresetMin;
-    int iDefault;
-};
-
-// false: the sensor keeps the slider's initial range 1..10 and any preset step.
-bool sniperRange(int iSensor, SniperRange& range)
-{
-    switch (iSensor) {
-    case 3325:
-    case 3327:
-    case 3360:
-    case 3335:
-        range = {1, 10, 1, 3};
-        return true;
-    case 3389:
-        range = {2, 20, 2, 6};
-        return true;
-    case 3212:
-        range = {16, 32, 17, 16};
-        return true;
-    case 3104:
-        range = {14, 26, 15, 14};
-        return true;
-    case 3333:
-        range = {2, 10, 1, 3};
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 OrnSniperWindow::OrnSniperWindow(int iSensor, QWidget* parent)
     : OrnCaptureDialog("Sniper Setting", false, parent), m_iSensor(iSensor)
@@ -61,13 +22,12 @@ OrnSniperWindow::OrnSniperWindow(int iSensor, QWidget* parent)
 
 void OrnSniperWindow::preset(int iStep)
 {
-    SniperRange range{};
-    const bool bKnown = sniperRange(m_iSensor, range);
-    if (bKnown && (iStep < range.iPresetMin || iStep > range.iMax))
-        iStep = range.iDefault;
+    const std::optional<SniperRange> range = sniperRange(m_iSensor);
+    if (range && (iStep < range->iPresetMin || iStep > range->iMax))
+        iStep = range->iDefault;
     const QSignalBlocker blocker(m_pSlider);
-    if (bKnown)
-        m_pSlider->setRange(range.iMin, range.iMax);
+    if (range)
+        m_pSlider->setRange(range->iMin, range->iMax);
     m_pSlider->setValue(iStep);
     // An unknown sensor's step may lie outside the slider; the step is what the slider shows.
     m_iStep = m_pSlider->value();

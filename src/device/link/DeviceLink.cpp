@@ -2,8 +2,6 @@
 
 #include "device/link/DeviceDiscovery.h"
 
-#include <QThread>
-
 #include <cstring>
 
 namespace {
@@ -19,8 +17,8 @@ constexpr int kCommandReportId = 0x05;
 } // namespace
 
 DeviceLink::DeviceLink(std::unique_ptr<HidBackend> backend)
-    : m_backend(std::move(backend)), m_table(std::make_unique<MouseDescriptorTable>()),
-      m_sleep([](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); })
+    : m_backend(std::move(backend)), m_table(std::make_unique<MouseDescriptorTable>()), m_clock(systemLinkClock()),
+      m_relay(std::make_unique<StatusReportRelay>())
 {
     std::memset(m_table.get(), 0, sizeof(MouseDescriptorTable));
 }
@@ -103,7 +101,22 @@ HidDevice* DeviceLink::commandHandle() const
 quint8 DeviceLink::SendVerified(const Frame& report)
 {
     std::lock_guard<std::mutex> lock(m_handleMutex);
-    return sendVerifiedOn(commandHandle(), report, m_sleep);
+    const VerifiedOutcome outcome = sendVerifiedFrame(commandHandle(), report, m_clock, relaySink());
+    if (outcome.bEchoed)
+        ++m_echoedFrames;
+    return outcome.result;
+}
+
+MouseWake DeviceLink::askBatteryState(int budgetMs)
+{
+    std::lock_guard<std::mutex> lock(m_handleMutex);
+    return askBatteryOn(commandHandle(), m_clock, relaySink(), budgetMs);
+}
+
+InputReportSink DeviceLink::relaySink()
+{
+    StatusReportRelay* relay = m_relay.get();
+    return [relay](const Frame& report) { relay->handOver(report); };
 }
 
 FrameSender DeviceLink::sender()

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "device/Frame.h"
+#include "device/link/BatteryProbe.h"
 #include "device/link/MouseDescriptor.h"
+#include "device/link/StatusReportRelay.h"
 #include "device/link/VerifiedWrite.h"
 #include "device/status/CommandPort.h"
 #include "hid/HidBackend.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -31,6 +34,14 @@ public:
     void CloseDevice();
     quint8 SendVerified(const Frame& report);
     FrameSender sender();
+    // Frames the mouse has really echoed since the link was made (silence that ends a frame as done does not
+    // count): a write-out compares it before and after to tell a mouse that never answered.
+    quint64 echoedFrames() const { return m_echoedFrames.load(); }
+    // Asks the battery state once, now, holding the command handle for the whole query so the status thread
+    // cannot take the reply.
+    MouseWake askBatteryState(int budgetMs = kBatteryProbeMs);
+    // Status reports and battery replies met outside the status thread come out here.
+    StatusReportRelay& statusRelay() { return *m_relay; }
     // Release number of the device at path, -1 when there is none.
     int hid_get_release_number(const char* path);
     // Closes the handles and shuts the HID layer down (when the main window goes).
@@ -40,8 +51,9 @@ public:
     const MouseDescriptorTable& deviceTable() const { return *m_table; }
     int connectedMouseCount() const { return ::connectedMouseCount(*m_table); }
     HidBackend& backend() { return *m_backend; }
-    // Tests replace the waits of the verified write.
-    void setSleepFunction(SleepMs sleep) { m_sleep = std::move(sleep); }
+    // Tests replace the waits of the verified write, or its whole clock.
+    void setSleepFunction(SleepMs sleep) { m_clock.sleep = std::move(sleep); }
+    void setClock(LinkClock clock) { m_clock = std::move(clock); }
 
     // CommandPort, for the status thread.
     bool hasCommandHandle() const override;
@@ -50,6 +62,7 @@ public:
 
 private:
     HidDevice* commandHandle() const;
+    InputReportSink relaySink();
     void openInto(std::unique_ptr<HidDevice>& handle, const char (&path)[kDevicePathSize], int inputReportId);
 
     std::unique_ptr<HidBackend> m_backend;
@@ -59,5 +72,7 @@ private:
     std::unique_ptr<HidDevice> m_handleA2;
     std::unique_ptr<HidDevice> m_handleB1;
     std::unique_ptr<HidDevice> m_handleB2;
-    SleepMs m_sleep;
+    LinkClock m_clock;
+    std::unique_ptr<StatusReportRelay> m_relay;
+    std::atomic<quint64> m_echoedFrames{0};
 };

@@ -1,9 +1,13 @@
 #include "device/link/VerifiedWrite.h"
 
+#include "device/protocol/CommandCodes.h"
 #include "hid/HidBackend.h"
 #include "log/Log.h"
 
-#include <QDebug>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 constexpr int kAfterWriteMs = 10;
@@ -15,11 +19,10 @@ constexpr int kMaxCommandMismatches = 19; // re-reads; from the 20th on each mis
 constexpr int kMaxRewrites = 3;           // the first write and three rewrites
 
 constexpr quint8 kLastTableCommand = 0x0A;
-constexpr quint8 kReloadCommand = 0x40;
-constexpr quint8 kSessionCommand = 0x46;
 
 enum class Echo
 {
+    None, // nothing but silence compared yet
     Equal,
     CommandMismatch,
     DataMismatch
@@ -28,7 +31,15 @@ enum class Echo
 // Table writes and the two session-level commands are echoed; everything else is fire and forget.
 bool isReadBack(quint8 command)
 {
-    return command <= kLastTableCommand || command == kReloadCommand || command == kSessionCommand;
+    return command <= kLastTableCommand || command == ProtocolCommand::Reload ||
+           command == ProtocolCommand::WriteSession;
+}
+
+// A status report or battery reply that came in while the echo was awaited.
+bool isForeignReport(const Frame& reply, quint8 command)
+{
+    const quint8 kind = reply[FrameLayout::Command];
+    return kind != command && (kind == ProtocolCommand::Status || kind == ProtocolCommand::Battery);
 }
 
 bool headerIsZero(const Frame& reply)
@@ -61,19 +72,36 @@ Echo compareEcho(const Frame& sent, const Frame& reply)
 }
 } // namespace
 
-quint8 sendVerifiedOn(HidDevice* device, const Frame& report, const SleepMs& sleep)
+LinkClock systemLinkClock()
+{
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    return LinkClock{[timer] { return timer->elapsed(); },
+                     [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }};
+}
+
+VerifiedOutcome sendVerifiedFrame(HidDevice* device, const Frame& report, const LinkClock& clock,
+                                  const InputReportSink& sink)
 {
     if (!device)
-        return DeviceResult::NoDevice;
+        return {DeviceResult::NoDevice, false};
     Frame out = report;
     fillChecksum(out);
     const quint8 command = out[FrameLayout::Command];
+    const qint64 start = clock.nowMs();
+    const auto timeLeft = [&] { return kFrameCeilingMs - (clock.nowMs() - start); };
+    const auto pause = [&](int ms) {
+        const qint64 left = timeLeft();
+        if (left > 0)
+            clock.sleep(int(qMin<qint64>(ms, left)));
+    };
 
     int readFailures = 0;
+    // Never reset within a call: a mismatch between zero replies must not buy more rewrites.
     int zeroReplies = 0;
     int commandMismatches = 0;
     int rewrites = 0;
-    Echo lastCompare = Echo::Equal;
+    Echo lastCompare = Echo::None;
     // Cleared once: a read that times out leaves the previous reply to be compared again.
     Frame reply{};
     const auto mayRewrite = [&rewrites] {
@@ -82,57 +110,74 @@ quint8 sendVerifiedOn(HidDevice* device, const Frame& report, const SleepMs& sle
         ++rewrites;
         return true;
     };
+    // Out of time: silence ends as the sixth zero reply would, anything else gives up.
+    const auto outOfTime = [&] {
+        const bool bSilent = lastCompare == Echo::None && readFailures == 0;
+        return VerifiedOutcome{bSilent ? DeviceResult::Done : DeviceResult::GaveUp, false};
+    };
 
     for (;;) {
+        if (timeLeft() <= 0)
+            return outOfTime();
         if (device->write(out.data(), kFrameSize) < 0) {
             qCDebug(lcDevice, "Unable to send a feature report.\n");
-            return DeviceResult::WriteFailed;
+            return {DeviceResult::WriteFailed, false};
         }
-        sleep(kAfterWriteMs);
+        pause(kAfterWriteMs);
         if (!isReadBack(command))
-            return DeviceResult::Done;
+            return {DeviceResult::Done, false};
 
         bool bRewrite = false;
         while (!bRewrite) {
-            if (device->readTimeout(reply.data(), kFrameSize, kReadTimeoutMs) < 0) {
+            const qint64 left = timeLeft();
+            if (left <= 0)
+                return outOfTime();
+            Frame incoming = reply;
+            const int got = device->readTimeout(incoming.data(), kFrameSize, int(qMin<qint64>(kReadTimeoutMs, left)));
+            if (got < 0) {
                 if (++readFailures > kMaxReadFailures) {
                     if (!mayRewrite())
-                        return DeviceResult::GaveUp;
+                        return {DeviceResult::GaveUp, false};
                     bRewrite = true;
                 } else {
-                    sleep(kBeforeRereadMs);
+                    pause(kBeforeRereadMs);
                 }
                 continue;
             }
-            Echo result = lastCompare;
+            if (got > 0 && isForeignReport(incoming, command)) {
+                if (sink)
+                    sink(incoming);
+                continue;
+            }
+            reply = incoming;
             if (headerIsZero(reply)) {
                 if (++zeroReplies <= kMaxZeroReplies) {
                     bRewrite = true;
                     continue;
                 }
+                if (lastCompare == Echo::None)
+                    return {DeviceResult::Done, false}; // a silent mouse: the frame counts as done
             } else {
-                result = compareEcho(out, reply);
-                lastCompare = result;
+                lastCompare = compareEcho(out, reply);
             }
-            switch (result) {
+            switch (lastCompare) {
             case Echo::Equal:
-                return DeviceResult::Done;
+                return {DeviceResult::Done, true};
             case Echo::CommandMismatch:
                 if (++commandMismatches <= kMaxCommandMismatches) {
-                    sleep(kBeforeRereadMs);
-                    zeroReplies = 0;
+                    pause(kBeforeRereadMs);
                     break;
                 }
                 if (!mayRewrite())
-                    return DeviceResult::GaveUp;
-                zeroReplies = 0;
+                    return {DeviceResult::GaveUp, false};
                 bRewrite = true;
                 break;
             case Echo::DataMismatch:
                 if (!mayRewrite())
-                    return DeviceResult::GaveUp;
-                zeroReplies = 0;
+                    return {DeviceResult::GaveUp, false};
                 bRewrite = true;
+                break;
+            case Echo::None: // silence returned above
                 break;
             }
         }

@@ -15,6 +15,7 @@ quint8 WriteButtonTable(const FrameSender& send, ConfigData& deviceConfig, const
 {
     slots.clear();
     if (productFillsButtonTable(productName))
-        fillButtonTable(deviceConfig.slots[0], productName, sensorModel, table, slots);
+        fillButtonTable(deviceConfig.slots[deviceConfig.ProfileID % kSlotCount], productName, sensorModel, table,
+                        slots);
     return sendFrames(send, encodeButtonTable(table.bytes));
 }

@@ -54,7 +54,7 @@ quint8 WriteDpiStages(const FrameSender& send, const ConfigData& config, quint8 
     return sendFrames(send, encodeDpiStages(config.slots[slot % kSlotCount], sensor));
 }
 
-quint8 WriteLightingTable(const FrameSender& send, const ConfigData& config)
+quint8 WriteLightingTable(const FrameSender& send, const ConfigData& config, quint8 slot)
 {
-    return sendFrames(send, encodeLightingTable(config.slots[0]));
+    return sendFrames(send, encodeLightingTable(config.slots[slot % kSlotCount]));
 }

@@ -22,5 +22,5 @@ quint8 SwitchProfileAndReload(const FrameSender& send, quint8 index);
 quint8 WriteSettingsBlock(const FrameSender& send, const ConfigData& config);
 // Stages of slot index `slot` (taken modulo the slot count) encoded for `sensor`.
 quint8 WriteDpiStages(const FrameSender& send, const ConfigData& config, quint8 slot, int sensor);
-// Lighting entries of slot index 0.
-quint8 WriteLightingTable(const FrameSender& send, const ConfigData& config);
+// Lighting entries of slot index `slot` (taken modulo the slot count).
+quint8 WriteLightingTable(const FrameSender& send, const ConfigData& config, quint8 slot);

@@ -22,10 +22,13 @@ struct WriteProfileContext
     SleepFunction sleep;     // the pause after each macro; none when empty
     std::function<void()> stopStatusThread;
     std::function<void()> startStatusThread;
+    // Frames the mouse has really echoed so far (DeviceLink::echoedFrames); empty when the sender cannot tell.
+    std::function<quint64()> echoedFrames;
 };
 
 // Writes the sections of `config` named by `sections` (ChangeBits): stops the status thread, opens a
 // write session, sends settings, buttons, DPI stages, lighting, the reloads and the macros, closes the
-// session and starts the status thread again. Returns 0, or the first failing result; after a failure
-// nothing more is sent and the status thread stays stopped.
-quint8 WriteProfileSet(WriteProfileContext& context, const ConfigData& config, ChangeMask sections);
+// session and starts the status thread again, whatever the result. The tables are the active slot's
+// (lighting: lightingSlotFor the product). Returns 0, or the first failing result, after which nothing
+// more is sent; a write in which the mouse echoed no frame at all is Asleep (5), not done.
+[[nodiscard]] quint8 WriteProfileSet(WriteProfileContext& context, const ConfigData& config, ChangeMask sections);

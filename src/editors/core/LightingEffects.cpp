@@ -26,6 +26,21 @@ const EffectInfo* effectInfo(int iCode)
     return &kEffects[static_cast<size_t>(iCode)];
 }
 
+QString effectWord(int iCode)
+{
+    const EffectInfo* info = effectInfo(iCode);
+    return info ? QString::fromLatin1(info->name).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) : QString();
+}
+
+int effectOfWord(const QString& word)
+{
+    for (int i = 0; i < kEffectCount; ++i) {
+        if (word.compare(effectWord(i), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
 const std::array<quint8, kEffectMenuSize>& effectMenuOrder()
 {
     static const std::array<quint8, kEffectMenuSize> kOrder = {1, 2, 3, 4, 9, 11, 10, 12, 13, 0};

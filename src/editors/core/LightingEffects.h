@@ -23,6 +23,10 @@ struct EffectInfo
 
 // The row of a code; nullptr above 13.
 const EffectInfo* effectInfo(int iCode);
+// The effect's name as one lower-case word, '-' for spaces ("full-lighted"); empty above 13.
+QString effectWord(int iCode);
+// The code of an effect word (any case), -1 when none.
+int effectOfWord(const QString& word);
 // Effect codes in the order the effect menu lists them, the same for every product.
 const std::array<quint8, kEffectMenuSize>& effectMenuOrder();
 // The slot whose record the lighting editor edits: always slot 0 for the product "7138", whose five

@@ -21,3 +21,17 @@ const std::array<quint8, kRateCount>& rateMenuCodes()
     static const std::array<quint8, kRateCount> kCodes = {8, 4, 2, 1};
     return kCodes;
 }
+
+int rateHz(int iCode)
+{
+    return rateText(iCode) ? 1000 / iCode : 0;
+}
+
+int rateCodeForHz(int iHz)
+{
+    for (quint8 code : rateMenuCodes()) {
+        if (rateHz(code) == iHz)
+            return code;
+    }
+    return 0;
+}

@@ -1,6 +1,7 @@
 #include "editors/ui/EditorLook.h"
 
 #include "look/DisplayScale.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/SkinPicture.h"
 #include "widgets/WidgetFont.h"
 
@@ -23,26 +24,7 @@ QString panelStyleSheet(const QWidget* panel)
 
 void styleSpinBox(QSpinBox* box)
 {
-    box->setStyleSheet(QStringLiteral("color: rgb(225,225,225)"));
-    // The field and its arrows come from the palette, so the toolkit still draws proper arrows.
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, QColor(30, 30, 30));
-    pal.setColor(QPalette::Button, QColor(55, 55, 55));
-    pal.setColor(QPalette::ButtonText, QColor(210, 210, 210));
-    pal.setColor(QPalette::Highlight, QColor(80, 80, 80));
-    pal.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
-    box->setPalette(pal);
-}
-
-QString checkBoxStyleSheet()
-{
-    const int iIndicator = look::scaled(12);
-    return QStringLiteral("QCheckBox{background: qrgb(0,0,0,0%);} QCheckBox { color: rgb(220,220,220); }"
-                          " QCheckBox::indicator { width: %1px; height: %1px; border: 1px solid rgb(130,130,130);"
-                          " background-color: rgb(30,30,30); }"
-                          " QCheckBox::indicator:checked { background-color: %2; border-color: %2; }")
-        .arg(iIndicator)
-        .arg(cssColor(widgets::themeColor()));
+    box->setStyleSheet(widgets::spinBoxStyleSheet());
 }
 
 QString pictureSliderStyleSheet(const QString& strHandlePicture)

@@ -36,9 +36,9 @@ QColor toQColor(const RgbColor& rgb)
 
 OrnColorWindow::OrnColorWindow(QWidget* parent, ProfileData* pProfile)
     : QWidget(parent), m_pEffectLabel(new OrnLabel(this)), m_pBrightnessLabel(new OrnLabel(this)),
-      m_pSpeedLabel(new OrnLabel(this)), m_pColorLabel(new OrnLabel(this)),
-      m_pBrightness(new OrnSlider(Qt::Horizontal, this)), m_pSpeed(new OrnSlider(Qt::Horizontal, this)),
-      m_pPreview(new DefaultColorArea(this)),
+      m_pSpeedLabel(new OrnLabel(this)), m_pColorLabel(new OrnLabel(this)), m_pBrightnessValue(new OrnLabel(this)),
+      m_pSpeedValue(new OrnLabel(this)), m_pBrightness(new OrnSlider(Qt::Horizontal, this)),
+      m_pSpeed(new OrnSlider(Qt::Horizontal, this)), m_pPreview(new DefaultColorArea(this)),
       m_pEffectButton(new OrnPushButton(
           {QStringLiteral("/skin/rate.png"), QStringLiteral("/skin/rate.png"), QStringLiteral("/skin/rate.png")},
           this)),
@@ -48,6 +48,8 @@ OrnColorWindow::OrnColorWindow(QWidget* parent, ProfileData* pProfile)
     setAttribute(Qt::WA_StyledBackground, true);
     for (OrnLabel* label : {m_pEffectLabel, m_pBrightnessLabel, m_pSpeedLabel, m_pColorLabel})
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (OrnLabel* value : {m_pBrightnessValue, m_pSpeedValue})
+        value->setAlignment(Qt::AlignCenter);
     setUpSlider(m_pBrightness, kBrightnessMin, kBrightnessMax);
     setUpSlider(m_pSpeed, kSpeedMin, kSpeedMax);
     for (OrnSlider* slider : {m_pBrightness, m_pSpeed}) {
@@ -98,17 +100,19 @@ void OrnColorWindow::placeControls()
     m_pEffectButton->setGeometry(s(150), s(18), s(175), s(30));
     // Visible rows follow one another under the effect, so hidden controls leave no gaps.
     int iRow = 0;
-    auto place = [&](OrnLabel* label, QWidget* control, int iControlWidth, int iControlHeight) {
+    auto place = [&](OrnLabel* label, QWidget* control, int iControlWidth, int iControlHeight, OrnLabel* value) {
         if (label->isHidden())
             return;
         const int iTop = s(68 + 46 * iRow);
         label->setGeometry(s(20), iTop, s(120), s(30));
         control->setGeometry(s(150), iTop + (s(30) - s(iControlHeight)) / 2, s(iControlWidth), s(iControlHeight));
+        if (value)
+            value->setGeometry(s(150 + iControlWidth + 8), iTop, s(30), s(30));
         ++iRow;
     };
-    place(m_pBrightnessLabel, m_pBrightness, 200, 22);
-    place(m_pSpeedLabel, m_pSpeed, 200, 22);
-    place(m_pColorLabel, m_pPreview, 60, 24);
+    place(m_pBrightnessLabel, m_pBrightness, 200, 22, m_pBrightnessValue);
+    place(m_pSpeedLabel, m_pSpeed, 200, 22, m_pSpeedValue);
+    place(m_pColorLabel, m_pPreview, 60, 24, nullptr);
 }
 
 void OrnColorWindow::retranslateUi()
@@ -150,6 +154,13 @@ void OrnColorWindow::showSliders(int iCode)
     const QSignalBlocker blockSpeed(m_pSpeed);
     m_pBrightness->setValue(static_cast<int>(qMin<quint32>(entry.bright, kBrightnessMax)));
     m_pSpeed->setValue(static_cast<int>(qMin<quint32>(entry.breath, kSpeedMax)));
+    showValues();
+}
+
+void OrnColorWindow::showValues()
+{
+    m_pBrightnessValue->setNum(m_pBrightness->value());
+    m_pSpeedValue->setNum(m_pSpeed->value());
 }
 
 void OrnColorWindow::showColorOf(int iCode)
@@ -176,8 +187,10 @@ void OrnColorWindow::showEffect(int iCode)
     m_pEffectButton->setText(m_Actions[static_cast<size_t>(iCode)]->text());
     m_pBrightness->setVisible(info->bBrightness);
     m_pBrightnessLabel->setVisible(info->bBrightness);
+    m_pBrightnessValue->setVisible(info->bBrightness);
     m_pSpeed->setVisible(info->bSpeed);
     m_pSpeedLabel->setVisible(info->bSpeed);
+    m_pSpeedValue->setVisible(info->bSpeed);
     m_pColorLabel->setVisible(info->bColor);
     m_pPreview->setVisible(info->bColor);
     placeControls();
@@ -200,10 +213,12 @@ void OrnColorWindow::onEffectChosen()
     const QColor color = m_pPreview->color();
     qCDebug(lcUi, "EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", m_iSlot, iCode, color.red(), color.green(),
             color.blue());
+    emit LightingChangedSignal();
 }
 
 void OrnColorWindow::onSliderValueChanged(int iValue)
 {
+    showValues();
     LedModeInfo* entry = currentEntry();
     if (!entry || iValue < 0)
         return;
@@ -217,8 +232,11 @@ void OrnColorWindow::slotRefreshLightMode(quint8 iBuff1)
 {
     if (iBuff1 >= kEffectCount || !m_pProfile)
         return;
-    showEffect(iBuff1);
     m_pProfile->LedMode = iBuff1;
+    showEffect(iBuff1);
+    showSliders(iBuff1);
+    showColorOf(iBuff1);
+    emit LightingChangedSignal();
 }
 
 void OrnColorWindow::slotSliderMouseChange() {}
@@ -232,6 +250,7 @@ void OrnColorWindow::slotSendLedState(const QColor& color)
             color.green(), color.blue());
     entry->RGB = RgbColor::fromRgb(static_cast<quint8>(color.red()), static_cast<quint8>(color.green()),
                                    static_cast<quint8>(color.blue()));
+    emit LightingChangedSignal();
 }
 
 void OrnColorWindow::slotApplyColor() {}
@@ -253,4 +272,5 @@ void OrnColorWindow::color_clicked()
     entry->RGB = RgbColor::fromRgb(static_cast<quint8>(chosen.red()), static_cast<quint8>(chosen.green()),
                                    static_cast<quint8>(chosen.blue()));
     m_pPreview->setColor(chosen);
+    emit LightingChangedSignal();
 }

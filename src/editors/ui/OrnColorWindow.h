@@ -30,7 +30,7 @@ public:
     ProfileData* profile() const { return m_pProfile; }
     // Label and visible controls for an effect code; codes above 13 change nothing.
     void showEffect(int iCode);
-    // An effect reported by the mouse: shown and stored; sliders and preview stay as they are.
+    // An effect reported by the mouse: stored and shown with its own brightness, speed and colour.
     // Codes the table does not have are ignored, as every lighting entry is indexed by the code.
     void slotRefreshLightMode(quint8 iBuff1);
     void retranslateUi();
@@ -41,6 +41,8 @@ public:
     OrnAction* effectAction(int iCode) const;
     OrnSlider* brightnessSlider() const { return m_pBrightness; }
     OrnSlider* speedSlider() const { return m_pSpeed; }
+    OrnLabel* brightnessValue() const { return m_pBrightnessValue; }
+    OrnLabel* speedValue() const { return m_pSpeedValue; }
     DefaultColorArea* colorPreview() const { return m_pPreview; }
     OrnLabel* brightnessLabel() const { return m_pBrightnessLabel; }
     OrnLabel* speedLabel() const { return m_pSpeedLabel; }
@@ -48,6 +50,10 @@ public:
 
     static constexpr int kBaseWidth = 470;
     static constexpr int kBaseHeight = 230;
+
+signals:
+    // The effect or a colour of the record changed (the mouse picture shows the lighting colour).
+    void LightingChangedSignal();
 
 public slots:
     void slotSliderMouseChange();
@@ -62,6 +68,7 @@ private:
     void onSliderValueChanged(int iValue);
     void showSliders(int iCode);
     void showColorOf(int iCode);
+    void showValues();
     void placeControls();
     LedModeInfo* currentEntry() const;
 
@@ -73,6 +80,8 @@ private:
     OrnLabel* m_pBrightnessLabel;
     OrnLabel* m_pSpeedLabel;
     OrnLabel* m_pColorLabel;
+    OrnLabel* m_pBrightnessValue;
+    OrnLabel* m_pSpeedValue;
     OrnSlider* m_pBrightness;
     OrnSlider* m_pSpeed;
     DefaultColorArea* m_pPreview;

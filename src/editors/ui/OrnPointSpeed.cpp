@@ -20,12 +20,13 @@ constexpr int kSpeedMax = 20;
 
 OrnPointSpeed::OrnPointSpeed(QWidget* parent, ProfileData* pProfile)
     : QWidget(parent), m_pPointerLabel(new OrnLabel(this)), m_pScrollLabel(new OrnLabel(this)),
-      m_pSlider(new OrnSlider(Qt::Horizontal, this)), m_pSpinBox(new QSpinBox(this))
+      m_pSlider(new OrnSlider(Qt::Horizontal, this)), m_pValue(new OrnLabel(this)), m_pSpinBox(new QSpinBox(this))
 {
     setStyleSheet(editors::panelStyleSheet(this));
     setAttribute(Qt::WA_StyledBackground, true);
     m_pPointerLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pScrollLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pValue->setAlignment(Qt::AlignCenter);
     m_pSlider->setRange(kSpeedMin, kSpeedMax);
     m_pSlider->setSingleStep(1);
     m_pSlider->setPageStep(1);
@@ -45,7 +46,8 @@ void OrnPointSpeed::applyScale()
     auto s = [](int iPixels) { return look::scaled(iPixels); };
     setFixedSize(s(kBaseWidth), s(kBaseHeight));
     m_pPointerLabel->setGeometry(s(15), s(8), s(200), s(24));
-    m_pSlider->setGeometry(s(15), s(48), s(200), s(22));
+    m_pSlider->setGeometry(s(15), s(48), s(180), s(22));
+    m_pValue->setGeometry(s(198), s(46), s(30), s(26));
     m_pScrollLabel->setGeometry(s(240), s(8), s(140), s(24));
     m_pSpinBox->setGeometry(s(240), s(46), s(70), s(26));
     m_pSlider->setStyleSheet(editors::pictureSliderStyleSheet(QStringLiteral("/skin/rate.png")));
@@ -84,6 +86,7 @@ void OrnPointSpeed::setProfile(ProfileData* pProfile)
         m_pSlider->setValue(m_pProfile->mousespeed);
         m_pSpinBox->setValue(m_pProfile->scrollspeed);
     }
+    m_pValue->setNum(m_pSlider->value());
     applyFont();
 }
 
@@ -108,6 +111,7 @@ void OrnPointSpeed::onSliderValueChanged(int iValue)
 {
     if (sender() != m_pSlider)
         return;
+    m_pValue->setNum(iValue);
     qCDebug(lcUi, "slider_clicked 1 = %d", iValue);
     if (m_pProfile)
         m_pProfile->mousespeed = static_cast<quint8>(iValue);

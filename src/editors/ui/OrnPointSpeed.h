@@ -20,6 +20,7 @@ public:
     int pointerSpeed() const;
     int scrollSpeed() const;
     OrnSlider* pointerSlider() const { return m_pSlider; }
+    OrnLabel* pointerValue() const { return m_pValue; }
     QSpinBox* scrollBox() const { return m_pSpinBox; }
     void retranslateUi();
     void applyScale();
@@ -38,5 +39,6 @@ private:
     OrnLabel* m_pPointerLabel;
     OrnLabel* m_pScrollLabel;
     OrnSlider* m_pSlider;
+    OrnLabel* m_pValue;
     QSpinBox* m_pSpinBox;
 };

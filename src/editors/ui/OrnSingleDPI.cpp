@@ -1,12 +1,13 @@
 #include "editors/ui/OrnSingleDPI.h"
 
-#include "look/DisplayScale.h"
-#include "look/UiText.h"
 #include "editors/core/DpiConversion.h"
 #include "editors/core/SensorLimits.h"
 #include "editors/ui/EditorLook.h"
 #include "editors/ui/OrnTwoBarSlider.h"
+#include "look/DisplayScale.h"
+#include "look/UiText.h"
 #include "store/AppSettings.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/WidgetFont.h"
@@ -85,7 +86,7 @@ void OrnSingleDPI::applyScale()
     m_pSlider->applyScale();
     m_pSlider->move(s(52), s(18));
     m_pMaxLabel->setGeometry(s(52) + m_pSlider->width() + s(4), s(18), s(50), s(OrnTwoBarSlider::kBaseHeight));
-    m_pLinkBox->setStyleSheet(editors::checkBoxStyleSheet());
+    m_pLinkBox->setStyleSheet(widgets::checkBoxStyleSheet());
 }
 
 void OrnSingleDPI::retranslateUi()

@@ -2,11 +2,14 @@
 
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
+#include "store/ProfileReading.h"
 #include "store/SettingsValue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,29 @@ QString macroFilePath(const QString& name)
 bool macroFileExists(const QString& name)
 {
     return isSafeFileName(name) && QFile::exists(macroFilePath(name));
+}
+
+MacroFileState macroFileState(const QString& name)
+{
+    if (!macroFileExists(name))
+        return MacroFileState::Missing;
+    const QString path = macroFilePath(name);
+    // A FIFO or device node would block the reader for good.
+    if (checkSourceFile(path) != ProfileFileResult::Done)
+        return MacroFileState::Unreadable;
+    const QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError || !settings.contains(kGroup + QStringLiteral("Count")))
+        return MacroFileState::Unreadable;
+    return MacroFileState::Ok;
+}
+
+void copyMacroEvents(ButtonInfo& record)
+{
+    const MacroFile macro = readMacro(record.macroname);
+    const size_t count = std::min(macro.events.size(), record.keys.size());
+    record.KeyNumber = static_cast<qint32>(count);
+    for (size_t i = 0; i < count; ++i)
+        record.keys[i] = KeyInfo{macro.events[i].Map, macro.events[i].DataL, macro.events[i].DataH};
 }
 
 bool saveMacro(const QString& name, const MacroFile& macro)
@@ -68,7 +94,7 @@ MacroFile readMacro(const QString& name)
     MacroFile macro;
     macro.DefaultDelay = 0;
     macro.LoopTime = 0;
-    if (!macroFileExists(name))
+    if (!macroFileExists(name) || !mayReadSettingsFile(macroFilePath(name)))
         return macro;
     const QSettings settings(macroFilePath(name), QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)

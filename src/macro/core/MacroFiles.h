@@ -1,6 +1,7 @@
 #pragma once
 
 #include "macro/core/MacroEvent.h"
+#include "store/ConfigData.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,16 +23,29 @@ struct MacroFile
 
 QString macroFilePath(const QString& name);
 
+// Whether a macro a button names can be sent: its file is there and reads as a macro file.
+enum class MacroFileState
+{
+    Ok,
+    Missing,    // no file of that name (or a name that cannot be a file)
+    Unreadable, // not a regular file, cannot be opened, malformed, or no Setting/Count
+};
+MacroFileState macroFileState(const QString& name);
+
 // Writes the whole file and WriteSign = 1; events past the new count that the file held stay in it. True when
 // the file was written.
 bool saveMacro(const QString& name, const MacroFile& macro);
-// Reads a file; a missing or unreadable file gives an empty macro (every field 0, no events). Reads at most
-// kMacroReadLimit events whatever Count claims.
+// Reads a file; a missing or unreadable file gives an empty macro (every field 0, no events): callers that
+// must not send an empty macro in its place ask macroFileState first. Reads at most kMacroReadLimit events
+// whatever Count claims.
 constexpr int kMacroReadLimit = 1000;
 MacroFile readMacro(const QString& name);
 bool macroFileExists(const QString& name);
 // Removes the file if it exists.
 void deleteMacroFile(const QString& name);
+// A button bound to a macro carries a copy of its events (as many as the record holds) and their count,
+// taken from the file of the record's macroname.
+void copyMacroEvents(ButtonInfo& record);
 
 // The name list. Each returns false when it changed nothing.
 bool addMacroName(const QString& name);                               // first empty entry; false when full

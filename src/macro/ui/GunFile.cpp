@@ -44,5 +44,7 @@ bool writeGunFile(const QString& name, const std::vector<MacroEvent>& events)
         settings.setValue(group + QStringLiteral("DataH_") + n, static_cast<int>(events[i].DataH));
         settings.setValue(group + QStringLiteral("DataL_") + n, static_cast<int>(events[i].DataL));
     }
+    // Marked like a saved macro, so that a button bound to this gun file sends it at the next write-out.
+    settings.setValue(group + QStringLiteral("WriteSign"), 1);
     return syncSettings(settings);
 }

@@ -20,6 +20,8 @@ MacroDialog::MacroDialog(QWidget* parent, std::unique_ptr<platform::KeyboardHook
     m_Prompts = std::move(prompts);
     if (!m_Prompts.warn)
         m_Prompts.warn = defaults.warn;
+    if (!m_Prompts.confirm)
+        m_Prompts.confirm = defaults.confirm;
     if (!m_Prompts.openFile)
         m_Prompts.openFile = defaults.openFile;
     if (!m_Prompts.openFiles)
@@ -106,9 +108,11 @@ void MacroDialog::setCurrentRow(int iRow)
         m_pTable->clearSelection();
         return;
     }
-    m_pTable->setCurrentIndex(m_pModel->index(iRow, 0));
-    m_pTable->selectRow(iRow);
-    m_pTable->scrollTo(m_pModel->index(iRow, 0));
+    // Straight through the selection model: the view would read the keyboard's modifiers, and Shift held
+    // while recording would stretch the selection over every recorded row.
+    const QModelIndex index = m_pModel->index(iRow, 0);
+    m_pTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_pTable->scrollTo(index);
 }
 
 QCheckBox* MacroDialog::batchBox(int iRow) const

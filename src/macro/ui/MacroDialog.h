@@ -12,7 +12,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
+struct ConfigData;
 class OrnItemModel;
 class OrnLabel;
 class OrnLineEdit;
@@ -88,6 +90,9 @@ public:
     const QList<int>& heldKeys() const { return m_Recorder.heldKeys(); }
     // Milliseconds for the recorder's delays; a monotonic clock unless replaced (tests).
     void setClock(std::function<qint64()> now) { m_Now = std::move(now); }
+    // The settings held in memory (edited and as saved): a delete counts their uses besides the profile
+    // files'. Their bindings follow a rename through MacroRenamedSignal.
+    void setLiveConfigs(std::function<std::vector<const ConfigData*>()> configs) { m_LiveConfigs = std::move(configs); }
 
     OrnItemModel* model() const { return m_pModel; }
     QTableView* table() const { return m_pTable; }
@@ -111,6 +116,8 @@ public:
 signals:
     // false while recording or editing a row, so the main window locks its profile bar.
     void EnableButtonsSignal(bool bEnable);
+    // A macro was renamed and the profile files bind the new name: the settings held in memory must follow.
+    void MacroRenamedSignal(const QString& strOldName, const QString& strNewName);
 
 public slots:
     void TreeitemClick(QTreeWidgetItem* item, int column);
@@ -181,6 +188,7 @@ private:
     MacroRecorder m_Recorder;
     QElapsedTimer m_Clock;
     std::function<qint64()> m_Now;
+    std::function<std::vector<const ConfigData*>()> m_LiveConfigs;
 
     bool m_bRecording = false;
     bool m_bRecordAfter = false;

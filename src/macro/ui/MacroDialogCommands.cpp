@@ -71,8 +71,13 @@ void MacroDialog::runCommand(MacroCommand command)
         applyRows({}, -1);
         return;
     case MacroCommand::InsertDelay:
-        if (!selectedMacro().isEmpty())
-            insertRows({macroedit::delayRow(10)});
+        if (selectedMacro().isEmpty())
+            return;
+        // A macro without delay mode drops its delay rows when it is read back, while the mouse would still
+        // play them: an inserted delay turns the mode on.
+        if (m_iDelayType == 0)
+            setDelayType(1);
+        insertRows({macroedit::delayRow(10)});
         return;
     case MacroCommand::Copy:
     case MacroCommand::Cut: {

@@ -2,12 +2,14 @@
 
 #include "look/DisplayScale.h"
 #include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/core/MacroFiles.h"
 #include "macro/core/MacroRow.h"
 #include "macro/ui/OrnGunsetDialog.h"
 #include "macro/ui/OrnItemModel.h"
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
+#include "store/ProfileReading.h"
 #include "widgets/OrnLineEdit.h"
 
 #include <QCheckBox>
@@ -150,6 +152,11 @@ void MacroDialog::deleteCurrentMacro()
     const QString name = selectedMacro();
     if (name.isEmpty())
         return;
+    const QStringList users = macroUsers(name, m_LiveConfigs ? m_LiveConfigs() : std::vector<const ConfigData*>{});
+    if (!users.isEmpty() &&
+        !m_Prompts.confirm(uiText("This macro is used by %1. Delete it anyway?").arg(users.join(QStringLiteral(", "))),
+                           uiText("Warning")))
+        return;
     const int iRow = m_pMacroList->currentRow();
     deleteMacro(name);
     fillMacroList(QString());
@@ -180,6 +187,10 @@ void MacroDialog::changeName()
     }
     fillMacroList(name);
     m_pNameEdit->setText(name);
+    // Buttons bound to the old name would otherwise send an empty macro.
+    if (!renameMacroBindings(oldName, name, {}))
+        warn("The profile file could not be written.", "Warning");
+    emit MacroRenamedSignal(oldName, name);
 }
 
 void MacroDialog::gunSet()
@@ -214,6 +225,12 @@ void MacroDialog::importMacros()
         const QString name = importedName(path);
         if (name.isEmpty())
             return;
+        // Copying a FIFO or device node would never end.
+        const ProfileFileResult source = checkSourceFile(path);
+        if (source != ProfileFileResult::Done) {
+            warn(profileFileMessage(source), "Warning");
+            return;
+        }
         if (macroFileExists(name) || listMacroNames().contains(name)) {
             warn("Macro Exist!", "Warning");
             return;
@@ -230,7 +247,8 @@ void MacroDialog::importMacros()
     for (const QString& path : paths) {
         const QString name = importedName(path);
         // A name already present is skipped, so the list never holds a name twice.
-        if (name.isEmpty() || macroFileExists(name) || listMacroNames().contains(name))
+        if (name.isEmpty() || checkSourceFile(path) != ProfileFileResult::Done || macroFileExists(name) ||
+            listMacroNames().contains(name))
             continue;
         if (QFile::copy(path, macroFilePath(name)))
             addMacroName(name);

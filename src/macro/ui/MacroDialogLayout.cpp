@@ -4,6 +4,7 @@
 #include "look/UiText.h"
 #include "macro/ui/OrnItemModel.h"
 #include "macro/ui/OrnMacroItemDelegate.h"
+#include "widgets/DarkStyle.h"
 #include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnPushButton.h"
@@ -40,17 +41,29 @@ struct Place
 
 // Left column: the macros; under the table: the row commands; right column: recording and the mouse panel.
 const Place kPlaces[] = {
-    {MacroCommand::New, 6, 234, 57, 24},           {MacroCommand::DeleteMacro, 67, 234, 57, 24},
-    {MacroCommand::ChangeName, 6, 262, 118, 24},   {MacroCommand::GunSet, 6, 290, 118, 24},
-    {MacroCommand::Import, 6, 318, 57, 24},        {MacroCommand::Export, 67, 318, 57, 24},
-    {MacroCommand::Edit, 130, 258, 73, 24},        {MacroCommand::Save, 205, 258, 73, 24},
-    {MacroCommand::Cancel, 280, 258, 73, 24},      {MacroCommand::DeleteRow, 355, 258, 73, 24},
-    {MacroCommand::MoveUp, 130, 284, 73, 24},      {MacroCommand::MoveDown, 205, 284, 73, 24},
-    {MacroCommand::Top, 280, 284, 73, 24},         {MacroCommand::Bottom, 355, 284, 73, 24},
-    {MacroCommand::Copy, 130, 310, 73, 24},        {MacroCommand::Cut, 205, 310, 73, 24},
-    {MacroCommand::Paste, 280, 310, 73, 24},       {MacroCommand::Clear, 355, 310, 73, 24},
-    {MacroCommand::Start, 436, 6, 130, 24},        {MacroCommand::RecordAfter, 436, 32, 130, 24},
-    {MacroCommand::MouseAction, 436, 58, 130, 24}, {MacroCommand::InsertDelay, 436, 84, 130, 24},
+    {MacroCommand::New, 6, 234, 57, 24},
+    {MacroCommand::DeleteMacro, 67, 234, 57, 24},
+    {MacroCommand::ChangeName, 6, 262, 118, 24},
+    {MacroCommand::GunSet, 6, 290, 118, 24},
+    {MacroCommand::Import, 6, 318, 57, 24},
+    {MacroCommand::Export, 67, 318, 57, 24},
+    // Three to a row, so "MOVE DOWN" and its translations fit.
+    {MacroCommand::Edit, 130, 232, 98, 24},
+    {MacroCommand::Save, 230, 232, 98, 24},
+    {MacroCommand::Cancel, 330, 232, 98, 24},
+    {MacroCommand::MoveUp, 130, 258, 98, 24},
+    {MacroCommand::MoveDown, 230, 258, 98, 24},
+    {MacroCommand::DeleteRow, 330, 258, 98, 24},
+    {MacroCommand::Top, 130, 284, 98, 24},
+    {MacroCommand::Bottom, 230, 284, 98, 24},
+    {MacroCommand::Clear, 330, 284, 98, 24},
+    {MacroCommand::Copy, 130, 310, 98, 24},
+    {MacroCommand::Cut, 230, 310, 98, 24},
+    {MacroCommand::Paste, 330, 310, 98, 24},
+    {MacroCommand::Start, 436, 6, 130, 24},
+    {MacroCommand::RecordAfter, 436, 32, 130, 24},
+    {MacroCommand::MouseAction, 436, 58, 130, 24},
+    {MacroCommand::InsertDelay, 436, 84, 130, 24},
 };
 
 QRect scaledRect(int x, int y, int w, int h)
@@ -121,6 +134,8 @@ OrnPushButton* MacroDialog::makeCommandButton(MacroCommand command)
 
 void MacroDialog::buildWidgets()
 {
+    // Scroll bars, the table's corner and header, check box ticks: dark like the rest of the tab.
+    setStyleSheet(widgets::darkStyleSheet());
     m_pMacroList = new QListWidget(this);
     m_pMacroList->setStyleSheet(kListStyle);
     connect(m_pMacroList, &QListWidget::currentRowChanged, this, &MacroDialog::SelectRow);
@@ -254,7 +269,7 @@ void MacroDialog::applyScale()
     for (const Place& place : kPlaces)
         m_Buttons[place.command]->setGeometry(scaledRect(place.x, place.y, place.w, place.h));
 
-    m_pTable->setGeometry(scaledRect(130, 6, 298, 248));
+    m_pTable->setGeometry(scaledRect(130, 6, 298, 222));
     // Three equal columns that fill the table beside the list and the command column.
     const int iColumn = (m_pTable->width() - look::scaled(18)) / 3;
     for (int c = 0; c < OrnItemModel::kColumnCount; ++c)
@@ -274,8 +289,8 @@ void MacroDialog::applyScale()
     m_pDistanceLabel->setGeometry(scaledRect(0, 130, 130, 20));
     for (size_t i = 0; i < m_MoveButtons.size(); ++i) {
         const int y = 152 + static_cast<int>(i) * 18;
-        m_MoveButtons[i]->setGeometry(scaledRect(0, y, 84, 17));
-        m_MoveDistances[i]->setGeometry(scaledRect(88, y, 42, 17));
+        m_MoveButtons[i]->setGeometry(scaledRect(0, y, 92, 17));
+        m_MoveDistances[i]->setGeometry(scaledRect(95, y, 35, 17));
         m_MoveDistances[i]->setFont(small);
     }
     m_pRowEditor->setGeometry(scaledRect(436, 112, 130, 60));

@@ -31,8 +31,9 @@ macroedit::MoveItem moveItemOf(const MacroRow& row)
 
 bool MacroDialog::onHookEvent(const platform::RawKeyEvent& event)
 {
-    if (event.bAutoRepeat && event.bPressed)
-        return false; // the held-key list would drop it anyway
+    // Repeats the system marks, releases included: the key stays down until its real release.
+    if (event.bAutoRepeat)
+        return false;
     // The flag word carries the release bit whatever the system layer filled in.
     const quint32 iFlags = event.flags | (event.bPressed ? 0u : platform::RawKeyFlag::Released);
     const NormalisedKey key = normaliseScanCode(event.scanCode, iFlags, event.virtualKey, KeyHook::MacroRecorder);
@@ -93,13 +94,24 @@ void MacroDialog::stopRecording()
 void MacroDialog::recordKey(int iKeyCode, quint32 iFlags)
 {
     macroedit::Rows rows = m_pModel->rows();
-    const macroedit::Rows added =
+    const MacroRecorder::Step step =
         m_Recorder.onKey(iKeyCode, iFlags, now(), static_cast<int>(rows.size()), m_iDelayType, defaultDelayMs());
-    if (added.empty())
+    if (step.iTakeBack > 0) {
+        // The rows of the release a repeat press took back were the last ones recorded.
+        const int iLast = currentRow();
+        const int iFirst = iLast - step.iTakeBack + 1;
+        if (iFirst < 0 || iLast >= static_cast<int>(rows.size()))
+            return;
+        rows.erase(rows.begin() + iFirst, rows.begin() + iLast + 1);
+        m_pModel->setRows(rows);
+        setCurrentRow(iFirst - 1);
+        return;
+    }
+    if (step.rows.empty())
         return;
     const int iAt = m_bRecordAfter ? currentRow() : static_cast<int>(rows.size()) - 1;
     // The recorder applied the recording limits, which stay within the edit limit insertAfter checks.
-    const int iCurrent = macroedit::insertAfter(rows, iAt, added, m_iDelayType);
+    const int iCurrent = macroedit::insertAfter(rows, iAt, step.rows, m_iDelayType);
     if (iCurrent >= 0)
         applyRows(rows, iCurrent);
 }

@@ -13,6 +13,8 @@ class QWidget;
 struct MacroPrompts
 {
     std::function<void(const QString& strText, const QString& strTitle)> warn;
+    // A question with "Yes" and "No": true for "Yes".
+    std::function<bool(const QString& strText, const QString& strTitle)> confirm;
     std::function<QString(const QString& strTitle, const QString& strFilter)> openFile;
     std::function<QStringList(const QString& strTitle, const QString& strFilter)> openFiles;
     std::function<QString(const QString& strTitle, const QString& strFilter)> saveFile;

@@ -18,12 +18,14 @@ public:
     }
     void showActiveSlot() override { calls << "showActiveSlot"; }
     void hideWindow() override { calls << "hideWindow"; }
+    void showWriteOutcome(bool bLanded) override { landed << bLanded; }
     void selectSlot(int iSlot, bool bReload) override { calls << QString("selectSlot %1 %2").arg(iSlot).arg(bReload); }
     void setTexts() override { calls << "setTexts"; }
     void showLoadedConfiguration() override { calls << "showLoadedConfiguration"; }
 
     QStringList calls;
     QStringList menu;
+    QList<bool> landed; // each write-out's outcome as the window was told
 };
 
 // Answers the boxes and file dialogs and remembers what they showed.

@@ -81,22 +81,28 @@ void TestFileCommands::importRefusals_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("product"); // empty: no tag
+    QTest::addColumn<bool>("bRecord");    // the file holds a whole record
     QTest::addColumn<QString>("message");
     QTest::addRow("other product") << "Theirs.prof"
-                                   << "Wireless Mouse" << uiText("The file is not match current mouse!");
-    QTest::addRow("untagged") << "Theirs.prof" << QString() << uiText("The file is not match current mouse!");
+                                   << "Wireless Mouse" << true << uiText("The file is not match current mouse!");
+    QTest::addRow("untagged") << "Theirs.prof" << QString() << true << uiText("The file is not match current mouse!");
     QTest::addRow("file of that name exists") << "Mine.prof"
-                                              << "OSKEN R5" << uiText("Profile Exist!");
+                                              << "OSKEN R5" << true << uiText("Profile Exist!");
     QTest::addRow("listed name") << "Profile 5.prof"
-                                 << "OSKEN R5" << uiText("Profile Exist!");
+                                 << "OSKEN R5" << true << uiText("Profile Exist!");
     QTest::addRow("defaults file") << "DefaultProfile.prof"
-                                   << "OSKEN R5" << uiText("Profile Exist!");
+                                   << "OSKEN R5" << true << uiText("This name cannot be used for a profile.");
+    QTest::addRow("backslash in the name") << "a\\b.prof"
+                                           << "OSKEN R5" << true << uiText("This name cannot be used for a profile.");
+    QTest::addRow("only its tag") << "Tag.prof"
+                                  << "OSKEN R5" << false << uiText("The profile file is damaged.");
 }
 
 void TestFileCommands::importRefusals()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, product);
+    QFETCH(bool, bRecord);
     QFETCH(QString, message);
     CommandRig rig;
     rig.listProfiles(kDefaults + QStringList{"Mine"});
@@ -105,7 +111,8 @@ void TestFileCommands::importRefusals()
     const QString path = outside(rig, fileName);
     ProfileData record;
     record.scrollspeed = 99;
-    QVERIFY(saveProfile(record, path, profileGroup()));
+    if (bRecord)
+        QVERIFY(saveProfile(record, path, profileGroup()));
     if (!product.isEmpty())
         QVERIFY(writeMouseName(path, product));
     rig.answers.openPath = path;
@@ -186,18 +193,27 @@ void TestFileCommands::loadConfigurationRefusals_data()
 {
     QTest::addColumn<QString>("product");
     QTest::addColumn<QString>("secondName");
+    QTest::addColumn<QString>("cutKey"); // removed from the file
+    QTest::addColumn<QString>("message");
     QTest::addRow("other product") << "Wireless Mouse"
-                                   << "Profile 2";
+                                   << "Profile 2" << QString() << uiText("The file is not match current mouse!");
     QTest::addRow("two slots, one name") << "OSKEN R5"
-                                         << "Profile 1";
-    QTest::addRow("name leaving the folder") << "OSKEN R5"
-                                             << "../Profile 2";
+                                         << "Profile 1" << QString()
+                                         << uiText("The configuration file names one profile for two slots.");
+    QTest::addRow("name leaving the folder")
+        << "OSKEN R5"
+        << "../Profile 2" << QString() << uiText("This name cannot be used for a profile.");
+    QTest::addRow("a record cut short") << "OSKEN R5"
+                                        << "Profile 2"
+                                        << "PROFILE_2/pollrate" << uiText("The configuration file is damaged.");
 }
 
 void TestFileCommands::loadConfigurationRefusals()
 {
     QFETCH(QString, product);
     QFETCH(QString, secondName);
+    QFETCH(QString, cutKey);
+    QFETCH(QString, message);
     CommandRig rig;
     ConfigData other = rig.working();
     other.slot(0).pollrate = 8;
@@ -205,11 +221,13 @@ void TestFileCommands::loadConfigurationRefusals()
     const QString path = outside(rig, "Other.conf");
     QVERIFY(writeMouseName(path, product));
     QVERIFY(exportConfig(other, path));
+    if (!cutKey.isEmpty())
+        QSettings(path, QSettings::IniFormat).remove(cutKey);
     rig.answers.openPath = path;
     const ConfigData before = rig.working();
 
     rig.commands->loadConfiguration();
-    QCOMPARE(rig.answers.messages, QStringList{uiText("The file is not match current mouse!")});
+    QCOMPARE(rig.answers.messages, QStringList{message});
     QVERIFY(rig.working() == before);
     QVERIFY(rig.saved() == before);
     QVERIFY(rig.mouse.frames.empty());

@@ -1,10 +1,21 @@
 #include "TestDataHome.h"
 #include "app/shell/AppState.h"
+#include "app/shell/BatteryBar.h"
 #include "app/shell/MousecfgWidget.h"
 #include "app/shell/StatusTexts.h"
 #include "buttons/ui/OrnBtnWindow.h"
+#include "buttons/ui/OrnComboKeyWindow.h"
+#include "buttons/ui/OrnFireKeyWindow.h"
+#include "buttons/ui/OrnMacroSelect.h"
+#include "buttons/ui/OrnSingleKeyWindow.h"
+#include "buttons/ui/OrnSniperWindow.h"
+#include "editors/ui/OrnColorArea.h"
 #include "editors/ui/OrnDPIWindow.h"
 #include "hid/sim/VirtualReceiver.h"
+#include "look/DisplayScale.h"
+#include "look/Language.h"
+#include "macro/ui/OrnGunsetDialog.h"
+#include "platform/virtual/VirtualDeviceNotifier.h"
 #include "store/AppSettings.h"
 #include "store/DataPaths.h"
 #include "store/ProfileFiles.h"
@@ -12,13 +23,17 @@
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnMessageBox.h"
+#include "widgets/OrnNotice.h"
+#include "widgets/OrnPopBox.h"
 #include "widgets/OrnPushButton.h"
+#include "widgets/WidgetFont.h"
 
 #include <QApplication>
 #include <QProgressBar>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -55,7 +70,7 @@ struct Fixture
         ShellServices services;
         services.virtualReceiver = mouse;
         services.link = std::make_unique<DeviceLink>(std::move(receiver));
-        services.notifier = makeVirtualDeviceNotifier(*mouse);
+        services.notifier = platform::makeVirtualDeviceNotifier(*mouse);
         auto osd = std::make_unique<RecordingOsd>();
         osdTexts = osd->texts;
         services.osd = std::move(osd);
@@ -78,6 +93,35 @@ void acceptNextModal(int iAfterMs = 50)
         if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             box->accept();
     });
+}
+
+// The skinned buttons below `top` whose text is wider than the room it has.
+QStringList tooWideTexts(QWidget* top)
+{
+    QStringList found;
+    const int iMargin = look::scaled(3);
+    for (OrnPushButton* button : top->findChildren<OrnPushButton*>()) {
+        if (button->text().isEmpty() || button->elidesText() || button->width() <= 0)
+            continue;
+        const int iNeed = QFontMetrics(widgets::scaledLanguageFont()).horizontalAdvance(button->text()) + 2 * iMargin;
+        if (iNeed > button->textRoom())
+            found << QStringLiteral("%1: \"%2\" needs %3, has %4")
+                         .arg(top->metaObject()->className(), button->text())
+                         .arg(iNeed)
+                         .arg(button->textRoom());
+    }
+    for (QToolButton* button : top->findChildren<QToolButton*>()) {
+        if (button->text().isEmpty() || button->width() <= 0 || !button->isVisibleTo(top))
+            continue;
+        const int iIcon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        const int iNeed = QFontMetrics(button->font()).horizontalAdvance(button->text()) + iIcon + 2 * iMargin;
+        if (iNeed > button->width())
+            found << QStringLiteral("%1: \"%2\" needs %3, has %4")
+                         .arg(top->metaObject()->className(), button->text())
+                         .arg(iNeed)
+                         .arg(button->width());
+    }
+    return found;
 }
 
 } // namespace
@@ -109,11 +153,18 @@ private slots:
         QVERIFY(f.window->tabButton(0)->isChecked());
     }
 
+    // The bar says what it shows: the stored level greyed until a reading, a reading, asleep (no mouse: below).
     void batteryDisplay()
     {
+        QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")) && writeBattery(70));
         Fixture f;
+        BatteryBar* bar = f.window->batteryBar();
+        QCOMPARE(bar->state(), BatteryBar::State::Stored);
+        QCOMPARE(bar->text(), QStringLiteral("70%"));
+
         f.window->slotRefreshBatteryStatus(1, 0xE8, 0x03); // 1000 -> 4125 mV
-        QCOMPARE(f.window->batteryBar()->value(), 90);
+        QCOMPARE(bar->value(), 90);
+        QCOMPARE(bar->state(), BatteryBar::State::Reading);
         QVERIFY(!f.window->chargingIcon()->isHidden());
         QCOMPARE(readBattery(), 90);
         QVERIFY(!f.window->mouseAsleep());
@@ -121,12 +172,54 @@ private slots:
         f.window->slotRefreshBatteryStatus(0, 0, 0);
         QVERIFY(f.window->mouseAsleep());
         QVERIFY(f.window->chargingIcon()->isHidden());
-        QCOMPARE(f.window->batteryBar()->styleSheet(), asleepBatteryStyleSheet());
-        QCOMPARE(f.window->batteryBar()->value(), 90); // the bar keeps its value
+        QCOMPARE(bar->text(), QStringLiteral("Asleep"));
 
         f.window->slotRefreshBatteryStatus(0, 0x00, 0x04);
         QVERIFY(!f.window->mouseAsleep());
-        QCOMPARE(f.window->batteryBar()->value(), 100);
+        QCOMPARE(bar->text(), QStringLiteral("100%"));
+    }
+
+    // Every text fits its skinned button, in all three languages at the usual scales; only the button labels of
+    // the CUSTOMIZE tab elide (with a tooltip).
+    void textsFitTheirButtons_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<double>("scale");
+        for (int iLang = 0; iLang < look::kLanguageCount; ++iLang) {
+            for (double dScale : {1.0, 1.25, 1.5, 2.0})
+                QTest::addRow("%s at %.2f", qPrintable(look::languageName(iLang)), dScale) << iLang << dScale;
+        }
+    }
+    void textsFitTheirButtons()
+    {
+        QFETCH(int, language);
+        QFETCH(double, scale);
+        QVERIFY(mergeDefaultProgramConfig());
+        widgets::forgetLanguageFonts();
+        look::OrnLanguage translation;
+        QVERIFY(translation.switchLanguage(language));
+        qputenv("OSKEN_SCALE", QByteArray::number(scale));
+        Fixture f;
+        qunsetenv("OSKEN_SCALE");
+        QWidget* parent = f.window.get();
+        std::vector<std::unique_ptr<QWidget>> dialogs;
+        dialogs.emplace_back(new OrnFireKeyWindow(parent));
+        dialogs.emplace_back(new OrnSingleKeyWindow(parent));
+        dialogs.emplace_back(new OrnComboKeyWindow(parent));
+        dialogs.emplace_back(new OrnSniperWindow(3360, parent));
+        dialogs.emplace_back(new OrnMacroSelect("MACRO SELECT", QString(), 1, 0, parent));
+        dialogs.emplace_back(new OrnGunsetDialog(parent, scale));
+        dialogs.emplace_back(new OrnColorArea(parent, scale));
+        dialogs.emplace_back(new OrnPopBox(QStringLiteral("?"), parent));
+        dialogs.emplace_back(new OrnMessageBox(1, QStringLiteral("?"), QString(), QString(), parent));
+        QStringList tooWide = tooWideTexts(parent);
+        for (const auto& dialog : dialogs) {
+            dialog->show(); // their layout runs on the first resize
+            tooWide << tooWideTexts(dialog.get());
+        }
+        tooWide.removeDuplicates();
+        translation.switchLanguage(0);
+        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
     }
 
     void followsWhatTheMouseReports()
@@ -141,7 +234,7 @@ private slots:
 
         f.window->slotRefreshStatus(2, working.slot(2).dpi, working.slot(2).pollrate, 0);
         QCOMPARE(int(working.ProfileID), 2);
-        QCOMPARE(*f.osdTexts, QStringList{"Profile 3"});
+        QCOMPARE(*f.osdTexts, QStringList{"Slot 3"});
         QCOMPARE(f.speeds->size(), 1);
         QSettings product(productConfigPath(), QSettings::IniFormat);
         QCOMPARE(product.value("Config/ProfileID").toInt(), 2);
@@ -181,8 +274,19 @@ private slots:
     {
         Fixture f;
         f.window->show();
+        QVERIFY(!f.window->applyButton()->isMarked());
         f.window->dpiWindow()->selectStage(3);
+        // Marked once the input that made the edit has been handled: Apply and the slot it belongs to.
+        QTest::mouseClick(f.window->dpiWindow(), Qt::LeftButton);
+        QTRY_VERIFY(f.window->applyButton()->isMarked());
+        QVERIFY(f.window->slotIndicator(0)->isMarked());
+        QVERIFY(!f.window->slotIndicator(1)->isMarked());
+
         QTest::mouseClick(f.window->applyButton(), Qt::LeftButton);
+        QVERIFY(!f.window->applyButton()->isMarked());
+        QVERIFY(!f.window->slotIndicator(0)->isMarked());
+        QVERIFY(f.window->savedNotice()->isVisible());
+        QCOMPARE(f.window->savedNotice()->text(), QStringLiteral("Saved to mouse"));
         QCOMPARE(int(f.window->session().working().activeSlot().dpi), 3);
         QCOMPARE(int(f.window->session().saved().activeSlot().dpi), 3);
         QTRY_COMPARE(f.mouse->firmware().dpiStage(), 3);
@@ -263,6 +367,7 @@ private slots:
         QTimer::singleShot(1500, [&] { f.mouse->plug(); });
         f.mouse->unplug();
         QTRY_COMPARE(f.window->connectedMouseCount(), 0);
+        QCOMPARE(f.window->batteryBar()->text(), QString(QChar(0x2014))); // not the last mouse's level
         QVERIFY(appState().noMouseWarningActive);
         QVERIFY(!appState().mousePluggedIn);
         QVERIFY(!f.window->deviceLink().hasCommandHandle());

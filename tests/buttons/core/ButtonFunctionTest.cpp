@@ -1,9 +1,12 @@
 #include "buttons/core/ButtonFunction.h"
+#include "buttons/core/ButtonDescription.h"
+#include "store/keys/KeyCodes.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(DeviceEntry)
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(ButtonInfo)
 
 namespace {
 
@@ -289,6 +292,42 @@ private slots:
         QCOMPARE(encodeButtonEntry(c, 0, holed)[1], quint8(3));
         QCOMPARE(holed[2], QStringLiteral("y"));
         QCOMPARE(holed[3], QStringLiteral("C"));
+    }
+
+    // What a label and the command line say, read from the bytes the mouse gets.
+    void descriptions_data()
+    {
+        QTest::addColumn<ButtonInfo>("info");
+        QTest::addColumn<QString>("text");
+        ButtonInfo combo = record(ButtonFunction::ComboKey);
+        setComboEvents(combo, {0x1D, 0x2A, 0x1E}); // Ctrl, Shift, A
+        ButtonInfo modifiersOnly = record(ButtonFunction::ComboKey);
+        setComboEvents(modifiersOnly, {0x38});
+        QTest::addRow("single key") << record(ButtonFunction::SingleKey, 0x42) << "F8";
+        QTest::addRow("key the mouse cannot send") << record(ButtonFunction::SingleKey, 0xF0) << "SINGLE KEY";
+        QTest::addRow("combo") << combo << "Ctrl+Shift+A";
+        QTest::addRow("modifier only") << modifiersOnly << "Alt";
+        QTest::addRow("named chord") << record(ButtonFunction::Copy) << "Copy";
+        QTest::addRow("media") << record(ButtonFunction::NextTrack) << "Next Track";
+        QTest::addRow("fire key") << record(ButtonFunction::FireKey, 0x0E, 5, 50) << "Fire K ×5 / 50 ms";
+        QTest::addRow("fire button") << record(ButtonFunction::FireKey, 0x82, 3, 35) << "Fire Right ×3 / 30 ms";
+        QTest::addRow("fire default") << record(ButtonFunction::FireKey, 0, 9, 90) << "Fire Left ×3 / 0 ms";
+        QTest::addRow("sniper") << record(ButtonFunction::Sniper, 5) << "Sniper 500 DPI";
+        QTest::addRow("macro once") << macroRecord("Reload", 0, 1) << "Reload";
+        QTest::addRow("macro times") << macroRecord("Reload", 0, 3) << "Reload ×3";
+        QTest::addRow("macro held") << macroRecord("Reload", 1) << "Reload (while held)";
+        QTest::addRow("macro toggled") << macroRecord("Reload", 2) << "Reload (until pressed again)";
+        QTest::addRow("odd loop mode counts") << macroRecord("Reload", 7, 4) << "Reload ×4";
+        QTest::addRow("macro without name") << macroRecord("", 0) << "Macro Manager";
+        QTest::addRow("no menu entry") << record(ButtonFunction::Code60) << "";
+        QTest::addRow("not a code") << record(999) << "";
+    }
+    void descriptions()
+    {
+        QFETCH(ButtonInfo, info);
+        QFETCH(QString, text);
+        const ButtonDescription description = describeButton(info, 3360);
+        QCOMPARE(buttonDescriptionText(description, [](const char* s) { return QString::fromUtf8(s); }), text);
     }
 
     void otherLeftClick()

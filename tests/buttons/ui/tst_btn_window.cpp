@@ -11,7 +11,9 @@
 #include "store/AppSettings.h"
 #include "store/DataPaths.h"
 #include "store/RecordEquality.h"
+#include "store/keys/KeyCodes.h"
 #include "widgets/OrnAction.h"
+#include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 
 #include <QLineEdit>
@@ -322,7 +324,7 @@ void TestBtnWindow::macroPickCopiesEvents()
     QCOMPARE(record.keys[0].high, quint8(0));
     QCOMPARE(record.keys[62].high, quint8(62));
     QCOMPARE(record.keys[62].low, quint8(0x04 + 62 % 3));
-    QCOMPARE(window.label(2)->text(), QStringLiteral("Burst"));
+    QCOMPARE(window.label(2)->text(), QStringLiteral("Burst (while held)"));
 
     // Reopening shows the record's choice; a counted loop of 7 on the short macro.
     window.setDialogRunner([&](QDialog& dialog) {
@@ -363,10 +365,11 @@ void TestBtnWindow::macroCancelKeepsRecord()
         return dialog.result();
     });
     const ProfileData before = m_profile;
+    const QString shown = window.label(1)->text();
     window.showPage(1, 0);
     window.action(F::Macro)->trigger();
     QVERIFY(m_profile.buttons == before.buttons);
-    QCOMPARE(window.label(1)->text(), QStringLiteral("A"));
+    QCOMPARE(window.label(1)->text(), shown);
 }
 
 void TestBtnWindow::singleKeyCaptures_data()
@@ -394,7 +397,7 @@ void TestBtnWindow::singleKeyCaptures()
     window.action(F::SingleKey)->trigger();
     QCOMPARE(m_profile.buttons[6].Fun, F::SingleKey);
     QCOMPARE(int(m_profile.buttons[6].Res1), code);
-    QCOMPARE(window.label(6)->text(), QStringLiteral("SINGLE KEY"));
+    QCOMPARE(window.label(6)->text(), keyName(code)); // the key, not the function's menu text
 }
 
 void TestBtnWindow::comboStoresEvents()
@@ -427,7 +430,7 @@ void TestBtnWindow::comboStoresEvents()
     }
     QCOMPARE(record.keys[6].map, quint8(0));
     QCOMPARE(record.keys[20].map, quint8(0)); // every other event cleared
-    QCOMPARE(window.label(4)->text(), QStringLiteral("COMBO KEY"));
+    QCOMPARE(window.label(4)->text(), QStringLiteral("Ctrl+Shift+A"));
 }
 
 void TestBtnWindow::comboRightCtrlStoredAsLeft()
@@ -491,7 +494,7 @@ void TestBtnWindow::sniperPreset()
     window.action(F::Sniper)->trigger();
     QCOMPARE(iOpened, 14);
     QCOMPARE(record.Res1, quint8(20));
-    QCOMPARE(window.label(3)->text(), QStringLiteral("SNIPER"));
+    QCOMPARE(window.label(3)->text(), QStringLiteral("Sniper 760 DPI"));
 }
 
 void TestBtnWindow::sidePageFitsItsLabels()
@@ -500,21 +503,34 @@ void TestBtnWindow::sidePageFitsItsLabels()
     OrnBtnWindow window(m_profile);
     window.resize(572, 440);
     window.layoutForProduct();
+    QCOMPARE(window.label(5)->geometry().top(), 372);
+    // A product that sends no side record shows its two thumb buttons on the side page, no blank labels.
     window.setView(1, 0);
-    // Side label 20 ends at 62 + 25 * 19 + 20 = 557.
+    QList<int> shown;
+    for (int i = 0; i < OrnBtnWindow::kLabelCount; ++i) {
+        if (window.label(i)->isVisibleTo(&window))
+            shown << i;
+    }
+    QCOMPARE(shown, (QList<int>{3, 4}));
+    QCOMPARE(window.height(), 440);
+
+    // Other products keep the twenty side labels; side label 20 ends at 62 + 25 * 19 + 20 = 557.
+    writeCurrentProductName(QStringLiteral("K263"));
+    window.setView(1, 0);
     QCOMPARE(window.label(39)->geometry().bottom(), 556);
     QVERIFY(window.height() >= 557);
     window.setView(0, 0);
     QCOMPARE(window.height(), 440);
-    QCOMPARE(window.label(5)->geometry().top(), 372);
 }
 
 void TestBtnWindow::labelsFollowRecords()
 {
     m_profile.buttons[1].Fun = F::Macro;
     m_profile.buttons[1].macroname = QStringLiteral("Reload");
+    m_profile.buttons[1].LoopNumber = 1;
     m_profile.buttons[2].Fun = F::GunFile;
     m_profile.buttons[2].macroname = QStringLiteral("Spray");
+    m_profile.buttons[2].LoopNumber = 2;
     m_profile.buttons[3].Fun = F::ProfileUp;
     m_profile.buttons[7].Fun = F::Code60;
     m_profile.buttons[40].Fun = F::ScrollDown;
@@ -522,7 +538,7 @@ void TestBtnWindow::labelsFollowRecords()
     OrnBtnWindow window(m_profile);
     QCOMPARE(window.label(0)->text(), QStringLiteral("Left"));
     QCOMPARE(window.label(1)->text(), QStringLiteral("Reload"));
-    QCOMPARE(window.label(2)->text(), QStringLiteral("Spray"));
+    QCOMPARE(window.label(2)->text(), QStringLiteral("Spray ×2"));
     QCOMPARE(window.label(3)->text(), QStringLiteral("Profile +"));
     QCOMPARE(window.label(7)->text(), QString());
     QCOMPARE(window.label(40)->text(), QStringLiteral("Scroll Down"));
@@ -540,16 +556,15 @@ void TestBtnWindow::menuHideClearsHighlight()
     OrnBtnWindow window(m_profile);
     window.resize(572, 440);
     window.show();
-    window.setView(1, 4);
-    QVERIFY(window.label(24)->isVisible());
-    QVERIFY(!window.label(0)->isVisible());
+    window.setView(0, 4);
+    QVERIFY(window.label(4)->isVisible());
     std::vector<std::pair<OrnPushButton*, quint8>> seen;
     connect(&window, &OrnBtnWindow::SelBtnControl, this,
             [&](OrnPushButton* button, quint8 bType) { seen.emplace_back(button, bType); });
     window.mainMenu()->popup(QPoint(10, 10));
     window.mainMenu()->hide();
     QCOMPARE(seen.size(), size_t(1));
-    QCOMPARE(seen[0].first, window.label(24));
+    QCOMPARE(seen[0].first, window.label(4));
     QCOMPARE(seen[0].second, quint8(0));
 }
 

@@ -29,7 +29,8 @@ private slots:
     void firePreset_data();
     void firePreset();
     void fireCaptureRules();
-    void fireKeyboardWithoutKeyRefused();
+    void fireIncompleteRefused_data();
+    void fireIncompleteRefused();
     void sniperPreset_data();
     void sniperPreset();
     void macroMenuInListOrder();
@@ -220,18 +221,41 @@ void TestCaptureDialogs::fireCaptureRules()
     QCOMPARE(dialog.sourceByte(), quint8(0x84));
 }
 
-void TestCaptureDialogs::fireKeyboardWithoutKeyRefused()
+// OK stays off, and accept() refuses, until the fire key would fire something the user asked for.
+void TestCaptureDialogs::fireIncompleteRefused_data()
 {
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("delay");
+    QTest::addRow("keyboard without a key") << int(OrnFireKeyWindow::kKeyboard) << "3"
+                                            << "10";
+    QTest::addRow("no shots") << int(OrnFireKeyWindow::kLeft) << ""
+                              << "10";
+    QTest::addRow("no pause") << int(OrnFireKeyWindow::kRight) << "3"
+                              << "5";
+    QTest::addRow("no delay") << int(OrnFireKeyWindow::kMiddle) << "3"
+                              << "";
+}
+
+void TestCaptureDialogs::fireIncompleteRefused()
+{
+    QFETCH(int, source);
+    QFETCH(QString, times);
+    QFETCH(QString, delay);
     OrnFireKeyWindow dialog;
-    dialog.setSource(OrnFireKeyWindow::kKeyboard);
+    dialog.setSource(source);
+    dialog.timesEdit()->setText(times);
+    dialog.delayEdit()->setText(delay);
     QVERIFY(!dialog.okButton()->isEnabled());
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    dialog.handleRawKey(raw(0x2A, 0)); // left Shift has a usage
+    if (source == OrnFireKeyWindow::kKeyboard)
+        dialog.handleRawKey(raw(0x2A, 0)); // left Shift has a usage
+    dialog.timesEdit()->setText(QStringLiteral("3"));
+    dialog.delayEdit()->setText(QStringLiteral("10"));
     QVERIFY(dialog.okButton()->isEnabled());
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.sourceByte(), quint8(0xE1));
 }
 
 void TestCaptureDialogs::sniperPreset_data()

@@ -2,6 +2,7 @@
 #include "device/link/DeviceLink.h"
 
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <QRegularExpression>
@@ -85,6 +86,9 @@ private slots:
     void commandHandlePrefersSetB();
     void releaseNumberForPath();
     void closeWaitsForReader();
+    void batteryState_data();
+    void batteryState();
+    void echoesCountedAndReportsRelayed();
 };
 
 void TestDeviceLink::tableHoldsTheOneModel()
@@ -328,6 +332,91 @@ void TestDeviceLink::closeWaitsForReader()
     const QStringList log = backend->log();
     QVERIFY(log.indexOf("read pa2") < log.indexOf("close pa2"));
     backend->setReadHook(nullptr);
+}
+
+namespace {
+// Input report of the command collection: byte 3 the kind, bytes 4..7 its values.
+ScriptedHidBackend::Report inputReport(quint8 kind, quint8 b4, quint8 b5, quint8 b6, quint8 b7)
+{
+    return {0x05, 0x00, 0xFA, kind, b4, b5, b6, b7};
+}
+} // namespace
+
+void TestDeviceLink::batteryState_data()
+{
+    QTest::addColumn<QString>("script"); // A awake reply, Z zero reply, S status report, T time-out, F failure
+    QTest::addColumn<bool>("bWriteFails");
+    QTest::addColumn<int>("wake");
+    QTest::addColumn<int>("reads");
+    QTest::addColumn<int>("statusSignals");
+    QTest::addColumn<int>("writeStatusSignals");
+    const int awake = int(MouseWake::Awake), asleep = int(MouseWake::Asleep), none = int(MouseWake::NoAnswer);
+    QTest::addRow("awake") << "A" << false << awake << 1 << 0 << 1;
+    QTest::addRow("asleep: zeros, no write status") << "Z" << false << asleep << 1 << 0 << 0;
+    QTest::addRow("status reports on the way") << "S S T A" << false << awake << 4 << 2 << 1;
+    // Ten reads of 50 ms fill the half second.
+    QTest::addRow("no answer") << "" << false << none << 10 << 0 << 0;
+    QTest::addRow("read failure") << "S F A" << false << none << 2 << 1 << 0;
+    QTest::addRow("query not written") << "A" << true << none << 0 << 0 << 0;
+}
+
+void TestDeviceLink::batteryState()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, bWriteFails);
+    QFETCH(int, wake);
+    QFETCH(int, reads);
+    QFETCH(int, statusSignals);
+    QFETCH(int, writeStatusSignals);
+    Fixture f;
+    qint64 now = 0;
+    f.link.setClock(LinkClock{[&now] { return now; }, [&now](int ms) { now += ms; }});
+    f.backend->setTimeoutHook([&now](int ms) { now += ms; });
+    QCOMPARE(f.link.askBatteryState(), MouseWake::NoDevice);
+    f.enumerate(kSetA);
+    f.link.OpenDevice("OSKEN R5");
+    for (const QChar c : script) {
+        if (c == 'A')
+            f.backend->addReply(inputReport(0x48, 0x00, 0x04, 0x01, 0x01));
+        else if (c == 'Z')
+            f.backend->addReply(inputReport(0x48, 0, 0, 0, 0));
+        else if (c == 'S')
+            f.backend->addReply(inputReport(0x49, 2, 1, 4, 0));
+        else if (c == 'T')
+            f.backend->addTimeout();
+        else if (c == 'F')
+            f.backend->addReadFailure();
+    }
+    if (bWriteFails)
+        f.backend->addWriteResult(-1);
+    QSignalSpy battery(&f.link.statusRelay(), &StatusReportRelay::RefreshBatteryStatus);
+    QSignalSpy status(&f.link.statusRelay(), &StatusReportRelay::RefreshStatus);
+    QSignalSpy writeStatus(&f.link.statusRelay(), &StatusReportRelay::RefreshWriteStatus);
+
+    QCOMPARE(int(f.link.askBatteryState()), wake);
+    QCOMPARE(f.backend->readsDone(), reads);
+    QCOMPARE(status.size(), statusSignals);
+    QCOMPARE(writeStatus.size(), writeStatusSignals);
+    // The reply reaches the battery display, zeros included, so the asleep flag is fresh too.
+    QCOMPARE(battery.size(), wake == int(MouseWake::NoAnswer) ? 0 : 1);
+    QVERIFY(now <= kBatteryProbeMs);
+    const auto writes = f.backend->writes();
+    QCOMPARE(writes.size(), size_t(1));
+    QCOMPARE(int(writes[0][1]), 0x24);
+    QCOMPARE(int(writes[0][3]), 0x48);
+}
+
+void TestDeviceLink::echoesCountedAndReportsRelayed()
+{
+    Fixture f;
+    f.enumerate(kSetA);
+    f.link.OpenDevice("OSKEN R5");
+    QSignalSpy status(&f.link.statusRelay(), &StatusReportRelay::RefreshStatus);
+    f.backend->addReply(inputReport(0x49, 3, 2, 8, 0)); // a status report before the echo
+    f.backend->addReply(inputReport(0x46, 0, 0, 0, 0));
+    QCOMPARE(int(f.link.SendVerified(makeFrame(0x46, 0, 0))), 0);
+    QCOMPARE(f.link.echoedFrames(), quint64(1));
+    QCOMPARE(status.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

@@ -16,7 +16,8 @@ Frame blockFrame(quint8 command)
 
 // Script tokens, each optionally followed by a repeat count ("C20"):
 // E echo, P echo with other bytes 1 and 7, X echo with a byte past the payload changed, Z all-zero report,
-// C other command byte, D other second payload byte, T time-out, F read failure.
+// C other command byte, D other second payload byte, T time-out, F read failure,
+// S status report (0x49), B battery reply (0x48).
 void playScript(ScriptedHidBackend& backend, const Frame& sent, const QString& script)
 {
     for (const QString& token : script.split(' ', Qt::SkipEmptyParts)) {
@@ -44,19 +45,54 @@ void playScript(ScriptedHidBackend& backend, const Frame& sent, const QString& s
                 r[3] = quint8(r[3] + 1);
             } else if (kind == 'D') {
                 r[9] = 0xBC;
+            } else if (kind == 'S' || kind == 'B') {
+                r = {0x05, 0x00, 0xFA, quint8(kind == 'S' ? 0x49 : 0x48), quint8(i), 0x01, 0x02};
             }
             backend.addReply(r);
         }
     }
 }
 
+int countTokens(const QString& script, const QString& kinds)
+{
+    int n = 0;
+    for (const QString& token : script.split(' ', Qt::SkipEmptyParts)) {
+        if (kinds.contains(token.at(0)))
+            n += token.size() > 1 ? token.mid(1).toInt() : 1;
+    }
+    return n;
+}
+
+// A clock that moves only by the waits the write asks for and by the time-outs of its reads.
+struct TestClock
+{
+    qint64 now = 0;
+    QList<int> sleeps;
+    LinkClock clock()
+    {
+        return LinkClock{[this] { return now; },
+                         [this](int ms) {
+                             sleeps << ms;
+                             now += ms;
+                         }};
+    }
+};
+
+LinkClock noWait()
+{
+    return LinkClock{[] { return qint64(0); }, [](int) {}};
+}
+
 struct Run
 {
-    quint8 result;
+    VerifiedOutcome outcome;
     int writes;
     int reads;
     int rereadWaits;
     int afterWriteWaits;
+    qint64 elapsed;
+    int handed;
+    int longestRead;
 };
 
 Run runRow(quint8 command, const QString& script, const QList<int>& writeResults)
@@ -66,11 +102,28 @@ Run runRow(quint8 command, const QString& script, const QList<int>& writeResults
     playScript(backend, sent, script);
     for (int r : writeResults)
         backend.addWriteResult(r);
+    TestClock clock;
+    int longestRead = 0;
+    backend.setTimeoutHook([&](int timeoutMs) {
+        clock.now += timeoutMs;
+        longestRead = qMax(longestRead, timeoutMs);
+    });
     std::unique_ptr<HidDevice> handle = backend.openPath("cmd", 5);
-    QList<int> sleeps;
-    const quint8 result = sendVerifiedOn(handle.get(), sent, [&sleeps](int ms) { sleeps << ms; });
-    const int writes = int(backend.writes().size());
-    return Run{result, writes, backend.readsDone(), int(sleeps.count(50)), int(sleeps.count(10))};
+    int handed = 0;
+    const VerifiedOutcome outcome =
+        sendVerifiedFrame(handle.get(), sent, clock.clock(), [&handed, command](const Frame& report) {
+            QVERIFY(report[3] == 0x48 || report[3] == 0x49);
+            QVERIFY(report[3] != command);
+            ++handed;
+        });
+    return Run{outcome,
+               int(backend.writes().size()),
+               backend.readsDone(),
+               int(clock.sleeps.count(50)),
+               int(clock.sleeps.count(10)),
+               clock.now,
+               handed,
+               longestRead};
 }
 
 } // namespace
@@ -97,42 +150,55 @@ void TestVerifiedWrite::retryRules_data()
     QTest::addColumn<int>("writes");
     QTest::addColumn<int>("reads");
     QTest::addColumn<int>("rereadWaits");
+    QTest::addColumn<bool>("echoed");
 
     const QList<int> ok;
-    QTest::addRow("echo") << 0x03 << "E" << ok << 0 << 1 << 1 << 0;
-    QTest::addRow("bytes 1 and 7 differ only") << 0x03 << "P" << ok << 0 << 1 << 1 << 0;
-    QTest::addRow("byte past the payload differs") << 0x03 << "X" << ok << 0 << 1 << 1 << 0;
-    // The first time-out leaves the cleared buffer: six zero replies, five of them rewrites, then done.
-    QTest::addRow("silent mouse: six time-outs") << 0x03 << "T6" << ok << 0 << 6 << 6 << 0;
-    QTest::addRow("six zero replies") << 0x03 << "Z6" << ok << 0 << 6 << 6 << 0;
-    QTest::addRow("five zero replies then echo") << 0x03 << "Z5 E" << ok << 0 << 6 << 6 << 0;
+    QTest::addRow("echo") << 0x03 << "E" << ok << 0 << 1 << 1 << 0 << true;
+    QTest::addRow("bytes 1 and 7 differ only") << 0x03 << "P" << ok << 0 << 1 << 1 << 0 << true;
+    QTest::addRow("byte past the payload differs") << 0x03 << "X" << ok << 0 << 1 << 1 << 0 << true;
+    // The first time-out leaves the cleared buffer: six zero replies, five of them rewrites, then done,
+    // within the second (6 x (10 + 150) ms) and without an echo.
+    QTest::addRow("silent mouse: six time-outs") << 0x03 << "T6" << ok << 0 << 6 << 6 << 0 << false;
+    QTest::addRow("six zero replies") << 0x03 << "Z6" << ok << 0 << 6 << 6 << 0 << false;
+    QTest::addRow("five zero replies then echo") << 0x03 << "Z5 E" << ok << 0 << 6 << 6 << 0 << true;
     // The sixth zero acts on the last comparison: a command mismatch re-reads after 50 ms.
-    QTest::addRow("zeros after a command mismatch") << 0x03 << "C Z6 E" << ok << 0 << 6 << 8 << 2;
+    QTest::addRow("zeros after a command mismatch") << 0x03 << "C Z6 E" << ok << 0 << 6 << 8 << 2 << true;
     // ... and a data mismatch costs a rewrite: writes 1, 2 (data), 3-7 (zeros), 8 (sixth zero).
-    QTest::addRow("zeros after a data mismatch") << 0x03 << "D Z6 E" << ok << 0 << 8 << 8 << 0;
-    // A time-out keeps the mismatching reply, so it counts again: 20 mismatches, then a rewrite.
-    QTest::addRow("time-outs repeat the mismatch") << 0x03 << "C T19 E" << ok << 0 << 2 << 21 << 19;
-    QTest::addRow("19 command mismatches re-read") << 0x03 << "C19 E" << ok << 0 << 1 << 20 << 19;
-    QTest::addRow("20th command mismatch rewrites") << 0x03 << "C20 E" << ok << 0 << 2 << 21 << 19;
-    QTest::addRow("mismatch after the fourth write") << 0x03 << "C23" << ok << 2 << 4 << 23 << 19;
-    QTest::addRow("three data mismatches") << 0x03 << "D3 E" << ok << 0 << 4 << 4 << 0;
-    QTest::addRow("four data mismatches") << 0x03 << "D4" << ok << 2 << 4 << 4 << 0;
-    QTest::addRow("29 read failures re-read") << 0x03 << "F29 E" << ok << 0 << 1 << 30 << 29;
-    QTest::addRow("30th read failure rewrites") << 0x03 << "F30 E" << ok << 0 << 2 << 31 << 29;
-    QTest::addRow("read failures after the fourth write") << 0x03 << "F33" << ok << 2 << 4 << 33 << 29;
-    QTest::addRow("mismatches and read failures share the rewrites")
-        << 0x03 << "D F29 F D E" << ok << 0 << 4 << 33 << 29;
-    QTest::addRow("failed write") << 0x03 << "E" << QList<int>{-1} << 4 << 1 << 0 << 0;
-    QTest::addRow("failed rewrite") << 0x03 << "D E" << QList<int>{33, -1} << 4 << 2 << 1 << 0;
-    QTest::addRow("0x44 written once") << 0x44 << "C E" << ok << 0 << 1 << 0 << 0;
-    QTest::addRow("0x0B written once") << 0x0B << "C E" << ok << 0 << 1 << 0 << 0;
-    QTest::addRow("0x48 written once") << 0x48 << "C E" << ok << 0 << 1 << 0 << 0;
-    QTest::addRow("0x44 write failure") << 0x44 << "" << QList<int>{-1} << 4 << 1 << 0 << 0;
-    QTest::addRow("0x0A compares the payload") << 0x0A << "D E" << ok << 0 << 2 << 2 << 0;
-    QTest::addRow("0x40 header only") << 0x40 << "D" << ok << 0 << 1 << 1 << 0;
-    QTest::addRow("0x46 header only") << 0x46 << "D" << ok << 0 << 1 << 1 << 0;
-    QTest::addRow("0x40 header compared") << 0x40 << "C E" << ok << 0 << 1 << 2 << 1;
-    QTest::addRow("0x46 zero replies") << 0x46 << "Z6" << ok << 0 << 6 << 6 << 0;
+    QTest::addRow("zeros after a data mismatch") << 0x03 << "D Z6 E" << ok << 0 << 8 << 8 << 0 << true;
+    // A mismatch does not reset the zero count: the next zero is the sixth.
+    QTest::addRow("zeros before a mismatch still count") << 0x03 << "Z5 C Z E" << ok << 0 << 6 << 8 << 2 << true;
+    // Zeros and mismatches in turn once bought a rewrite each, over a hundred writes; now the ceiling ends it.
+    QTest::addRow("zeros and mismatches in turn")
+        << 0x03 << QString("Z C ").repeated(40) << ok << 2 << 6 << 24 << 18 << false;
+    // A time-out keeps the mismatching reply, so it counts again.
+    QTest::addRow("time-outs repeat the mismatch") << 0x03 << "C T3 E" << ok << 0 << 1 << 5 << 4 << true;
+    QTest::addRow("time-outs after a mismatch reach the ceiling")
+        << 0x03 << "C T19 E" << ok << 2 << 1 << 6 << 5 << false;
+    QTest::addRow("19 command mismatches re-read") << 0x03 << "C19 E" << ok << 0 << 1 << 20 << 19 << true;
+    QTest::addRow("20th command mismatch rewrites") << 0x03 << "C20 E" << ok << 0 << 2 << 21 << 19 << true;
+    QTest::addRow("mismatch after the fourth write") << 0x03 << "C23" << ok << 2 << 4 << 23 << 19 << false;
+    QTest::addRow("three data mismatches") << 0x03 << "D3 E" << ok << 0 << 4 << 4 << 0 << true;
+    QTest::addRow("four data mismatches") << 0x03 << "D4" << ok << 2 << 4 << 4 << 0 << false;
+    QTest::addRow("read failure re-reads") << 0x03 << "F E" << ok << 0 << 1 << 2 << 1 << true;
+    // 50 ms apart, read failures reach the ceiling before the 30th could cost a rewrite.
+    QTest::addRow("read failures reach the ceiling") << 0x03 << "F30 E" << ok << 2 << 1 << 20 << 19 << false;
+    // Reports that are not the echo go to the status handling and cost nothing.
+    QTest::addRow("status burst before the echo") << 0x03 << "S20 E" << ok << 0 << 1 << 21 << 0 << true;
+    QTest::addRow("battery reply before the echo") << 0x46 << "B S E" << ok << 0 << 1 << 3 << 0 << true;
+    QTest::addRow("status report among zero replies") << 0x03 << "Z S Z5" << ok << 0 << 6 << 7 << 0 << false;
+    // The time-out after a status report does not hand it over again: it reads as the cleared buffer.
+    QTest::addRow("time-outs after a status report") << 0x03 << "S T6" << ok << 0 << 6 << 7 << 0 << false;
+    QTest::addRow("failed write") << 0x03 << "E" << QList<int>{-1} << 4 << 1 << 0 << 0 << false;
+    QTest::addRow("failed rewrite") << 0x03 << "D E" << QList<int>{33, -1} << 4 << 2 << 1 << 0 << false;
+    QTest::addRow("0x44 written once") << 0x44 << "C E" << ok << 0 << 1 << 0 << 0 << false;
+    QTest::addRow("0x0B written once") << 0x0B << "C E" << ok << 0 << 1 << 0 << 0 << false;
+    QTest::addRow("0x48 written once") << 0x48 << "C E" << ok << 0 << 1 << 0 << 0 << false;
+    QTest::addRow("0x44 write failure") << 0x44 << "" << QList<int>{-1} << 4 << 1 << 0 << 0 << false;
+    QTest::addRow("0x0A compares the payload") << 0x0A << "D E" << ok << 0 << 2 << 2 << 0 << true;
+    QTest::addRow("0x40 header only") << 0x40 << "D" << ok << 0 << 1 << 1 << 0 << true;
+    QTest::addRow("0x46 header only") << 0x46 << "D" << ok << 0 << 1 << 1 << 0 << true;
+    QTest::addRow("0x40 header compared") << 0x40 << "C E" << ok << 0 << 1 << 2 << 1 << true;
+    QTest::addRow("0x46 zero replies") << 0x46 << "Z6" << ok << 0 << 6 << 6 << 0 << false;
 }
 
 void TestVerifiedWrite::retryRules()
@@ -144,14 +210,20 @@ void TestVerifiedWrite::retryRules()
     QFETCH(int, writes);
     QFETCH(int, reads);
     QFETCH(int, rereadWaits);
+    QFETCH(bool, echoed);
 
     const Run run = runRow(quint8(command), script, writeResults);
-    QCOMPARE(int(run.result), result);
+    QCOMPARE(int(run.outcome.result), result);
     QCOMPARE(run.writes, writes);
     QCOMPARE(run.reads, reads);
     QCOMPARE(run.rereadWaits, rereadWaits);
+    QCOMPARE(run.outcome.bEchoed, echoed);
     // Every accepted write is followed by its 10 ms wait.
     QCOMPARE(run.afterWriteWaits, writes - (result == DeviceResult::WriteFailed ? 1 : 0));
+    QVERIFY2(run.elapsed <= kFrameCeilingMs, qPrintable(QString::number(run.elapsed)));
+    QVERIFY(run.longestRead <= 150);
+    if (reads > 0 && script.count('S') + script.count('B') > 0)
+        QCOMPARE(run.handed, countTokens(script, "SB"));
 }
 
 void TestVerifiedWrite::writtenFrameCarriesChecksum_data()
@@ -183,7 +255,7 @@ void TestVerifiedWrite::writtenFrameCarriesChecksum()
     std::copy(written.begin(), written.end(), echo.begin());
     backend.addReply(echo);
     auto handle = backend.openPath("cmd", 5);
-    QCOMPARE(int(sendVerifiedOn(handle.get(), f, [](int) {})), 0);
+    QCOMPARE(int(sendVerifiedFrame(handle.get(), f, noWait()).result), 0);
     QCOMPARE(backend.writes().size(), size_t(1));
     const ScriptedHidBackend::Report w = backend.writes().front();
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(w.data()), written.size()), written);
@@ -197,7 +269,7 @@ void TestVerifiedWrite::rewritesSendTheSameBytes()
     const Frame sent = blockFrame(0x03);
     playScript(backend, sent, "D Z E");
     auto handle = backend.openPath("cmd", 5);
-    QCOMPARE(int(sendVerifiedOn(handle.get(), sent, [](int) {})), 0);
+    QCOMPARE(int(sendVerifiedFrame(handle.get(), sent, noWait()).result), 0);
     const auto writes = backend.writes();
     QCOMPARE(writes.size(), size_t(3));
     for (const auto& w : writes) {
@@ -215,7 +287,7 @@ void TestVerifiedWrite::lengthBeyondTheFrameIsSafe()
     ScriptedHidBackend backend;
     playScript(backend, sent, "E");
     auto handle = backend.openPath("cmd", 5);
-    QCOMPARE(int(sendVerifiedOn(handle.get(), sent, [](int) {})), 0);
+    QCOMPARE(int(sendVerifiedFrame(handle.get(), sent, noWait()).result), 0);
 
     ScriptedHidBackend other;
     ScriptedHidBackend::Report r{};
@@ -226,12 +298,12 @@ void TestVerifiedWrite::lengthBeyondTheFrameIsSafe()
     other.addReply(r);
     other.addReply(r);
     auto otherHandle = other.openPath("cmd", 5);
-    QCOMPARE(int(sendVerifiedOn(otherHandle.get(), sent, [](int) {})), 2);
+    QCOMPARE(int(sendVerifiedFrame(otherHandle.get(), sent, noWait()).result), 2);
 }
 
 void TestVerifiedWrite::noHandle()
 {
-    QCOMPARE(int(sendVerifiedOn(nullptr, blockFrame(0x03), [](int) {})), 1);
+    QCOMPARE(int(sendVerifiedFrame(nullptr, blockFrame(0x03), noWait()).result), 1);
 }
 
 QTEST_GUILESS_MAIN(TestVerifiedWrite)

@@ -82,7 +82,7 @@ void DeviceCommandsTest::lightingAlwaysFromSlotZero()
     config.slots[0].modes[1].RGB = RgbColor::fromRgb(1, 2, 3);
     config.slots[3].modes[1].RGB = RgbColor::fromRgb(9, 9, 9);
     RecordingSender rec;
-    QCOMPARE(int(WriteLightingTable(rec.sender(), config)), 0);
+    QCOMPARE(int(WriteLightingTable(rec.sender(), config, 0)), 0);
     QCOMPARE(int(rec.frames.size()), 5);
     QCOMPARE(int(rec.frames[0][8 + 9]), 1);
     QCOMPARE(int(rec.frames[0][8 + 11]), 3);

@@ -54,12 +54,12 @@ struct Harness
     }
 };
 
-// Record 0 of slot 0 runs macro "M" once (loop mode 0, count 1); the macro has three key events.
+// Record 0 of the active slot 3 runs macro "M" once (loop mode 0, count 1); the macro has three key events.
 ConfigData macroConfig()
 {
     ConfigData config;
     config.ProfileID = 2;
-    ButtonInfo& record = config.slots[0].buttons[0];
+    ButtonInfo& record = config.slots[2].buttons[0];
     record.Fun = 200;
     record.Res1 = 0;
     record.LoopNumber = 1;
@@ -97,6 +97,10 @@ private Q_SLOTS:
     void buttonAndMacroBytes();
     void buttonTableKeptForOtherProducts();
     void otherProductNeverFilledSendsZeros();
+    void tablesOfTheActiveSlot_data();
+    void tablesOfTheActiveSlot();
+    void writeWithoutEchoIsAsleep_data();
+    void writeWithoutEchoIsAsleep();
 
 private:
     std::unique_ptr<TestDataHome> m_home;
@@ -160,7 +164,8 @@ void WriteProfileSetTest::stopsAtFirstFailure()
     QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 15)), result);
     QCOMPARE(int(h.frames.size()), failAt + 1);
     QCOMPARE(h.events.first(), QString("stop"));
-    QVERIFY(!h.events.contains("start"));
+    // The status thread comes back after a failure too.
+    QCOMPARE(h.events.last(), QString("start"));
     // Nothing is undone and the session is left open.
     QCOMPARE(h.events.count(kSessionEnd.first()), failAt == 39 ? 1 : 0);
 }
@@ -176,7 +181,7 @@ void WriteProfileSetTest::buttonAndMacroBytes()
     QCOMPARE(frameHex(h.frames.at(13)),
              frameHex(hexFrame("05 00 fa 05 00 00 14 d1 01 1e 00 02 1e 00 01 1f 00 06 01 00 06 01 00")));
     QCOMPARE(int(h.context.deviceConfig.ProfileID), 2);
-    QCOMPARE(int(h.context.deviceConfig.slots[0].buttons[0].Res4), 0); // the slot of this write
+    QCOMPARE(int(h.context.deviceConfig.slots[2].buttons[0].Res4), 0); // the slot of this write
     QVERIFY(h.context.macroSlots.empty());
 }
 
@@ -200,6 +205,77 @@ void WriteProfileSetTest::otherProductNeverFilledSendsZeros()
     QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 4)), 0);
     QCOMPARE(frameHex(h.frames.at(1)), frameHex(hexFrame("05 00 fa 03 00 00 02 d1 00 00")));
     QCOMPARE(frameHex(h.frames.at(2)), frameHex(hexFrame("05 00 fa 03 02 00 18 d2")));
+}
+
+void WriteProfileSetTest::tablesOfTheActiveSlot_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("active");
+    QTest::addColumn<int>("dpiCode"); // stage 1 X code of the slot sent: T3325[10 + slot]
+    QTest::addColumn<int>("red");     // red of lighting mode 1 of the slot sent: 0x10 + slot
+    QTest::addColumn<bool>("bMacro"); // entry 0 is the macro only the active slot binds
+    QTest::addRow("slot 1") << "OSKEN R5" << 0 << 22 << 0x10 << true;
+    QTest::addRow("slot 3") << "OSKEN R5" << 2 << 27 << 0x12 << true;
+    QTest::addRow("slot 5") << "OSKEN R5" << 4 << 32 << 0x14 << true;
+    // 7138 keeps one lighting for all slots, edited in slot 1; its button block is never filled.
+    QTest::addRow("7138 slot 4") << "7138" << 3 << 29 << 0x10 << false;
+}
+
+void WriteProfileSetTest::tablesOfTheActiveSlot()
+{
+    QFETCH(QString, product);
+    QFETCH(int, active);
+    QFETCH(int, dpiCode);
+    QFETCH(int, red);
+    QFETCH(bool, bMacro);
+    ConfigData config;
+    config.ProfileID = quint8(active);
+    for (int i = 0; i < kSlotCount; ++i) {
+        config.slots[i].stages[0].x = quint16(10 + i);
+        config.slots[i].modes[1].RGB = RgbColor::fromRgb(quint8(0x10 + i), 0, 0);
+    }
+    ButtonInfo& macro = config.slots[active].buttons[0];
+    macro.Fun = 200;
+    macro.LoopNumber = 1;
+    macro.macroname = QStringLiteral("M");
+    Harness h;
+    h.context.productName = product;
+    QCOMPARE(int(WriteProfileSet(h.context, config, 15)), 0);
+    // Frames: session 0, settings 1-2, buttons 3-9, DPI 10-17, lighting 18-22.
+    QCOMPARE(int(h.frames.at(1)[8 + 6]), active);
+    QCOMPARE(frameHex(h.frames.at(4)).left(12 * 3 - 1),
+             bMacro ? QString("05 00 fa 03 02 00 18 d2 91 00 01 00") : QString("05 00 fa 03 02 00 18 d2 00 00 00 00"));
+    QCOMPARE(int(h.frames.at(11)[8 + 1]), dpiCode);
+    QCOMPARE(int(h.frames.at(18)[8 + 8 + 1]), red);
+}
+
+void WriteProfileSetTest::writeWithoutEchoIsAsleep_data()
+{
+    QTest::addColumn<int>("echoAt"); // the frame the mouse echoes, -1 none
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<int>("result");
+    QTest::addRow("no echo at all") << -1 << -1 << 5;
+    QTest::addRow("one echo") << 0 << -1 << 0;
+    QTest::addRow("a failure is reported as itself") << -1 << 3 << 4;
+}
+
+void WriteProfileSetTest::writeWithoutEchoIsAsleep()
+{
+    QFETCH(int, echoAt);
+    QFETCH(int, failAt);
+    QFETCH(int, result);
+    Harness h;
+    h.failAt = failAt;
+    quint64 echoes = 0;
+    const FrameSender send = h.context.send;
+    h.context.send = [&](const Frame& frame) {
+        if (int(h.frames.size()) == echoAt)
+            ++echoes;
+        return send(frame);
+    };
+    h.context.echoedFrames = [&echoes] { return echoes; };
+    QCOMPARE(int(WriteProfileSet(h.context, ConfigData(), 15)), result);
+    QCOMPARE(h.events.last(), QString("start"));
 }
 
 QTEST_GUILESS_MAIN(WriteProfileSetTest)

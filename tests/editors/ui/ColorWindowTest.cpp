@@ -10,6 +10,7 @@
 #include "widgets/OrnSlider.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -158,16 +159,24 @@ void ColorWindowTest::product7138EditsSlotZero()
 void ColorWindowTest::mouseReportedEffectIsShownAndStored()
 {
     ProfileData profile = lightingRecordWithDefaults();
+    profile.modes[8].breath = 5;
+    profile.modes[1].RGB = RgbColor::fromRgb(10, 20, 30);
     OrnColorWindow window(nullptr, &profile);
+    QSignalSpy changed(&window, &OrnColorWindow::LightingChangedSignal);
     window.slotRefreshLightMode(8);
     QCOMPARE(window.effectButton()->text(), QStringLiteral("Raindrop"));
     QCOMPARE(profile.LedMode, quint8(8));
     QVERIFY(window.speedSlider()->isVisibleTo(&window));
+    // The panel shows the reported effect's own values, as if it had been chosen here.
+    QCOMPARE(window.speedSlider()->value(), 5);
+    QCOMPARE(window.speedValue()->text(), QStringLiteral("5"));
+    window.slotRefreshLightMode(1);
+    QCOMPARE(window.colorPreview()->color(), QColor(10, 20, 30));
+    QCOMPARE(changed.count(), 2); // the mouse picture follows
 
     // A code the table does not have would index past the lighting entries: ignored.
     window.slotRefreshLightMode(200);
-    QCOMPARE(profile.LedMode, quint8(8));
-    QCOMPARE(window.effectButton()->text(), QStringLiteral("Raindrop"));
+    QCOMPARE(profile.LedMode, quint8(1));
 }
 
 void ColorWindowTest::colourDialogAppliesOrKeeps()

@@ -1,5 +1,8 @@
 #include "macro/core/MacroFiles.h"
+#include "macro/core/MacroBindings.h"
+#include "store/AppSettings.h"
 #include "store/DataPaths.h"
+#include "store/ProfileFiles.h"
 
 #include "TestDataHome.h"
 
@@ -27,6 +30,14 @@ void setList(std::initializer_list<std::pair<int, const char*>> entries)
     QSettings settings(programConfigPath(), QSettings::IniFormat);
     for (const auto& e : entries)
         settings.setValue(QStringLiteral("MACRO_LIST/%1").arg(e.first), QString::fromLatin1(e.second));
+}
+
+ButtonInfo binding(int fun, const QString& name)
+{
+    ButtonInfo button;
+    button.Fun = fun;
+    button.macroname = name;
+    return button;
 }
 
 QString listEntry(int index)
@@ -202,6 +213,66 @@ private slots:
         deleteMacro("Fresh");
         QVERIFY(!QFile::exists(macroFilePath("Fresh")));
         QCOMPARE(listEntry(1), QString());
+    }
+
+    // A button must not send an empty macro in place of one it cannot read.
+    void fileStatesAndMissingBindings()
+    {
+        TestDataHome home;
+        QVERIFY(saveMacro("Saved", sample(1)));
+        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nCount=0\n");
+        home.writeFile("OSKEN R5/MacroDB/Junk.MSMACRO", "not a macro\n");
+        home.writeFile("OSKEN R5/MacroDB/Cut.MSMACRO", "[Setting\nCount=3\n");
+        home.makeSpecial("OSKEN R5/MacroDB/Pipe.MSMACRO", TestDataHome::Special::Fifo);
+        QCOMPARE(macroFileState("Saved"), MacroFileState::Ok);
+        QCOMPARE(macroFileState("Gun"), MacroFileState::Ok);
+        QCOMPARE(macroFileState("Junk"), MacroFileState::Unreadable);
+        QCOMPARE(macroFileState("Cut"), MacroFileState::Unreadable);
+        QCOMPARE(macroFileState("Pipe"), MacroFileState::Unreadable);
+        QVERIFY(readMacro("Pipe").events.empty()); // and does not block
+        QCOMPARE(macroFileState("Gone"), MacroFileState::Missing);
+        QCOMPARE(macroFileState("../Saved"), MacroFileState::Missing);
+
+        ProfileData record;
+        const char* bound[] = {"Saved", "Gone", "Junk", "Gone", "Gun", "Pipe"};
+        for (int i = 0; i < 6; ++i)
+            record.buttons[i] = binding(i == 4 ? 510 : 200, bound[i]);
+        record.buttons[7] = binding(1, "Ghost"); // a left-over name on a button that runs no macro
+        record.buttons[8] = binding(510, "Lost");
+        QCOMPARE(missingMacros(record), (QStringList{"Gone", "Junk", "Pipe", "Lost"}));
+    }
+
+    void renameMovesEveryBinding()
+    {
+        TestDataHome home;
+        QVERIFY(writeCurrentProductName("OSKEN R5"));
+        ProfileData p1;
+        p1.pollrate = 8;
+        p1.buttons[3] = binding(200, "old");
+        p1.buttons[5] = binding(510, "old");
+        p1.buttons[6] = binding(1, "old");
+        ProfileData p2;
+        p2.buttons[0] = binding(200, "other");
+        QVERIFY(saveProfile(p1, profileFilePath("P1"), profileGroup()));
+        QVERIFY(saveProfile(p2, profileFilePath("P2"), profileGroup()));
+        ConfigData working;
+        working.slotProfileNames = {"Profile 1", "Unsaved", "P1", "P2", "Profile 5"};
+        working.slot(1).buttons[9] = binding(200, "old");
+        ConfigData saved = working;
+        saved.slot(1).buttons[9] = binding(200, "other");
+
+        QCOMPARE(macroUsers("old", {&working, &saved}), (QStringList{"Unsaved", "P1"}));
+        QVERIFY(renameMacroBindings("old", "new", {&working, &saved}));
+        QCOMPARE(working.slot(1).buttons[9].macroname, QStringLiteral("new"));
+        QCOMPARE(saved.slot(1).buttons[9].macroname, QStringLiteral("other"));
+        ProfileData read;
+        loadProfile(read, profileFilePath("P1"), profileGroup());
+        QCOMPARE(read.buttons[3].macroname, QStringLiteral("new"));
+        QCOMPARE(read.buttons[5].macroname, QStringLiteral("new"));
+        QCOMPARE(read.buttons[6].macroname, QStringLiteral("old"));
+        QCOMPARE(int(read.pollrate), 8);
+        QVERIFY(macroUsers("old", {&working, &saved}).isEmpty());
+        QCOMPARE(macroUsers("other", {&working, &saved}), (QStringList{"Unsaved", "P2"}));
     }
 };
 

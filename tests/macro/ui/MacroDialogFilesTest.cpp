@@ -1,9 +1,12 @@
 #include "FakeKeyboardHook.h"
 #include "TestDataHome.h"
+#include "look/UiText.h"
+#include "macro/core/MacroBindings.h"
 #include "macro/core/MacroFiles.h"
 #include "macro/ui/MacroDialog.h"
 #include "macro/ui/OrnGunsetDialog.h"
 #include "macro/ui/OrnItemModel.h"
+#include "store/ConfigData.h"
 #include "store/DataPaths.h"
 #include "widgets/OrnLineEdit.h"
 
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,6 +67,7 @@ private slots:
     void changeNameTakesFreeName();
     void newMacroAtFiftyRefused();
     void deleteLoadsNextMacro();
+    void boundMacroRenameRebindsAndDeleteAsks();
     void gunSetMakesUniqueNameAndLoads();
     void gunSetAtFiftyRefused();
 
@@ -73,6 +78,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_pOutside;
     std::unique_ptr<MacroDialog> m_pDialog;
     QStringList m_Warnings;
+    QStringList m_Questions;
+    bool m_bYes = false;
     QString m_strOpen;
     QStringList m_OpenMany;
     QString m_strSave;
@@ -100,6 +107,10 @@ void MacroDialogFilesTest::makeDialog()
 {
     MacroPrompts prompts;
     prompts.warn = [this](const QString& text, const QString& title) { m_Warnings << title + ": " + text; };
+    prompts.confirm = [this](const QString& text, const QString&) {
+        m_Questions << text;
+        return m_bYes;
+    };
     prompts.openFile = [this](const QString&, const QString&) { return m_strOpen; };
     prompts.openFiles = [this](const QString&, const QString&) { return m_OpenMany; };
     prompts.saveFile = [this](const QString&, const QString&) { return m_strSave; };
@@ -251,6 +262,30 @@ void MacroDialogFilesTest::deleteLoadsNextMacro()
     QVERIFY(listMacroNames().isEmpty());
     QCOMPARE(m_pDialog->model()->rowCount(), 0);
     QVERIFY(m_pDialog->nameEdit()->text().isEmpty());
+}
+
+void MacroDialogFilesTest::boundMacroRenameRebindsAndDeleteAsks()
+{
+    ConfigData working;
+    working.slotProfileNames[2] = QStringLiteral("Game");
+    working.slot(2).buttons[4].Fun = 200;
+    working.slot(2).buttons[4].macroname = QStringLiteral("name_1");
+    m_pDialog->setLiveConfigs([&working] { return std::vector<const ConfigData*>{&working}; });
+    QSignalSpy renamed(m_pDialog.get(), &MacroDialog::MacroRenamedSignal);
+    m_pDialog->reloadMacros();
+    m_pDialog->nameEdit()->setText(QStringLiteral("Burst"));
+    m_pDialog->runCommand(MacroCommand::ChangeName);
+    QCOMPARE(renamed.size(), 1);
+    QCOMPARE(renamed.first(), (QVariantList{QStringLiteral("name_1"), QStringLiteral("Burst")}));
+    renameBindings(working, QStringLiteral("name_1"), QStringLiteral("Burst"));
+
+    m_pDialog->runCommand(MacroCommand::DeleteMacro);
+    QCOMPARE(m_Questions, QStringList{uiText("This macro is used by %1. Delete it anyway?").arg("Game")});
+    QVERIFY(QFile::exists(macroFilePath(QStringLiteral("Burst"))));
+    m_bYes = true;
+    m_pDialog->runCommand(MacroCommand::DeleteMacro);
+    QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("Burst"))));
+    QVERIFY(listMacroNames().isEmpty());
 }
 
 void MacroDialogFilesTest::gunSetMakesUniqueNameAndLoads()

@@ -107,23 +107,42 @@ void MacroRecordingTest::makeDialog()
 
 void MacroRecordingTest::autoRepeatGivesOnePressRow()
 {
+    m_pDialog->recordDelayCheck()->click();
     m_pDialog->runCommand(MacroCommand::Start);
     QVERIFY(m_pDialog->isRecording());
     press(kScanA);
     QVERIFY(m_pHook->key(kScanA, true, true));
     press(kScanA); // a repeat the system did not mark
-    press(kScanA);
+    // X11 repeats a held key as release/press pairs, marked or not, for a second and a half.
+    for (int i = 1; i <= 50; ++i) {
+        m_iNow += 30;
+        const bool bMarked = i % 2 == 0;
+        QVERIFY(m_pHook->key(kScanA, false, bMarked));
+        m_iNow += i % 3; // at once, or nearly
+        QVERIFY(m_pHook->key(kScanA, true, bMarked));
+    }
+    QCOMPARE(rows(), (Rows{ev(0x84, 0, 4)}));
+    QCOMPARE(m_pDialog->heldKeys(), QList<int>{kScanA});
+    m_iNow = 2500;
     release(kScanA);
-    QCOMPARE(rows(), (Rows{ev(0x84, 0, 4), ev(0x04, 0, 4)}));
+    QCOMPARE(rows(), (Rows{ev(0x84, 0, 4), ev(6, 0, 150), ev(0x04, 0, 4)}));
     QVERIFY(m_pDialog->heldKeys().isEmpty());
+    // Typed again after a real pause, the key is recorded again.
+    m_iNow += 60;
+    press(kScanA);
+    QCOMPARE(rows().size(), size_t(5));
+    m_pDialog->runCommand(MacroCommand::Start); // stop
+    QCOMPARE(m_Warnings, QStringList{QStringLiteral("Warning: ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
 }
 
 void MacroRecordingTest::fortyFirstEventDroppedWithoutDelays()
 {
     QCOMPARE(m_pDialog->delayType(), 0);
     m_pDialog->runCommand(MacroCommand::Start);
-    for (int i = 0; i < 41; ++i)
+    for (int i = 0; i < 41; ++i) {
+        m_iNow += 50;
         m_pHook->key(kScanA, i % 2 == 0);
+    }
     QCOMPARE(rows().size(), size_t(40));
     QCOMPARE(rows().back(), ev(0x04, 0, 4));
 }
@@ -185,10 +204,16 @@ void MacroRecordingTest::keyWithoutUsageIsNotRecorded()
 
 void MacroRecordingTest::unreleasedShiftWarnsAndEntersEditMode()
 {
+    m_pDialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pDialog.get()));
     m_pDialog->runCommand(MacroCommand::Start);
+    // Shift held as the system sees it: the recorded rows must not be taken as a Shift+click range.
+    QTest::keyPress(m_pDialog->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::keyboardModifiers(), Qt::ShiftModifier);
     press(kScanShift);
     press(kScanA);
     release(kScanA);
+    QCOMPARE(m_pDialog->table()->selectionModel()->selectedRows().size(), 1);
     m_pDialog->runCommand(MacroCommand::Start); // now "STOP"
     QVERIFY(!m_pDialog->isRecording());
     QCOMPARE(m_Warnings, QStringList{QStringLiteral("Warning: ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
@@ -323,8 +348,12 @@ void MacroRecordingTest::deleteRowAndInsertDelay()
 {
     m_pDialog->model()->setRows({ev(0x84, 0, 4), ev(0x04, 0, 4)});
     m_pDialog->setCurrentRow(0);
+    QCOMPARE(m_pDialog->delayType(), 0);
     m_pDialog->runCommand(MacroCommand::InsertDelay);
     QCOMPARE(rows(), (Rows{ev(0x84, 0, 4), ev(6, 0, 1), ev(0x04, 0, 4)}));
+    // A macro without delay mode would lose the row when read back; the mouse would still play it.
+    QCOMPARE(m_pDialog->delayType(), 1);
+    QVERIFY(m_pDialog->recordDelayCheck()->isChecked());
     m_pDialog->setCurrentRow(2);
     m_pDialog->runCommand(MacroCommand::DeleteRow);
     QCOMPARE(rows().size(), size_t(2));

@@ -78,6 +78,11 @@ void CtlArgumentsTest::refused_data()
     QTest::addRow("apply takes no product") << QStringList{"apply", "--product", "X", "a.conf"};
     QTest::addRow("defaults takes no sensor") << QStringList{"defaults", "--sensor", "1", "a.prof"};
     QTest::addRow("status takes no file") << QStringList{"status", "a.conf"};
+    QTest::addRow("dpi takes two words") << QStringList{"dpi", "2"};
+    QTest::addRow("slot out of range") << QStringList{"show", "--slot", "6"};
+    QTest::addRow("json of a change") << QStringList{"rate", "500", "--json"};
+    QTest::addRow("speed of nothing") << QStringList{"speed", "--slot", "2"};
+    QTest::addRow("y not a number") << QStringList{"dpi", "2", "800", "--y", "x"};
 }
 
 void CtlArgumentsTest::refused()

@@ -1,4 +1,6 @@
+#include "EditCommands.h"
 #include "LinkCommands.h"
+#include "ShowCommands.h"
 #include "TestDataHome.h"
 
 #include "hid/sim/VirtualReceiver.h"
@@ -8,6 +10,10 @@
 #include "store/ProfileFiles.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
@@ -63,6 +69,86 @@ private:
     VirtualReceiver& m_receiver;
 };
 
+// Runs a command in this process against `receiver`; what it prints, output and messages, goes to `printed`.
+int runHere(const QStringList& args, VirtualReceiver& receiver, QString* printed = nullptr)
+{
+    CtlRequest request;
+    QString text;
+    QTextStream out(printed ? printed : &text);
+    QTextStream err(printed ? printed : &text);
+    if (!parseCtlArguments(args, request, text))
+        return CtlExit::Usage;
+    CtlServices services{[&receiver] { return std::make_unique<BorrowedBackend>(receiver); }, nullptr};
+    if (request.changes())
+        return runChange(request, services, err);
+    switch (request.command) {
+    case CtlCommand::Show:
+        return runShow(request, out, err);
+    case CtlCommand::Status:
+        return runStatus(request, std::make_unique<BorrowedBackend>(receiver), out, err);
+    case CtlCommand::List:
+        return runList(request, std::make_unique<BorrowedBackend>(receiver), out, err);
+    default:
+        return -1;
+    }
+}
+
+// Command bytes of the frames the receiver took, runs of one command folded into one.
+QList<int> commandRuns(const VirtualReceiver& receiver)
+{
+    QList<int> runs;
+    for (const auto& frame : receiver.receivedFrames()) {
+        if (runs.isEmpty() || runs.last() != frame[3])
+            runs << frame[3];
+    }
+    return runs;
+}
+
+// "settings 17 03": bytes of a committed table from an offset; "active 2": the mouse's active profile.
+void checkMemory(const VirtualReceiver& receiver, const QString& spec)
+{
+    if (spec.isEmpty())
+        return;
+    const QStringList words = spec.split(' ');
+    const VirtualFirmware firmware = receiver.firmware();
+    if (words[0] == "active") {
+        QCOMPARE(firmware.activeProfile(), words[1].toInt());
+        return;
+    }
+    const QStringList tables{"settings", "stages", "buttons", "lighting"};
+    const QByteArray table = firmware.table(VirtualFirmware::Table(tables.indexOf(words[0])));
+    const QByteArray expected = QByteArray::fromHex(words.mid(2).join("").toLatin1());
+    QCOMPARE(table.mid(words[1].toInt(), expected.size()).toHex(), expected.toHex());
+}
+
+// "Profile 2:PROFILE/pollrate=8;Config:Config/Diff=1": keys of a profile file or the product Config.ini.
+void checkFiles(const QString& spec)
+{
+    for (const QString& check : spec.split(';', Qt::SkipEmptyParts)) {
+        const QString file = check.section(':', 0, 0);
+        const QString key = check.section(':', 1).section('=', 0, 0);
+        const QString path = file == "Config" ? productConfigPath() : profileFilePath(file);
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value(key).toString(), check.section('=', 1));
+    }
+}
+
+// Key paths of a JSON value with a type letter each (n number, s string, b bool, z null); arrays by their
+// first element.
+QStringList shape(const QJsonValue& value, const QString& path = QString())
+{
+    if (value.isObject()) {
+        QStringList keys;
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            keys << shape(it.value(), path.isEmpty() ? it.key() : path + '.' + it.key());
+        return keys;
+    }
+    if (value.isArray())
+        return shape(value.toArray().first(), path + "[]");
+    const char type = value.isDouble() ? 'n' : value.isString() ? 's' : value.isBool() ? 'b' : 'z';
+    return {path + ':' + type};
+}
+
 } // namespace
 
 class CtlToolTest : public QObject
@@ -73,6 +159,11 @@ private Q_SLOTS:
     void init();
     void cleanupTestCase();
     void helpNamesEveryCommand();
+    void changes_data();
+    void changes();
+    void jsonShapes_data();
+    void jsonShapes();
+    void watchFollowsTheMouse();
     void usageErrors_data();
     void usageErrors();
     void refusedFiles_data();
@@ -104,7 +195,8 @@ void CtlToolTest::initTestCase()
 {
     m_home = std::make_unique<TestDataHome>();
     QVERIFY(writeCurrentProductName("OSKEN R5"));
-    // Every slot scroll 3 and 1000 Hz; slot 1 active on stage 2 with FULL LIGHTED (effect code 2).
+    // Every slot scroll 3 and 1000 Hz; slot 2 active on stage 2 with FULL LIGHTED (effect code 2), its tables
+    // written: stage 1 at 10/51, record 1 bound to a macro.
     ConfigData config;
     for (int i = 0; i < kSlotCount; ++i) {
         config.slotProfileNames[i] = QString("Profile %1").arg(i + 1);
@@ -114,8 +206,8 @@ void CtlToolTest::initTestCase()
     config.ProfileID = 1;
     config.slots[1].dpi = 2;
     config.slots[1].LedMode = 1;
-    config.slots[0].stages[0] = DpiInfo{1, 0, 0, 10, 51};
-    ButtonInfo& macro = config.slots[0].buttons[1];
+    config.slots[1].stages[0] = DpiInfo{1, 0, 0, 10, 51};
+    ButtonInfo& macro = config.slots[1].buttons[1];
     macro.Fun = 200;
     macro.LoopNumber = 1;
     macro.macroname = "Burst";
@@ -141,17 +233,202 @@ void CtlToolTest::helpNamesEveryCommand()
 {
     const Run run = runCtl({"--help"});
     QCOMPARE(run.exitCode, 0);
-    for (const char* command : {"frames", "apply", "status", "defaults", "list", "--product", "--sensor", "--sections"})
-        QVERIFY2(run.out.contains(QLatin1String(command)), command);
+    // help2man makes the man page from these sections.
+    for (const char* text : {"frames",         "apply",          "status",          "defaults",
+                             "list",           "show",           "profile SLOT",    "dpi STAGE",
+                             "rate ",          "speed",          "lighting EFFECT", "button BUTTON",
+                             "reset",          "watch",          "functions",       "effects",
+                             "--json",         "never read",     "\nCommands:",     "\nOptions:",
+                             "\nExit status:", "\nEnvironment:", "\nFiles:",        "\nJSON output:"})
+        QVERIFY2(run.out.contains(QLatin1String(text)), text);
+    QVERIFY(runCtl({"--version"}).out.startsWith("osken-ctl (OSKEN R5 Config) "));
+}
+
+void CtlToolTest::changes_data()
+{
+    QTest::addColumn<QStringList>("before"); // commands run first; "unplug" and "sleep" act on the mouse
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QList<int>>("runs"); // the frames' commands: battery query 0x48, then the write
+    QTest::addColumn<QString>("files");   // see checkFiles
+    QTest::addColumn<QString>("memory");  // see checkMemory
+    const QList<int> settings{0x48, 0x46, 0x01, 0x40, 0x46};
+    const QList<int> stages{0x48, 0x46, 0x02, 0x40, 0x46};
+    const QStringList none;
+    // Sensor 3325: 1600 DPI is step 16, sent as code 36 (0x24).
+    QTest::addRow("dpi") << none << QStringList{"dpi", "2", "1600"} << 0 << stages
+                         << "Profile 1:PROFILE/DPI_INFO_1_x=16"
+                         << "stages 6 01 24 00 24 00";
+    QTest::addRow("dpi off") << none << QStringList{"dpi", "6", "off"} << 0 << stages
+                             << "Profile 1:PROFILE/DPI_INFO_5_used=0"
+                             << "stages 26 00";
+    QTest::addRow("dpi active") << none << QStringList{"dpi", "active", "4"} << 0 << settings
+                                << "Profile 1:PROFILE/dpi=3"
+                                << "settings 17 03";
+    QTest::addRow("rate of slot 2") << none << QStringList{"rate", "125", "--slot", "2"} << 0 << settings
+                                    << "Profile 2:PROFILE/pollrate=8"
+                                    << "settings 12 08";
+    QTest::addRow("scroll speed") << none << QStringList{"speed", "--scroll", "7"} << 0 << settings
+                                  << "Profile 1:PROFILE/scrollspeed=7;Profile 1:PROFILE/mousespeed=10"
+                                  << "settings 0 07";
+    // Effect 2 is device slot 2 (bytes 16..23) and effect code 3.
+    QTest::addRow("lighting") << none << QStringList{"lighting", "breathing", "--colour", "00FF80", "--speed", "2"} << 0
+                              << QList<int>{0x48, 0x46, 0x01, 0x04, 0x40, 0x46} << "Profile 1:PROFILE/LedMode=2"
+                              << "lighting 16 80 00 ff 80 01 02 04 03";
+    QTest::addRow("button") << none << QStringList{"button", "3", "chord:ctrl+shift+a"} << 0
+                            << QList<int>{0x48, 0x46, 0x03, 0x40, 0x46} << "Profile 1:PROFILE/BUTTON_INFO_2_Fun=7"
+                            << "buttons 10 8f 03 04 00";
+    QTest::addRow("macro") << none << QStringList{"button", "2", "macro:Burst:while-held"} << 0
+                           << QList<int>{0x48, 0x46, 0x03, 0x40, 0x05, 0x46}
+                           << "Profile 1:PROFILE/BUTTON_INFO_1_KeyNumber=2"
+                           << "buttons 6 91 80 ff ff";
+    QTest::addRow("profile") << none << QStringList{"profile", "3"} << 0 << QList<int>{0x48, 0x44, 0x40}
+                             << "Config:Config/ProfileID=2"
+                             << "active 2";
+    QTest::addRow("reset") << QStringList{"rate", "250"} << QStringList{"reset"} << 0 << settings
+                           << "Profile 1:PROFILE/pollrate=1"
+                           << "settings 11 01";
+    QTest::addRow("reset all") << QStringList{"profile", "3"} << QStringList{"reset", "--all"} << 0 << settings
+                               << "Config:Config/ProfileID=0"
+                               << "settings 6 00";
+    QTest::addRow("nothing differs") << none << QStringList{"rate", "1000"} << 0 << QList<int>{} << ""
+                                     << "";
+    QTest::addRow("no mouse") << QStringList{"unplug"} << QStringList{"rate", "500"} << 1 << QList<int>{}
+                              << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1"
+                              << "";
+    QTest::addRow("asleep") << QStringList{"sleep"} << QStringList{"rate", "500"} << 5 << QList<int>{0x48}
+                            << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1"
+                            << "";
+    // Refused: one line, exit 64, nothing stored or sent.
+    const QList<QStringList> refused{{"dpi", "2", "1650"},
+                                     {"dpi", "3", "800", "--y", "400"},
+                                     {"dpi", "2", "off"},
+                                     {"dpi", "active", "7"},
+                                     {"rate", "300"},
+                                     {"lighting", "rainbow", "--colour", "ff0000"},
+                                     {"lighting", "wave", "--brightness", "4"},
+                                     {"button", "1", "right"},
+                                     {"button", "2", "macro:Nope"},
+                                     {"button", "9", "left"},
+                                     {"profile", "6"},
+                                     {"speed", "--pointer", "0"}};
+    for (const QStringList& args : refused)
+        QTest::addRow("refused %s", qPrintable(args.join(' '))) << none << args << 64 << QList<int>{} << ""
+                                                                << "";
+}
+
+void CtlToolTest::changes()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, args);
+    TestDataHome home; // a fresh settings tree for each row
+    QVERIFY(writeCurrentProductName("OSKEN R5"));
+    home.writeFile("OSKEN R5/MacroDB/Burst.MSMACRO", "[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nMap_1=4\nDataL_1=4\n");
+    QSettings(programConfigPath(), QSettings::IniFormat).setValue("MACRO_LIST/0", "Burst");
+    VirtualReceiver receiver;
+    if (before == QStringList{"unplug"})
+        receiver.unplug();
+    else if (before == QStringList{"sleep"})
+        receiver.setAsleep(true);
+    else if (!before.isEmpty())
+        QCOMPARE(runHere(before, receiver), 0);
+    receiver.clearReceivedFrames();
+
+    QString err;
+    QTEST(runHere(args, receiver, &err), "exitCode");
+    QTEST(commandRuns(receiver), "runs");
+    QFETCH(int, exitCode);
+    if (exitCode == CtlExit::Usage) {
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY(!QFile::exists(productConfigPath()));
+    }
+    QFETCH(QString, files);
+    checkFiles(files);
+    QFETCH(QString, memory);
+    checkMemory(receiver, memory);
+}
+
+void CtlToolTest::jsonShapes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("shape");
+    QTest::addRow("show") << "show"
+                          << "active:b buttons[].button:s buttons[].function:s buttons[].menu:s dpiStages[].active:b "
+                             "dpiStages[].on:b dpiStages[].stage:n dpiStages[].x:n dpiStages[].y:n "
+                             "lighting.brightness:n lighting.colour:z lighting.effect:s lighting.name:s "
+                             "lighting.speed:n macros[]:s name:s pointerSpeed:n product:s rateHz:n scrollSpeed:n "
+                             "sensor:n slot:n";
+    QTest::addRow("status") << "status"
+                            << "battery:n charging:b dpiStage:z profile:z rateHz:z";
+    QTest::addRow("list") << "list"
+                          << "command:s pointer:s product:s usb:s";
+}
+
+void CtlToolTest::jsonShapes()
+{
+    QFETCH(QString, command);
+    TestDataHome home;
+    QVERIFY(writeCurrentProductName("OSKEN R5"));
+    VirtualReceiver receiver;
+    // Wave (no colour) on a slot with a macro bound, so that every key has a value.
+    QCOMPARE(runHere({"button", "2", "macro:Burst"}, receiver), 64); // no such macro yet: refused
+    home.writeFile("OSKEN R5/MacroDB/Burst.MSMACRO", "[Setting]\nCount=0\n");
+    QSettings(programConfigPath(), QSettings::IniFormat).setValue("MACRO_LIST/0", "Burst");
+    QCOMPARE(runHere({"button", "2", "macro:Burst"}, receiver), 0);
+    QString out;
+    QCOMPARE(runHere({command, "--json"}, receiver, &out), 0);
+    QCOMPARE(out.count('\n'), 1);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(out.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QStringList keys = shape(document.object());
+    keys.sort();
+    QTEST(keys.join(' '), "shape");
+}
+
+void CtlToolTest::watchFollowsTheMouse()
+{
+    TestDataHome home;
+    VirtualReceiver stored;
+    QCOMPARE(runHere({"rate", "1000"}, stored), 0); // the profile files exist, as after any change
+    const QString socket = home.path() + "/mouse.sock";
+    QProcess watch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("OSKEN_VIRTUAL_MOUSE", "1");
+    env.insert("OSKEN_VIRTUAL_MOUSE_CONTROL", socket);
+    watch.setProcessEnvironment(env);
+    watch.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", {"watch", "--json"});
+    const auto nextLine = [&watch]() -> QString {
+        while (!watch.canReadLine() && watch.waitForReadyRead(10000)) {
+        }
+        return QString::fromUtf8(watch.readLine()).trimmed();
+    };
+    QCOMPARE(nextLine(), QString(R"({"event":"plugged"})"));
+    QCOMPARE(nextLine(), QString(R"({"charging":false,"event":"battery","percent":90})"));
+    QLocalSocket control;
+    control.connectToServer(socket);
+    QVERIFY(control.waitForConnected(5000));
+    // Stage 3 of the defaults is 1600 DPI; pressing it on the mouse is seen and stored.
+    const QList<QPair<QByteArray, QString>> steps{{"dpi 2\n", R"({"dpi":1600,"event":"dpi-stage","stage":3})"},
+                                                  {"unplug\n", R"({"event":"unplugged"})"},
+                                                  {"plug\n", R"({"event":"plugged"})"}};
+    for (const auto& step : steps) {
+        control.write(step.first);
+        QVERIFY(control.waitForBytesWritten(5000));
+        QCOMPARE(nextLine(), step.second);
+    }
+    watch.terminate();
+    QVERIFY(watch.waitForFinished(10000));
+    QCOMPARE(watch.exitCode(), 0);
+    QCOMPARE(QSettings(profileFilePath("Profile 1"), QSettings::IniFormat).value("PROFILE/dpi").toInt(), 2);
 }
 
 void CtlToolTest::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addRow("no command") << QStringList{};
-    QTest::addRow("unknown command") << QStringList{"write", "a.conf"};
     QTest::addRow("bad mask") << QStringList{"frames", "--sections", "31", "a.conf"};
-    QTest::addRow("missing file") << QStringList{"apply"};
+    QTest::addRow("bad value") << QStringList{"rate", "300"};
 }
 
 void CtlToolTest::usageErrors()
@@ -165,7 +442,8 @@ void CtlToolTest::usageErrors()
 
 void CtlToolTest::refusedFiles_data()
 {
-    QTest::addColumn<QString>("tag"); // "-" = no file at all, "" = no tag
+    // "-" = no file at all, "" = no tag, "damaged" = a slot record cut short, "fifo" = a FIFO in its place
+    QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("command");
     QTest::addRow("missing file") << "-"
                                   << "frames";
@@ -175,6 +453,10 @@ void CtlToolTest::refusedFiles_data()
                                     << "frames";
     QTest::addRow("apply another product") << "7138"
                                            << "apply";
+    QTest::addRow("apply a damaged file") << "damaged"
+                                          << "apply";
+    QTest::addRow("a fifo does not block") << "fifo"
+                                           << "frames";
 }
 
 void CtlToolTest::refusedFiles()
@@ -183,11 +465,15 @@ void CtlToolTest::refusedFiles()
     QFETCH(QString, command);
     const QString path = m_home->path() + "/other.conf";
     QFile::remove(path);
-    if (tag != "-") {
+    if (tag == "fifo") {
+        m_home->makeSpecial("other.conf", TestDataHome::Special::Fifo);
+    } else if (tag != "-") {
         QVERIFY(QFile::copy(m_conf, path));
         QSettings file(path, QSettings::IniFormat);
         if (tag.isEmpty())
             file.remove("MouseName/Name");
+        else if (tag == "damaged")
+            file.remove("PROFILE_1/scrollspeed");
         else
             file.setValue("MouseName/Name", tag);
     }

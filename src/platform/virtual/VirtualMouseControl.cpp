@@ -1,4 +1,4 @@
-#include "app/shell/VirtualMouseControl.h"
+#include "platform/virtual/VirtualMouseControl.h"
 
 #include "hid/sim/VirtualReceiver.h"
 #include "log/Log.h"
@@ -11,7 +11,7 @@ VirtualMouseControl::VirtualMouseControl(VirtualReceiver& receiver, const QStrin
     QLocalServer::removeServer(strServerName);
     m_Server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_Server.listen(strServerName))
-        qCWarning(lcApp, "virtual mouse control: cannot listen on %s", qPrintable(strServerName));
+        qCWarning(lcPlatform, "virtual mouse control: cannot listen on %s", qPrintable(strServerName));
     connect(&m_Server, &QLocalServer::newConnection, this, &VirtualMouseControl::onNewConnection);
 }
 
@@ -60,4 +60,12 @@ QByteArray VirtualMouseControl::answer(const QByteArray& line)
         return "error unknown command: " + line + '\n';
     }
     return "ok\n";
+}
+
+std::unique_ptr<VirtualMouseControl> virtualMouseControlFromEnvironment(VirtualReceiver* receiver)
+{
+    const QString name = qEnvironmentVariable("OSKEN_VIRTUAL_MOUSE_CONTROL");
+    if (!receiver || name.isEmpty())
+        return nullptr;
+    return std::make_unique<VirtualMouseControl>(*receiver, name);
 }

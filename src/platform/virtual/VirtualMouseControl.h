@@ -3,6 +3,8 @@
 #include <QLocalServer>
 #include <QPointer>
 
+#include <memory>
+
 class VirtualReceiver;
 
 // Lets a script drive the virtual mouse of a running program (pull the receiver, press the mouse's own
@@ -25,3 +27,7 @@ private:
     VirtualReceiver& m_Receiver;
     QLocalServer m_Server;
 };
+
+// The control of `receiver` on the socket that OSKEN_VIRTUAL_MOUSE_CONTROL names; none without a receiver or
+// a name.
+std::unique_ptr<VirtualMouseControl> virtualMouseControlFromEnvironment(VirtualReceiver* receiver);
