@@ -939,6 +939,54 @@
         <source>The macro file could not be saved.</source>
         <translation>The macro file could not be saved.</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Start with the desktop</translation>
+    </message>
+    <message>
+        <source>Show messages as notifications</source>
+        <translation>Show messages as notifications</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s start-up list could not be changed.</source>
+        <translation>The desktop&apos;s start-up list could not be changed.</translation>
+    </message>
+    <message>
+        <source>The receiver is plugged in but cannot be opened.</source>
+        <translation>The receiver is plugged in but cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The receiver opens, but the mouse did not answer.</source>
+        <translation>The receiver opens, but the mouse did not answer.</translation>
+    </message>
+    <message>
+        <source>You have no permission to open the receiver.</source>
+        <translation>You have no permission to open the receiver.</translation>
+    </message>
+    <message>
+        <source>Another program holds the receiver.</source>
+        <translation>Another program holds the receiver.</translation>
+    </message>
+    <message>
+        <source>The receiver went away while it was being opened.</source>
+        <translation>The receiver went away while it was being opened.</translation>
+    </message>
+    <message>
+        <source>The system refused to open the receiver.</source>
+        <translation>The system refused to open the receiver.</translation>
+    </message>
+    <message>
+        <source>Install the udev rule 70-osken-r5.rules (it comes with the package), then unplug the receiver and plug it in again.</source>
+        <translation>Install the udev rule 70-osken-r5.rules (it comes with the package), then unplug the receiver and plug it in again.</translation>
+    </message>
+    <message>
+        <source>Close the other program (another mouse tool, a browser page using WebHID), then unplug the receiver and plug it in again.</source>
+        <translation>Close the other program (another mouse tool, a browser page using WebHID), then unplug the receiver and plug it in again.</translation>
+    </message>
+    <message>
+        <source>Unplug the receiver and plug it in again.</source>
+        <translation>Unplug the receiver and plug it in again.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -939,6 +939,54 @@
         <source>The macro file could not be saved.</source>
         <translation>无法保存宏文件。</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>开机时启动</translation>
+    </message>
+    <message>
+        <source>Show messages as notifications</source>
+        <translation>以桌面通知显示消息</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s start-up list could not be changed.</source>
+        <translation>无法更改桌面的启动项列表。</translation>
+    </message>
+    <message>
+        <source>The receiver is plugged in but cannot be opened.</source>
+        <translation>接收器已插入，但无法打开。</translation>
+    </message>
+    <message>
+        <source>The receiver opens, but the mouse did not answer.</source>
+        <translation>接收器可以打开，但鼠标没有应答。</translation>
+    </message>
+    <message>
+        <source>You have no permission to open the receiver.</source>
+        <translation>您没有打开接收器的权限。</translation>
+    </message>
+    <message>
+        <source>Another program holds the receiver.</source>
+        <translation>另一个程序正在占用接收器。</translation>
+    </message>
+    <message>
+        <source>The receiver went away while it was being opened.</source>
+        <translation>打开接收器时它已被拔出。</translation>
+    </message>
+    <message>
+        <source>The system refused to open the receiver.</source>
+        <translation>系统拒绝打开接收器。</translation>
+    </message>
+    <message>
+        <source>Install the udev rule 70-osken-r5.rules (it comes with the package), then unplug the receiver and plug it in again.</source>
+        <translation>请安装 udev 规则 70-osken-r5.rules（随软件包提供），然后拔出接收器再重新插入。</translation>
+    </message>
+    <message>
+        <source>Close the other program (another mouse tool, a browser page using WebHID), then unplug the receiver and plug it in again.</source>
+        <translation>请关闭其他程序（其他鼠标工具、使用 WebHID 的浏览器页面），然后拔出接收器再重新插入。</translation>
+    </message>
+    <message>
+        <source>Unplug the receiver and plug it in again.</source>
+        <translation>请拔出接收器再重新插入。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -939,6 +939,54 @@
         <source>The macro file could not be saved.</source>
         <translation>無法儲存巨集檔案。</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>開機時啟動</translation>
+    </message>
+    <message>
+        <source>Show messages as notifications</source>
+        <translation>以桌面通知顯示訊息</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s start-up list could not be changed.</source>
+        <translation>無法變更桌面的啟動項目清單。</translation>
+    </message>
+    <message>
+        <source>The receiver is plugged in but cannot be opened.</source>
+        <translation>接收器已插入，但無法開啟。</translation>
+    </message>
+    <message>
+        <source>The receiver opens, but the mouse did not answer.</source>
+        <translation>接收器可以開啟，但滑鼠沒有回應。</translation>
+    </message>
+    <message>
+        <source>You have no permission to open the receiver.</source>
+        <translation>您沒有開啟接收器的權限。</translation>
+    </message>
+    <message>
+        <source>Another program holds the receiver.</source>
+        <translation>另一個程式正在佔用接收器。</translation>
+    </message>
+    <message>
+        <source>The receiver went away while it was being opened.</source>
+        <translation>開啟接收器時它已被拔出。</translation>
+    </message>
+    <message>
+        <source>The system refused to open the receiver.</source>
+        <translation>系統拒絕開啟接收器。</translation>
+    </message>
+    <message>
+        <source>Install the udev rule 70-osken-r5.rules (it comes with the package), then unplug the receiver and plug it in again.</source>
+        <translation>請安裝 udev 規則 70-osken-r5.rules（隨套件提供），然後拔出接收器再重新插入。</translation>
+    </message>
+    <message>
+        <source>Close the other program (another mouse tool, a browser page using WebHID), then unplug the receiver and plug it in again.</source>
+        <translation>請關閉其他程式（其他滑鼠工具、使用 WebHID 的瀏覽器頁面），然後拔出接收器再重新插入。</translation>
+    </message>
+    <message>
+        <source>Unplug the receiver and plug it in again.</source>
+        <translation>請拔出接收器再重新插入。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

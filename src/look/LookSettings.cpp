@@ -14,4 +14,9 @@ QString skinPath(const QString& path)
     return ::programDirectory() + path;
 }
 
+QString mouseSkinName(const QString& product)
+{
+    return QString(product).replace(QLatin1Char(' '), QLatin1Char('_'));
+}
+
 } // namespace look

@@ -10,5 +10,8 @@ namespace look {
 QString programDirectory();
 // programDirectory() + path, for a path beginning "/skin/".
 QString skinPath(const QString& path);
+// The product's name as its mouse pictures are filed under "/skin/mouse/": spaces become '_', so that no
+// installed folder or file name holds one.
+QString mouseSkinName(const QString& product);
 
 } // namespace look

@@ -21,6 +21,11 @@ static const char* const kUiTexts[] = {
     QT_TRANSLATE_NOOP("Osken", "OK"),
     QT_TRANSLATE_NOOP("Osken", "Cancel"),
     QT_TRANSLATE_NOOP("Osken", "Apply"),
+    // Desktop: tray menu, start-up list, a receiver that cannot be opened (causes and fixes: platform)
+    QT_TRANSLATE_NOOP("Osken", "Start with the desktop"),
+    QT_TRANSLATE_NOOP("Osken", "Show messages as notifications"),
+    QT_TRANSLATE_NOOP("Osken", "The desktop's start-up list could not be changed."),
+    QT_TRANSLATE_NOOP("Osken", "The receiver is plugged in but cannot be opened."),
     // Main window
     QT_TRANSLATE_NOOP("Osken", "Reset All"),
     QT_TRANSLATE_NOOP("Osken", "LOAD1"),

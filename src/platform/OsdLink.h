@@ -3,15 +3,21 @@
 #include "platform/OsdMessage.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
 namespace platform {
 
-// Title of the companion's window, and the name its local server listens under.
+// Title of the companion's window (on Windows the program finds the companion by it).
 inline QString osdWindowTitle()
 {
     return QStringLiteral("QUVA Wireless Mouse OSD");
+}
+// The companion's own name: its single-instance lock (and on Linux its socket) is called after it.
+inline QString osdInstanceName()
+{
+    return QStringLiteral("osken-osd");
 }
 // Where the companion listens on this system (a per-user socket on Linux, a named pipe on Windows).
 QString osdServerName();
@@ -25,7 +31,11 @@ public:
     virtual bool send(const OsdMessage& message) = 0;
 };
 
-// `programDirectory` is where the companion program lies (beside the main program).
-std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory);
+// `programDirectory` is where the companion program lies (beside the main program); it is started with
+// `arguments`.
+std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory, const QStringList& arguments = {});
+
+// The same texts as desktop notifications, each replacing the one before; null where the system has none.
+std::unique_ptr<OsdLink> makeNotificationLink();
 
 } // namespace platform

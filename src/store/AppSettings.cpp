@@ -66,6 +66,16 @@ bool writeGColorId(int iColorId)
     return writeProgramValue(QStringLiteral("Config/GColorID"), iColorId);
 }
 
+bool readOsdNotifications()
+{
+    return readProgramInt(QStringLiteral("Config/OsdNotifications")) == 1;
+}
+
+bool writeOsdNotifications(bool bOn)
+{
+    return writeProgramValue(QStringLiteral("Config/OsdNotifications"), bOn ? 1 : 0);
+}
+
 int readSensorModel()
 {
     return readProgramInt(QStringLiteral("MouseSenSor/") + readCurrentProductName());

@@ -17,6 +17,9 @@ bool writeGColorId(int iColorId);
 int readSensorModel();
 // MouseLEDMode/<current product>: lighting-mode set of the product.
 int readLedModeSet();
+// Config/OsdNotifications: 1 when the on-screen texts go out as desktop notifications.
+bool readOsdNotifications();
+bool writeOsdNotifications(bool bOn);
 // FONT_LIST/FONT_<langId> and FONT_LIST/FONT_SIZE_<langId>.
 QString readFontFamily(int iLangId);
 int readFontSize(int iLangId);

@@ -4,6 +4,7 @@
 #include "store/AppSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 QString dataDirectory()
 {
@@ -40,5 +41,13 @@ QString programDirectory()
     const QByteArray env = qgetenv("OSKEN_RUNTIME_DIR");
     if (!env.isEmpty())
         return QString::fromLocal8Bit(env);
-    return QCoreApplication::applicationDirPath();
+    return installedDataDirectory(QCoreApplication::applicationDirPath());
+}
+
+QString installedDataDirectory(const QString& applicationDir)
+{
+    const QDir installed(QDir::cleanPath(QDir(applicationDir).filePath(QStringLiteral(OSKEN_DATA_FROM_BIN))));
+    if (installed.exists(QStringLiteral("skin")))
+        return installed.path();
+    return applicationDir;
 }

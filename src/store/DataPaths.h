@@ -16,5 +16,9 @@ QString productConfigPath();
 QString profileDirectory();
 // dataDirectory() + "/MacroDB".
 QString macroDirectory();
-// Folder of the program and its installed files; OSKEN_RUNTIME_DIR overrides it.
+// Folder of the program's installed data (skin/, lang/, the default Config.ini): OSKEN_RUNTIME_DIR when set,
+// else installedDataDirectory() of the running program's folder.
 QString programDirectory();
+// For a program in `applicationDir`: the data folder of an installed layout (share/osken-config beside
+// bin/, whatever the prefix) when it is there, else `applicationDir` itself, as in the build tree.
+QString installedDataDirectory(const QString& applicationDir);

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
@@ -24,9 +25,16 @@ private slots:
         install.start("cmake", QStringList{"--install", OSKEN_BUILD_DIR, "--prefix", prefix()});
         QVERIFY(install.waitForFinished(120000));
         QCOMPARE(install.exitCode(), 0);
-        QVERIFY(QFile::exists(prefix() + "/bin/osken-config"));
-        QVERIFY(QFile::exists(prefix() + "/bin/skin/icon.ico"));
-        QVERIFY(QFile::exists(prefix() + "/bin/lang/sc.qm"));
+        // Programs in bin/, their data in share/osken-config/, found from the program's own place below.
+        for (const char* file : {"bin/osken-config", "bin/osken-osd", "bin/osken-ctl", "share/osken-config/Config.ini",
+                                 "share/osken-config/skin/icon.ico", "share/osken-config/lang/sc.qm",
+                                 "share/man/man1/osken-config.1.gz", "share/icons/hicolor/16x16/apps/osken-config.png",
+                                 "share/applications/osken-config.desktop", "share/doc/osken-config/copyright"})
+            QVERIFY2(QFile::exists(prefix() + "/" + file), file);
+        QVERIFY(!QFile::exists(prefix() + "/bin/skin"));
+        QDirIterator installed(prefix(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (installed.hasNext())
+            QVERIFY2(!installed.next().section('/', -1).contains(' '), qPrintable(installed.filePath()));
 
         // The server picks a free display and names it on its standard output once it accepts clients.
         m_X.start("Xvfb", QStringList{"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});

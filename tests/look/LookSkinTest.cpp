@@ -35,8 +35,8 @@ private slots:
         QTest::addRow("dlg_gun") << "dlg_gun.png" << QSize(400, 619);
         QTest::addRow("process") << "process.png" << QSize(200, 50);
         QTest::addRow("main background") << "cfgMainback.png" << QSize(999, 640);
-        QTest::addRow("front view") << "mouse/OSKEN R5/Mouse.png" << QSize(600, 800);
-        QTest::addRow("side view") << "mouse/OSKEN R5_Side.png" << any;
+        QTest::addRow("front view") << "mouse/OSKEN_R5/Mouse.png" << QSize(600, 800);
+        QTest::addRow("side view") << "mouse/OSKEN_R5_Side.png" << any;
         for (const char* name :
              {"bat1.png", "tabbutton-1.png", "tabbutton-2.png", "tabbutton-3.png", "lightning.png", "warn.png",
               "gunset_slider.png", "gunset_bullet.png", "bulletsel.png", "profilesel.png", "checkbox2-1.png",
@@ -47,7 +47,7 @@ private slots:
             QTest::addRow("btn_down%d", i) << QString("btn_down%1.png").arg(i) << any;
         }
         for (int i = 1; i <= 7; ++i)
-            QTest::addRow("mouse_%d", i) << QString("mouse/OSKEN R5/mouse_%1.png").arg(i) << QSize(600, 800);
+            QTest::addRow("mouse_%d", i) << QString("mouse/OSKEN_R5/mouse_%1.png").arg(i) << QSize(600, 800);
     }
     void namedPictureExists()
     {
@@ -100,11 +100,11 @@ private slots:
 
     void highlightsLightDifferentParts()
     {
-        const QImage plain(skinDir() + "/mouse/OSKEN R5/Mouse.png");
+        const QImage plain(skinDir() + "/mouse/OSKEN_R5/Mouse.png");
         QVERIFY(!plain.isNull());
         QList<QImage> lit;
         for (int i = 1; i <= 7; ++i) {
-            const QImage image(skinDir() + QString("/mouse/OSKEN R5/mouse_%1.png").arg(i));
+            const QImage image(skinDir() + QString("/mouse/OSKEN_R5/mouse_%1.png").arg(i));
             QVERIFY(image != plain);
             for (const QImage& other : lit)
                 QVERIFY(image != other);

@@ -3,6 +3,7 @@
 
 #include "TestDataHome.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,6 +32,15 @@ void TestAppSettings::folders()
     QCOMPARE(programConfigPath(), data + QStringLiteral("/Config.ini"));
     QCOMPARE(profileDirectory(), data + QStringLiteral("/Pro/X/Profile"));
     QCOMPARE(macroDirectory(), data + QStringLiteral("/MacroDB"));
+
+    // The installed data lies in share/osken-config beside bin/ under any prefix; without it (the build
+    // tree) the program's own folder holds it.
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.path() + QStringLiteral("/bin")));
+    QCOMPARE(installedDataDirectory(prefix.path() + QStringLiteral("/bin")), prefix.path() + QStringLiteral("/bin"));
+    QVERIFY(QDir().mkpath(prefix.path() + QStringLiteral("/share/osken-config/skin")));
+    QCOMPARE(installedDataDirectory(prefix.path() + QStringLiteral("/bin")),
+             prefix.path() + QStringLiteral("/share/osken-config"));
 }
 
 void TestAppSettings::readingRule_data()

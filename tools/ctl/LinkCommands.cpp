@@ -6,6 +6,7 @@
 #include "device/protocol/WriteProfileSet.h"
 #include "device/status/BatteryLevel.h"
 #include "editors/core/ReportRate.h"
+#include "platform/DeviceAccess.h"
 #include "store/AppSettings.h"
 
 #include <QThread>
@@ -107,19 +108,35 @@ int runList(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTex
     auto pathOf = [](const char(&field)[kDevicePathSize], quint32 present) {
         return present ? std::optional<QString>(QString::fromLocal8Bit(devicePath(field))) : std::nullopt;
     };
+    // Empty when every listed node opens, else why the first one does not and what to do about it.
+    auto problemOf = [&link](const std::optional<QString>& pointer, const std::optional<QString>& command) {
+        for (const std::optional<QString>& path : {pointer, command}) {
+            if (!path || link.backend().openPath(path->toLocal8Bit(), HidBackend::kAnyReport))
+                continue;
+            const platform::NodeAccess access = platform::probeDeviceNode(path->toLocal8Bit());
+            return QStringLiteral("cannot open %1: %2 %3")
+                .arg(*path, QLatin1String(platform::nodeAccessCause(access)),
+                     QLatin1String(platform::nodeAccessFix(access)));
+        }
+        return QString();
+    };
     int found = 0;
     auto print = [&](const QString& name, quint32 vendor, quint32 product, std::optional<QString> pointer,
                      std::optional<QString> command) {
         const QString usb = QString::asprintf("%04x:%04x", vendor, product);
+        const QString problem = problemOf(pointer, command);
         if (request.json) {
             out << jsonLine({{"product", name},
                              {"usb", usb},
                              {"pointer", pointer ? QJsonValue(*pointer) : QJsonValue()},
-                             {"command", command ? QJsonValue(*command) : QJsonValue()}});
+                             {"command", command ? QJsonValue(*command) : QJsonValue()},
+                             {"opens", problem.isEmpty()},
+                             {"problem", problem.isEmpty() ? QJsonValue() : QJsonValue(problem)}});
         } else {
             // Tab-separated: product names hold spaces.
             out << name << "\t" << usb << "\t" << pointer.value_or(QStringLiteral("-")) << "\t"
-                << command.value_or(QStringLiteral("-")) << "\n";
+                << command.value_or(QStringLiteral("-")) << "\t" << (problem.isEmpty() ? QStringLiteral("ok") : problem)
+                << "\n";
         }
         ++found;
     };

@@ -6,12 +6,12 @@
 #include "editors/core/DpiConversion.h"
 #include "editors/core/ReportRate.h"
 
-#include <QThread>
 #include <QTimer>
 
 namespace {
 // The window reopens the mouse as long after the first collection arrived.
 constexpr int kArrivalSettleMs = 200;
+constexpr int kReopenSettleMs = 500;
 } // namespace
 
 MouseWatcher::MouseWatcher(std::unique_ptr<HidBackend> backend, std::unique_ptr<platform::DeviceNotifier> notifier,
@@ -23,6 +23,15 @@ MouseWatcher::MouseWatcher(std::unique_ptr<HidBackend> backend, std::unique_ptr<
           static_cast<HotplugWindow&>(*this)),
       m_Out(out), m_bJson(bJson)
 {
+    // After a collection of the mouse came or went, the system settles before the mouse is opened again.
+    m_ReopenTimer.setSingleShot(true);
+    m_ReopenTimer.setInterval(kReopenSettleMs);
+    connect(&m_ReopenTimer, &QTimer::timeout, this, [this] {
+        if (!HotplugHandler::productPresent(m_Link.deviceTable(), currentProductName()))
+            return;
+        openDevice(currentProductName());
+        startStatusThread();
+    });
 }
 
 MouseWatcher::~MouseWatcher()
@@ -162,9 +171,9 @@ void MouseWatcher::reloadProductSettings()
     m_Session.load();
 }
 
-void MouseWatcher::pause(int iMilliseconds)
+void MouseWatcher::scheduleReopen()
 {
-    QThread::msleep(static_cast<unsigned long>(iMilliseconds));
+    m_ReopenTimer.start();
 }
 
 QByteArray MouseWatcher::currentProductName() const

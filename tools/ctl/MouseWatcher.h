@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QTextStream>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -45,7 +46,7 @@ private:
     void scheduleWarnClose() override;
     void scheduleNoMouseWarning() override;
     void reloadProductSettings() override;
-    void pause(int iMilliseconds) override;
+    void scheduleReopen() override;
     QByteArray currentProductName() const override;
     void requestFullWrite() override;
 
@@ -56,6 +57,7 @@ private:
     SettingsSession m_Session;
     QTextStream& m_Out;
     const bool m_bJson;
+    QTimer m_ReopenTimer; // restarted by every event, so a burst of them reopens once
     int m_iConnected = 0;
     bool m_bPlugged = false;
     std::optional<bool> m_bAsleep;

@@ -11,7 +11,7 @@ class SkinSheet
 {
 public:
     explicit SkinSheet(const QString& folder);
-    // relativePath below skin/, e.g. "dlg.png" or "mouse/OSKEN R5/Mouse.png".
+    // relativePath below skin/, e.g. "dlg.png" or "mouse/OSKEN_R5/Mouse.png".
     void save(const QString& relativePath, const QImage& image);
     void saveBytes(const QString& relativePath, const QByteArray& bytes);
     int written() const { return m_iWritten; }

@@ -5,6 +5,7 @@
 #include "PaintShellButtons.h"
 #include "SkinSheet.h"
 #include "look/DisplayScale.h"
+#include "look/LookSettings.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -67,7 +68,7 @@ int main(int argc, char* argv[])
     sheet.save(QStringLiteral("lightning.png"), paintLightning());
     sheet.save(QStringLiteral("warn.png"), paintWarning());
 
-    const QString product = QStringLiteral("OSKEN R5");
+    const QString product = look::mouseSkinName(QStringLiteral("OSKEN R5"));
     sheet.save(QStringLiteral("mouse/%1/Mouse.png").arg(product), paintMouseTop(0));
     sheet.save(QStringLiteral("mouse/%1/Mouse_glow.png").arg(product), paintMouseGlow());
     for (int iButton = 1; iButton <= kMouseButtonCount; ++iButton)
@@ -77,6 +78,9 @@ int main(int argc, char* argv[])
 
     sheet.saveBytes(QStringLiteral("icon.ico"), icoFile({paintIcon(16), paintIcon(32), paintIcon(48), paintIcon(256)}));
     sheet.save(QStringLiteral("icon.png"), paintIcon(256));
+    // The desktop's icon theme, installed apart from the skin.
+    for (int iSize : {16, 32, 48, 64, 128, 256})
+        sheet.save(QStringLiteral("hicolor/%1x%1/apps/osken-config.png").arg(iSize), paintIcon(iSize));
 
     if (!sheet.failures().isEmpty()) {
         QTextStream(stderr) << "skin pictures not written: " << sheet.failures().join(QStringLiteral(", ")) << '\n';

@@ -131,7 +131,13 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     layoutChildren();
 
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    m_SettleTimer.setSingleShot(true);
+    m_SettleTimer.setInterval(200);
+    connect(&m_SettleTimer, &QTimer::timeout, this, &MousecfgWidget::settleAfterPlugging);
+    m_ReopenTimer.setSingleShot(true);
+    m_ReopenTimer.setInterval(500);
+    connect(&m_ReopenTimer, &QTimer::timeout, this, &MousecfgWidget::reopenCurrentProduct);
+    QTimer::singleShot(200, this, &MousecfgWidget::startUpCheck);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -153,7 +159,7 @@ OrnPushButton* MousecfgWidget::makeButton(const QStringList& images, bool bConne
 
 void MousecfgWidget::setTexts()
 {
-    m_pVersionLabel->setText(uiText("Version") + QStringLiteral(": 0.1.4"));
+    m_pVersionLabel->setText(uiText("Version") + QStringLiteral(": " OSKEN_VERSION));
     m_pNameField->setToolTip(uiText("Press Enter To Apply"));
     m_pNameLabel->setText(uiText("NAME"));
     m_pReset->setToolTip(uiText("RESET"));
@@ -184,6 +190,10 @@ void MousecfgWidget::setTexts()
     }
     m_pBatteryBar->retranslate();
     m_pLoadConfigAction->setText(uiText("&Load Config"));
+    if (m_pAutostartAction)
+        m_pAutostartAction->setText(uiText("Start with the desktop"));
+    if (m_pNotifyAction)
+        m_pNotifyAction->setText(uiText("Show messages as notifications"));
     m_pQuitAction->setText(uiText("&Quit"));
     m_pBtnWindow->retranslate();
     m_pMacroDialog->retranslateUi();
@@ -206,7 +216,7 @@ void MousecfgWidget::onButtonClicked()
     if (!button || !button->isButtonEnabled())
         return;
     if (button == m_pClose) {
-        hide();
+        putAway(WindowRequest::Close);
     } else if (button == m_pMinimise) {
         showMinimized();
     } else if (button == m_pFrontButton) {
@@ -415,6 +425,7 @@ bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 void MousecfgWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
+        m_bSystemMoveTried = false;
         m_iPressX = qRound(event->screenPos().x());
         m_iPressY = qRound(event->screenPos().y());
         m_iFrameX = frameGeometry().x();
@@ -430,8 +441,16 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
         const int dx = qRound(event->screenPos().x()) - m_iPressX;
         const int dy = qRound(event->screenPos().y()) - m_iPressY;
         // A click that wobbles a few pixels does not move the window.
-        if (std::abs(dx) + std::abs(dy) > 4)
-            move(m_iFrameX + dx, m_iFrameY + dy);
+        if (std::abs(dx) + std::abs(dy) > 4) {
+            // The window system moves the window where it can (the only way on Wayland); elsewhere it
+            // follows the pointer.
+            const bool bFirstMove = !m_bSystemMoveTried;
+            m_bSystemMoveTried = true;
+            if (bFirstMove && windowHandle() && windowHandle()->startSystemMove())
+                m_bDragging = false;
+            else
+                move(m_iFrameX + dx, m_iFrameY + dy);
+        }
     }
     QWidget::mouseMoveEvent(event);
 }

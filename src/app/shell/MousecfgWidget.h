@@ -2,6 +2,7 @@
 
 #include "app/profilebar/ProfileBarWindow.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/WindowVisibility.h"
 #include "device/hotplug/HotplugHandler.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "device/status/StatusThreadRunner.h"
@@ -9,7 +10,9 @@
 #include "session/SettingsSession.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -27,6 +30,7 @@ class OrnReportRate;
 class OrnLabel;
 class OrnLineEdit;
 class OrnMenu;
+class OrnMessageBox;
 class OrnNotice;
 class OrnPushButton;
 class QAction;
@@ -70,11 +74,21 @@ public:
     MacroDialog* macroDialog() const { return m_pMacroDialog; }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
+    OrnPushButton* closeButton() const { return m_pClose; }
     OrnPushButton* slotIndicator(int iSlot) const { return m_SlotIndicators[unsigned(iSlot) % kSlotCount]; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
     QSystemTrayIcon* trayIcon() const { return m_pTray; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
+    QAction* autostartAction() const { return m_pAutostartAction; }
+    TrayWatch& trayWatch() { return *m_pTrayWatch; }
+    // True while the no-mouse warning is on screen or pending.
+    bool noMouseWarningActive() const { return m_bNoMouseWarningActive; }
+    // --hidden: the start-up check leaves the window in the tray (minimised where there is no tray).
+    void setStartHidden(bool bHidden) { m_bStartHidden = bHidden; }
+    // A later start of the program asked for the window: show it in front, with the no-mouse warning
+    // where it applies. Returns at once; the work runs from the event loop.
+    void activateFromAnotherStart();
     bool isFrontView() const { return m_bFrontView; }
     OrnPushButton* sideUpButton() const { return m_pSideUp; }
     // Marks "Apply" while there are edits the mouse does not have yet, and the indicator of each slot whose
@@ -109,6 +123,10 @@ public slots:
     void onButtonClicked();
     void slotSlotMenuTriggered(QAction* action);
     void slotLanguageTriggered(QAction* action);
+
+signals:
+    // The user asked the program to end (tray menu, or × where there is no tray).
+    void quitRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -151,13 +169,24 @@ private:
     // ProfileBarWindow: what the profile commands ask of the window.
     QWidget* dialogParent() override { return this; }
     void rebuildProfileMenu(const QStringList& profileList) override;
-    void hideWindow() override { hide(); }
+    void hideWindow() override { putAway(WindowRequest::Hide); }
     void showWriteOutcome(bool bLanded) override;
     void showLoadedConfiguration() override;
     void reloadSavedConfig();
     // Pictures, layout, settings, profile list and menu of the current product, from the first tab.
     void showCurrentProduct();
     void showOsd(const QString& strText);
+
+    // Desktop: tray, window visibility, messages.
+    void startUpCheck();
+    void putAway(WindowRequest request);
+    void bringToFront();
+    void onTrayAvailabilityChanged(bool bAvailable);
+    void settleAfterPlugging();
+    void reopenCurrentProduct();
+    // The mouse is counted but its command collection did not open: say why and what to do.
+    void showOpenFailure();
+    bool notificationsForced() const;
     void applyPointerSpeed(int iSlot);
     QString slotEntryText(int iSlot) const;
 
@@ -170,7 +199,8 @@ private:
     void scheduleWarnClose() override;
     void scheduleNoMouseWarning() override;
     void reloadProductSettings() override;
-    void pause(int iMilliseconds) override;
+    void scheduleReopen() override;
+    void pause(int iMilliseconds);
     QByteArray currentProductName() const override;
     void requestFullWrite() override;
 
@@ -248,6 +278,8 @@ private:
     QStringList m_MouseNames;
 
     QAction* m_pLoadConfigAction = nullptr;
+    QAction* m_pAutostartAction = nullptr;
+    QAction* m_pNotifyAction = nullptr;
     QAction* m_pQuitAction = nullptr;
     QMenu* m_pTrayMenu = nullptr;
     QSystemTrayIcon* m_pTray = nullptr;
@@ -268,6 +300,17 @@ private:
     std::array<quint8, 3> m_SelectedIndex{};
     quint8 m_iSavedGroup = 0;
     bool m_bFrontView = true;
+
+    std::unique_ptr<TrayWatch> m_pTrayWatch;
+    bool m_bStartHidden = false;
+    bool m_bNoMouseWarningActive = false;
+    QPointer<OrnMessageBox> m_pWarningBox;
+    // Hot-plug waits: both restart on every event, so a burst of events settles once.
+    QTimer m_SettleTimer;
+    QTimer m_ReopenTimer;
+    bool m_bWarnClosePending = false;
+    bool m_bWarningPending = false;
+    bool m_bSystemMoveTried = false;
 
     int m_iConnectedMice = 0;
     bool m_bMouseAsleep = false;

@@ -1,11 +1,11 @@
 #include "app/shell/MousecfgWidget.h"
 
-#include "app/shell/AppState.h"
+#include "app/shell/BatteryBar.h"
 #include "log/Log.h"
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/UiText.h"
-#include "app/shell/BatteryBar.h"
+#include "platform/DeviceAccess.h"
 #include "store/AppSettings.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
@@ -24,31 +24,39 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
-    if (isHidden())
+    if (isHidden() || isMinimized())
         slotWarning();
-    else if (!appState().noMouseWarningActive)
-        hide();
+    else if (!m_bNoMouseWarningActive)
+        putAway(WindowRequest::Hide);
 }
 
 void MousecfgWidget::slotWarning()
 {
-    show();
+    bringToFront();
     if (m_iConnectedMice != 0) {
         // A mouse that came back before the warning was shown leaves no warning pending, so the tray
         // can hide the window again.
-        appState().noMouseWarningActive = false;
-        activateWindow();
-        raise();
+        m_bNoMouseWarningActive = false;
+        if (!m_Services.link->hasCommandHandle())
+            showOpenFailure();
         return;
     }
-    AppState& state = appState();
-    state.noMouseWarningActive = true;
+    if (m_pWarningBox) {
+        // Asked again while the warning is up: it only comes to the front.
+        m_pWarningBox->raise();
+        m_pWarningBox->activateWindow();
+        return;
+    }
+    m_bNoMouseWarningActive = true;
+    // The box closes by itself once the device table holds a connected mouse again.
     OrnMessageBox box(2, uiText("NO MOUSE DETECTED!"), uiText("Warning"), QString(), this, true,
-                      Qt::FramelessWindowHint, [] { return appState().mousePluggedIn; });
+                      Qt::FramelessWindowHint, [this] { return m_Services.link->connectedMouseCount() != 0; });
+    m_pWarningBox = &box;
     const int iResult = box.exec();
+    m_pWarningBox = nullptr;
     if (iResult == 1 && m_iConnectedMice == 0)
-        hide();
-    state.noMouseWarningActive = false;
+        putAway(WindowRequest::Hide);
+    m_bNoMouseWarningActive = false;
 }
 
 void MousecfgWidget::slotWarnClose()
@@ -62,7 +70,32 @@ void MousecfgWidget::slotWarnClose()
     setSideButtonImages();
     refreshEditors();
     m_pBatteryBar->showStored(readBattery());
-    appState().mousePluggedIn = true;
+    if (!m_Services.link->hasCommandHandle())
+        showOpenFailure();
+}
+
+void MousecfgWidget::showOpenFailure()
+{
+    // The command collection of the current product is the one every write needs.
+    QByteArray path;
+    const QByteArray product = currentProductName();
+    const MouseDescriptorTable& table = m_Services.link->deviceTable();
+    for (quint32 i = 0; i < qMin<quint32>(table.count, kMaxMouseDescriptors) && path.isEmpty(); ++i) {
+        const MouseDescriptor& entry = table.entries[i];
+        if (descriptorProductName(entry) != product)
+            continue;
+        if (entry.presentA1 && entry.presentA2)
+            path = devicePath(entry.pathA2);
+        else if (entry.presentB1 && entry.presentB2)
+            path = devicePath(entry.pathB2);
+    }
+    const platform::NodeAccess access =
+        m_Services.probeNode ? m_Services.probeNode(path) : platform::NodeAccess::Failed;
+    const QString text = uiText("The receiver is plugged in but cannot be opened.") + QLatin1Char('\n') +
+                         uiText(platform::nodeAccessCause(access)) + QLatin1Char('\n') +
+                         uiText(platform::nodeAccessFix(access));
+    OrnMessageBox box(2, text, uiText("Warning"), QString(), this);
+    box.exec();
 }
 
 void MousecfgWidget::showCurrentProduct()
@@ -179,7 +212,8 @@ void MousecfgWidget::startStatusThread()
 
 void MousecfgWidget::scheduleWarnClose()
 {
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
+    m_bWarnClosePending = true;
+    m_SettleTimer.start();
 }
 
 void MousecfgWidget::scheduleNoMouseWarning()
@@ -188,9 +222,43 @@ void MousecfgWidget::scheduleNoMouseWarning()
     // The last reading belongs to a mouse that is gone.
     m_pBatteryBar->showUnplugged();
     m_pChargingIcon->hide();
-    appState().noMouseWarningActive = true;
-    appState().mousePluggedIn = false;
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    m_bNoMouseWarningActive = true;
+    m_bWarningPending = true;
+    m_SettleTimer.start();
+}
+
+void MousecfgWidget::settleAfterPlugging()
+{
+    // Decided from what the device table holds now, not from what the events on the way announced: a
+    // receiver plugged in and pulled out again within the wait leaves no mouse, and one pulled out and
+    // plugged in again leaves no warning.
+    const bool bConnected = m_Services.link->connectedMouseCount() != 0;
+    const bool bWarnClose = m_bWarnClosePending;
+    const bool bWarning = m_bWarningPending;
+    m_bWarnClosePending = m_bWarningPending = false;
+    if (bConnected) {
+        if (!m_pWarningBox)
+            m_bNoMouseWarningActive = false;
+        if (bWarnClose || bWarning)
+            slotWarnClose();
+    } else if (bWarning || bWarnClose) {
+        m_iConnectedMice = 0;
+        slotWarning();
+    }
+}
+
+void MousecfgWidget::scheduleReopen()
+{
+    m_ReopenTimer.start();
+}
+
+void MousecfgWidget::reopenCurrentProduct()
+{
+    const QByteArray product = currentProductName();
+    if (!HotplugHandler::productPresent(m_Services.link->deviceTable(), product))
+        return;
+    openDevice(product);
+    startStatusThread();
 }
 
 void MousecfgWidget::reloadProductSettings()

@@ -70,28 +70,6 @@ void place(QWidget* widget, const BaseRect& r, double dScale)
 
 } // namespace
 
-void MousecfgWidget::buildTray()
-{
-    m_pLoadConfigAction = new QAction(uiText("&Load Config"), this);
-    connect(m_pLoadConfigAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    m_pQuitAction = new QAction(uiText("&Quit"), this);
-    connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-
-    m_pTrayMenu = new QMenu(this);
-    m_pTrayMenu->addAction(m_pLoadConfigAction);
-    m_pTrayMenu->addAction(m_pQuitAction);
-
-    m_pTray = new QSystemTrayIcon(this);
-    m_pTray->setContextMenu(m_pTrayMenu);
-    connect(m_pTray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-
-    const QIcon icon(look::skinPath(QStringLiteral("/skin/icon.ico")));
-    m_pTray->setIcon(icon);
-    setWindowIcon(icon);
-    m_pTray->setToolTip(QStringLiteral("OSKEN R5"));
-    m_pTray->setVisible(true);
-}
-
 void MousecfgWidget::buildWidgets()
 {
     m_pClose = makeButton(iconImages(QStringLiteral("close")));

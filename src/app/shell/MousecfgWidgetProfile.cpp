@@ -43,7 +43,7 @@ const QStringList kAlternateSideButtonProducts{
 
 QString mouseFolder(const QString& product)
 {
-    return QStringLiteral("/skin/mouse/") + product + QStringLiteral("/");
+    return QStringLiteral("/skin/mouse/") + look::mouseSkinName(product) + QStringLiteral("/");
 }
 
 // How many front callouts a product's drawing has (the labels of the button window).
@@ -83,7 +83,7 @@ void MousecfgWidget::loadMousePictures()
     const QPixmap front = frontPicture(QStringLiteral("Mouse.png"));
     if (!front.isNull())
         m_pFrontPicture->setPixmap(front);
-    const QString sideBase = QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side");
+    const QString sideBase = QStringLiteral("/skin/mouse/") + look::mouseSkinName(product) + QStringLiteral("_Side");
     const QPixmap side = mousePicture(sideBase + QStringLiteral(".png"), sideBase + QStringLiteral("_glow.png"));
     if (!side.isNull())
         m_pSidePicture->setPixmap(side);
@@ -268,13 +268,15 @@ void MousecfgWidget::applyPointerSpeed(int iSlot)
 void MousecfgWidget::showOsd(const QString& strText)
 {
     m_OsdHistory << strText;
-    if (!m_Services.osd)
+    platform::OsdLink* link =
+        m_pNotifyAction && m_pNotifyAction->isChecked() ? m_Services.notifications.get() : m_Services.osd.get();
+    if (!link)
         return;
     platform::OsdMessage message;
     message.text = strText;
     const QColor theme = look::currentThemeColor();
     message.color = platform::osdColor(theme.red(), theme.green(), theme.blue());
-    if (!m_Services.osd->send(message))
+    if (!link->send(message))
         qCDebug(lcApp, "SendMessage failed\n");
 }
 

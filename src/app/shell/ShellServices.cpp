@@ -1,9 +1,12 @@
 #include "app/shell/ShellServices.h"
 
 #include "hid/sim/VirtualReceiver.h"
+#include "platform/SingleInstance.h"
 #include "platform/virtual/VirtualDeviceNotifier.h"
 #include "platform/virtual/VirtualMouseControl.h"
-#include "store/DataPaths.h"
+
+#include <QCoreApplication>
+#include <QSystemTrayIcon>
 
 ShellServices makeSystemServices()
 {
@@ -14,7 +17,12 @@ ShellServices makeSystemServices()
     services.notifier = services.virtualReceiver ? platform::makeVirtualDeviceNotifier(*services.virtualReceiver)
                                                  : platform::makeDeviceNotifier();
     services.virtualControl = virtualMouseControlFromEnvironment(services.virtualReceiver);
-    services.osd = platform::makeOsdLink(programDirectory());
+    // The companion lies beside the program and ends when the program's instance socket closes.
+    services.osd = platform::makeOsdLink(QCoreApplication::applicationDirPath(),
+                                         {QStringLiteral("--owner"), platform::instanceServerName()});
+    services.notifications = platform::makeNotificationLink();
     services.pointerSpeed = platform::makePointerSpeed();
+    services.autostart = platform::makeAutostart(QCoreApplication::applicationFilePath(), {QStringLiteral("--hidden")});
+    services.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     return services;
 }

@@ -1,24 +1,31 @@
 #pragma once
 
 #include "device/link/DeviceLink.h"
+#include "platform/Autostart.h"
+#include "platform/DeviceAccess.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/OsdLink.h"
 #include "platform/PointerSpeed.h"
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class VirtualReceiver;
 
-// What the main window works with outside itself: the mouse, device notifications, the on-screen display
-// and the computer's pointer speed. The program takes the system's; tests hand in their own.
+// What the main window works with outside itself: the mouse, device notifications, the on-screen display,
+// the computer's pointer speed and the desktop. The program takes the system's; tests hand in their own.
 struct ShellServices
 {
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<platform::DeviceNotifier> notifier;
     std::unique_ptr<platform::OsdLink> osd;
+    std::unique_ptr<platform::OsdLink> notifications; // null where the desktop has none
     std::unique_ptr<platform::PointerSpeed> pointerSpeed;
+    std::unique_ptr<platform::Autostart> autostart; // null: not offered
+    std::function<bool()> trayAvailable = [] { return true; };
+    std::function<platform::NodeAccess(const QByteArray&)> probeNode = platform::probeDeviceNode;
     VirtualReceiver* virtualReceiver = nullptr; // set when the program runs against the virtual mouse
     std::shared_ptr<QObject> virtualControl;    // the script socket of the virtual mouse, when asked for
 };

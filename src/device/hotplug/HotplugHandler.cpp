@@ -55,13 +55,21 @@ void HotplugHandler::handleDeviceChange(const platform::DeviceChangeEvent& event
             (*set.presentPointer || *set.presentCommand) && !outcome.bReopened) {
             m_window.stopStatusThread();
             m_window.closeDevice();
-            m_window.pause(500);
-            m_window.openDevice(m_window.currentProductName());
-            m_window.startStatusThread();
+            m_window.scheduleReopen();
         }
         if (outcome.bNewCollection)
             m_window.requestFullWrite();
     }
+}
+
+bool HotplugHandler::productPresent(const MouseDescriptorTable& table, const QByteArray& productName)
+{
+    const quint32 count = qMin<quint32>(table.count, kMaxMouseDescriptors);
+    for (quint32 i = 0; i < count; ++i) {
+        if (anyPresent(table.entries[i]) && descriptorProductName(table.entries[i]) == productName)
+            return true;
+    }
+    return false;
 }
 
 void HotplugHandler::handleArrival(MouseDescriptor& entry, bool bSetA, const platform::DeviceChangeEvent& event,

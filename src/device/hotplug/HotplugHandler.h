@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <functional>
 
-// What the hot-plug handler asks of the main window. Timers and waits are the window's: the handler only
-// decides what happens and in which order.
+// What the hot-plug handler asks of the main window. Timers are the window's: the handler only decides what
+// happens and in which order, and never waits.
 class HotplugWindow
 {
 public:
@@ -19,14 +19,17 @@ public:
     virtual void closeDevice() = 0;
     virtual void stopStatusThread() = 0;
     virtual void startStatusThread() = 0;
-    // 200 ms after the first mouse arrived: reload everything for it.
+    // 200 ms after the first mouse arrived: reload everything for it, if it is still there then.
     virtual void scheduleWarnClose() = 0;
-    // The last mouse went away: no mouse counted, warning pending, plugged-in flag cleared, the warning
-    // 200 ms later.
+    // The last mouse went away: no mouse counted, warning pending; 200 ms later the warning, if the device
+    // table then still holds no mouse.
     virtual void scheduleNoMouseWarning() = 0;
     // Settings of the (new) current product loaded and shown.
     virtual void reloadProductSettings() = 0;
-    virtual void pause(int iMilliseconds) = 0;
+    // After a collection of the current product came or went (the device is closed and the status thread
+    // stopped): open the current product again and restart the thread 500 ms later, when the system has
+    // settled, unless nothing of it is present by then. Later calls within the wait restart it.
+    virtual void scheduleReopen() = 0;
     virtual QByteArray currentProductName() const = 0;
     // The next write-out sends every section.
     virtual void requestFullWrite() = 0;
@@ -42,6 +45,8 @@ public:
                    HotplugWindow& window);
 
     void handleDeviceChange(const platform::DeviceChangeEvent& event);
+    // Whether any collection of the named product is present in the table.
+    static bool productPresent(const MouseDescriptorTable& table, const QByteArray& productName);
 
 private:
     struct Outcome

@@ -69,13 +69,13 @@ bool LocalSocketOsdLink::send(const OsdMessage& message)
 QString osdServerName()
 {
     // A per-user socket: another user's companion must neither block nor receive ours.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(osdWindowTitle());
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(osdInstanceName());
 }
 
-std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory)
+std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory, const QStringList& arguments)
 {
-    return std::make_unique<LocalSocketOsdLink>(osdServerName(),
-                                                QDir(programDirectory).filePath(QStringLiteral("osken-osd")));
+    return std::make_unique<LocalSocketOsdLink>(
+        osdServerName(), QDir(programDirectory).filePath(QStringLiteral("osken-osd")), arguments);
 }
 
 } // namespace platform

@@ -28,7 +28,10 @@ constexpr int kLaunchWaitMs = 500;
 class WinOsdLink : public OsdLink
 {
 public:
-    explicit WinOsdLink(QString programPath) : m_programPath(std::move(programPath)) {}
+    WinOsdLink(QString programPath, QStringList arguments)
+        : m_programPath(std::move(programPath)), m_arguments(std::move(arguments))
+    {
+    }
 
     bool send(const OsdMessage& message) override
     {
@@ -37,7 +40,7 @@ public:
         for (int launches = 0; !IsWindow(window) && launches < kMaxLaunches; ++launches) {
             // A companion that is not there cannot appear by waiting for it.
             if (!QFileInfo(m_programPath).isFile() ||
-                !QProcess::startDetached(m_programPath, {}, QFileInfo(m_programPath).absolutePath())) {
+                !QProcess::startDetached(m_programPath, m_arguments, QFileInfo(m_programPath).absolutePath())) {
                 qCDebug(lcPlatform) << "OSD program cannot be started:" << m_programPath;
                 break;
             }
@@ -61,6 +64,7 @@ public:
 
 private:
     QString m_programPath;
+    QStringList m_arguments;
 };
 
 } // namespace
@@ -70,9 +74,14 @@ QString osdServerName()
     return osdWindowTitle();
 }
 
-std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory)
+std::unique_ptr<OsdLink> makeOsdLink(const QString& programDirectory, const QStringList& arguments)
 {
-    return std::make_unique<WinOsdLink>(QDir(programDirectory).filePath(QStringLiteral("OSD.exe")));
+    return std::make_unique<WinOsdLink>(QDir(programDirectory).filePath(QStringLiteral("OSD.exe")), arguments);
+}
+
+std::unique_ptr<OsdLink> makeNotificationLink()
+{
+    return nullptr; // the on-screen display is always placed on top here
 }
 
 } // namespace platform

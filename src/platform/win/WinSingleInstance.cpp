@@ -47,6 +47,12 @@ private:
 
 } // namespace
 
+QString instanceServerName(const QString& name)
+{
+    // Pipe names are machine-wide: the user's name keeps sessions of different users apart.
+    return name + QLatin1Char('-') + qEnvironmentVariable("USERNAME");
+}
+
 std::unique_ptr<SingleInstance> makeSingleInstance(const QString& name)
 {
     return std::make_unique<NamedMutexInstance>(name);

@@ -1,5 +1,5 @@
 #include "TestDataHome.h"
-#include "app/shell/AppState.h"
+#include "app/profilebar/ProfileCommands.h"
 #include "app/shell/BatteryBar.h"
 #include "app/shell/MousecfgWidget.h"
 #include "app/shell/StatusTexts.h"
@@ -31,6 +31,8 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -60,7 +62,8 @@ public:
     std::shared_ptr<QList<int>> applied = std::make_shared<QList<int>>();
 };
 
-// The window over a virtual mouse, with the OSD and the pointer speed recorded.
+// The window over a virtual mouse, with the OSD and the pointer speed recorded and the tray as the test
+// sets it.
 struct Fixture
 {
     Fixture()
@@ -68,6 +71,7 @@ struct Fixture
         auto receiver = std::make_unique<VirtualReceiver>();
         mouse = receiver.get();
         ShellServices services;
+        services.trayAvailable = [this] { return bTray; };
         services.virtualReceiver = mouse;
         services.link = std::make_unique<DeviceLink>(std::move(receiver));
         services.notifier = platform::makeVirtualDeviceNotifier(*mouse);
@@ -77,9 +81,11 @@ struct Fixture
         auto speed = std::make_unique<RecordingPointerSpeed>();
         speeds = speed->applied;
         services.pointerSpeed = std::move(speed);
+        services.autostart = platform::makeAutostart("/opt/osken r5/osken-config", {"--hidden"});
         window = std::make_unique<MousecfgWidget>(std::move(services));
     }
 
+    bool bTray = true;
     VirtualReceiver* mouse = nullptr;
     std::shared_ptr<QStringList> osdTexts;
     std::shared_ptr<QList<int>> speeds;
@@ -93,6 +99,16 @@ void acceptNextModal(int iAfterMs = 50)
         if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             box->accept();
     });
+}
+
+// The virtual receiver's plug events reach the window as queued calls: this returns once all those posted
+// so far have run.
+void waitForQueuedEvents()
+{
+    bool bDone = false;
+    QMetaObject::invokeMethod(
+        qApp, [&bDone] { bDone = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(bDone);
 }
 
 // The skinned buttons below `top` whose text is wider than the room it has.
@@ -134,9 +150,8 @@ private slots:
     void init()
     {
         m_home = std::make_unique<TestDataHome>();
-        AppState& state = appState();
-        state.noMouseWarningActive = false;
-        state.mousePluggedIn = false;
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        QFile::remove(m_config.filePath("autostart"));
     }
     void cleanup() { m_home.reset(); }
 
@@ -317,10 +332,7 @@ private slots:
         QVERIFY(f.window->isHidden());
         f.window->iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(f.window->isVisible());
-        appState().noMouseWarningActive = true;
-        f.window->iconActivated(QSystemTrayIcon::Trigger);
-        QVERIFY(f.window->isVisible());
-        QCOMPARE(f.window->trayMenu()->actions().size(), 2);
+        QCOMPARE(f.window->trayMenu()->actions().size(), 3); // Load Config, Start with the desktop, Quit
     }
 
     void dragNeedsMoreThanFourPixels()
@@ -368,8 +380,7 @@ private slots:
         f.mouse->unplug();
         QTRY_COMPARE(f.window->connectedMouseCount(), 0);
         QCOMPARE(f.window->batteryBar()->text(), QString(QChar(0x2014))); // not the last mouse's level
-        QVERIFY(appState().noMouseWarningActive);
-        QVERIFY(!appState().mousePluggedIn);
+        QVERIFY(f.window->noMouseWarningActive());
         QVERIFY(!f.window->deviceLink().hasCommandHandle());
 
         bool bBoxSeen = false;
@@ -377,25 +388,149 @@ private slots:
         connect(&probe, &QTimer::timeout,
                 [&] { bBoxSeen |= qobject_cast<OrnMessageBox*>(QApplication::activeModalWidget()) != nullptr; });
         probe.start(20);
-        QTRY_VERIFY_WITH_TIMEOUT(appState().mousePluggedIn && !appState().noMouseWarningActive, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.window->noMouseWarningActive() && !QApplication::activeModalWidget(), 5000);
         QVERIFY(bBoxSeen);
         QCOMPARE(f.window->connectedMouseCount(), 1);
-        QVERIFY(f.window->deviceLink().hasCommandHandle());
+        QTRY_VERIFY(f.window->deviceLink().hasCommandHandle());
         QVERIFY(f.window->isVisible());
     }
 
-    // Back before the warning showed: nothing stays pending, the tray can hide the window again.
-    void receiverBackBeforeTheWarning()
+    // However fast the receiver comes and goes, the window ends up in step with what is plugged in: back
+    // before the warning showed leaves nothing pending; in and out again leaves a warning that stays.
+    void receiverComingAndGoingFast()
     {
         Fixture f;
         f.window->show();
         QTest::qWait(300);
-        f.mouse->unplug();
-        f.mouse->plug();
+        for (int i = 0; i < 50; ++i) {
+            f.mouse->unplug();
+            f.mouse->plug();
+        }
+        waitForQueuedEvents();
         QTRY_COMPARE(f.window->connectedMouseCount(), 1);
-        QTRY_VERIFY(!appState().noMouseWarningActive);
+        QTRY_VERIFY(f.window->deviceLink().hasCommandHandle());
+        QVERIFY(!f.window->noMouseWarningActive());
         f.window->iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(f.window->isHidden());
+
+        // In and out again: the warning opens (in its own loop) and stays; timers look at it from inside.
+        f.mouse->unplug();
+        f.mouse->plug();
+        f.mouse->unplug();
+        waitForQueuedEvents();
+        int iAccepted = 0;
+        auto acceptLater = [&](int iMs) {
+            QTimer::singleShot(iMs, [&] {
+                if (auto* box = qobject_cast<OrnMessageBox*>(QApplication::activeModalWidget())) {
+                    ++iAccepted;
+                    box->accept();
+                }
+            });
+        };
+        acceptLater(700);
+        QTRY_COMPARE(iAccepted, 1);
+        QVERIFY(f.window->isHidden());
+        acceptLater(400);
+        f.window->iconActivated(QSystemTrayIcon::Trigger);
+        QCOMPARE(iAccepted, 2);
+        QVERIFY(f.window->isHidden());
+        QCOMPARE(f.window->connectedMouseCount(), 0);
+    }
+
+    // Without a notification area nothing may put the window where it cannot be found again: hiding
+    // minimises, × ends the program, and a tray that goes away gives a hidden window back.
+    void withoutATrayTheWindowStaysReachable()
+    {
+        Fixture f;
+        f.bTray = false;
+        f.window->trayWatch().check();
+        f.window->show();
+        QTest::qWait(300); // the start-up check has run
+        QSignalSpy quit(f.window.get(), &MousecfgWidget::quitRequested);
+
+        f.window->profileCommands().cancel();
+        QVERIFY(f.window->isVisible() && f.window->isMinimized());
+        f.window->showNormal();
+        QTest::mouseClick(f.window->closeButton(), Qt::LeftButton);
+        QCOMPARE(quit.count(), 1);
+        QVERIFY(f.window->isVisible());
+
+        f.bTray = true;
+        f.window->trayWatch().check();
+        f.window->iconActivated(QSystemTrayIcon::Trigger);
+        QVERIFY(f.window->isHidden());
+        f.bTray = false;
+        f.window->trayWatch().check();
+        QVERIFY(f.window->isVisible() && f.window->isMinimized());
+
+        // The no-mouse warning's OK leaves the window minimised, not hidden.
+        f.window->showNormal();
+        acceptNextModal(500);
+        f.mouse->unplug();
+        QTRY_VERIFY(f.window->isMinimized());
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(quit.count(), 1);
+    }
+
+    // A later start of the program brings the window back, with the warning when no mouse is there.
+    void anotherStartBringsTheWindowBack()
+    {
+        Fixture f;
+        f.window->show();
+        QTest::qWait(300); // the start-up check has run
+        f.window->showMinimized();
+        f.window->activateFromAnotherStart();
+        QTRY_VERIFY(f.window->isVisible() && !f.window->isMinimized());
+
+        // While the warning is up (in its own loop), another start raises it rather than opening a second
+        // one, and the receiver coming back closes it.
+        f.mouse->unplug();
+        waitForQueuedEvents();
+        QWidget* warning = nullptr;
+        QWidget* afterActivation = nullptr;
+        QTimer::singleShot(500, [&] {
+            warning = qobject_cast<OrnMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(f.window->noMouseWarningActive());
+            f.window->activateFromAnotherStart();
+        });
+        QTimer::singleShot(700, [&] {
+            afterActivation = QApplication::activeModalWidget();
+            f.mouse->plug();
+        });
+        QTRY_VERIFY(afterActivation && !QApplication::activeModalWidget());
+        QVERIFY(warning);
+        QCOMPARE(afterActivation, warning);
+        QTRY_VERIFY(f.window->deviceLink().hasCommandHandle());
+    }
+
+    void startWithTheDesktop()
+    {
+        Fixture f;
+        QAction* toggle = f.window->autostartAction();
+        QVERIFY(toggle && !toggle->isChecked());
+        toggle->setChecked(true);
+        const QString entry = m_config.filePath("autostart/osken-config.desktop");
+        QFile written(entry);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains("\nExec=\"/opt/osken r5/osken-config\" --hidden\n"));
+        toggle->setChecked(false);
+        QVERIFY(!QFile::exists(entry));
+
+        // A folder that cannot be made: the toggle stays off and the user is told.
+        QDir(m_config.filePath("autostart")).removeRecursively();
+        QFile blocker(m_config.filePath("autostart"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        bool bWarned = false;
+        QTimer::singleShot(50, [&] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                bWarned = true;
+                box->accept();
+            }
+        });
+        toggle->setChecked(true);
+        QVERIFY(bWarned);
+        QVERIFY(!toggle->isChecked());
     }
 
     void noMouseAtStart()
@@ -410,11 +545,12 @@ private slots:
         acceptNextModal();
         window.slotWarning();
         QVERIFY(window.isHidden()); // OK leaves only the tray icon
-        QVERIFY(!appState().noMouseWarningActive);
+        QVERIFY(!window.noMouseWarningActive());
     }
 
 private:
     std::unique_ptr<TestDataHome> m_home;
+    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -43,7 +43,7 @@ public:
         m_count = 0;
     }
     void reloadProductSettings() override { calls << "reload"; }
-    void pause(int ms) override { calls << QStringLiteral("pause%1").arg(ms); }
+    void scheduleReopen() override { calls << "reopenLater"; }
     QByteArray currentProductName() const override { return current; }
     void requestFullWrite() override { calls << "fullWrite"; }
 
@@ -86,7 +86,8 @@ platform::DeviceChangeEvent change(int kind, quint16 product, bool bArrived, con
     return e;
 }
 
-const QStringList kReopen{"stop", "close", "pause500", "open:OSKEN R5", "start"};
+// The handler never waits: the window opens the mouse again once the system has settled.
+const QStringList kReopen{"stop", "close", "reopenLater"};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "EditCommands.h"
 #include "LinkCommands.h"
+#include "ScriptedHidBackend.h"
 #include "ShowCommands.h"
 #include "TestDataHome.h"
 
@@ -175,6 +176,7 @@ private Q_SLOTS:
     void applyAgreesWithFrames();
     void statusOfTheVirtualMouse();
     void listFindsTheVirtualReceiver();
+    void listSaysWhyANodeCannotBeOpened();
     void defaultsCanBeApplied();
     void applyRefusesASleepingMouse();
     void applyReportsAFailedWrite();
@@ -361,7 +363,7 @@ void CtlToolTest::jsonShapes_data()
     QTest::addRow("status") << "status"
                             << "battery:n charging:b dpiStage:z profile:z rateHz:z";
     QTest::addRow("list") << "list"
-                          << "command:s pointer:s product:s usb:s";
+                          << "command:s opens:b pointer:s problem:z product:s usb:s";
 }
 
 void CtlToolTest::jsonShapes()
@@ -561,10 +563,38 @@ void CtlToolTest::listFindsTheVirtualReceiver()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.lines().size(), 1);
     const QStringList fields = run.lines().first().split('\t');
-    QCOMPARE(fields.size(), 4);
+    QCOMPARE(fields.size(), 5);
     QCOMPARE(fields[0], QString("OSKEN R5"));
     QCOMPARE(fields[1], QString("248a:fa02"));
     QVERIFY(fields[2] != "-" && fields[3] != "-");
+    QCOMPARE(fields[4], QString("ok"));
+}
+
+// A receiver that is listed but cannot be opened is shown with the reason and the fix, not as usable.
+void CtlToolTest::listSaysWhyANodeCannotBeOpened()
+{
+    auto backend = std::make_unique<ScriptedHidBackend>();
+    HidDeviceInfo pointer;
+    pointer.vendorId = 0x248A;
+    pointer.productId = 0xFA02;
+    pointer.usagePage = 1;
+    pointer.usage = 2;
+    pointer.path = m_home->path().toUtf8() + "/gone-hidraw";
+    HidDeviceInfo command = pointer;
+    command.usage = 0;
+    backend->setDevices({pointer, command});
+    backend->failOpen(pointer.path);
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    CtlRequest request;
+    request.command = CtlCommand::List;
+    QCOMPARE(runList(request, std::move(backend), outStream, errStream), 0);
+    outStream.flush();
+    QCOMPARE(out.trimmed().section('\t', 4), "cannot open " + pointer.path +
+                                                 ": The receiver went away while it was being opened. Unplug the "
+                                                 "receiver and plug it in again.");
 }
 
 void CtlToolTest::defaultsCanBeApplied()

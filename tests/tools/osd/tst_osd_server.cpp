@@ -1,6 +1,7 @@
 #include "OsdBox.h"
 #include "OsdServer.h"
 
+#include "platform/InstanceChannel.h"
 #include "platform/OsdLink.h"
 #include "platform/linux/LocalSocketOsdLink.h"
 
@@ -42,7 +43,7 @@ private slots:
     void boxShowsShortTextsWhole();
     void boxBoundsWhatItIsAsked();
     void boxHidesAfterItsTime();
-    void companionIsStartedOnceAndStaysSingle();
+    void companionIsStartedOnceStaysSingleAndEndsWithItsProgram();
     void cleanupTestCase();
 
 private:
@@ -175,13 +176,17 @@ void OsdServerTest::boxHidesAfterItsTime()
     QCOMPARE(box.fadeLevel(), 1.0);
 }
 
-void OsdServerTest::companionIsStartedOnceAndStaysSingle()
+void OsdServerTest::companionIsStartedOnceStaysSingleAndEndsWithItsProgram()
 {
     const QString program = qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-osd";
     if (!QFile::exists(program))
         QSKIP("osken-osd is not built");
 
-    const std::unique_ptr<platform::OsdLink> link = platform::makeOsdLink(qEnvironmentVariable("OSKEN_RUNTIME_DIR"));
+    // The companion watches the socket of the program that started it.
+    auto owner = std::make_unique<platform::InstanceServer>();
+    QVERIFY(owner->listen(m_runtime.filePath("owner")));
+    const std::unique_ptr<platform::OsdLink> link =
+        platform::makeOsdLink(qEnvironmentVariable("OSKEN_RUNTIME_DIR"), {"--owner", m_runtime.filePath("owner")});
     QVERIFY(link->send(message("Profile 4"))); // nobody listened: the link started the companion
     QVERIFY(link->send(message("Profile 5")));
 
@@ -198,19 +203,19 @@ void OsdServerTest::companionIsStartedOnceAndStaysSingle()
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(link->send(message("still the first")));
 
-    ::kill(pid_t(pid), SIGTERM);
+    owner.reset(); // the program ended: so does its companion
     auto listening = [] {
         QLocalSocket probe;
         probe.connectToServer(platform::osdServerName());
         return probe.waitForConnected(100);
     };
     QTRY_VERIFY(!listening());
-    QFile::remove(m_runtime.filePath(platform::osdWindowTitle() + ".lock"));
+    QFile::remove(m_runtime.filePath(platform::osdInstanceName() + ".lock"));
 }
 
 qint64 OsdServerTest::companionPid() const
 {
-    QFile lock(m_runtime.filePath(platform::osdWindowTitle() + ".lock"));
+    QFile lock(m_runtime.filePath(platform::osdInstanceName() + ".lock"));
     return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
 }
 

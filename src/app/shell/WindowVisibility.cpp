@@ -1,0 +1,30 @@
+#include "app/shell/WindowVisibility.h"
+
+WindowAction windowActionFor(WindowRequest request, bool bTrayAvailable, bool bWindowHidden)
+{
+    switch (request) {
+    case WindowRequest::Hide:
+        return bTrayAvailable ? WindowAction::Hide : WindowAction::Minimise;
+    case WindowRequest::Close:
+        return bTrayAvailable ? WindowAction::Hide : WindowAction::Quit;
+    case WindowRequest::TrayLost:
+        return bWindowHidden ? WindowAction::Minimise : WindowAction::Nothing;
+    }
+    return WindowAction::Nothing;
+}
+
+TrayWatch::TrayWatch(std::function<bool()> probe, QObject* parent)
+    : QObject(parent), m_probe(std::move(probe)), m_bAvailable(m_probe && m_probe())
+{
+    connect(&m_timer, &QTimer::timeout, this, &TrayWatch::check);
+    m_timer.start(kPollMs);
+}
+
+void TrayWatch::check()
+{
+    const bool bAvailable = m_probe && m_probe();
+    if (bAvailable == m_bAvailable)
+        return;
+    m_bAvailable = bAvailable;
+    emit availabilityChanged(bAvailable);
+}
