@@ -8,7 +8,7 @@ set(rules
     "store hid device buttons/core macro/core editors/core session|look/,widgets/,session/"
     "store hid|device/,buttons/,macro/,editors/"
     "look|widgets/")
-set(core_folders hid device buttons/core macro/core editors/core session)
+set(core_folders store hid device buttons/core macro/core editors/core session)
 # QtCore's own headers are the only Qt headers core code may include.
 file(GLOB qtcore_headers RELATIVE ${QTCORE_DIR} ${QTCORE_DIR}/Q*)
 

@@ -11,23 +11,8 @@
 #include "store/RecordEquality.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
-
-// Rewrites one key of a slot's profile file; a file not stored yet is written whole by the next save.
-bool storeProfileKey(const QString& name, const QString& key, int iValue)
-{
-    if (!isValidProfileName(name))
-        return false;
-    const QString path = profileFilePath(name);
-    if (!QFileInfo::exists(path))
-        return true;
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(profileGroup() + QLatin1Char('/') + key, iValue);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
 
 bool isRateCode(quint8 iRate)
 {
@@ -141,13 +126,13 @@ MouseChange SettingsSession::takeMouseStatus(quint8 iProfile, quint8 iDpiStage, 
         change.dpiStage = true;
         active.dpi = iDpiStage;
         m_Saved.activeSlot().dpi = iDpiStage;
-        change.filesStored = storeProfileKey(name, QStringLiteral("dpi"), iDpiStage) && change.filesStored;
+        change.filesStored = saveProfileValue(name, QStringLiteral("dpi"), iDpiStage) && change.filesStored;
     }
     if (isRateCode(iRate) && iRate != active.pollrate) {
         change.rate = true;
         active.pollrate = iRate;
         m_Saved.activeSlot().pollrate = iRate;
-        change.filesStored = storeProfileKey(name, QStringLiteral("pollrate"), iRate) && change.filesStored;
+        change.filesStored = saveProfileValue(name, QStringLiteral("pollrate"), iRate) && change.filesStored;
     }
     return change;
 }

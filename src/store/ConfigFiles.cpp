@@ -1,46 +1,45 @@
 #include "store/ConfigFiles.h"
 
 #include "store/DataPaths.h"
+#include "store/IniFile.h"
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileReading.h"
+#include "store/RecordFields.h"
 #include "store/SettingsValue.h"
+#include "store/StoredValue.h"
+
+#include <QFile>
+#include <QHash>
 
 #include <algorithm>
 
 namespace {
 
-QString slotNameKey(int iSlot)
+// The product Config.ini stays with the settings layer: the program's other keys live in it too.
+struct SettingsValues
 {
-    return QStringLiteral("Config/Profile") + QString::number(iSlot + 1);
-}
+    QSettings& settings;
+    qint64 number(const QString& key) const { return readNumber<qint64>(settings, key); }
+    QString text(const QString& key) const { return readText(settings, key); }
+    void setNumber(const QString& key, qint64 iValue) { settings.setValue(key, int(iValue)); }
+    void setText(const QString& key, const QString& text) { settings.setValue(key, text); }
+};
 
-quint8 readActiveSlot(const QSettings& settings)
+// Keys of a configuration file outside its records.
+struct LineValues
+{
+    QHash<QString, ini::ValueText> values;
+    qint64 number(const QString& key) const { return values.contains(key) ? numberOfValue(values[key]) : 0; }
+    QString text(const QString& key) const { return values.contains(key) ? textOfValue(values[key]) : QString(); }
+};
+
+void keepActiveSlotInRange(ConfigData& config)
 {
     // Every user of the active slot indexes the five slots with it.
-    const quint8 id = readNumber<quint8>(settings, QStringLiteral("Config/ProfileID"));
-    return id < kSlotCount ? id : 0;
-}
-
-void readConfigGroup(ConfigData& config, const QSettings& settings)
-{
-    config.ProfileID = readActiveSlot(settings);
-    config.AngleValue = readNumber<quint8>(settings, QStringLiteral("Config/AngleValue"));
-    config.LiftHigh = readNumber<quint8>(settings, QStringLiteral("Config/LiftHigh"));
-    config.Count = readNumber<quint8>(settings, QStringLiteral("Config/Count"));
-    for (int i = 0; i < kSlotCount; ++i)
-        config.slotProfileNames[i] = readText(settings, slotNameKey(i));
-}
-
-void writeConfigGroup(const ConfigData& config, QSettings& settings)
-{
-    settings.setValue(QStringLiteral("Config/ProfileID"), int(config.ProfileID));
-    settings.setValue(QStringLiteral("Config/AngleValue"), int(config.AngleValue));
-    settings.setValue(QStringLiteral("Config/LiftHigh"), int(config.LiftHigh));
-    settings.setValue(QStringLiteral("Config/Count"), int(config.Count));
-    for (int i = 0; i < kSlotCount; ++i)
-        settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
+    if (config.ProfileID >= kSlotCount)
+        config.ProfileID = 0;
 }
 
 // The earlier version stored only slot 1's name in a configuration: an empty name becomes "Profile k", as
@@ -48,12 +47,12 @@ void writeConfigGroup(const ConfigData& config, QSettings& settings)
 void fillEmptySlotNames(std::array<QString, kSlotCount>& names)
 {
     for (int i = 0; i < kSlotCount; ++i) {
-        if (!names[i].isEmpty())
+        if (!names[size_t(i)].isEmpty())
             continue;
         QString name = defaultProfileName(i);
         for (int n = 1; std::find(names.begin(), names.end(), name) != names.end(); ++n)
             name = QStringLiteral("Profile %1").arg(n);
-        names[i] = name;
+        names[size_t(i)] = name;
     }
 }
 
@@ -63,8 +62,9 @@ ProfileFileResult loadConfig(ConfigData& config)
 {
     const QString productFile = productConfigPath();
     if (mayReadSettingsFile(productFile)) {
-        const QSettings settings(productFile, QSettings::IniFormat);
-        readConfigGroup(config, settings);
+        QSettings settings(productFile, QSettings::IniFormat);
+        readConfigFields(config, SettingsValues{settings});
+        keepActiveSlotInRange(config);
     } else {
         // Not a file a reader may open: read as the missing file it stands for.
         config.ProfileID = config.AngleValue = config.LiftHigh = config.Count = 0;
@@ -72,10 +72,10 @@ ProfileFileResult loadConfig(ConfigData& config)
     }
     ProfileFileResult first = ProfileFileResult::Done;
     for (int i = 0; i < kSlotCount; ++i) {
-        QString& name = config.slotProfileNames[i];
+        QString& name = config.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name))
             name = defaultProfileName(i);
-        const ProfileFileResult result = loadSlotRecord(config.slots[i], name);
+        const ProfileFileResult result = loadSlotRecord(config.slot(i), name);
         if (first == ProfileFileResult::Done)
             first = result;
     }
@@ -85,29 +85,30 @@ ProfileFileResult loadConfig(ConfigData& config)
 bool saveSlotAssignment(const ConfigData& config)
 {
     QSettings settings(productConfigPath(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Config/ProfileID"), int(config.ProfileID));
-    settings.setValue(QStringLiteral("Config/Count"), int(config.Count));
-    for (int i = 0; i < kSlotCount; ++i)
-        settings.setValue(slotNameKey(i), config.slotProfileNames[i]);
+    SettingsValues values{settings};
+    writeConfigFields(config, values, true);
     return syncSettings(settings);
 }
 
 bool saveConfig(const ConfigData& config)
 {
+    const QString product = productDirectory();
     bool ok = true;
     {
-        QSettings settings(productConfigPath(), QSettings::IniFormat);
-        writeConfigGroup(config, settings);
+        QSettings settings(product + QStringLiteral("/Config.ini"), QSettings::IniFormat);
+        SettingsValues values{settings};
+        writeConfigFields(config, values, false);
         ok = syncSettings(settings);
     }
     // All five slots: each may have been edited since the last write-out.
+    const QString folder = product + QStringLiteral("/Profile/");
     for (int i = 0; i < kSlotCount; ++i) {
-        const QString& name = config.slotProfileNames[i];
+        const QString& name = config.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name)) {
             ok = false;
             continue;
         }
-        ok = saveProfile(config.slots[i], profileFilePath(name), profileGroup()) && ok;
+        ok = saveProfile(config.slot(i), folder + name + QStringLiteral(".prof"), profileGroup()) && ok;
     }
     return ok;
 }
@@ -115,11 +116,14 @@ bool saveConfig(const ConfigData& config)
 bool exportConfig(const ConfigData& config, const QString& path)
 {
     // One save for the whole file: it holds either all of the new configuration or none of it.
-    QSettings settings(path, QSettings::IniFormat);
-    writeConfigGroup(config, settings);
+    QStringList groups;
     for (int i = 0; i < kSlotCount; ++i)
-        saveProfile(config.slots[i], settings, configSlotGroup(i));
-    return syncSettings(settings);
+        groups.append(configSlotGroup(i));
+    IniFile file = IniFile::read(path, profileFieldLines(groups));
+    writeConfigFields(config, file, false);
+    for (int i = 0; i < kSlotCount; ++i)
+        writeProfileFields(config.slot(i), file, groups[i]);
+    return file.save(path);
 }
 
 ProfileFileResult importConfig(ConfigData& config, const QString& path, const QString& productName)
@@ -127,31 +131,43 @@ ProfileFileResult importConfig(ConfigData& config, const QString& path, const QS
     const ProfileFileResult source = checkSourceFile(path);
     if (source != ProfileFileResult::Done)
         return source;
-    const QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() == QSettings::AccessError)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return ProfileFileResult::Unreadable;
-    if (productName.isEmpty() || readText(settings, QStringLiteral("MouseName/Name")) != productName)
-        return ProfileFileResult::NotThisMouse;
+    const QByteArray data = file.readAll();
+
+    // One pass over the file: the five records, and the tag and Config keys beside them.
     ConfigData imported = config;
-    readConfigGroup(imported, settings);
+    std::vector<ProfileLineReader::Target> records;
+    for (int i = 0; i < kSlotCount; ++i)
+        records.push_back({configSlotGroup(i), &imported.slot(i)});
+    ProfileLineReader reader(std::move(records));
+    LineValues others;
+    ini::Scanner scanner(data);
+    while (scanner.next()) {
+        if (reader.take(scanner))
+            continue;
+        others.values.insert(scanner.sectionPrefix() + ini::unescapedKey(scanner.keyBegin(), scanner.keyEnd()),
+                             ini::unescapedValue(scanner.valueBegin(), scanner.valueEnd(), scanner.isUtf8()));
+    }
+    if (productName.isEmpty() || others.text(QStringLiteral("MouseName/Name")) != productName)
+        return ProfileFileResult::NotThisMouse;
+    readConfigFields(imported, others);
+    keepActiveSlotInRange(imported);
     fillEmptySlotNames(imported.slotProfileNames);
     // The names become profile files at the next save: none may lead outside the profile folder, and
     // two slots sharing one file would overwrite each other.
     for (int i = 0; i < kSlotCount; ++i) {
-        const QString& name = imported.slotProfileNames[i];
+        const QString& name = imported.slotProfileNames[size_t(i)];
         if (!isValidProfileName(name))
             return ProfileFileResult::InvalidName;
         for (int j = 0; j < i; ++j) {
-            if (imported.slotProfileNames[j] == name)
+            if (imported.slotProfileNames[size_t(j)] == name)
                 return ProfileFileResult::SharedName;
         }
     }
-    for (int i = 0; i < kSlotCount; ++i) {
-        if (settings.status() == QSettings::FormatError || !holdsCompleteRecord(settings, configSlotGroup(i)))
-            return ProfileFileResult::Damaged;
-    }
-    for (int i = 0; i < kSlotCount; ++i)
-        loadProfile(imported.slots[i], settings, configSlotGroup(i));
+    if (scanner.hadFormatError() || !reader.isComplete())
+        return ProfileFileResult::Damaged;
     config = imported;
     return ProfileFileResult::Done;
 }

@@ -2,6 +2,8 @@
 
 #include "store/DataPaths.h"
 #include "store/NameSafety.h"
+#include "store/RecordEquality.h"
+#include "store/RecordFields.h"
 #include "store/SettingsValue.h"
 
 #include <QFileInfo>
@@ -45,15 +47,6 @@ bool dpiDiffers(const ConfigData& working, const ConfigData& saved)
     return false;
 }
 
-bool keyStepsDiffer(const ButtonInfo& a, const ButtonInfo& b)
-{
-    for (int k = 0; k < kKeyStepCount; ++k) {
-        if (a.keys[k].map != b.keys[k].map || a.keys[k].low != b.keys[k].low || a.keys[k].high != b.keys[k].high)
-            return true;
-    }
-    return false;
-}
-
 // True when the macro file was saved since the last write-out; with bTake the flag is cleared then.
 bool macroWriteSign(const QString& macroFolder, const QString& macroName, bool bTake)
 {
@@ -81,26 +74,21 @@ bool buttonsDiffer(const ConfigData& working, const ConfigData& saved, bool bTak
         for (int btn = 0; btn < kButtonSlotCount; ++btn) {
             const ButtonInfo& a = working.slots[i].buttons[btn];
             const ButtonInfo& b = saved.slots[i].buttons[btn];
-            if (a.ID != b.ID || a.Fun != b.Fun || a.LoopNumber != b.LoopNumber || a.KeyNumber != b.KeyNumber ||
-                a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 || a.Res4 != b.Res4)
+            if (!sameButtonNumbers(a, b))
                 return true;
+            const bool bKeyStepsDiffer = !(a.keys == b.keys);
             if (a.macroname == b.macroname) {
-                if (keyStepsDiffer(a, b))
+                if (bKeyStepsDiffer)
                     return true;
                 // Fun is equal here: a gun file saved again is sent again like a macro.
                 if (runsMacroFile(a.Fun) && macroWriteSign(macroFolder, a.macroname, bTakeWriteSigns))
                     return true;
-            } else if (runsMacroFile(a.Fun) || keyStepsDiffer(a, b)) {
+            } else if (runsMacroFile(a.Fun) || bKeyStepsDiffer) {
                 return true;
             }
         }
     }
     return false;
-}
-
-bool modeDiffers(const LedModeInfo& a, const LedModeInfo& b)
-{
-    return a.RGB != b.RGB || a.h != b.h || a.s != b.s || a.v != b.v || a.bright != b.bright || a.breath != b.breath;
 }
 
 bool lightingDiffers(const ConfigData& working, const ConfigData& saved)
@@ -111,7 +99,7 @@ bool lightingDiffers(const ConfigData& working, const ConfigData& saved)
         if (a.LedMode != b.LedMode)
             return true;
         // A mode index from a file may lie beyond the table; it then selects no entry to compare.
-        if (a.LedMode < kLedModeCount && modeDiffers(a.modes[a.LedMode], b.modes[a.LedMode]))
+        if (a.LedMode < kLedModeCount && !(a.modes[a.LedMode] == b.modes[a.LedMode]))
             return true;
     }
     return false;

@@ -2,7 +2,7 @@
 
 #include "store/ConfigData.h"
 
-#include <QSettings>
+#include <QByteArray>
 #include <QString>
 
 // Group of a record inside a profile file, and of slot i's record inside a configuration file.
@@ -21,29 +21,23 @@ void loadProfile(ProfileData& profile, const QString& path, const QString& group
 // not be stored (the previous file is then left whole).
 bool saveProfile(const ProfileData& profile, const QString& path, const QString& group);
 
-// The same on a settings file the caller keeps open (several records in one file, one save).
-void loadProfile(ProfileData& profile, const QSettings& settings, const QString& group);
-void saveProfile(const ProfileData& profile, QSettings& settings, const QString& group);
-
 // Key text, without the group, of one field of button record iBtn: "BUTTON_INFO_<iBtn>_<field>".
 QString buttonFieldKey(int iBtn, const char* field);
-
-// True when `group` holds every key a record is written with. A file cut short, or one holding only its
-// MouseName tag, would load as zeros: no button, no DPI stage, no light.
-bool holdsCompleteRecord(const QSettings& settings, const QString& group);
 
 // profileDirectory()/<name>.prof, and the factory-defaults file DefaultProfile.prof beside them.
 QString profileFilePath(const QString& name);
 QString defaultProfilePath();
-// Rewrites DefaultProfile.prof from the current product's defaults.
+// Makes DefaultProfile.prof hold the current product's defaults; a file that already does is left alone.
 bool writeDefaultProfileFile();
 
 // The MouseName/Name tag that ties an exported file to a product.
 bool writeMouseName(const QString& path, const QString& productName);
 QString readMouseName(const QString& path);
+// The same from a file's bytes read already.
+QString mouseNameIn(const QByteArray& fileData);
 // True when the file's tag names the current product (a missing tag never matches a product).
 bool fileMatchesCurrentMouse(const QString& path);
 
-// The mouse reported another active DPI stage: store it in the active slot and write only PROFILE/dpi
-// into that slot's profile file.
-bool saveActiveStage(ConfigData& config, quint8 iStage);
+// Rewrites one number of the profile file of that name (PROFILE/<key>, as when the mouse reports another
+// active DPI stage), the file's other keys as they are. A file not stored yet is left to the next save.
+bool saveProfileValue(const QString& name, const QString& key, int iValue);

@@ -1,13 +1,31 @@
 #include "store/ProfileReading.h"
 
+#include "store/IniFile.h"
 #include "store/NameSafety.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
-#include "store/SettingsValue.h"
+#include "store/RecordFields.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+
+namespace {
+
+// The record under PROFILE in a profile file's bytes, into `record` only when the file holds all of it.
+bool readWholeRecord(ProfileData& record, const QByteArray& data)
+{
+    ProfileData read;
+    ini::Scanner scanner(data);
+    ProfileLineReader reader({{profileGroup(), &read}});
+    while (scanner.next())
+        reader.take(scanner);
+    if (scanner.hadFormatError() || !reader.isComplete())
+        return false;
+    record = read;
+    return true;
+}
+
+} // namespace
 
 ProfileFileResult checkSourceFile(const QString& path)
 {
@@ -30,16 +48,14 @@ ProfileFileResult readProfileFile(ProfileData& record, const QString& path, cons
     const ProfileFileResult source = checkSourceFile(path);
     if (source != ProfileFileResult::Done)
         return source;
-    const QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() == QSettings::AccessError)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return ProfileFileResult::Unreadable;
+    const QByteArray data = file.readAll();
     // A missing tag never matches a product.
-    if (productName.isEmpty() || readText(settings, QStringLiteral("MouseName/Name")) != productName)
+    if (productName.isEmpty() || mouseNameIn(data) != productName)
         return ProfileFileResult::NotThisMouse;
-    if (settings.status() == QSettings::FormatError || !holdsCompleteRecord(settings, profileGroup()))
-        return ProfileFileResult::Damaged;
-    loadProfile(record, settings, profileGroup());
-    return ProfileFileResult::Done;
+    return readWholeRecord(record, data) ? ProfileFileResult::Done : ProfileFileResult::Damaged;
 }
 
 ProfileFileResult loadSlotRecord(ProfileData& record, const QString& name)
@@ -56,13 +72,8 @@ ProfileFileResult loadSlotRecord(ProfileData& record, const QString& name)
         return ProfileFileResult::Done;
     }
     ProfileFileResult result = checkSourceFile(path);
-    if (result == ProfileFileResult::Done) {
-        const QSettings settings(path, QSettings::IniFormat);
-        if (settings.status() != QSettings::NoError || !holdsCompleteRecord(settings, profileGroup()))
-            result = ProfileFileResult::Damaged;
-        else
-            loadProfile(record, settings, profileGroup());
-    }
+    if (result == ProfileFileResult::Done && !readWholeRecord(record, IniFile::readBytes(path)))
+        result = ProfileFileResult::Damaged;
     if (result != ProfileFileResult::Done)
         setProfileDefaults(record);
     return result;

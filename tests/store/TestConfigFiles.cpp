@@ -27,6 +27,7 @@ private Q_SLOTS:
     void importRefusals();
     void importFillsEmptySlotNames_data();
     void importFillsEmptySlotNames();
+    void handWrittenGoldenConfiguration();
 
 private:
     static ConfigData sample();
@@ -220,6 +221,25 @@ void TestConfigFiles::importFillsEmptySlotNames()
     ConfigData target;
     QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), ProfileFileResult::Done);
     QCOMPARE(QStringList(target.slotProfileNames.begin(), target.slotProfileNames.end()), loaded);
+}
+
+void TestConfigFiles::handWrittenGoldenConfiguration()
+{
+    const QString path = qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.conf");
+    ProfileData first, last, expected;
+    loadProfile(first, path, configSlotGroup(0));
+    loadProfile(last, path, configSlotGroup(4));
+    expected.pollrate = 8;
+    QVERIFY(first == expected);
+    expected = ProfileData{};
+    expected.scrollspeed = 3;
+    expected.buttons[41].Fun = 53;
+    expected.modes[13].h = 360;
+    QVERIFY(last == expected);
+    // The tag and the slot names are read as written: slots 1 and 2 both name "Work".
+    ConfigData target;
+    QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), ProfileFileResult::SharedName);
+    QCOMPARE(importConfig(target, path, QStringLiteral("7138")), ProfileFileResult::NotThisMouse);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFiles)

@@ -5,7 +5,9 @@
 
 #include "TestDataHome.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
 
@@ -24,7 +26,9 @@ private Q_SLOTS:
     void colourTexts();
     void saveKeepsOtherKeysAndOtherGroups();
     void failedSaveIsReported();
-    void activeStageWritesOnlyDpi();
+    void oneValueWrittenAlone();
+    void handWrittenGoldenFile();
+    void defaultsFileRewrittenOnlyWhenItDiffers();
 
 private:
     static ProfileData fullRecord();
@@ -219,27 +223,67 @@ void TestProfileFiles::failedSaveIsReported()
     QVERIFY(!writeMouseName(home.path() + QStringLiteral("/blocker/x.prof"), QStringLiteral("OSKEN R5")));
 }
 
-void TestProfileFiles::activeStageWritesOnlyDpi()
+void TestProfileFiles::oneValueWrittenAlone()
 {
     TestDataHome home;
     QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
     const QString path =
         home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Game.prof"), "[PROFILE]\ndpi=1\npollrate=2\n");
-    ConfigData c;
-    c.ProfileID = 2;
-    c.slotProfileNames[2] = QStringLiteral("Game");
-    c.slots[2].pollrate = 8; // an unsaved edit stays out of the file
-    QVERIFY(saveActiveStage(c, 4));
-    QCOMPARE(int(c.slots[2].dpi), 4);
+    QVERIFY(saveProfileValue(QStringLiteral("Game"), QStringLiteral("dpi"), 4));
     const QSettings file(path, QSettings::IniFormat);
     QCOMPARE(file.allKeys().size(), 2);
     QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 4);
     QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
 
     // No file yet: nothing is created (a one-key file would read as an empty record).
-    c.slotProfileNames[2] = QStringLiteral("New");
-    QVERIFY(saveActiveStage(c, 3));
+    QVERIFY(saveProfileValue(QStringLiteral("New"), QStringLiteral("dpi"), 3));
     QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("New"))));
+}
+
+void TestProfileFiles::handWrittenGoldenFile()
+{
+    ProfileData read;
+    setProfileDefaults(read, QStringLiteral("OSKEN R5"));
+    loadProfile(read, qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.prof"),
+                profileGroup());
+    ProfileData expected;
+    expected.pollrate = 2;
+    expected.dpi = 1;
+    expected.stages[1] = DpiInfo{1, 0, 0, 24, 50};
+    expected.buttons[3].Fun = 200;
+    expected.buttons[3].keys[2] = KeyInfo{2, 30, 1};
+    expected.buttons[3].macroname = QStringLiteral("Fire ") + QChar(0x4E2D);
+    expected.LedMode = 4;
+    expected.modes[4].RGB = RgbColor::fromRgb(0, 128, 255);
+    expected.modes[4].breath = 2;
+    expected.modes[5].RGB = RgbColor::fromRgb(255, 128, 0);
+    expected.ProfileName = QStringLiteral("Golden");
+    QVERIFY(read == expected);
+}
+
+void TestProfileFiles::defaultsFileRewrittenOnlyWhenItDiffers()
+{
+    TestDataHome home;
+    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    QVERIFY(writeDefaultProfileFile());
+    QFile file(defaultProfilePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray defaults = file.readAll();
+    const QDateTime past = QDateTime::currentDateTime().addDays(-100);
+    QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(writeDefaultProfileFile());
+    QCOMPARE(QFileInfo(file).lastModified(), past);
+
+    // Another product's defaults differ: the file is written again.
+    QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
+    QVERIFY(home.writeFile(QStringLiteral("OSKEN R5/Wireless Mouse/Profile/DefaultProfile.prof"), defaults) ==
+            defaultProfilePath());
+    QVERIFY(writeDefaultProfileFile());
+    ProfileData read, expected;
+    loadProfile(read, defaultProfilePath(), profileGroup());
+    setProfileDefaults(expected, QStringLiteral("Wireless Mouse"));
+    QVERIFY(read == expected);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFiles)

@@ -46,8 +46,10 @@ int runApply(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTe
     DeviceLink& link = mouse.link();
     context.echoedFrames = [&link] { return link.echoedFrames(); };
     const quint8 result = WriteProfileSet(context, config, ChangeBits::All);
-    // The mouse no longer holds the stored configuration, so the program's next write must send all.
-    writeDiff(1);
+    // The mouse no longer holds the stored configuration, so the program's next write must send all. A flag
+    // already set is not written again (a settings write waits for the disk).
+    if (readDiff() != 1)
+        writeDiff(1);
     if (result == DeviceResult::Asleep)
         err << "osken-ctl: the mouse echoed nothing: it is sleeping or not connected\n";
     else if (result != DeviceResult::Done)

@@ -387,6 +387,8 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 void MousecfgWidget::slotProfileNameChange()
 {
     m_pCommands->rename(m_pNameField->text());
+    // Editing ends with the rename, and so does the blinking caret.
+    m_pNameField->clearFocus();
 }
 
 void MousecfgWidget::slotLanguageTriggered(QAction* action)

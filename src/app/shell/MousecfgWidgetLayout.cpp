@@ -162,6 +162,9 @@ void MousecfgWidget::buildProfileBar()
     m_pNameField->setStyleSheet(QStringLiteral("QLineEdit{background-color:rgb(30,30,32);color:rgb(230,230,230);"
                                                "border:1px solid rgb(80,80,84);border-radius:3px;padding:0 4px;"
                                                "selection-background-color:rgb(80,80,84);}"));
+    // The field takes the keyboard only when clicked: a caret blinking in an idle window wakes the program
+    // twice a second.
+    m_pNameField->setFocusPolicy(Qt::ClickFocus);
     connect(m_pNameField, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
 
     m_pReset = makeButton(iconImages(QStringLiteral("reset")));

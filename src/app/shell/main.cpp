@@ -43,6 +43,9 @@ int main(int argc, char* argv[])
         return answerOptions(parseStartOptions(QCoreApplication::arguments()));
     }
 
+    // Every window is painted by the raster engine: an OpenGL driver would only cost start-up time and memory.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     // Qt's own high-DPI scaling stays off: the window scales itself from the screen's DPI (look/DisplayScale).
     QApplication application(argc, argv);
     // The toolkit has taken its own options (-platform, -style, ...) out of the list by now.

@@ -3,10 +3,11 @@
 
 #include <QDebug>
 
+#include <chrono>
+
 namespace {
 constexpr quint8 kBatteryCommand = 0x48;
 constexpr quint8 kStatusCommand = 0x49;
-constexpr int kSliceMs = 10;
 
 // Input report bytes the thread forwards.
 constexpr int kKind = 3;
@@ -26,6 +27,15 @@ Frame batteryQuery()
 OrnGetBatteryThread::OrnGetBatteryThread(CommandPort& port, StatusTiming timing, QObject* parent)
     : QThread(parent), m_port(port), m_timing(timing)
 {
+}
+
+void OrnGetBatteryThread::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_waitMutex);
+        m_bStop.store(true);
+    }
+    m_wake.notify_all();
 }
 
 void OrnGetBatteryThread::run()
@@ -94,7 +104,9 @@ void OrnGetBatteryThread::handleBatteryReply(const Frame& reply)
 
 void OrnGetBatteryThread::pause(int ms)
 {
-    // Sleep in short slices so that a stop request ends the thread within a slice, not after a whole pass.
-    for (int left = ms; left > 0 && !m_bStop.load(); left -= kSliceMs)
-        QThread::msleep(static_cast<unsigned long>(qMin(left, kSliceMs)));
+    // One wait that stop() cuts short: an idle program wakes for its reads and pauses only.
+    if (ms <= 0)
+        return;
+    std::unique_lock<std::mutex> lock(m_waitMutex);
+    m_wake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_bStop.load(); });
 }

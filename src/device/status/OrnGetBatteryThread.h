@@ -5,6 +5,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 // Pass timing of the status thread; tests shorten the waits, the program keeps the defaults.
 struct StatusTiming
@@ -25,7 +27,8 @@ class OrnGetBatteryThread : public QThread
 public:
     explicit OrnGetBatteryThread(CommandPort& port, StatusTiming timing = {}, QObject* parent = nullptr);
 
-    void stop() { m_bStop.store(true); }
+    // Ends the thread at its next step; a pause in progress ends at once.
+    void stop();
     bool isStopRequested() const { return m_bStop.load(); }
 
 signals:
@@ -45,4 +48,6 @@ private:
     CommandPort& m_port;
     const StatusTiming m_timing;
     std::atomic<bool> m_bStop{false};
+    std::mutex m_waitMutex;
+    std::condition_variable m_wake;
 };

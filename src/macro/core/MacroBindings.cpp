@@ -3,13 +3,12 @@
 #include "buttons/core/ButtonFunction.h"
 #include "macro/core/MacroFiles.h"
 #include "store/DataPaths.h"
+#include "store/IniFile.h"
 #include "store/ProfileFiles.h"
 #include "store/ProfileReading.h"
-#include "store/SettingsValue.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -37,12 +36,12 @@ QString fieldKey(int iBtn, const char* field)
 }
 
 // Buttons of a stored profile that bind `name`; read key by key, not as a whole record.
-QList<int> boundButtons(const QSettings& file, const QString& name)
+QList<int> boundButtons(const IniFile& file, const QString& name)
 {
     QList<int> buttons;
     for (int b = 0; b < kButtonSlotCount; ++b) {
-        if (bindsFunction(readNumber<int>(file, fieldKey(b, "Fun"))) &&
-            readText(file, fieldKey(b, "macroname")) == name)
+        if (bindsFunction(static_cast<int>(file.number(fieldKey(b, "Fun")))) &&
+            file.text(fieldKey(b, "macroname")) == name)
             buttons << b;
     }
     return buttons;
@@ -87,7 +86,7 @@ QStringList macroUsers(const QString& name, const std::vector<const ConfigData*>
     }
     for (const QString& path : profileFiles()) {
         const QString profile = QFileInfo(path).completeBaseName();
-        if (!users.contains(profile) && !boundButtons(QSettings(path, QSettings::IniFormat), name).isEmpty())
+        if (!users.contains(profile) && !boundButtons(IniFile::read(path), name).isEmpty())
             users << profile;
     }
     return users;
@@ -109,14 +108,14 @@ bool renameMacroBindings(const QString& oldName, const QString& newName, const s
         renameBindings(*config, oldName, newName);
     bool ok = true;
     for (const QString& path : profileFiles()) {
-        QSettings file(path, QSettings::IniFormat);
+        IniFile file = IniFile::read(path);
         const QList<int> buttons = boundButtons(file, oldName);
         if (buttons.isEmpty())
             continue;
         // Only the names change: the rest of the file stays as it was written.
         for (int b : buttons)
-            file.setValue(fieldKey(b, "macroname"), newName);
-        ok = syncSettings(file) && ok;
+            file.setText(fieldKey(b, "macroname"), newName);
+        ok = file.save(path) && ok;
     }
     return ok;
 }

@@ -106,7 +106,7 @@ private slots:
     void statusReportForwarded();
     void anyReportBytesAreSafe();
     void noHandleEndsAtOnce();
-    void stopEndsWithinASlice();
+    void stopCutsAPauseShort();
 };
 
 void TestBatteryThread::percentFromReading_data()
@@ -139,7 +139,7 @@ void TestBatteryThread::queryPassThenListening()
 {
     ScriptedPort port;
     port.addReport({0, 0, 0, 0x48, 0x00, 0x04, 1, 1}); // answer to the query: charging, full, stored ok
-    port.addTimeout();                                   // listening read of the same pass
+    port.addTimeout();                                 // listening read of the same pass
     OrnGetBatteryThread thread(port, instantTiming());
     QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
@@ -236,25 +236,24 @@ void TestBatteryThread::noHandleEndsAtOnce()
     QVERIFY(port.log().isEmpty());
 }
 
-void TestBatteryThread::stopEndsWithinASlice()
+void TestBatteryThread::stopCutsAPauseShort()
 {
-    // A port that always answers with a time-out after the real read wait, with the program's pass timing.
-    class SlowPort : public CommandPort
+    // Reads time out at once and every pause lasts a minute: only a stop that wakes the pause ends the thread.
+    class IdlePort : public CommandPort
     {
     public:
         bool hasCommandHandle() const override { return true; }
         int writeReport(const Frame&) override { return kFrameSize; }
-        int readReport(quint8*, int, int timeoutMs) override
-        {
-            QThread::msleep(static_cast<unsigned long>(timeoutMs));
-            return 0;
-        }
+        int readReport(quint8*, int, int) override { return 0; }
     } port;
-    StatusThreadRunner runner(port);
+    StatusTiming minutePauses;
+    minutePauses.afterQueryMs = 60000;
+    minutePauses.afterQueryReadMs = 60000;
+    minutePauses.afterListenMs = 60000;
+    StatusThreadRunner runner(port, minutePauses);
     OrnGetBatteryThread* thread = runner.start();
-    QVERIFY(thread->isRunning() || thread->isFinished());
-    QTest::qWait(100);
-    QVERIFY(runner.stop(2000));
+    QTRY_VERIFY(thread->isRunning());
+    QVERIFY(runner.stop(5000));
     QVERIFY(runner.current() == nullptr);
 }
 

@@ -1,0 +1,79 @@
+// Idle: wake-ups (context switches of all threads) and processor time of the program with the virtual mouse
+// connected, window shown and then hidden, against the bare Qt program over the same seconds.
+// OSKEN_BENCH_SECONDS sets the length of each phase (30 by default).
+#include "WindowProbe.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+struct Phase
+{
+    std::vector<double> wakeups; // per second
+    std::vector<double> cpuMs;   // per 30 s
+};
+
+void measure(const std::vector<qint64>& pids, std::vector<Phase*> phases, int seconds)
+{
+    std::vector<std::map<qint64, bench::ThreadCounters>> before;
+    for (qint64 pid : pids)
+        before.push_back(bench::threadCounters(pid));
+    QThread::sleep(static_cast<unsigned long>(seconds));
+    for (size_t i = 0; i < pids.size(); ++i) {
+        const bench::ThreadCounters used = bench::countersBetween(before[i], bench::threadCounters(pids[i]));
+        phases[i]->wakeups.push_back(double(used.switches) / seconds);
+        phases[i]->cpuMs.push_back(double(used.cpuNs) / 1e6 * 30.0 / seconds);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    bench::Display display;
+    if (!display.isValid()) {
+        std::fprintf(stderr, "bench_idle: no X display (is Xvfb installed?)\n");
+        return 1;
+    }
+    const int seconds =
+        qEnvironmentVariableIsSet("OSKEN_BENCH_SECONDS") ? qEnvironmentVariableIntValue("OSKEN_BENCH_SECONDS") : 30;
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Phase mainShown, mainHidden, bareShown, bareHidden;
+    for (int run = 0; run < bench::runCount(); ++run) {
+        QTemporaryDir home;
+        bench::Started program =
+            bench::startUntilMapped(display, bench::mainProgram(display.name(), home.path(), runtime.path()));
+        bench::Started bare = bench::startUntilMapped(display, bench::bareProgram(display.name(), runtime.path()));
+        if (program.mapMs <= 0 || bare.mapMs <= 0) {
+            std::fprintf(stderr, "bench_idle: a window was not mapped in time\n");
+            return 1;
+        }
+        const std::vector<qint64> pids{program.process->processId(), bare.process->processId()};
+        QThread::sleep(5); // start-up work, the first paint and the first battery query are over
+        measure(pids, {&mainShown, &bareShown}, seconds);
+        for (qint64 pid : pids)
+            bench::unmapWindows(display, pid);
+        QThread::sleep(1);
+        measure(pids, {&mainHidden, &bareHidden}, seconds);
+        bench::stop(*program.process);
+        bench::stop(*bare.process);
+    }
+    std::printf("idle for %d s per phase, %d runs          wake-ups/s min, median   CPU ms per 30 s min, median\n",
+                seconds, bench::runCount());
+    const auto row = [](const char* what, const Phase& phase) {
+        const bench::Summary w = bench::summarise(phase.wakeups);
+        const bench::Summary c = bench::summarise(phase.cpuMs);
+        std::printf("%-40s %8.2f %8.2f            %8.2f %8.2f\n", what, w.min, w.median, c.min, c.median);
+    };
+    row("osken-config, window shown", mainShown);
+    row("osken-config, window hidden", mainHidden);
+    row("bare Qt window, shown", bareShown);
+    row("bare Qt window, hidden", bareHidden);
+    return 0;
+}

@@ -1,0 +1,450 @@
+#include "store/RecordFields.h"
+
+#include "store/ColorValue.h"
+#include "store/IniFile.h"
+#include "store/ProfileFiles.h"
+#include "store/RecordEquality.h"
+#include "store/StoredValue.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace {
+
+// One column of a part of a record: the field's name within the key, its width, the field inside a part.
+struct Column
+{
+    const char* name;
+    FieldWidth width;
+    void* (*member)(void* part);
+};
+
+template <typename> struct MemberOf;
+template <typename P, typename T> struct MemberOf<T P::*>
+{
+    using Part = P;
+    using Type = T;
+};
+
+template <typename T> constexpr FieldWidth widthOf()
+{
+    if constexpr (std::is_same_v<T, quint8>)
+        return FieldWidth::U8;
+    else if constexpr (std::is_same_v<T, quint32>)
+        return FieldWidth::U32;
+    else if constexpr (std::is_same_v<T, qint32>)
+        return FieldWidth::I32;
+    else if constexpr (std::is_same_v<T, QString>)
+        return FieldWidth::Text;
+    else {
+        static_assert(std::is_same_v<T, RgbColor>, "a stored field is a number, a text or a colour");
+        return FieldWidth::Colour;
+    }
+}
+
+template <auto Member> void* memberIn(void* part)
+{
+    using Part = typename MemberOf<decltype(Member)>::Part;
+    return &(static_cast<Part*>(part)->*Member);
+}
+
+template <auto Member> constexpr Column column(const char* name)
+{
+    return Column{name, widthOf<typename MemberOf<decltype(Member)>::Type>(), &memberIn<Member>};
+}
+
+// Key texts: "<name>", "DPI_INFO_<i>_<name>", "BUTTON_INFO_<b>_<name>", "BUTTON_INFO_<b>_KeyInfo_<k>_<name>"
+// (the low byte's name is empty: its key ends with the underscore), "LedMode/LED_MODE_<m>_<name>".
+constexpr Column kHead[] = {column<&ProfileData::pollrate>("pollrate"), column<&ProfileData::dpi>("dpi")};
+constexpr Column kStage[] = {column<&DpiInfo::used>("used"), column<&DpiInfo::link>("link"), column<&DpiInfo::xy>("xy"),
+                             column<&DpiInfo::x>("x"), column<&DpiInfo::y>("y")};
+constexpr Column kPointer[] = {
+    column<&ProfileData::mousespeed>("mousespeed"),     column<&ProfileData::dbclickspeed>("dbclickspeed"),
+    column<&ProfileData::scrollispage>("scrollispage"), column<&ProfileData::scrollspeed>("scrollspeed"),
+    column<&ProfileData::accelenable>("accelenable"),   column<&ProfileData::acee>("acee")};
+constexpr Column kButton[] = {column<&ButtonInfo::ID>("ID"),
+                              column<&ButtonInfo::Fun>("Fun"),
+                              column<&ButtonInfo::LoopNumber>("LoopNumber"),
+                              column<&ButtonInfo::KeyNumber>("KeyNumber"),
+                              column<&ButtonInfo::Res1>("Res1"),
+                              column<&ButtonInfo::Res2>("Res2"),
+                              column<&ButtonInfo::Res3>("Res3"),
+                              column<&ButtonInfo::Res4>("Res4"),
+                              column<&ButtonInfo::macroname>("macroname")};
+constexpr Column kKeyStep[] = {column<&KeyInfo::map>("map"), column<&KeyInfo::low>(""), column<&KeyInfo::high>("H")};
+constexpr Column kTail[] = {column<&ProfileData::ProfileName>("ProfileName"),
+                            column<&ProfileData::ProfilePath>("ProfilePath"), column<&ProfileData::LedMode>("LedMode")};
+constexpr Column kMode[] = {column<&LedModeInfo::RGB>("RGB"),       column<&LedModeInfo::h>("h"),
+                            column<&LedModeInfo::s>("s"),           column<&LedModeInfo::v>("v"),
+                            column<&LedModeInfo::bright>("bright"), column<&LedModeInfo::breath>("breath")};
+
+void* wholeRecord(ProfileData& record, int, int)
+{
+    return &record;
+}
+void* stageOf(ProfileData& record, int iStage, int)
+{
+    return &record.stages[size_t(iStage)];
+}
+void* buttonOf(ProfileData& record, int iBtn, int)
+{
+    return &record.buttons[size_t(iBtn)];
+}
+void* keyStepOf(ProfileData& record, int iBtn, int iStep)
+{
+    return &record.buttons[size_t(iBtn)].keys[size_t(iStep)];
+}
+void* modeOf(ProfileData& record, int iMode, int)
+{
+    return &record.modes[size_t(iMode)];
+}
+
+std::vector<ProfileField> buildProfileFields()
+{
+    std::vector<ProfileField> fields;
+    fields.reserve(size_t(kProfileKeyCount));
+    const auto add = [&fields](const QString& prefix, const auto& columns, void* (*part)(ProfileData&, int, int),
+                               int iIndex, int iStep) {
+        for (const Column& c : columns)
+            fields.push_back(
+                ProfileField{prefix + QLatin1String(c.name), c.width, part, c.member, quint8(iIndex), quint8(iStep)});
+    };
+    add(QString(), kHead, wholeRecord, 0, 0);
+    for (int i = 0; i < kDpiStageCount; ++i)
+        add(QStringLiteral("DPI_INFO_%1_").arg(i), kStage, stageOf, i, 0);
+    add(QString(), kPointer, wholeRecord, 0, 0);
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        add(QStringLiteral("BUTTON_INFO_%1_").arg(b), kButton, buttonOf, b, 0);
+        for (int k = 0; k < kKeyStepCount; ++k)
+            add(QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_").arg(b).arg(k), kKeyStep, keyStepOf, b, k);
+    }
+    add(QString(), kTail, wholeRecord, 0, 0);
+    for (int m = 0; m < kLedModeCount; ++m)
+        add(QStringLiteral("LedMode/LED_MODE_%1_").arg(m), kMode, modeOf, m, 0);
+    return fields;
+}
+
+// The fields by their key as a file spells it (with '\' for '/'), for reading lines without building texts.
+struct FieldIndex
+{
+    std::string spelled;                // every key as the file spells it, one after the other
+    std::vector<std::string_view> keys; // field by field, into `spelled`
+    std::vector<int> byKey;             // the fields ordered by that spelling, for a binary search
+    std::vector<int> sorted;            // the order a file lists them in
+    std::vector<int> rank;              // each field's place in that order
+    std::vector<QString> sortedNames;
+};
+
+const FieldIndex& fieldIndex()
+{
+    static const FieldIndex index = [] {
+        FieldIndex built;
+        const std::vector<ProfileField>& fields = profileFields();
+        std::vector<size_t> ends;
+        for (const ProfileField& field : fields) {
+            QByteArray escaped;
+            ini::appendEscapedKey(escaped, field.key);
+            built.spelled.append(escaped.constData(), size_t(escaped.size()));
+            ends.push_back(built.spelled.size());
+        }
+        for (size_t i = 0; i < fields.size(); ++i) {
+            const size_t begin = i == 0 ? 0 : ends[i - 1];
+            built.keys.emplace_back(built.spelled.data() + begin, ends[i] - begin);
+            built.byKey.push_back(int(i));
+            built.sorted.push_back(int(i));
+        }
+        std::sort(built.byKey.begin(), built.byKey.end(),
+                  [&built](int a, int b) { return built.keys[size_t(a)] < built.keys[size_t(b)]; });
+        std::sort(built.sorted.begin(), built.sorted.end(),
+                  [&fields](int a, int b) { return fields[size_t(a)].key < fields[size_t(b)].key; });
+        built.rank.resize(fields.size());
+        for (size_t r = 0; r < built.sorted.size(); ++r) {
+            built.rank[size_t(built.sorted[r])] = int(r);
+            built.sortedNames.push_back(fields[size_t(built.sorted[r])].key);
+        }
+        return built;
+    }();
+    return index;
+}
+
+} // namespace
+
+int FieldCursor::find(std::string_view escapedKey)
+{
+    // A file the store wrote lists the fields in order: the next line is most likely the next field.
+    const FieldIndex& index = fieldIndex();
+    const size_t next = size_t(m_rank + 1);
+    if (next < index.sorted.size() && index.keys[size_t(index.sorted[next])] == escapedKey) {
+        m_rank = int(next);
+        return index.sorted[next];
+    }
+    const auto found =
+        std::lower_bound(index.byKey.begin(), index.byKey.end(), escapedKey,
+                         [&index](int field, std::string_view key) { return index.keys[size_t(field)] < key; });
+    if (found == index.byKey.end() || index.keys[size_t(*found)] != escapedKey)
+        return -1;
+    m_rank = index.rank[size_t(*found)];
+    return *found;
+}
+
+namespace {
+
+// Keys a file can only spell one way: letters, digits, '_', '-', '.' and '\' for '/'.
+bool isPlainKey(const char* begin, const char* end)
+{
+    for (const char* p = begin; p < end; ++p) {
+        const char c = *p;
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
+              c == '.' || c == '\\'))
+            return false;
+    }
+    return true;
+}
+
+void appendNumber(QByteArray& out, qint64 number)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out.append(digits, int(end - digits));
+}
+
+void storeValue(const ProfileField& field, ProfileData& record, const ini::Scanner& line)
+{
+    void* where = field.in(record);
+    const char* begin = line.valueBegin();
+    const char* end = line.valueEnd();
+    const auto value = [&] { return ini::unescapedValue(begin, end, line.isUtf8()); };
+    qint64 number = 0;
+    switch (field.width) {
+    case FieldWidth::Text:
+        *static_cast<QString*>(where) = textOfValue(value());
+        return;
+    case FieldWidth::Colour:
+        *static_cast<RgbColor*>(where) = colourOfValue(value());
+        return;
+    default:
+        if (!plainNumber(begin, end, number))
+            number = numberOfValue(value());
+    }
+    // Cut to the field's width, like a store into it.
+    if (field.width == FieldWidth::U8)
+        *static_cast<quint8*>(where) = static_cast<quint8>(number);
+    else if (field.width == FieldWidth::U32)
+        *static_cast<quint32*>(where) = static_cast<quint32>(number);
+    else
+        *static_cast<qint32*>(where) = static_cast<qint32>(number);
+}
+
+template <typename T> bool equalAt(const void* a, const void* b)
+{
+    return *static_cast<const T*>(a) == *static_cast<const T*>(b);
+}
+
+bool equalValues(FieldWidth width, const void* a, const void* b)
+{
+    switch (width) {
+    case FieldWidth::U8:
+        return equalAt<quint8>(a, b);
+    case FieldWidth::U32:
+        return equalAt<quint32>(a, b);
+    case FieldWidth::I32:
+        return equalAt<qint32>(a, b);
+    case FieldWidth::Text:
+        return equalAt<QString>(a, b);
+    case FieldWidth::Colour:
+        return equalAt<RgbColor>(a, b);
+    }
+    return false;
+}
+
+template <typename Part, typename Columns> bool equalColumns(const Part& a, const Part& b, const Columns& columns)
+{
+    for (const Column& c : columns) {
+        if (!equalValues(c.width, c.member(const_cast<Part*>(&a)), c.member(const_cast<Part*>(&b))))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const std::vector<ProfileField>& profileFields()
+{
+    static const std::vector<ProfileField> fields = buildProfileFields();
+    Q_ASSERT(fields.size() == size_t(kProfileKeyCount));
+    return fields;
+}
+
+void writeProfileFields(const ProfileData& record, IniFile& file, const QString& group)
+{
+    const FieldIndex& index = fieldIndex();
+    const std::vector<ProfileField>& fields = profileFields();
+    IniFile::Block block;
+    block.section = group;
+    block.names = &index.sortedNames;
+    QByteArray& out = block.lines;
+    out.reserve(int(fields.size()) * 36);
+    block.lineEnds.reserve(fields.size());
+    for (const int i : index.sorted) {
+        const ProfileField& field = fields[size_t(i)];
+        const std::string_view key = index.keys[size_t(i)];
+        out.append(key.data(), int(key.size()));
+        out += '=';
+        const void* where = field.in(record);
+        switch (field.width) {
+        case FieldWidth::U8:
+            appendNumber(out, *static_cast<const quint8*>(where));
+            break;
+        case FieldWidth::U32:
+            appendNumber(out, *static_cast<const quint32*>(where));
+            break;
+        case FieldWidth::I32:
+            appendNumber(out, *static_cast<const qint32*>(where));
+            break;
+        case FieldWidth::Text:
+            ini::appendEscapedText(out, ini::storedTextForm(*static_cast<const QString*>(where)), file.isUtf8());
+            break;
+        case FieldWidth::Colour:
+            ini::appendEscapedText(out, colourVariantText(*static_cast<const RgbColor*>(where)), file.isUtf8());
+            break;
+        }
+        out += '\n';
+        block.lineEnds.push_back(out.size());
+    }
+    file.addBlock(std::move(block));
+}
+
+IniFile::LineFilter profileFieldLines(const QStringList& groups)
+{
+    return [matcher = RecordLineMatcher(groups)](const ini::Scanner& line) mutable {
+        int iRecord = -1;
+        int iField = -1;
+        return matcher.match(line, iRecord, iField);
+    };
+}
+
+RecordLineMatcher::RecordLineMatcher(const QStringList& groups) : m_cursors(size_t(groups.size()))
+{
+    for (const QString& group : groups)
+        m_prefixes.append(group + QLatin1Char('/'));
+}
+
+bool RecordLineMatcher::match(const ini::Scanner& line, int& iRecord, int& iField)
+{
+    const QString& section = line.sectionPrefix();
+    if (line.sectionNumber() != m_sectionNumber) {
+        m_sectionNumber = line.sectionNumber();
+        m_sectionRecord = int(m_prefixes.indexOf(section));
+        m_bOtherSpelling = false;
+        for (const QString& prefix : qAsConst(m_prefixes))
+            m_bOtherSpelling = m_bOtherSpelling || prefix.startsWith(section) || section.startsWith(prefix);
+    }
+    const char* keyBegin = line.keyBegin();
+    const char* keyEnd = line.keyEnd();
+    if (m_sectionRecord >= 0 && isPlainKey(keyBegin, keyEnd)) {
+        iRecord = m_sectionRecord;
+        iField = m_cursors[size_t(iRecord)].find(std::string_view(keyBegin, size_t(keyEnd - keyBegin)));
+        return iField >= 0;
+    }
+    // Escaped keys, and records spread over sections ([PROFILE\LedMode], keys of [General]).
+    if (!m_bOtherSpelling)
+        return false;
+    const QString key = section + ini::unescapedKey(keyBegin, keyEnd);
+    for (int i = 0; i < m_prefixes.size(); ++i) {
+        if (!key.startsWith(m_prefixes[i]))
+            continue;
+        QByteArray escaped;
+        ini::appendEscapedKey(escaped, key.mid(m_prefixes[i].size()));
+        iRecord = i;
+        iField = m_cursors[size_t(i)].find(std::string_view(escaped.constData(), size_t(escaped.size())));
+        return iField >= 0;
+    }
+    return false;
+}
+
+ProfileLineReader::ProfileLineReader(std::vector<Target> targets)
+    : m_targets(std::move(targets)), m_matcher([this] {
+          QStringList groups;
+          for (const Target& target : m_targets)
+              groups.append(target.group);
+          return groups;
+      }())
+{
+    for (const Target& target : m_targets) {
+        *target.record = ProfileData{};
+        m_seen.emplace_back(profileFields().size(), false);
+        m_seenCount.push_back(0);
+    }
+}
+
+bool ProfileLineReader::take(const ini::Scanner& line)
+{
+    int iRecord = -1;
+    int iField = -1;
+    if (!m_matcher.match(line, iRecord, iField))
+        return false;
+    storeValue(profileFields()[size_t(iField)], *m_targets[size_t(iRecord)].record, line);
+    if (!m_seen[size_t(iRecord)][size_t(iField)]) {
+        m_seen[size_t(iRecord)][size_t(iField)] = true;
+        ++m_seenCount[size_t(iRecord)];
+    }
+    return true;
+}
+
+bool ProfileLineReader::isComplete() const
+{
+    for (const int count : m_seenCount) {
+        if (count != int(profileFields().size()))
+            return false;
+    }
+    return true;
+}
+
+bool sameButtonNumbers(const ButtonInfo& a, const ButtonInfo& b)
+{
+    for (const Column& c : kButton) {
+        if (c.width != FieldWidth::Text &&
+            !equalValues(c.width, c.member(const_cast<ButtonInfo*>(&a)), c.member(const_cast<ButtonInfo*>(&b))))
+            return false;
+    }
+    return true;
+}
+
+bool operator==(const DpiInfo& a, const DpiInfo& b)
+{
+    return equalColumns(a, b, kStage);
+}
+
+bool operator==(const KeyInfo& a, const KeyInfo& b)
+{
+    return equalColumns(a, b, kKeyStep);
+}
+
+bool operator==(const ButtonInfo& a, const ButtonInfo& b)
+{
+    return equalColumns(a, b, kButton) && a.keys == b.keys;
+}
+
+bool operator==(const LedModeInfo& a, const LedModeInfo& b)
+{
+    return equalColumns(a, b, kMode);
+}
+
+bool operator==(const ProfileData& a, const ProfileData& b)
+{
+    return equalColumns(a, b, kHead) && equalColumns(a, b, kPointer) && equalColumns(a, b, kTail) &&
+           a.stages == b.stages && a.buttons == b.buttons && a.modes == b.modes;
+}
+
+bool operator==(const ConfigData& a, const ConfigData& b)
+{
+    for (const ConfigField& field : kConfigFields) {
+        if (field.number ? a.*field.number != b.*field.number
+                         : a.slotProfileNames[size_t(field.slot)] != b.slotProfileNames[size_t(field.slot)])
+            return false;
+    }
+    return a.slots == b.slots;
+}
