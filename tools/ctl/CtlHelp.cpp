@@ -1,4 +1,4 @@
-#include "CtlArguments.h"
+#include "CtlHelp.h"
 
 QString ctlVersion()
 {

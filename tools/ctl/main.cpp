@@ -1,4 +1,6 @@
 #include "CtlArguments.h"
+#include "CtlChannel.h"
+#include "CtlHelp.h"
 #include "EditCommands.h"
 #include "LinkCommands.h"
 #include "MouseWatcher.h"
@@ -6,10 +8,12 @@
 #include "SettingsSource.h"
 #include "ShowCommands.h"
 #include "hid/sim/VirtualReceiver.h"
+#include "platform/SingleInstance.h"
 #include "platform/virtual/VirtualDeviceNotifier.h"
 #include "platform/virtual/VirtualMouseControl.h"
 
 #include <QCoreApplication>
+#include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QTextStream>
 #include <QTimer>
@@ -26,9 +30,44 @@ void onInterrupt(int)
     g_bInterrupted.store(true);
 }
 
-// Runs until SIGINT or SIGTERM; the end of watching is no failure.
+// Runs the event loop until SIGINT or SIGTERM, or until something quits it.
+void runUntilInterrupted(QCoreApplication& app)
+{
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    QTimer interrupted;
+    QObject::connect(&interrupted, &QTimer::timeout, &app, [&app] {
+        if (g_bInterrupted.load())
+            app.quit();
+    });
+    interrupted.start(100);
+    app.exec();
+}
+
+// The running window's events, for as long as it runs; false when no window took the request or it ended.
+bool watchThroughWindow(const CtlRequest& request, QCoreApplication& app, QTextStream& out)
+{
+    QLocalSocket socket;
+    if (!ctlchannel::startWatchInWindow(socket, platform::instanceServerName(), request.json))
+        return false;
+    const auto printLines = [&socket, &out] {
+        while (socket.canReadLine())
+            out << QString::fromUtf8(socket.readLine());
+        out.flush();
+    };
+    QObject::connect(&socket, &QLocalSocket::readyRead, &app, printLines);
+    QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    printLines();
+    runUntilInterrupted(app);
+    return g_bInterrupted.load();
+}
+
+// Runs until SIGINT or SIGTERM; the end of watching is no failure. While the window runs it owns the receiver
+// and watch hears through it; once it ends, watch opens the receiver itself.
 int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out, QTextStream& err)
 {
+    if (watchThroughWindow(request, app, out))
+        return CtlExit::Done;
     if (!prepareSettings()) {
         err << "osken-ctl: the program-wide settings could not be stored\n";
         return CtlExit::CantCreate;
@@ -39,17 +78,8 @@ int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out,
         receiver ? platform::makeVirtualDeviceNotifier(*receiver) : platform::makeDeviceNotifier();
     const std::unique_ptr<VirtualMouseControl> control = virtualMouseControlFromEnvironment(receiver);
     MouseWatcher watcher(std::move(backend), std::move(notifier), request.json, out);
-
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    QTimer interrupted;
-    QObject::connect(&interrupted, &QTimer::timeout, &app, [&app] {
-        if (g_bInterrupted.load())
-            app.quit();
-    });
-    interrupted.start(100);
     watcher.start();
-    app.exec();
+    runUntilInterrupted(app);
     return CtlExit::Done;
 }
 
@@ -72,8 +102,13 @@ int main(int argc, char* argv[])
     }
     const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
     CtlServices services{makeDefaultBackend, pointerSpeed.get()};
-    if (request.changes())
+    if (request.changes()) {
+        // The running window owns the receiver: the change runs there, on its settings.
+        if (const std::optional<int> code =
+                ctlchannel::runInWindow(platform::instanceServerName(), app.arguments().mid(1), out, err))
+            return *code;
         return runChange(request, services, err);
+    }
     switch (request.command) {
     case CtlCommand::Help:
         out << ctlUsage();
