@@ -13,6 +13,7 @@
 #include "platform/virtual/VirtualMouseControl.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QTextStream>
@@ -28,6 +29,17 @@ std::atomic<bool> g_bInterrupted{false};
 void onInterrupt(int)
 {
     g_bInterrupted.store(true);
+}
+
+// Where the running window listens. Without XDG_RUNTIME_DIR the toolkit warns on stderr while it picks the
+// same folder the window picks; the tool's stderr carries its own messages only.
+QString windowServerName()
+{
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const QString name = platform::instanceServerName();
+    qInstallMessageHandler(previous);
+    return name;
 }
 
 // Runs the event loop until SIGINT or SIGTERM, or until something quits it.
@@ -48,7 +60,7 @@ void runUntilInterrupted(QCoreApplication& app)
 bool watchThroughWindow(const CtlRequest& request, QCoreApplication& app, QTextStream& out)
 {
     QLocalSocket socket;
-    if (!ctlchannel::startWatchInWindow(socket, platform::instanceServerName(), request.json))
+    if (!ctlchannel::startWatchInWindow(socket, windowServerName(), request.json))
         return false;
     const auto printLines = [&socket, &out] {
         while (socket.canReadLine())
@@ -83,6 +95,23 @@ int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out,
     return CtlExit::Done;
 }
 
+// The arguments to hand to the running window: nothing for a command that runs here in any case, an empty
+// list for a file that cannot be read (with its message). The window reads apply's file by its full path.
+std::optional<QStringList> windowArguments(const CtlRequest& request, const QStringList& arguments, QTextStream& err)
+{
+    if (request.changes() || request.command == CtlCommand::Status)
+        return arguments;
+    if (request.command != CtlCommand::Apply)
+        return std::nullopt;
+    ConfigData config;
+    QString error;
+    if (loadSettingsFile(request.file, chosenProduct(std::nullopt), config, error) != CtlExit::Done) {
+        err << "osken-ctl: " << error << "\n";
+        return QStringList();
+    }
+    return QStringList{arguments.first(), QFileInfo(request.file).absoluteFilePath()};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -102,13 +131,15 @@ int main(int argc, char* argv[])
     }
     const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
     CtlServices services{makeDefaultBackend, pointerSpeed.get()};
-    if (request.changes()) {
-        // The running window owns the receiver: the change runs there, on its settings.
-        if (const std::optional<int> code =
-                ctlchannel::runInWindow(platform::instanceServerName(), app.arguments().mid(1), out, err))
+    // The running window owns the receiver: what talks to the mouse runs there, on its settings.
+    if (const std::optional<QStringList> forwarded = windowArguments(request, app.arguments().mid(1), err)) {
+        if (forwarded->isEmpty())
+            return CtlExit::NoInput;
+        if (const std::optional<int> code = ctlchannel::runInWindow(windowServerName(), *forwarded, out, err))
             return *code;
-        return runChange(request, services, err);
     }
+    if (request.changes())
+        return runChange(request, services, err);
     switch (request.command) {
     case CtlCommand::Help:
         out << ctlUsage();

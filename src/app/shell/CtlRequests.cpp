@@ -2,6 +2,7 @@
 
 #include "app/shell/MousecfgWidget.h"
 #include "ctl/CtlChannel.h"
+#include "ctl/SettingsSource.h"
 #include "store/AppSettings.h"
 
 #include <QTextStream>
@@ -13,13 +14,21 @@ CtlRequests::CtlRequests(MousecfgWidget& window, platform::InstanceServer& serve
     server.registerFeed(ctlchannel::kWatchKind, [this](const QString& argument, platform::InstanceFeed feed) {
         return startWatch(argument, std::move(feed));
     });
-    connect(&window, &MousecfgWidget::batteryHeardSignal, this,
-            [this](quint8 iCharge, quint8 iLow, quint8 iHigh) { send(m_Events.battery(iCharge, iLow, iHigh)); });
-    connect(&window, &MousecfgWidget::mousePluggedSignal, this,
-            [this](bool bPlugged) { send(m_Events.plugged(bPlugged)); });
+    connect(&window, &MousecfgWidget::batteryHeardSignal, this, [this](quint8 iCharge, quint8 iLow, quint8 iHigh) {
+        m_Heard.battery = BatteryReply{iLow, iHigh, iCharge, 0};
+        send(m_Events.battery(iCharge, iLow, iHigh));
+    });
+    connect(&window, &MousecfgWidget::mousePluggedSignal, this, [this](bool bPlugged) {
+        std::vector<MouseEvent> events = m_Events.plugged(bPlugged);
+        if (!events.empty())
+            m_Heard = {};
+        send(events);
+    });
     connect(&window, &MousecfgWidget::statusTakenSignal, this, [this](const MouseChange& change) {
-        SettingsSession& session = m_Window.session();
-        send(MouseEventLog::status(change, session.activeSlot(), session.working().activeSlot(), readSensorModel()));
+        const SettingsSession& session = m_Window.session();
+        const ProfileData& active = session.working().activeSlot();
+        m_Heard.status = StatusReport{quint8(session.activeSlot()), active.dpi, active.pollrate, 0};
+        send(MouseEventLog::status(change, session.activeSlot(), active, readSensorModel()));
     });
 }
 
@@ -32,16 +41,32 @@ platform::InstanceAnswer CtlRequests::runCommand(const QString& argument)
     CtlRequest request;
     QString out;
     QString err;
+    QTextStream outStream(&out);
     QTextStream errStream(&err);
     int iExit = CtlExit::Usage;
     if (!parseCtlArguments(*arguments, request, refusal))
         errStream << "osken-ctl: " << refusal << "\n";
     else if (request.changes())
         iExit = m_Window.runScriptedChange(request, errStream);
+    else if (request.command == CtlCommand::Apply)
+        iExit = m_Window.runScriptedApply(request, errStream);
+    else if (request.command == CtlCommand::Status)
+        iExit = status(request, outStream, errStream);
     else
         return platform::InstanceAnswer::failed(QStringLiteral("not a command the window runs"));
+    outStream.flush();
     errStream.flush();
     return ctlchannel::commandAnswer(out, err, iExit);
+}
+
+int CtlRequests::status(const CtlRequest& request, QTextStream& out, QTextStream& err) const
+{
+    // What the window's status handling heard: asking the mouse here would take its answers from the window.
+    if (!m_Window.deviceLink().hasCommandHandle()) {
+        err << "osken-ctl: no mouse \"" << chosenProduct(std::nullopt) << "\" found\n";
+        return CtlExit::NoDevice;
+    }
+    return printStatus(request, m_Heard, out, err);
 }
 
 platform::InstanceAnswer CtlRequests::startWatch(const QString& argument, platform::InstanceFeed feed)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ctl/MouseCommands.h"
 #include "ctl/MouseEvents.h"
 #include "platform/InstanceChannel.h"
 
@@ -20,6 +21,7 @@ public:
 
 private:
     platform::InstanceAnswer runCommand(const QString& argument);
+    int status(const CtlRequest& request, QTextStream& out, QTextStream& err) const;
     platform::InstanceAnswer startWatch(const QString& argument, platform::InstanceFeed feed);
     void send(const std::vector<MouseEvent>& events);
 
@@ -31,5 +33,6 @@ private:
 
     MousecfgWidget& m_Window;
     MouseEventLog m_Events;
+    StatusHeard m_Heard; // since the mouse was last plugged
     std::vector<Listener> m_Listeners;
 };

@@ -107,6 +107,8 @@ public:
     // A change osken-ctl asked for, run on this window's settings and shown as a change made here; its exit
     // code, its messages to `err`.
     int runScriptedChange(const CtlRequest& request, QTextStream& err);
+    // osken-ctl apply, written through this window's mouse with the status thread stopped.
+    int runScriptedApply(const CtlRequest& request, QTextStream& err);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);

@@ -129,6 +129,11 @@ void CtlThroughWindowTest::watchHearsTheWindow()
     // Stage 3 of the defaults is 1600 DPI; pressed on the mouse, the window hears it and so does watch.
     m_pMouse->mouseSelectsDpiStage(2);
     QCOMPARE(watch.nextLine(), QString(R"({"dpi":1600,"event":"dpi-stage","stage":3})"));
+    // status answers from what the window heard, without reading the mouse's answers away from it.
+    Ctl status({"status", "--json"});
+    QVERIFY(status.finish());
+    QCOMPARE(status.process.exitCode(), 0);
+    QVERIFY(status.process.readAllStandardOutput().startsWith(R"({"battery":90,"charging":false,"dpiStage":3,)"));
     m_pMouse->unplug();
     QCOMPARE(watch.nextLine(), QString(R"({"event":"unplugged"})"));
     m_pMouse->plug();
