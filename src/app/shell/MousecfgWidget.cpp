@@ -342,24 +342,9 @@ void MousecfgWidget::selectCallout(int iIndex, int iGroup)
         m_ExtraCallouts[iIndex]->setChecked(true);
 }
 
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
-{
-    if (iType <= 2)
-        selectCallout(iBtn, iType);
-}
-
 void MousecfgWidget::slotGotoMacro(quint8 iTab)
 {
     showTab(iTab);
-}
-
-void MousecfgWidget::slot_show_profilename(QAction* action)
-{
-    if (!action)
-        return;
-    const QString name = action->text();
-    m_pActiveProfileLabel->setText(name);
-    m_Session.edit([&name](ConfigData& working) { working.slotProfileNames[working.ProfileID % kSlotCount] = name; });
 }
 
 void MousecfgWidget::slotPopOneClickBox()
@@ -367,8 +352,6 @@ void MousecfgWidget::slotPopOneClickBox()
     OrnMessageBox box(2, uiText("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), uiText("Warning"), QString(), this);
     box.exec();
 }
-
-void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {

@@ -68,17 +68,14 @@ public:
     QWidget* tabPanel(int iTab) const { return m_TabPanels[iTab]; }
     OrnDPIWindow* dpiWindow() const { return m_pDPIWindow; }
     OrnReportRate* reportRate() const { return m_pReportRate; }
-    OrnPointSpeed* pointSpeed() const { return m_pPointSpeed; }
     OrnColorWindow* colorWindow() const { return m_pColorWindow; }
     OrnBtnWindow* buttonWindow() const { return m_pBtnWindow; }
-    MacroDialog* macroDialog() const { return m_pMacroDialog; }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
     OrnPushButton* closeButton() const { return m_pClose; }
     OrnPushButton* slotIndicator(int iSlot) const { return m_SlotIndicators[unsigned(iSlot) % kSlotCount]; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
-    QSystemTrayIcon* trayIcon() const { return m_pTray; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
     QAction* autostartAction() const { return m_pAutostartAction; }
     TrayWatch& trayWatch() { return *m_pTrayWatch; }
@@ -100,17 +97,13 @@ public:
     void refreshUnappliedMarks();
     OrnNotice* savedNotice() const { return m_pSavedNotice; }
     // The OSD texts sent so far (also sent to the companion program).
-    const QStringList& osdHistory() const { return m_OsdHistory; }
     void handleDeviceChange(const platform::DeviceChangeEvent& event);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
     void slotGotoMacro(quint8 iTab);
-    void slot_show_profilename(QAction* action);
     void slot_show_mousename(QAction* action);
     void slotPopOneClickBox();
-    void OnProfileMenuCheck(QWidget* widget);
     void slotEnableButtons(bool bEnable);
     void slotProfileNameChange();
     void slotRefreshLightMode(quint8 iBuff1);
@@ -315,5 +308,4 @@ private:
     int m_iConnectedMice = 0;
     bool m_bMouseAsleep = false;
     bool m_bMarksPending = false;
-    QStringList m_OsdHistory;
 };

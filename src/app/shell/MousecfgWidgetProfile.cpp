@@ -267,7 +267,6 @@ void MousecfgWidget::applyPointerSpeed(int iSlot)
 
 void MousecfgWidget::showOsd(const QString& strText)
 {
-    m_OsdHistory << strText;
     platform::OsdLink* link =
         m_pNotifyAction && m_pNotifyAction->isChecked() ? m_Services.notifications.get() : m_Services.osd.get();
     if (!link)
