@@ -301,6 +301,8 @@ void MousecfgWidget::setFrontView(bool bFront)
     const bool bOnButtonsTab = m_iCurrentTab == 1;
     m_pFrontPicture->setVisible(bFront || m_iCurrentTab == 0);
     m_pSidePicture->setVisible(!bFront && bOnButtonsTab);
+    if (!bFront && bOnButtonsTab)
+        showSidePicture();
     for (int i = 0; i < kCalloutsPerView; ++i) {
         m_FrontCallouts[i]->setVisible(bFront && bOnButtonsTab && m_FrontCallouts[i]->property("used").toBool());
         m_SideCallouts[i]->setVisible(!bFront && bOnButtonsTab && m_SideCallouts[i]->property("used").toBool());

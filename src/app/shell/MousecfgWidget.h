@@ -147,7 +147,11 @@ private:
     void setFrontView(bool bFront);
     void selectCallout(int iIndex, int iGroup);
     void clearCalloutSelection();
+    // The mouse pictures for the product and the lighting shown; work only when either changed. The side
+    // picture is painted when the side view is first shown.
     void loadMousePictures();
+    void showSidePicture();
+    QString mousePictureKey() const;
     // A mouse picture at the window's scale, its lit parts (the glow picture) in the lighting colour.
     QPixmap mousePicture(const QString& strPath, const QString& strGlowPath) const;
     // A picture of the product's folder, with the folder's glow.
@@ -293,6 +297,8 @@ private:
     std::array<quint8, 3> m_SelectedIndex{};
     quint8 m_iSavedGroup = 0;
     bool m_bFrontView = true;
+    QString m_FrontPictureKey; // what the front and side pictures were painted for
+    QString m_SidePictureKey;
 
     std::unique_ptr<TrayWatch> m_pTrayWatch;
     bool m_bStartHidden = false;

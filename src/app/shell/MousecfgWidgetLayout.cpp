@@ -107,7 +107,6 @@ void MousecfgWidget::buildWidgets()
 
     buildCallouts();
     buildProfileBar();
-    loadMousePictures();
     setSideButtonImages();
 }
 
