@@ -51,6 +51,10 @@ public:
     static constexpr int kCalloutsPerView = 20;
     static constexpr int kExtraCallouts = 2;
     static constexpr int kTabCount = 4;
+    static constexpr int kLightingTab = 0;
+    static constexpr int kButtonsTab = 1;
+    static constexpr int kDpiTab = 2;
+    static constexpr int kMacroTab = 3;
 
     explicit MousecfgWidget(ShellServices services, QWidget* parent = nullptr);
     ~MousecfgWidget() override;
@@ -65,11 +69,24 @@ public:
     int currentTab() const { return m_iCurrentTab; }
     BatteryBar* batteryBar() const { return m_pBatteryBar; }
     OrnLabel* chargingIcon() const { return m_pChargingIcon; }
-    QWidget* tabPanel(int iTab) const { return m_TabPanels[iTab]; }
-    OrnDPIWindow* dpiWindow() const { return m_pDPIWindow; }
-    OrnReportRate* reportRate() const { return m_pReportRate; }
+    // A tab's panel is built when it is first shown (or asked for here).
+    QWidget* tabPanel(int iTab) { return ensureTabPanel(iTab); }
+    OrnDPIWindow* dpiWindow()
+    {
+        ensureTabPanel(kDpiTab);
+        return m_pDPIWindow;
+    }
+    OrnReportRate* reportRate()
+    {
+        ensureTabPanel(kDpiTab);
+        return m_pReportRate;
+    }
     OrnColorWindow* colorWindow() const { return m_pColorWindow; }
-    OrnBtnWindow* buttonWindow() const { return m_pBtnWindow; }
+    OrnBtnWindow* buttonWindow()
+    {
+        ensureTabPanel(kButtonsTab);
+        return m_pBtnWindow;
+    }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
     OrnPushButton* closeButton() const { return m_pClose; }
@@ -135,7 +152,16 @@ private:
     void buildWidgets();
     void buildProfileBar();
     void buildCallouts();
+    // The lighting panel, which the first frame shows; the others wait for ensureTabPanel.
     void buildPanels();
+    QWidget* ensureTabPanel(int iTab);
+    void buildButtonPanel();
+    void buildDpiPanel();
+    void buildMacroPanel();
+    // Size, texts and record of one built panel.
+    void layoutPanel(int iTab);
+    void retranslatePanel(int iTab);
+    void showRecordInPanel(int iTab);
     void layoutChildren();
     // The wheel callouts and side-button pictures of the view shown.
     void placeViewCallouts();

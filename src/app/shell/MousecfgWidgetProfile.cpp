@@ -203,13 +203,22 @@ void MousecfgWidget::refreshEditors()
     // "7138" shows slot 0's lighting whichever slot is active.
     m_pColorWindow->setProfile(&m_Session.workingRecord(lightingSlotFor(product, iActive)),
                                lightingSlotFor(product, iActive));
-    ProfileData& active = m_Session.activeRecord();
-    m_pBtnWindow->layoutForProduct();
-    m_pBtnWindow->setProfile(active);
-    m_pPointSpeed->setProfile(&active);
-    m_pReportRate->setProfile(&active);
-    m_pDPIWindow->setProfile(&active, readSensorModel());
+    showRecordInPanel(kButtonsTab);
+    showRecordInPanel(kDpiTab);
     refreshUnappliedMarks();
+}
+
+void MousecfgWidget::showRecordInPanel(int iTab)
+{
+    ProfileData& active = m_Session.activeRecord();
+    if (iTab == kButtonsTab && m_pBtnWindow) {
+        m_pBtnWindow->layoutForProduct();
+        m_pBtnWindow->setProfile(active);
+    } else if (iTab == kDpiTab && m_pDPIWindow) {
+        m_pPointSpeed->setProfile(&active);
+        m_pReportRate->setProfile(&active);
+        m_pDPIWindow->setProfile(&active, readSensorModel());
+    }
 }
 
 void MousecfgWidget::showUnapplied(bool bUnapplied, quint8 iSlotMask)
@@ -331,11 +340,13 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRat
         showOsd(profileOsdText(iProfile));
     }
     if (change.dpiStage) {
-        m_pDPIWindow->selectStage(iDpi);
+        if (m_pDPIWindow)
+            m_pDPIWindow->selectStage(iDpi);
         showOsd(dpiOsdText(iDpi, dpiFromRaw(active.stages[iDpi].y, readSensorModel())));
     }
     if (change.rate) {
-        m_pReportRate->setProfile(&m_Session.activeRecord());
+        if (m_pReportRate)
+            m_pReportRate->setProfile(&m_Session.activeRecord());
         showOsd(rateOsdText(iRate));
     }
 }
