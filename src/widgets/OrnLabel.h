@@ -21,7 +21,6 @@ public:
     // Pixels taken off the font size before scaling.
     void setSizeReduction(int iReduce);
     void setDarkBackground(bool bDark);
-    bool darkBackground() const { return m_bDark; }
     // A 1-pixel frame in this colour; an invalid colour draws none.
     void setBorderColor(const QColor& color);
     // The font the text is painted with right now.

@@ -29,13 +29,6 @@ void OrnPushButton::setImages(const QStringList& images)
     update();
 }
 
-void OrnPushButton::setBackground(const QString& strBackground)
-{
-    m_strBackground = strBackground;
-    updateGeometry();
-    update();
-}
-
 void OrnPushButton::setChecked(bool bChecked)
 {
     m_bChecked = bChecked;

@@ -27,13 +27,11 @@ public:
 
     void setImages(const QStringList& images);
     const QStringList& images() const { return m_Images; }
-    void setBackground(const QString& strBackground);
 
     // These hide the toolkit's versions on purpose: the button's look follows its own flags.
     void setChecked(bool bChecked);
     bool isChecked() const { return m_bChecked; }
     void setCheckable(bool bCheckable);
-    bool isCheckable() const { return m_bCheckable; }
     void setEnabled(bool bEnable);
     bool isButtonEnabled() const { return m_bEnable; }
 

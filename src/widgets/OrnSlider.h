@@ -14,7 +14,6 @@ public:
     ~OrnSlider() override;
 
     void setBubbleEnabled(bool bEnable);
-    bool bubbleEnabled() const { return m_bBubble; }
     bool isDragging() const { return m_bDragging; }
     OrnLabel* bubble() const { return m_pBubble; }
     // Horizontal centre of the bubble in the slider's coordinates for a value.

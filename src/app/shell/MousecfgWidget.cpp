@@ -195,12 +195,9 @@ void MousecfgWidget::setTexts()
     if (m_pNotifyAction)
         m_pNotifyAction->setText(uiText("Show messages as notifications"));
     m_pQuitAction->setText(uiText("&Quit"));
-    m_pBtnWindow->retranslate();
-    m_pMacroDialog->retranslateUi();
-    m_pColorWindow->retranslateUi();
-    m_pDPIWindow->retranslateUi();
-    m_pReportRate->retranslateUi();
-    m_pPointSpeed->retranslateUi();
+    for (int i = 0; i < kTabCount; ++i)
+        if (m_TabPanels[i])
+            retranslatePanel(i);
     showActiveSlot();
     update();
 }
@@ -234,11 +231,11 @@ void MousecfgWidget::onButtonClicked()
     } else if (auto front = std::find(m_FrontCallouts.begin(), m_FrontCallouts.end(), button);
                front != m_FrontCallouts.end()) {
         selectCallout(int(front - m_FrontCallouts.begin()), 0);
-        m_pBtnWindow->showPage(quint8(front - m_FrontCallouts.begin()), 0);
+        buttonWindow()->showPage(quint8(front - m_FrontCallouts.begin()), 0);
     } else if (auto extra = std::find(m_ExtraCallouts.begin(), m_ExtraCallouts.end(), button);
                extra != m_ExtraCallouts.end()) {
         selectCallout(int(extra - m_ExtraCallouts.begin()), 2);
-        m_pBtnWindow->showPage(quint8(extra - m_ExtraCallouts.begin()), 2);
+        buttonWindow()->showPage(quint8(extra - m_ExtraCallouts.begin()), 2);
     } else if (button == m_pAdd) {
         m_pCommands->add();
     } else if (button == m_pDelete) {
@@ -288,8 +285,10 @@ void MousecfgWidget::showTab(int iTab)
         callout->setVisible(false);
     m_pSideUp->setVisible(false);
     m_pSideDown->setVisible(false);
+    ensureTabPanel(iTab);
     for (int i = 0; i < kTabCount; ++i)
-        m_TabPanels[i]->setVisible(i == iTab);
+        if (m_TabPanels[i])
+            m_TabPanels[i]->setVisible(i == iTab);
     if (bButtons)
         setFrontView(m_bFrontView);
 }
@@ -301,6 +300,8 @@ void MousecfgWidget::setFrontView(bool bFront)
     const bool bOnButtonsTab = m_iCurrentTab == 1;
     m_pFrontPicture->setVisible(bFront || m_iCurrentTab == 0);
     m_pSidePicture->setVisible(!bFront && bOnButtonsTab);
+    if (!bFront && bOnButtonsTab)
+        showSidePicture();
     for (int i = 0; i < kCalloutsPerView; ++i) {
         m_FrontCallouts[i]->setVisible(bFront && bOnButtonsTab && m_FrontCallouts[i]->property("used").toBool());
         m_SideCallouts[i]->setVisible(!bFront && bOnButtonsTab && m_SideCallouts[i]->property("used").toBool());
@@ -342,24 +343,9 @@ void MousecfgWidget::selectCallout(int iIndex, int iGroup)
         m_ExtraCallouts[iIndex]->setChecked(true);
 }
 
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
-{
-    if (iType <= 2)
-        selectCallout(iBtn, iType);
-}
-
 void MousecfgWidget::slotGotoMacro(quint8 iTab)
 {
     showTab(iTab);
-}
-
-void MousecfgWidget::slot_show_profilename(QAction* action)
-{
-    if (!action)
-        return;
-    const QString name = action->text();
-    m_pActiveProfileLabel->setText(name);
-    m_Session.edit([&name](ConfigData& working) { working.slotProfileNames[working.ProfileID % kSlotCount] = name; });
 }
 
 void MousecfgWidget::slotPopOneClickBox()
@@ -367,8 +353,6 @@ void MousecfgWidget::slotPopOneClickBox()
     OrnMessageBox box(2, uiText("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), uiText("Warning"), QString(), this);
     box.exec();
 }
-
-void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {

@@ -53,6 +53,10 @@ public:
     static constexpr int kCalloutsPerView = 20;
     static constexpr int kExtraCallouts = 2;
     static constexpr int kTabCount = 4;
+    static constexpr int kLightingTab = 0;
+    static constexpr int kButtonsTab = 1;
+    static constexpr int kDpiTab = 2;
+    static constexpr int kMacroTab = 3;
 
     explicit MousecfgWidget(ShellServices services, QWidget* parent = nullptr);
     ~MousecfgWidget() override;
@@ -67,20 +71,30 @@ public:
     int currentTab() const { return m_iCurrentTab; }
     BatteryBar* batteryBar() const { return m_pBatteryBar; }
     OrnLabel* chargingIcon() const { return m_pChargingIcon; }
-    QWidget* tabPanel(int iTab) const { return m_TabPanels[iTab]; }
-    OrnDPIWindow* dpiWindow() const { return m_pDPIWindow; }
-    OrnReportRate* reportRate() const { return m_pReportRate; }
-    OrnPointSpeed* pointSpeed() const { return m_pPointSpeed; }
+    // A tab's panel is built when it is first shown (or asked for here).
+    QWidget* tabPanel(int iTab) { return ensureTabPanel(iTab); }
+    OrnDPIWindow* dpiWindow()
+    {
+        ensureTabPanel(kDpiTab);
+        return m_pDPIWindow;
+    }
+    OrnReportRate* reportRate()
+    {
+        ensureTabPanel(kDpiTab);
+        return m_pReportRate;
+    }
     OrnColorWindow* colorWindow() const { return m_pColorWindow; }
-    OrnBtnWindow* buttonWindow() const { return m_pBtnWindow; }
-    MacroDialog* macroDialog() const { return m_pMacroDialog; }
+    OrnBtnWindow* buttonWindow()
+    {
+        ensureTabPanel(kButtonsTab);
+        return m_pBtnWindow;
+    }
     ProfileCommands& profileCommands() { return *m_pCommands; }
     OrnPushButton* applyButton() const { return m_pApply; }
     OrnPushButton* closeButton() const { return m_pClose; }
     OrnPushButton* slotIndicator(int iSlot) const { return m_SlotIndicators[unsigned(iSlot) % kSlotCount]; }
     OrnMenu* slotMenu() const { return m_pSlotMenu; }
     OrnLineEdit* nameField() const { return m_pNameField; }
-    QSystemTrayIcon* trayIcon() const { return m_pTray; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
     QAction* autostartAction() const { return m_pAutostartAction; }
     TrayWatch& trayWatch() { return *m_pTrayWatch; }
@@ -102,7 +116,6 @@ public:
     void refreshUnappliedMarks();
     OrnNotice* savedNotice() const { return m_pSavedNotice; }
     // The OSD texts sent so far (also sent to the companion program).
-    const QStringList& osdHistory() const { return m_OsdHistory; }
     void handleDeviceChange(const platform::DeviceChangeEvent& event);
     // A change osken-ctl asked for, run on this window's settings and shown as a change made here; its exit
     // code, its messages to `err`.
@@ -112,12 +125,9 @@ public:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
     void slotGotoMacro(quint8 iTab);
-    void slot_show_profilename(QAction* action);
     void slot_show_mousename(QAction* action);
     void slotPopOneClickBox();
-    void OnProfileMenuCheck(QWidget* widget);
     void slotEnableButtons(bool bEnable);
     void slotProfileNameChange();
     void slotRefreshLightMode(quint8 iBuff1);
@@ -153,7 +163,16 @@ private:
     void buildWidgets();
     void buildProfileBar();
     void buildCallouts();
+    // The lighting panel, which the first frame shows; the others wait for ensureTabPanel.
     void buildPanels();
+    QWidget* ensureTabPanel(int iTab);
+    void buildButtonPanel();
+    void buildDpiPanel();
+    void buildMacroPanel();
+    // Size, texts and record of one built panel.
+    void layoutPanel(int iTab);
+    void retranslatePanel(int iTab);
+    void showRecordInPanel(int iTab);
     void layoutChildren();
     // The wheel callouts and side-button pictures of the view shown.
     void placeViewCallouts();
@@ -165,7 +184,11 @@ private:
     void setFrontView(bool bFront);
     void selectCallout(int iIndex, int iGroup);
     void clearCalloutSelection();
+    // The mouse pictures for the product and the lighting shown; work only when either changed. The side
+    // picture is painted when the side view is first shown.
     void loadMousePictures();
+    void showSidePicture();
+    QString mousePictureKey() const;
     // A mouse picture at the window's scale, its lit parts (the glow picture) in the lighting colour.
     QPixmap mousePicture(const QString& strPath, const QString& strGlowPath) const;
     // A picture of the product's folder, with the folder's glow.
@@ -311,6 +334,8 @@ private:
     std::array<quint8, 3> m_SelectedIndex{};
     quint8 m_iSavedGroup = 0;
     bool m_bFrontView = true;
+    QString m_FrontPictureKey; // what the front and side pictures were painted for
+    QString m_SidePictureKey;
 
     std::unique_ptr<TrayWatch> m_pTrayWatch;
     bool m_bStartHidden = false;
@@ -326,5 +351,4 @@ private:
     int m_iConnectedMice = 0;
     bool m_bMouseAsleep = false;
     bool m_bMarksPending = false;
-    QStringList m_OsdHistory;
 };

@@ -107,7 +107,6 @@ void MousecfgWidget::buildWidgets()
 
     buildCallouts();
     buildProfileBar();
-    loadMousePictures();
     setSideButtonImages();
 }
 
@@ -184,14 +183,37 @@ void MousecfgWidget::buildProfileBar()
 
 void MousecfgWidget::buildPanels()
 {
-    ProfileData& active = m_Session.activeRecord();
-    m_TabPanels[0] = new QWidget(this);
-    m_pColorWindow = new OrnColorWindow(m_TabPanels[0], &active);
+    const int iActive = m_Session.activeSlot();
+    const int iLighting = lightingSlotFor(readCurrentProductName(), iActive);
+    m_TabPanels[kLightingTab] = new QWidget(this);
+    m_pColorWindow = new OrnColorWindow(m_TabPanels[kLightingTab], &m_Session.workingRecord(iLighting));
     connect(m_pColorWindow, &OrnColorWindow::LightingChangedSignal, this, [this] { loadMousePictures(); });
+}
+
+QWidget* MousecfgWidget::ensureTabPanel(int iTab)
+{
+    if (iTab < 0 || iTab >= kTabCount)
+        return nullptr;
+    if (m_TabPanels[iTab])
+        return m_TabPanels[iTab];
+    if (iTab == kButtonsTab)
+        buildButtonPanel();
+    else if (iTab == kDpiTab)
+        buildDpiPanel();
+    else if (iTab == kMacroTab)
+        buildMacroPanel();
+    m_TabPanels[iTab]->hide();
+    layoutPanel(iTab);
+    showRecordInPanel(iTab);
+    return m_TabPanels[iTab];
+}
+
+void MousecfgWidget::buildButtonPanel()
+{
     m_pButtonScroll = new QScrollArea(this);
     m_pButtonScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     m_pButtonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
-    m_pBtnWindow = new OrnBtnWindow(active, m_pButtonScroll, m_dDisplayScale);
+    m_pBtnWindow = new OrnBtnWindow(m_Session.activeRecord(), m_pButtonScroll, m_dDisplayScale);
     connect(m_pBtnWindow, &OrnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pBtnWindow, &OrnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
     connect(m_pBtnWindow, &OrnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
@@ -199,11 +221,20 @@ void MousecfgWidget::buildPanels()
     m_pButtonScroll->setWidget(m_pBtnWindow);
     m_pButtonScroll->setWidgetResizable(false);
     m_pButtonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_TabPanels[1] = m_pButtonScroll;
-    m_TabPanels[2] = new QWidget(this);
-    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[2], &active);
-    m_pReportRate = new OrnReportRate(m_TabPanels[2], &active);
-    m_pPointSpeed = new OrnPointSpeed(m_TabPanels[2], &active);
+    m_TabPanels[kButtonsTab] = m_pButtonScroll;
+}
+
+void MousecfgWidget::buildDpiPanel()
+{
+    ProfileData& active = m_Session.activeRecord();
+    m_TabPanels[kDpiTab] = new QWidget(this);
+    m_pDPIWindow = new OrnDPIWindow(m_TabPanels[kDpiTab], &active);
+    m_pReportRate = new OrnReportRate(m_TabPanels[kDpiTab], &active);
+    m_pPointSpeed = new OrnPointSpeed(m_TabPanels[kDpiTab], &active);
+}
+
+void MousecfgWidget::buildMacroPanel()
+{
     m_pMacroDialog = new MacroDialog(this);
     connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     m_pMacroDialog->setLiveConfigs([this] {
@@ -213,9 +244,58 @@ void MousecfgWidget::buildPanels()
     connect(m_pMacroDialog, &MacroDialog::MacroRenamedSignal, this,
             [this](const QString& strOld, const QString& strNew) {
                 m_Session.renameMacro(strOld, strNew);
-                m_pBtnWindow->setProfile(m_Session.activeRecord());
+                if (m_pBtnWindow)
+                    m_pBtnWindow->setProfile(m_Session.activeRecord());
             });
-    m_TabPanels[3] = m_pMacroDialog;
+    m_TabPanels[kMacroTab] = m_pMacroDialog;
+}
+
+void MousecfgWidget::layoutPanel(int iTab)
+{
+    const double s = m_dDisplayScale;
+    place(m_TabPanels[iTab], {414, 100, 572, 440}, s);
+    switch (iTab) {
+    case kLightingTab:
+        place(m_pColorWindow, {51, 20, OrnColorWindow::kBaseWidth, OrnColorWindow::kBaseHeight}, s);
+        m_pColorWindow->applyScale();
+        break;
+    case kButtonsTab:
+        m_pBtnWindow->resize(look::scaled(572, s), look::scaled(440, s));
+        m_pBtnWindow->rescale(s);
+        m_pBtnWindow->layoutForProduct();
+        break;
+    case kDpiTab:
+        place(m_pDPIWindow, {51, 0, OrnDPIWindow::kBaseWidth, OrnDPIWindow::kBaseHeight}, s);
+        place(m_pReportRate, {0, 352, OrnReportRate::kBaseWidth, OrnReportRate::kBaseHeight}, s);
+        place(m_pPointSpeed, {186, 352, OrnPointSpeed::kBaseWidth, OrnPointSpeed::kBaseHeight}, s);
+        m_pDPIWindow->applyScale();
+        m_pReportRate->applyScale();
+        m_pPointSpeed->applyScale();
+        break;
+    case kMacroTab:
+        m_pMacroDialog->applyScale();
+        break;
+    }
+}
+
+void MousecfgWidget::retranslatePanel(int iTab)
+{
+    switch (iTab) {
+    case kLightingTab:
+        m_pColorWindow->retranslateUi();
+        break;
+    case kButtonsTab:
+        m_pBtnWindow->retranslate();
+        break;
+    case kDpiTab:
+        m_pDPIWindow->retranslateUi();
+        m_pReportRate->retranslateUi();
+        m_pPointSpeed->retranslateUi();
+        break;
+    case kMacroTab:
+        m_pMacroDialog->retranslateUi();
+        break;
+    }
 }
 
 void MousecfgWidget::placeViewCallouts()
@@ -241,23 +321,9 @@ void MousecfgWidget::layoutChildren()
 
     for (int i = 0; i < kTabCount; ++i)
         place(m_TabButtons[i], {420 + i * 141, 52, 136, 38}, s);
-    for (QWidget* panel : m_TabPanels)
-        if (panel)
-            place(panel, {414, 100, 572, 440}, s);
-    if (m_pColorWindow) {
-        place(m_pColorWindow, {51, 20, OrnColorWindow::kBaseWidth, OrnColorWindow::kBaseHeight}, s);
-        place(m_pDPIWindow, {51, 0, OrnDPIWindow::kBaseWidth, OrnDPIWindow::kBaseHeight}, s);
-        place(m_pReportRate, {0, 352, OrnReportRate::kBaseWidth, OrnReportRate::kBaseHeight}, s);
-        place(m_pPointSpeed, {186, 352, OrnPointSpeed::kBaseWidth, OrnPointSpeed::kBaseHeight}, s);
-        m_pBtnWindow->resize(look::scaled(572, s), look::scaled(440, s));
-        m_pBtnWindow->rescale(s);
-        m_pBtnWindow->layoutForProduct();
-        m_pMacroDialog->applyScale();
-        m_pColorWindow->applyScale();
-        m_pDPIWindow->applyScale();
-        m_pReportRate->applyScale();
-        m_pPointSpeed->applyScale();
-    }
+    for (int i = 0; i < kTabCount; ++i)
+        if (m_TabPanels[i])
+            layoutPanel(i);
 
     place(m_pFrontPicture, {60, 100, 300, 400}, s);
     place(m_pSidePicture, {60, 100, 300, 400}, s);

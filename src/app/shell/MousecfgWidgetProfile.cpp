@@ -60,15 +60,34 @@ int frontCalloutCount(const QString& product)
 
 QPixmap MousecfgWidget::mousePicture(const QString& strPath, const QString& strGlowPath) const
 {
-    const QPixmap picture(look::skinPath(strPath));
+    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
+    // Scaled before the glow is laid on: the drawings are twice the size shown, a quarter of the pixels to paint.
+    const auto atSize = [&size](const QString& path) {
+        const QPixmap picture(look::skinPath(path));
+        return picture.isNull() ? picture : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    };
+    const QPixmap picture = atSize(strPath);
     if (picture.isNull())
         return picture;
-    const QPixmap glow(look::skinPath(strGlowPath));
     const ConfigData& working = m_Session.working();
     const int iLighting = lightingSlotFor(readCurrentProductName(), m_Session.activeSlot());
-    const QSize size(look::scaled(300, m_dDisplayScale), look::scaled(400, m_dDisplayScale));
-    return withLightingGlow(picture, glow, working.slot(iLighting))
-        .scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return withLightingGlow(picture, atSize(strGlowPath), working.slot(iLighting));
+}
+
+QString MousecfgWidget::mousePictureKey() const
+{
+    const QString product = readCurrentProductName();
+    const ProfileData& lighting = m_Session.working().slot(lightingSlotFor(product, m_Session.activeSlot()));
+    const quint8 iEffect = lighting.LedMode;
+    const RgbColor colour = iEffect < lighting.modes.size() ? lighting.modes[iEffect].RGB : RgbColor();
+    return QStringLiteral("%1|%2|%3|%4|%5,%6,%7")
+        .arg(product)
+        .arg(m_dDisplayScale)
+        .arg(iEffect)
+        .arg(colour.valid)
+        .arg(colour.red)
+        .arg(colour.green)
+        .arg(colour.blue);
 }
 
 QPixmap MousecfgWidget::frontPicture(const QString& strFile) const
@@ -80,13 +99,15 @@ QPixmap MousecfgWidget::frontPicture(const QString& strFile) const
 void MousecfgWidget::loadMousePictures()
 {
     const QString product = readCurrentProductName();
-    const QPixmap front = frontPicture(QStringLiteral("Mouse.png"));
-    if (!front.isNull())
-        m_pFrontPicture->setPixmap(front);
-    const QString sideBase = QStringLiteral("/skin/mouse/") + look::mouseSkinName(product) + QStringLiteral("_Side");
-    const QPixmap side = mousePicture(sideBase + QStringLiteral(".png"), sideBase + QStringLiteral("_glow.png"));
-    if (!side.isNull())
-        m_pSidePicture->setPixmap(side);
+    const QString key = mousePictureKey();
+    if (key != m_FrontPictureKey) {
+        m_FrontPictureKey = key;
+        const QPixmap front = frontPicture(QStringLiteral("Mouse.png"));
+        if (!front.isNull())
+            m_pFrontPicture->setPixmap(front);
+    }
+    if (m_pSidePicture->isVisibleTo(this))
+        showSidePicture();
 
     const int iFront = frontCalloutCount(product);
     const bool bExtra = product == QLatin1String("Wireless Mouse") || product == QLatin1String("OSKEN R5");
@@ -96,6 +117,18 @@ void MousecfgWidget::loadMousePictures()
     }
     for (OrnPushButton* callout : m_ExtraCallouts)
         callout->setProperty("used", bExtra);
+}
+
+void MousecfgWidget::showSidePicture()
+{
+    const QString key = mousePictureKey();
+    if (key == m_SidePictureKey)
+        return;
+    m_SidePictureKey = key;
+    const QString sideBase =
+        QStringLiteral("/skin/mouse/") + look::mouseSkinName(readCurrentProductName()) + QStringLiteral("_Side");
+    const QPixmap side = mousePicture(sideBase + QStringLiteral(".png"), sideBase + QStringLiteral("_glow.png"));
+    m_pSidePicture->setPixmap(side);
 }
 
 void MousecfgWidget::setSideButtonImages()
@@ -129,6 +162,9 @@ void MousecfgWidget::slotMouseOver(OrnPushButton* button, quint8 bType)
     const QPixmap picture = frontPicture(file);
     if (!picture.isNull())
         m_pFrontPicture->setPixmap(picture);
+    // A button's own picture is up: the next refresh paints the whole mouse again.
+    if (bType == 1)
+        m_FrontPictureKey.clear();
 }
 
 void MousecfgWidget::showActiveSlot()
@@ -167,13 +203,22 @@ void MousecfgWidget::refreshEditors()
     // "7138" shows slot 0's lighting whichever slot is active.
     m_pColorWindow->setProfile(&m_Session.workingRecord(lightingSlotFor(product, iActive)),
                                lightingSlotFor(product, iActive));
-    ProfileData& active = m_Session.activeRecord();
-    m_pBtnWindow->layoutForProduct();
-    m_pBtnWindow->setProfile(active);
-    m_pPointSpeed->setProfile(&active);
-    m_pReportRate->setProfile(&active);
-    m_pDPIWindow->setProfile(&active, readSensorModel());
+    showRecordInPanel(kButtonsTab);
+    showRecordInPanel(kDpiTab);
     refreshUnappliedMarks();
+}
+
+void MousecfgWidget::showRecordInPanel(int iTab)
+{
+    ProfileData& active = m_Session.activeRecord();
+    if (iTab == kButtonsTab && m_pBtnWindow) {
+        m_pBtnWindow->layoutForProduct();
+        m_pBtnWindow->setProfile(active);
+    } else if (iTab == kDpiTab && m_pDPIWindow) {
+        m_pPointSpeed->setProfile(&active);
+        m_pReportRate->setProfile(&active);
+        m_pDPIWindow->setProfile(&active, readSensorModel());
+    }
 }
 
 void MousecfgWidget::showUnapplied(bool bUnapplied, quint8 iSlotMask)
@@ -267,7 +312,6 @@ void MousecfgWidget::applyPointerSpeed(int iSlot)
 
 void MousecfgWidget::showOsd(const QString& strText)
 {
-    m_OsdHistory << strText;
     platform::OsdLink* link =
         m_pNotifyAction && m_pNotifyAction->isChecked() ? m_Services.notifications.get() : m_Services.osd.get();
     if (!link)
@@ -297,11 +341,13 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRat
         showOsd(profileOsdText(iProfile));
     }
     if (change.dpiStage) {
-        m_pDPIWindow->selectStage(iDpi);
+        if (m_pDPIWindow)
+            m_pDPIWindow->selectStage(iDpi);
         showOsd(dpiOsdText(iDpi, dpiFromRaw(active.stages[iDpi].y, readSensorModel())));
     }
     if (change.rate) {
-        m_pReportRate->setProfile(&m_Session.activeRecord());
+        if (m_pReportRate)
+            m_pReportRate->setProfile(&m_Session.activeRecord());
         showOsd(rateOsdText(iRate));
     }
 }

@@ -33,7 +33,6 @@ public:
     int loopCount() const;
 
     OrnMenu* macroMenu() const { return m_pMenu; }
-    OrnPushButton* macroDrop() const { return m_pMenuButton; }
     QLineEdit* loopCountEdit() const { return m_pLoopCount; }
     OrnPushButton* loopOption(int iMode) const { return m_Options[iMode]; }
     QToolButton* okButton() const { return m_pOk; }

@@ -108,23 +108,6 @@ constexpr int kFirstStageAddress = 1;
 
 } // namespace
 
-bool isKnownSensor(int sensor)
-{
-    switch (sensor) {
-    case SensorModel::S3104:
-    case SensorModel::S3212:
-    case SensorModel::S3325:
-    case SensorModel::S3327:
-    case SensorModel::S3333:
-    case SensorModel::S3335:
-    case SensorModel::S3360:
-    case SensorModel::S3389:
-        return true;
-    default:
-        return false;
-    }
-}
-
 DpiAxisCode encodeDpiValue(int sensor, quint32 value)
 {
     switch (sensor) {

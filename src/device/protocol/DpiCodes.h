@@ -18,8 +18,6 @@ constexpr int S3360 = 3360;
 constexpr int S3389 = 3389;
 } // namespace SensorModel
 
-bool isKnownSensor(int sensor);
-
 // Device code and range byte of one stored resolution value.
 struct DpiAxisCode
 {

@@ -29,7 +29,6 @@ public:
 
     // Ends the thread at its next step; a pause in progress ends at once.
     void stop();
-    bool isStopRequested() const { return m_bStop.load(); }
 
 signals:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);

@@ -14,7 +14,6 @@ public:
     void setHue(int iHue);
     int hue() const { return m_iHue; }
     // Pixel height of the hue range (128 at scale 1); the widget adds the margins above and below.
-    int stripHeight() const { return m_iHeight; }
     void applyScale();
 
     static constexpr int kBaseStripWidth = 18;

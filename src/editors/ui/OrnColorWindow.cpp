@@ -53,7 +53,6 @@ OrnColorWindow::OrnColorWindow(QWidget* parent, ProfileData* pProfile)
     setUpSlider(m_pBrightness, kBrightnessMin, kBrightnessMax);
     setUpSlider(m_pSpeed, kSpeedMin, kSpeedMax);
     for (OrnSlider* slider : {m_pBrightness, m_pSpeed}) {
-        connect(slider, &OrnSlider::MouseChange, this, &OrnColorWindow::slotSliderMouseChange);
         connect(slider, &QSlider::valueChanged, this, &OrnColorWindow::onSliderValueChanged);
     }
     connect(m_pPreview, &DefaultColorArea::ClickedSignal, this, &OrnColorWindow::color_clicked);
@@ -239,8 +238,6 @@ void OrnColorWindow::slotRefreshLightMode(quint8 iBuff1)
     emit LightingChangedSignal();
 }
 
-void OrnColorWindow::slotSliderMouseChange() {}
-
 void OrnColorWindow::slotSendLedState(const QColor& color)
 {
     LedModeInfo* entry = currentEntry();
@@ -252,8 +249,6 @@ void OrnColorWindow::slotSendLedState(const QColor& color)
                                    static_cast<quint8>(color.blue()));
     emit LightingChangedSignal();
 }
-
-void OrnColorWindow::slotApplyColor() {}
 
 void OrnColorWindow::color_clicked()
 {

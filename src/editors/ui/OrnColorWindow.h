@@ -41,7 +41,6 @@ public:
     OrnAction* effectAction(int iCode) const;
     OrnSlider* brightnessSlider() const { return m_pBrightness; }
     OrnSlider* speedSlider() const { return m_pSpeed; }
-    OrnLabel* brightnessValue() const { return m_pBrightnessValue; }
     OrnLabel* speedValue() const { return m_pSpeedValue; }
     DefaultColorArea* colorPreview() const { return m_pPreview; }
     OrnLabel* brightnessLabel() const { return m_pBrightnessLabel; }
@@ -56,9 +55,7 @@ signals:
     void LightingChangedSignal();
 
 public slots:
-    void slotSliderMouseChange();
     void slotSendLedState(const QColor& color);
-    void slotApplyColor();
     void color_clicked();
 
 private:

@@ -113,8 +113,6 @@ void OrnDPIWindow::onRadioChanged()
     m_pProfile->dpi = static_cast<quint8>(iChecked);
 }
 
-void OrnDPIWindow::onStateChanged(int) {}
-
 void OrnDPIWindow::onLinkChanged(quint8 bLinked, quint8 iStage)
 {
     if (iStage >= kDpiStageCount)
@@ -142,8 +140,6 @@ void OrnDPIWindow::MouseinSignal(quint8 iStage)
     }
     selectStage(iStage);
 }
-
-void OrnDPIWindow::slotLabelClick(OrnLabel*) {}
 
 void OrnDPIWindow::onUsedChanged(quint8 iStage)
 {

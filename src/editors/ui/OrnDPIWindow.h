@@ -27,7 +27,6 @@ public:
     void selectStage(int iStage);
     quint8 currentStage() const { return m_pProfile->dpi; }
     const std::array<DpiInfo, kDpiStageCount>& stages() const { return m_pProfile->stages; }
-    const ProfileData& profileData() const { return *m_pProfile; }
     OrnSingleDPI* stage(int iStage) const;
     void retranslateUi();
     void applyScale();
@@ -37,11 +36,9 @@ public:
 
 public slots:
     void onRadioChanged();
-    void onStateChanged(int iState);
     void onLinkChanged(quint8 bLinked, quint8 iStage);
     void onSliderChanged(int iX, int iY, quint8 iStage);
     void MouseinSignal(quint8 iStage);
-    void slotLabelClick(OrnLabel* label);
     void onUsedChanged(quint8 iStage);
 
 private:

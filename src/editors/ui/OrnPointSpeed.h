@@ -20,7 +20,6 @@ public:
     int pointerSpeed() const;
     int scrollSpeed() const;
     OrnSlider* pointerSlider() const { return m_pSlider; }
-    OrnLabel* pointerValue() const { return m_pValue; }
     QSpinBox* scrollBox() const { return m_pSpinBox; }
     void retranslateUi();
     void applyScale();

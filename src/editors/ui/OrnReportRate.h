@@ -24,7 +24,6 @@ public:
     quint8 rateCode() const { return m_pProfile->pollrate; }
     QString rateButtonText() const;
     OrnMenu* rateMenu() const { return m_pMenu; }
-    OrnPushButton* rateButton() const { return m_pRateButton; }
     // The entry for a code, nullptr for codes the menu does not offer.
     QAction* actionForCode(int iCode) const;
     void retranslateUi();

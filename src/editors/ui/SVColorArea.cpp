@@ -57,13 +57,6 @@ void SVColorArea::setHue(int iHue)
     update();
 }
 
-void SVColorArea::setSaturation(int iS)
-{
-    m_iS = qBound(0, iS, 255);
-    placeMarker();
-    update();
-}
-
 void SVColorArea::setValue(int iV)
 {
     m_iV = qBound(0, iV, 255);

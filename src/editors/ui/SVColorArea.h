@@ -14,7 +14,6 @@ public:
 
     // Setters show the values without emitting.
     void setHue(int iHue);
-    void setSaturation(int iS);
     void setValue(int iV);
     void setHsv(int iHue, int iS, int iV);
     void setColor(const QColor& color);

@@ -74,12 +74,6 @@ void MacroDialog::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), QColor(33, 35, 35, 128));
 }
 
-OrnPushButton* MacroDialog::commandButton(MacroCommand command) const
-{
-    const auto found = m_Buttons.find(command);
-    return found == m_Buttons.end() ? nullptr : found->second;
-}
-
 int MacroDialog::loopType() const
 {
     for (size_t i = 0; i < m_LoopChecks.size(); ++i) {

@@ -75,13 +75,11 @@ public:
     void reloadMacros();
 
     void runCommand(MacroCommand command);
-    OrnPushButton* commandButton(MacroCommand command) const;
 
     // State, for the main window and tests.
     bool isRecording() const { return m_bRecording; }
     bool isEditMode() const { return m_bEditMode; }
     bool isBatchMode() const { return m_bBatchMode; }
-    bool isHookInstalled() const { return m_bHookInstalled; }
     int delayType() const { return m_iDelayType; }
     int loopType() const;
     QString selectedMacro() const;
@@ -103,13 +101,10 @@ public:
     QCheckBox* batchCheck() const { return m_pBatchCheck; }
     QCheckBox* loopCheck(int i) const { return m_LoopChecks[static_cast<size_t>(i)]; }
     QLineEdit* defaultDelayEdit() const { return m_pDefaultDelayEdit; }
-    QLineEdit* loopTimeEdit() const { return m_pLoopTimeEdit; }
     QTreeWidget* mouseTree() const { return m_pMouseTree; }
-    QWidget* mousePanel() const { return m_pMousePanel; }
     OrnPushButton* moveButton(int i) const { return m_MoveButtons[static_cast<size_t>(i)]; }
     QLineEdit* moveDistanceEdit(int i) const { return m_MoveDistances[static_cast<size_t>(i)]; }
     QLineEdit* rowEditField() const { return m_pRowEditField; }
-    QWidget* rowEditor() const { return m_pRowEditor; }
     // The check box of a name in batch mode, nullptr otherwise.
     QCheckBox* batchBox(int iRow) const;
 

@@ -30,7 +30,6 @@ public:
     Step onKey(int iKeyCode, quint32 iFlags, qint64 iNowMs, int iRowCount, int iDelayType, int iDefaultDelayMs);
 
     const QList<int>& heldKeys() const { return m_HeldKeys; }
-    bool hasLastEvent() const { return m_bHasLast; }
 
     // A flag word above 1 is a key release; 0 and 1 (extended) are presses.
     static bool isRelease(quint32 iFlags) { return iFlags > 1; }

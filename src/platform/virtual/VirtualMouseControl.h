@@ -16,7 +16,6 @@ class VirtualMouseControl : public QObject
 
 public:
     VirtualMouseControl(VirtualReceiver& receiver, const QString& strServerName, QObject* parent = nullptr);
-    bool isListening() const { return m_Server.isListening(); }
 
     // The answer to one command line, "ok"/"error" line included.
     QByteArray answer(const QByteArray& line);
