@@ -4,13 +4,7 @@
 #include "MouseCommands.h"
 #include "MouseConnection.h"
 #include "SettingsSource.h"
-#include "device/protocol/WriteProfileSet.h"
-#include "device/status/BatteryLevel.h"
-#include "editors/core/ReportRate.h"
 #include "platform/DeviceAccess.h"
-#include "store/AppSettings.h"
-
-#include <QThread>
 
 namespace {
 
