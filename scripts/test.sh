@@ -13,7 +13,10 @@ echo "== tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DOSKEN_WERROR=ON
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
-[ "${OSKEN_QUICK:-0}" = 1 ] && exit 0
+if [ "${OSKEN_QUICK:-0}" = 1 ]; then
+    bash scripts/test-ratio.sh
+    exit 0
+fi
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DOSKEN_ASAN=ON -DOSKEN_BUILD_BENCH=OFF
@@ -44,8 +47,9 @@ done
 for name in $fuzzers; do
     work=$(mktemp -d)
     cp fuzz/corpus/"$name"/* "$work"/
-    build-fuzz/fuzz/"fuzz_$name" "$work" -max_total_time="${OSKEN_FUZZ_SECONDS:-45}" -rss_limit_mb=2048 \
+    build-fuzz/fuzz/"fuzz_$name" "$work" -max_total_time="${OSKEN_FUZZ_SECONDS:-30}" -rss_limit_mb=2048 \
         -print_final_stats=1 2>&1 | tail -n 3
     rm -rf "$work"
 done
+bash scripts/test-ratio.sh
 echo "== all passed"

@@ -73,12 +73,14 @@ void MousecfgWidget::startUpCheck()
         slotWarning();
         return;
     }
+    m_pTrayWatch->check();
     if (!m_pTrayWatch->isAvailable())
         showMinimized();
 }
 
 void MousecfgWidget::putAway(WindowRequest request)
 {
+    m_pTrayWatch->check();
     switch (windowActionFor(request, m_pTrayWatch->isAvailable(), isHidden())) {
     case WindowAction::Hide:
         hide();

@@ -23,13 +23,14 @@ enum class WindowAction
 };
 WindowAction windowActionFor(WindowRequest request, bool bTrayAvailable, bool bWindowHidden);
 
-// Follows whether a notification area is there. Qt does not announce it, so it is asked now and then.
+// Follows whether a notification area is there. Qt does not announce it, so it is asked every 10 s (rarely
+// enough for an idle program) and afresh whenever the window is put away.
 class TrayWatch : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int kPollMs = 2000;
+    static constexpr int kPollMs = 10000;
 
     // `probe` answers whether a tray is there now (QSystemTrayIcon::isSystemTrayAvailable in the program).
     explicit TrayWatch(std::function<bool()> probe, QObject* parent = nullptr);
