@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.16)
 # Each rule: the folders under src/ it covers, then the include prefixes they must not use.
 set(widget_layers "app/,editors/ui/,buttons/ui/,macro/ui/")
 set(rules
-    "store hid device platform buttons/core macro/core editors/core session look widgets|${widget_layers}"
+    "store hid device platform buttons/core macro/core editors/core session ctl look widgets|${widget_layers}"
     "store hid device buttons/core macro/core editors/core session|look/,widgets/,session/"
     "store hid|device/,buttons/,macro/,editors/"
     "look|widgets/")

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QThread>
 
 namespace platform {
@@ -43,6 +44,11 @@ void InstanceServer::registerRequest(const QString& kind, InstanceHandler handle
     m_handlers.insert(kind, std::move(handler));
 }
 
+void InstanceServer::registerFeed(const QString& kind, InstanceFeedHandler handler)
+{
+    m_feeds.insert(kind, std::move(handler));
+}
+
 void InstanceServer::acceptClients()
 {
     while (QLocalSocket* client = m_server.nextPendingConnection()) {
@@ -62,6 +68,11 @@ void InstanceServer::serve(QLocalSocket* client)
         const QString line = QString::fromUtf8(raw).trimmed();
         const QString kind = line.section(QLatin1Char(' '), 0, 0);
         const QString argument = line.section(QLatin1Char(' '), 1);
+        if (m_feeds.contains(kind)) {
+            if (startFeed(client, kind, argument))
+                return;
+            continue;
+        }
         const auto handler = m_handlers.constFind(kind);
         const InstanceAnswer answer = handler != m_handlers.constEnd()
                                           ? (*handler)(argument)
@@ -70,6 +81,29 @@ void InstanceServer::serve(QLocalSocket* client)
     }
     if (client->bytesAvailable() > kMaxLineBytes)
         client->abort();
+}
+
+bool InstanceServer::startFeed(QLocalSocket* client, const QString& kind, const QString& argument)
+{
+    const QPointer<QLocalSocket> guarded(client);
+    InstanceFeed feed = [guarded](const QString& line) {
+        if (!guarded || guarded->state() != QLocalSocket::ConnectedState)
+            return false;
+        if (guarded->bytesToWrite() > kMaxUnreadBytes) {
+            guarded->abort();
+            return false;
+        }
+        guarded->write(line.toUtf8() + '\n');
+        return true;
+    };
+    const InstanceAnswer answer = m_feeds.value(kind)(argument, std::move(feed));
+    client->write(answerBytes(answer));
+    if (!answer.bOk)
+        return false;
+    disconnect(client, &QLocalSocket::readyRead, this, nullptr);
+    connect(client, &QLocalSocket::readyRead, client, [client] { client->readAll(); });
+    client->readAll();
+    return true;
 }
 
 std::optional<InstanceAnswer> askRunningInstance(const QString& serverName, const QString& request, int iTimeoutMs)

@@ -21,7 +21,11 @@ class QLocalSocket;
 // "error unknown request <kind>"; a line longer than kMaxLineBytes closes the connection. A client may also
 // stay connected without asking anything: the connection closes when the program ends.
 //
-// Kinds the program registers: "activate" (no argument): show the window and bring it to the front.
+// A feed kind answers "ok" (or "error <reason>") and then sends text lines for as long as the client stays
+// connected; the client asks nothing more on that connection (what it sends is dropped).
+//
+// Kinds the program registers: "activate" (no argument): show the window and bring it to the front; the
+// osken-ctl kinds of ctl/CtlChannel.h.
 namespace platform {
 
 struct InstanceAnswer
@@ -36,6 +40,10 @@ struct InstanceAnswer
 
 // Runs on the GUI thread with the request's argument; must not wait for the user (queue such work).
 using InstanceHandler = std::function<InstanceAnswer(const QString& argument)>;
+// Sends one line to a feed's client; false once the client is gone (or was cut off for not reading).
+using InstanceFeed = std::function<bool(const QString& line)>;
+// Answers a feed request; when the answer is ok, `feed` may be kept and used until it returns false.
+using InstanceFeedHandler = std::function<InstanceAnswer(const QString& argument, InstanceFeed feed)>;
 
 class InstanceServer : public QObject
 {
@@ -43,19 +51,25 @@ class InstanceServer : public QObject
 
 public:
     static constexpr int kMaxLineBytes = 4096;
+    // A feed's client that lets this much go unread is cut off.
+    static constexpr qint64 kMaxUnreadBytes = 1 << 20;
 
     explicit InstanceServer(QObject* parent = nullptr);
     // Takes the name over from a program that did not end cleanly: the caller holds the single-instance
     // lock, so no live instance listens there.
     [[nodiscard]] bool listen(const QString& name);
     void registerRequest(const QString& kind, InstanceHandler handler);
+    void registerFeed(const QString& kind, InstanceFeedHandler handler);
 
 private:
     void acceptClients();
     void serve(QLocalSocket* client);
+    // True when the client became a feed and asks nothing more.
+    bool startFeed(QLocalSocket* client, const QString& kind, const QString& argument);
 
     QLocalServer m_server;
     QHash<QString, InstanceHandler> m_handlers;
+    QHash<QString, InstanceFeedHandler> m_feeds;
 };
 
 // Sends one request line to the running instance and returns its answer; nothing when no instance answered

@@ -1,10 +1,6 @@
 #include "MouseWatcher.h"
 
-#include "CtlOutput.h"
 #include "SettingsSource.h"
-#include "device/status/BatteryLevel.h"
-#include "editors/core/DpiConversion.h"
-#include "editors/core/ReportRate.h"
 
 #include <QTimer>
 
@@ -49,71 +45,33 @@ void MouseWatcher::start()
     m_Link.EnumerateDevices();
     refreshMouseList();
     m_Link.OpenDevice(currentProductName().constData());
-    m_bPlugged = m_Link.hasCommandHandle();
-    print(m_bPlugged ? QStringLiteral("plugged") : QStringLiteral("unplugged"),
-          {{"event", m_bPlugged ? "plugged" : "unplugged"}});
-    if (m_bPlugged)
+    const bool bPlugged = m_Link.hasCommandHandle();
+    print(m_Events.plugged(bPlugged));
+    if (bPlugged)
         startStatusThread();
     if (m_pNotifier)
         m_pNotifier->start(0,
                            [this](const platform::DeviceChangeEvent& event) { m_Hotplug.handleDeviceChange(event); });
 }
 
-void MouseWatcher::print(const QString& text, const QJsonObject& json)
+void MouseWatcher::print(const std::vector<MouseEvent>& events)
 {
-    m_Out << (m_bJson ? jsonLine(json) : text + QLatin1Char('\n'));
+    for (const MouseEvent& event : events)
+        m_Out << event.line(m_bJson);
     m_Out.flush();
-}
-
-void MouseWatcher::setPlugged(bool bPlugged)
-{
-    if (bPlugged == m_bPlugged)
-        return;
-    m_bPlugged = bPlugged;
-    // What the mouse said before does not hold for the next time it is there.
-    m_bAsleep.reset();
-    m_Battery.reset();
-    print(bPlugged ? QStringLiteral("plugged") : QStringLiteral("unplugged"),
-          {{"event", bPlugged ? "plugged" : "unplugged"}});
 }
 
 void MouseWatcher::onBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
-    // All zero: the receiver answers for a mouse that sleeps or is out of reach.
-    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
-        if (m_bAsleep != true)
-            print(QStringLiteral("asleep"), {{"event", "asleep"}});
-        m_bAsleep = true;
-        return;
-    }
-    if (m_bAsleep == true)
-        print(QStringLiteral("awake"), {{"event", "awake"}});
-    m_bAsleep = false;
-    const std::pair<int, bool> battery{batteryPercent(iLowByte, iHiByte), iCharge != 0};
-    if (m_Battery == battery)
-        return;
-    m_Battery = battery;
-    print(QStringLiteral("battery %1%%2").arg(battery.first).arg(battery.second ? " charging" : ""),
-          {{"event", "battery"}, {"percent", battery.first}, {"charging", battery.second}});
+    print(m_Events.battery(iCharge, iLowByte, iHiByte));
 }
 
 void MouseWatcher::onStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate, quint8)
 {
     // The report's bytes are untrusted: the session takes only what the mouse can mean.
     const MouseChange change = m_Session.takeMouseStatus(iProfile, iDpiStage, iRate);
-    const ProfileData& active = m_Session.working().activeSlot();
-    if (change.profile)
-        print(QStringLiteral("profile %1").arg(m_Session.activeSlot() + 1),
-              {{"event", "profile"}, {"slot", m_Session.activeSlot() + 1}});
-    if (change.dpiStage) {
-        const int iSensor = chosenSensor(chosenProduct(std::nullopt), std::nullopt);
-        const int iDpi = dpiFromRaw(int(active.stages[active.dpi % kDpiStageCount].x), iSensor);
-        print(QStringLiteral("dpi-stage %1 %2").arg(active.dpi + 1).arg(iDpi),
-              {{"event", "dpi-stage"}, {"stage", active.dpi + 1}, {"dpi", iDpi}});
-    }
-    if (change.rate)
-        print(QStringLiteral("rate %1").arg(rateHz(active.pollrate)),
-              {{"event", "rate"}, {"hz", rateHz(active.pollrate)}});
+    const int iSensor = chosenSensor(chosenProduct(std::nullopt), std::nullopt);
+    print(MouseEventLog::status(change, m_Session.activeSlot(), m_Session.working().activeSlot(), iSensor));
 }
 
 void MouseWatcher::onWriteStatus(quint8 iStatus)
@@ -130,7 +88,7 @@ void MouseWatcher::refreshMouseList()
 void MouseWatcher::openDevice(const QByteArray& productName)
 {
     m_Link.OpenDevice(productName.constData());
-    setPlugged(m_Link.hasCommandHandle());
+    print(m_Events.plugged(m_Link.hasCommandHandle()));
 }
 
 void MouseWatcher::closeDevice()
@@ -163,7 +121,7 @@ void MouseWatcher::scheduleWarnClose()
 void MouseWatcher::scheduleNoMouseWarning()
 {
     m_iConnected = 0;
-    setPlugged(false);
+    print(m_Events.plugged(false));
 }
 
 void MouseWatcher::reloadProductSettings()

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "MouseEvents.h"
 #include "device/hotplug/HotplugHandler.h"
 #include "device/link/DeviceLink.h"
 #include "device/status/StatusThreadRunner.h"
 #include "platform/DeviceNotifier.h"
 #include "session/SettingsSession.h"
 
-#include <QJsonObject>
 #include <QObject>
 #include <QTextStream>
 #include <QTimer>
@@ -33,8 +33,7 @@ private:
     void onBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void onStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate, quint8 iExtra);
     void onWriteStatus(quint8 iStatus);
-    void print(const QString& text, const QJsonObject& json);
-    void setPlugged(bool bPlugged);
+    void print(const std::vector<MouseEvent>& events);
 
     // HotplugWindow
     void refreshMouseList() override;
@@ -59,7 +58,5 @@ private:
     const bool m_bJson;
     QTimer m_ReopenTimer; // restarted by every event, so a burst of them reopens once
     int m_iConnected = 0;
-    bool m_bPlugged = false;
-    std::optional<bool> m_bAsleep;
-    std::optional<std::pair<int, bool>> m_Battery; // percent, charging
+    MouseEventLog m_Events;
 };

@@ -1,4 +1,6 @@
 #include "CtlArguments.h"
+#include "CtlChannel.h"
+#include "CtlHelp.h"
 #include "EditCommands.h"
 #include "LinkCommands.h"
 #include "MouseWatcher.h"
@@ -6,10 +8,13 @@
 #include "SettingsSource.h"
 #include "ShowCommands.h"
 #include "hid/sim/VirtualReceiver.h"
+#include "platform/SingleInstance.h"
 #include "platform/virtual/VirtualDeviceNotifier.h"
 #include "platform/virtual/VirtualMouseControl.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QTextStream>
 #include <QTimer>
@@ -26,9 +31,55 @@ void onInterrupt(int)
     g_bInterrupted.store(true);
 }
 
-// Runs until SIGINT or SIGTERM; the end of watching is no failure.
+// Where the running window listens. Without XDG_RUNTIME_DIR the toolkit warns on stderr while it picks the
+// same folder the window picks; the tool's stderr carries its own messages only.
+QString windowServerName()
+{
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const QString name = platform::instanceServerName();
+    qInstallMessageHandler(previous);
+    return name;
+}
+
+// Runs the event loop until SIGINT or SIGTERM, or until something quits it.
+void runUntilInterrupted(QCoreApplication& app)
+{
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    QTimer interrupted;
+    QObject::connect(&interrupted, &QTimer::timeout, &app, [&app] {
+        if (g_bInterrupted.load())
+            app.quit();
+    });
+    interrupted.start(100);
+    app.exec();
+}
+
+// The running window's events, for as long as it runs; false when no window took the request or it ended.
+bool watchThroughWindow(const CtlRequest& request, QCoreApplication& app, QTextStream& out)
+{
+    QLocalSocket socket;
+    if (!ctlchannel::startWatchInWindow(socket, windowServerName(), request.json))
+        return false;
+    const auto printLines = [&socket, &out] {
+        while (socket.canReadLine())
+            out << QString::fromUtf8(socket.readLine());
+        out.flush();
+    };
+    QObject::connect(&socket, &QLocalSocket::readyRead, &app, printLines);
+    QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    printLines();
+    runUntilInterrupted(app);
+    return g_bInterrupted.load();
+}
+
+// Runs until SIGINT or SIGTERM; the end of watching is no failure. While the window runs it owns the receiver
+// and watch hears through it; once it ends, watch opens the receiver itself.
 int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out, QTextStream& err)
 {
+    if (watchThroughWindow(request, app, out))
+        return CtlExit::Done;
     if (!prepareSettings()) {
         err << "osken-ctl: the program-wide settings could not be stored\n";
         return CtlExit::CantCreate;
@@ -39,18 +90,26 @@ int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out,
         receiver ? platform::makeVirtualDeviceNotifier(*receiver) : platform::makeDeviceNotifier();
     const std::unique_ptr<VirtualMouseControl> control = virtualMouseControlFromEnvironment(receiver);
     MouseWatcher watcher(std::move(backend), std::move(notifier), request.json, out);
-
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    QTimer interrupted;
-    QObject::connect(&interrupted, &QTimer::timeout, &app, [&app] {
-        if (g_bInterrupted.load())
-            app.quit();
-    });
-    interrupted.start(100);
     watcher.start();
-    app.exec();
+    runUntilInterrupted(app);
     return CtlExit::Done;
+}
+
+// The arguments to hand to the running window: nothing for a command that runs here in any case, an empty
+// list for a file that cannot be read (with its message). The window reads apply's file by its full path.
+std::optional<QStringList> windowArguments(const CtlRequest& request, const QStringList& arguments, QTextStream& err)
+{
+    if (request.changes() || request.command == CtlCommand::Status)
+        return arguments;
+    if (request.command != CtlCommand::Apply)
+        return std::nullopt;
+    ConfigData config;
+    QString error;
+    if (loadSettingsFile(request.file, chosenProduct(std::nullopt), config, error) != CtlExit::Done) {
+        err << "osken-ctl: " << error << "\n";
+        return QStringList();
+    }
+    return QStringList{arguments.first(), QFileInfo(request.file).absoluteFilePath()};
 }
 
 } // namespace
@@ -72,6 +131,13 @@ int main(int argc, char* argv[])
     }
     const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
     CtlServices services{makeDefaultBackend, pointerSpeed.get()};
+    // The running window owns the receiver: what talks to the mouse runs there, on its settings.
+    if (const std::optional<QStringList> forwarded = windowArguments(request, app.arguments().mid(1), err)) {
+        if (forwarded->isEmpty())
+            return CtlExit::NoInput;
+        if (const std::optional<int> code = ctlchannel::runInWindow(windowServerName(), *forwarded, out, err))
+            return *code;
+    }
     if (request.changes())
         return runChange(request, services, err);
     switch (request.command) {

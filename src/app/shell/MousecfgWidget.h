@@ -3,6 +3,7 @@
 #include "app/profilebar/ProfileBarWindow.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/WindowVisibility.h"
+#include "ctl/CtlArguments.h"
 #include "device/hotplug/HotplugHandler.h"
 #include "device/protocol/WriteProfileSet.h"
 #include "device/status/StatusThreadRunner.h"
@@ -12,6 +13,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTextStream>
 #include <QTimer>
 #include <QWidget>
 
@@ -115,6 +117,11 @@ public:
     OrnNotice* savedNotice() const { return m_pSavedNotice; }
     // The OSD texts sent so far (also sent to the companion program).
     void handleDeviceChange(const platform::DeviceChangeEvent& event);
+    // A change osken-ctl asked for, run on this window's settings and shown as a change made here; its exit
+    // code, its messages to `err`.
+    int runScriptedChange(const CtlRequest& request, QTextStream& err);
+    // osken-ctl apply, written through this window's mouse with the status thread stopped.
+    int runScriptedApply(const CtlRequest& request, QTextStream& err);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -137,6 +144,10 @@ public slots:
 signals:
     // The user asked the program to end (tray menu, or × where there is no tray).
     void quitRequested();
+    // What the status handling heard, for listeners outside the window (osken-ctl watch).
+    void batteryHeardSignal(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void statusTakenSignal(const MouseChange& change);
+    void mousePluggedSignal(bool bPlugged);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

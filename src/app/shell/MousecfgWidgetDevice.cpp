@@ -184,6 +184,7 @@ void MousecfgWidget::handleDeviceChange(const platform::DeviceChangeEvent& event
 void MousecfgWidget::openDevice(const QByteArray& productName)
 {
     m_Services.link->OpenDevice(productName.constData());
+    emit mousePluggedSignal(m_Services.link->hasCommandHandle());
 }
 
 void MousecfgWidget::closeDevice()
@@ -219,6 +220,7 @@ void MousecfgWidget::scheduleWarnClose()
 void MousecfgWidget::scheduleNoMouseWarning()
 {
     m_iConnectedMice = 0;
+    emit mousePluggedSignal(false);
     // The last reading belongs to a mouse that is gone.
     m_pBatteryBar->showUnplugged();
     m_pChargingIcon->hide();

@@ -329,6 +329,7 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDpi, quint8 iRat
     qCDebug(lcApp, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDpi, iRate, iMode);
     // The report's bytes are untrusted: the session takes only what the mouse can mean.
     const MouseChange change = m_Session.takeMouseStatus(iProfile, iDpi, iRate);
+    emit statusTakenSignal(change);
     if (!change.filesStored)
         qCWarning(lcApp, "The settings the mouse reported could not all be stored.");
     const ProfileData& active = m_Session.working().activeSlot();
@@ -358,6 +359,7 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
+    emit batteryHeardSignal(iCharge, iLowByte, iHiByte);
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         m_pBatteryBar->showAsleep();
         m_pChargingIcon->hide();

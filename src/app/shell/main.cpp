@@ -1,3 +1,4 @@
+#include "app/shell/CtlRequests.h"
 #include "app/shell/MousecfgWidget.h"
 #include "app/shell/StartOptions.h"
 #include "log/Log.h"
@@ -79,6 +80,8 @@ int main(int argc, char* argv[])
         window.activateFromAnotherStart();
         return platform::InstanceAnswer::ok();
     });
+    // While the window runs, osken-ctl's changes and watch go through it.
+    CtlRequests ctlRequests(window, instanceServer);
     window.setStartHidden(options.bHidden);
     if (window.connectedMouseCount() != 0 && !options.bHidden) {
         window.setWindowOpacity(1.0);

@@ -68,7 +68,3 @@ struct CtlRequest
 
 // Parses the arguments after the program name. False with a one-line message on a usage error.
 bool parseCtlArguments(const QStringList& arguments, CtlRequest& request, QString& error);
-
-// The whole --help text, laid out for help2man.
-QString ctlUsage();
-QString ctlVersion();
