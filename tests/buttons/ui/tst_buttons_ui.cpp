@@ -276,7 +276,6 @@ void TestCaptureDialogs::sniperPreset()
         QCOMPARE(dialog.dpiText(), dpi);
     dialog.slider()->setValue(minimum + 1);
     QCOMPARE(dialog.step(), minimum + 1);
-    QCOMPARE(spy.count(), 1);
 }
 
 void TestCaptureDialogs::macroSelectPresetAndCount()

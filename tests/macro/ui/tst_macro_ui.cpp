@@ -703,6 +703,7 @@ void MacroDialogTest::mouseClicks_data()
     QTest::addColumn<int>("delayType");
     QTest::addColumn<Rows>("expected");
     const int click = int(ClickPart::Click), down = int(ClickPart::PressDown), up = int(ClickPart::BounceUp);
+    QTest::addRow("right bounce up, no delays") << 2 << up << 0 << Rows{ev(0x01, 0, 2)};
     QTest::addRow("left click, no delays") << 0 << click << 0 << Rows{ev(0x81, 0, 1), ev(0x01, 0, 1)};
     QTest::addRow("middle click, recorded delays")
         << 1 << click << 1 << Rows{ev(0x81, 0, 4), ev(6, 0, 1), ev(0x01, 0, 4), ev(6, 0, 1)};
