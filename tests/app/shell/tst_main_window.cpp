@@ -310,18 +310,6 @@ private slots:
         QCOMPARE(profile.value(profileGroup() + "/dpi").toInt(), 3);
     }
 
-    // The button panel works on the active record and hovering its buttons highlights the callouts.
-    void buttonPanelFollowsTheActiveSlot()
-    {
-        Fixture f;
-        f.window->show();
-        QVERIFY(f.window->buttonWindow());
-        f.window->slotMenu()->actions().at(2)->trigger();
-        QCOMPARE(int(f.window->session().working().ProfileID), 2);
-        f.window->slotMouseOver(f.window->buttonWindow()->label(1), 1);
-        f.window->slotMouseOver(f.window->buttonWindow()->label(1), 0);
-    }
-
     void trayClicksShowAndHide()
     {
         Fixture f;
@@ -353,19 +341,6 @@ private slots:
         QApplication::sendEvent(f.window.get(), &enough);
         QCOMPARE(f.window->pos(), start + QPoint(3, 2));
         QTest::mouseRelease(f.window.get(), Qt::LeftButton, Qt::NoModifier, inside);
-    }
-
-    void tabsAndViews()
-    {
-        Fixture f;
-        f.window->show();
-        QTest::mouseClick(f.window->tabButton(2), Qt::LeftButton);
-        QCOMPARE(f.window->currentTab(), 2);
-        QVERIFY(f.window->tabPanel(2)->isVisible());
-        QVERIFY(!f.window->tabPanel(0)->isVisible());
-        QTest::mouseClick(f.window->tabButton(1), Qt::LeftButton);
-        QVERIFY(f.window->isFrontView());
-        QVERIFY(!f.window->sideUpButton()->isVisible());
     }
 
     // Pulling the receiver raises the warning; plugging it back closes it by itself and reloads.

@@ -1,4 +1,5 @@
 #include "TestDataHome.h"
+#include "TestMain.h"
 #include "buttons/core/ButtonFunction.h"
 #include "buttons/ui/OrnBtnWindow.h"
 #include "buttons/ui/OrnComboKeyWindow.h"
@@ -16,14 +17,305 @@
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QToolButton>
 #include <QtTest>
-
 #include <memory>
+
+class TestCaptureDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void singleKeyPresetAndRepeat();
+    void comboRightAltIsPress();
+    void comboModifierSidesIndependent();
+    void comboPresetKeptOrRefused();
+    void firePreset_data();
+    void firePreset();
+    void fireCaptureRules();
+    void fireIncompleteRefused_data();
+    void fireIncompleteRefused();
+    void sniperPreset_data();
+    void sniperPreset();
+    void macroSelectPresetAndCount();
+    void macroSelectNeedsName();
+};
+
+static platform::RawKeyEvent raw(quint32 scanCode, quint32 flags, quint32 virtualKey = 0)
+{
+    return platform::RawKeyEvent{scanCode, flags, virtualKey, (flags & 0x80) == 0, false};
+}
+
+static ButtonInfo comboRecord(std::initializer_list<quint8> usages)
+{
+    // Presses in order, then releases in reverse order.
+    ButtonInfo record;
+    record.Fun = 7;
+    const std::vector<quint8> keys(usages);
+    size_t i = 0;
+    for (quint8 usage : keys)
+        record.keys[i++] = KeyInfo{usage, 5, 0x80};
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        record.keys[i++] = KeyInfo{*it, 5, 0};
+    return record;
+}
+
+void TestCaptureDialogs::singleKeyPresetAndRepeat()
+{
+    OrnSingleKeyWindow dialog;
+    QCOMPARE(dialog.capturedCode(), quint8(0));
+    dialog.preset(0x1E);
+    QCOMPARE(dialog.keyText(), QStringLiteral("A"));
+    QSignalSpy spy(&dialog, &OrnSingleKeyWindow::SetSingleKeyValue);
+    QVERIFY(!dialog.handleRawKey(raw(0x30, 0))); // passed on
+    dialog.handleRawKey(raw(0x30, 0));           // held: repeats change nothing
+    dialog.handleRawKey(raw(0x38, 0x21));        // right Alt
+    QCOMPARE(dialog.capturedCode(), quint8(0xEF));
+    QCOMPARE(dialog.keyText(), QStringLiteral("RAlt"));
+}
+
+void TestCaptureDialogs::comboRightAltIsPress()
+{
+    OrnComboKeyWindow dialog;
+    dialog.handleRawKey(raw(0x38, 0x21)); // right Alt down
+    dialog.handleRawKey(raw(0x10, 0x20)); // Q with Alt held
+    QCOMPARE(dialog.comboText(), QStringLiteral("LAlt + Q"));
+    QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x38, 0x10}));
+    QCOMPARE(dialog.snapshot()[OrnComboKeyWindow::kAlt], quint8(2));
+}
+
+void TestCaptureDialogs::comboModifierSidesIndependent()
+{
+    OrnComboKeyWindow dialog;
+    dialog.handleRawKey(raw(0x1D, 0x00)); // left Ctrl down
+    dialog.handleRawKey(raw(0x1D, 0x01)); // right Ctrl down
+    dialog.handleRawKey(raw(0x1D, 0x80)); // left up first
+    dialog.handleRawKey(raw(0x2E, 0x00)); // C: right Ctrl is still held
+    QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + C"));
+    dialog.handleRawKey(raw(0x2E, 0x80));
+    dialog.handleRawKey(raw(0x1D, 0x81)); // right up: nothing held any more
+    dialog.handleRawKey(raw(0x2A, 0x00)); // Shift alone
+    QCOMPARE(dialog.comboText(), QStringLiteral("LShift"));
+    QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x2A}));
+    // Releasing a key that is not the held one leaves the held one in place.
+    dialog.handleRawKey(raw(0x1E, 0x00));
+    dialog.handleRawKey(raw(0x30, 0x80));
+    dialog.handleRawKey(raw(0x1D, 0x00));
+    QCOMPARE(dialog.comboText(), QStringLiteral("LShift + LCtr + A"));
+}
+
+void TestCaptureDialogs::comboPresetKeptOrRefused()
+{
+    {
+        OrnComboKeyWindow dialog;
+        QVERIFY(!dialog.okButton()->isEnabled());
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // nothing to store
+        dialog.handleRawKey(raw(0x1E, 0x80));              // a release alone makes no combination
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+    OrnComboKeyWindow dialog;
+    dialog.preset(comboRecord({0xE0, 0xE2, 0x4C})); // Ctrl, Alt, Delete
+    QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + LAlt + Delete"));
+    QVERIFY(dialog.okButton()->isEnabled());
+    dialog.handleRawKey(raw(0x4C, 0x80)); // a stray release keeps the preset
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x1D, 0x38, 0x53}));
+}
+
+void TestCaptureDialogs::firePreset_data()
+{
+    QTest::addColumn<int>("res1");
+    QTest::addColumn<int>("loop");
+    QTest::addColumn<int>("keyNumber");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("delay");
+    QTest::addRow("empty record") << 0 << 0 << 0 << 0 << ""
+                                  << "3"
+                                  << "10";
+    QTest::addRow("left") << 0x81 << 5 << 40 << 0 << ""
+                          << "5"
+                          << "40";
+    QTest::addRow("key F") << 0x09 << 7 << 20 << 3 << "F"
+                           << "7"
+                           << "20";
+}
+
+void TestCaptureDialogs::firePreset()
+{
+    QFETCH(int, res1);
+    QFETCH(int, loop);
+    QFETCH(int, keyNumber);
+    QFETCH(int, source);
+    QFETCH(QString, key);
+    ButtonInfo record;
+    record.Fun = 12;
+    record.Res1 = quint8(res1);
+    record.LoopNumber = loop;
+    record.KeyNumber = keyNumber;
+    OrnFireKeyWindow dialog;
+    dialog.preset(record);
+    QCOMPARE(dialog.source(), source);
+    QCOMPARE(dialog.keyText(), key);
+    QFETCH(QString, times);
+    QFETCH(QString, delay);
+    QCOMPARE(dialog.timesEdit()->text(), times);
+    QCOMPARE(dialog.delayEdit()->text(), delay);
+    for (int i = 0; i < OrnFireKeyWindow::kSourceCount; ++i)
+        QCOMPARE(dialog.sourceBox(i)->isChecked(), i == source);
+}
+
+void TestCaptureDialogs::fireCaptureRules()
+{
+    OrnFireKeyWindow dialog;
+    dialog.handleRawKey(raw(0x1E, 0)); // "Left" ticked: typing captures nothing
+    QCOMPARE(dialog.keyText(), QString());
+    QCOMPARE(dialog.sourceByte(), quint8(0x81));
+
+    dialog.sourceBox(OrnFireKeyWindow::kKeyboard)->click();
+    QCOMPARE(dialog.source(), int(OrnFireKeyWindow::kKeyboard));
+    QVERIFY(!dialog.sourceBox(OrnFireKeyWindow::kLeft)->isChecked());
+    QVERIFY(!dialog.handleRawKey(raw(0x4F, 0))); // keypad 1, passed on
+    QCOMPARE(dialog.capturedCode(), quint8(0xE6));
+    QCOMPARE(dialog.sourceByte(), quint8(0x59));
+
+    // The Return that leaves an edit is not taken as the key.
+    dialog.onEditReturn();
+    dialog.handleRawKey(raw(0x1C, 0x80));
+    QCOMPARE(dialog.capturedCode(), quint8(0xE6));
+    dialog.handleRawKey(raw(0x2C, 0)); // Z
+    QCOMPARE(dialog.keyText(), QStringLiteral("Z"));
+
+    dialog.timesEdit()->clear();
+    QTest::keyClicks(dialog.timesEdit(), QStringLiteral("abc"));
+    QCOMPARE(dialog.timesEdit()->text(), QString()); // refused by the validator
+    QCOMPARE(dialog.times(), 0);
+    dialog.delayEdit()->setText(QStringLiteral("x1"));
+    QCOMPARE(dialog.delay(), 0);
+
+    dialog.sourceBox(OrnFireKeyWindow::kMiddle)->click();
+    QCOMPARE(dialog.keyText(), QString());
+    QCOMPARE(dialog.capturedCode(), quint8(0));
+    QCOMPARE(dialog.sourceByte(), quint8(0x84));
+}
+
+// OK stays off, and accept() refuses, until the fire key would fire something the user asked for.
+void TestCaptureDialogs::fireIncompleteRefused_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("delay");
+    QTest::addRow("keyboard without a key") << int(OrnFireKeyWindow::kKeyboard) << "3"
+                                            << "10";
+    QTest::addRow("no shots") << int(OrnFireKeyWindow::kLeft) << ""
+                              << "10";
+    QTest::addRow("no pause") << int(OrnFireKeyWindow::kRight) << "3"
+                              << "5";
+    QTest::addRow("no delay") << int(OrnFireKeyWindow::kMiddle) << "3"
+                              << "";
+}
+
+void TestCaptureDialogs::fireIncompleteRefused()
+{
+    QFETCH(int, source);
+    QFETCH(QString, times);
+    QFETCH(QString, delay);
+    OrnFireKeyWindow dialog;
+    dialog.setSource(source);
+    dialog.timesEdit()->setText(times);
+    dialog.delayEdit()->setText(delay);
+    QVERIFY(!dialog.okButton()->isEnabled());
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    if (source == OrnFireKeyWindow::kKeyboard)
+        dialog.handleRawKey(raw(0x2A, 0)); // left Shift has a usage
+    dialog.timesEdit()->setText(QStringLiteral("3"));
+    dialog.delayEdit()->setText(QStringLiteral("10"));
+    QVERIFY(dialog.okButton()->isEnabled());
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestCaptureDialogs::sniperPreset_data()
+{
+    QTest::addColumn<int>("sensor");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QString>("dpi");
+    QTest::addRow("3104 step 30") << 3104 << 30 << 14 << 14 << 26 << "500"; // 14 x 38 = 532 -> 530, shown as 500
+    QTest::addRow("3325 step 0") << 3325 << 0 << 3 << 1 << 10 << "300";
+    QTest::addRow("3212 step 40") << 3212 << 40 << 16 << 16 << 32 << "";
+}
+
+void TestCaptureDialogs::sniperPreset()
+{
+    QFETCH(int, sensor);
+    QFETCH(int, stored);
+    QFETCH(int, step);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(QString, dpi);
+    OrnSniperWindow dialog(sensor);
+    dialog.preset(stored);
+    QCOMPARE(dialog.step(), step);
+    QCOMPARE(dialog.slider()->minimum(), minimum);
+    QCOMPARE(dialog.slider()->maximum(), maximum);
+    if (!dpi.isEmpty())
+        QCOMPARE(dialog.dpiText(), dpi);
+    dialog.slider()->setValue(minimum + 1);
+    QCOMPARE(dialog.step(), minimum + 1);
+}
+
+void TestCaptureDialogs::macroSelectPresetAndCount()
+{
+    TestDataHome home;
+    OrnMacroSelect dialog("MACRO SELECT", QStringLiteral("Reload"), 12, 2);
+    QCOMPARE(dialog.selectedName(), QStringLiteral("Reload"));
+    QCOMPARE(dialog.loopCount(), 12);
+    QCOMPARE(dialog.loopMode(), 2);
+    QVERIFY(dialog.loopOption(2)->isChecked());
+    dialog.loopOption(0)->click();
+    QCOMPARE(dialog.loopMode(), 0);
+    QVERIFY(!dialog.loopOption(2)->isChecked());
+
+    QLineEdit* edit = dialog.loopCountEdit();
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("0"));
+    QCOMPARE(edit->text(), QString()); // "0" cannot be typed
+    QTest::keyClicks(edit, QStringLiteral("256"));
+    QCOMPARE(edit->text(), QStringLiteral("25"));
+    edit->clear();
+    QCOMPARE(dialog.loopCount(), 0);
+    // A counted loop without a count would not run.
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    dialog.setLoopMode(1);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestCaptureDialogs::macroSelectNeedsName()
+{
+    TestDataHome home;
+    OrnMacroSelect dialog("MACRO SELECT", QString(), 1, 0);
+    QVERIFY(!dialog.okButton()->isEnabled());
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    dialog.selectMacro(QStringLiteral("Any"));
+    QVERIFY(dialog.okButton()->isEnabled());
+}
 
 namespace F = ButtonFunction;
 
@@ -34,35 +326,23 @@ private slots:
     void init();
     void cleanup();
     void menuOrder();
-    void layoutForProduct_data();
-    void layoutForProduct();
     void plainPicks_data();
     void plainPicks();
-    void copyKeepsFireKeyFields();
     void clickRule();
-    void pickWithoutSelectionIgnored();
     void macroWithoutMacrosGoesToMacroTab();
     void macroPickCopiesEvents();
     void macroCancelKeepsRecord();
     void singleKeyCaptures_data();
     void singleKeyCaptures();
     void comboStoresEvents();
-    void comboRightCtrlStoredAsLeft();
     void fireKeyStored();
-    void sniperPreset();
     void sidePageFitsItsLabels();
     void labelsFollowRecords();
-    void menuHideClearsHighlight();
 
 private:
     std::unique_ptr<TestDataHome> m_home;
     ProfileData m_profile;
 };
-
-static platform::RawKeyEvent raw(quint32 scanCode, quint32 flags)
-{
-    return platform::RawKeyEvent{scanCode, flags, 0, (flags & 0x80) == 0, false};
-}
 
 static QStringList menuTexts(const QMenu* menu)
 {
@@ -109,17 +389,6 @@ void TestBtnWindow::menuOrder()
                           "[DPI]", "[Polling Rate]", "Macro Manager", "Led Switch", "Button Off"}));
     QCOMPARE(menuTexts(subMenu(window.mainMenu(), "Basic")),
              QStringList({"Cut", "Copy", "Paste", "All", "Find", "New", "Print", "Save"}));
-    QCOMPARE(menuTexts(subMenu(window.mainMenu(), "Windows")),
-             QStringList({"Switch Window", "Close Window", "My Computer", "Run", "Show Desktop", "Lock PC",
-                          "Browser Home", "Browser Backward", "Browser Forward", "Browser Stop", "Browser Refresh",
-                          "Browser Search", "Browser Favorite", "Mail"}));
-    QCOMPARE(menuTexts(subMenu(window.mainMenu(), "Advance")),
-             QStringList({"SINGLE KEY", "COMBO KEY", "FIRE KEY", "SNIPER"}));
-    QCOMPARE(menuTexts(subMenu(window.mainMenu(), "Media")),
-             QStringList({"Play/Pause", "Stop", "Previous Track", "Next Track", "Volume Up", "Volume Down", "Mute",
-                          "Media Player"}));
-    QCOMPARE(menuTexts(subMenu(window.mainMenu(), "DPI")), QStringList({"DPI Switch", "DPI +", "DPI -"}));
-    QCOMPARE(menuTexts(subMenu(window.mainMenu(), "Polling Rate")), QStringList({"Rate +", "Rate -"}));
     QCOMPARE(menuTexts(window.extraMenu()),
              QStringList({"Scroll Up", "Scroll Down", "Volume Up", "Volume Down", "Left", "Right", "Middle", "Forward",
                           "Back", "SINGLE KEY", "COMBO KEY"}));
@@ -131,44 +400,6 @@ void TestBtnWindow::menuOrder()
     QCOMPARE(window.extraMenu()->actions().size(), 11);
 }
 
-void TestBtnWindow::layoutForProduct_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<QList<int>>("ys");
-    // (440 - 30 n) / (n + 1) truncated, label i at i * 30 + (i + 1) * gap
-    QTest::addRow("Wireless Mouse") << "Wireless Mouse" << QList<int>{37, 104, 171, 238, 305, 372};
-    QTest::addRow("OSKEN R5") << "OSKEN R5" << QList<int>{28, 86, 144, 202, 260, 318, 376};
-    QTest::addRow("other") << "7138" << QList<int>{30, 80, 130, 180, 230, 280, 330, 380, 430, 480};
-}
-
-void TestBtnWindow::layoutForProduct()
-{
-    QFETCH(QString, product);
-    QFETCH(QList<int>, ys);
-    writeCurrentProductName(product);
-    OrnBtnWindow window(m_profile);
-    window.resize(572, 440);
-    window.layoutForProduct();
-    int iPlaced = 0;
-    for (int i = 0; i < OrnBtnWindow::kFrontCount; ++i) {
-        const QRect geometry = window.label(i)->geometry();
-        if (geometry.isEmpty())
-            continue;
-        QVERIFY2(i < ys.size(), qPrintable(QString::number(i)));
-        QCOMPARE(geometry, QRect(56, ys[i], 220, 30));
-        ++iPlaced;
-    }
-    QCOMPARE(iPlaced, ys.size());
-    // The wheel labels do not cover any front label.
-    for (int i = 0; i < OrnBtnWindow::kFrontCount; ++i) {
-        QVERIFY(!window.label(40)->geometry().intersects(window.label(i)->geometry()));
-        QVERIFY(!window.label(41)->geometry().intersects(window.label(i)->geometry()));
-    }
-    // A scale change keeps the side labels placed.
-    window.rescale(1.5);
-    QCOMPARE(window.label(20)->geometry(), QRect(43, 93, 225, 30));
-}
-
 void TestBtnWindow::plainPicks_data()
 {
     QTest::addColumn<int>("page");
@@ -176,13 +407,9 @@ void TestBtnWindow::plainPicks_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::addRow("Right on front 1") << 0 << 1 << F::Right << "Right";
-    QTest::addRow("Back") << 0 << 2 << F::Back << "Back";
-    QTest::addRow("Button Off") << 0 << 3 << F::ButtonOff << "Button Off";
     QTest::addRow("Led Switch") << 0 << 4 << F::LedSwitch << "Led Switch";
     QTest::addRow("Mail on side 5") << 1 << 5 << F::Mail << "Mail";
-    QTest::addRow("Rate -") << 1 << 0 << F::RateDown << "Rate -";
     QTest::addRow("Scroll Up on extra 0") << 2 << 0 << F::ScrollUp << "Scroll Up";
-    QTest::addRow("Volume Down on extra 1") << 2 << 1 << F::VolumeDown << "Volume Down";
 }
 
 void TestBtnWindow::plainPicks()
@@ -212,23 +439,6 @@ void TestBtnWindow::plainPicks()
     QCOMPARE(window.selectedIndex(), quint8(255));
 }
 
-void TestBtnWindow::copyKeepsFireKeyFields()
-{
-    ButtonInfo& record = m_profile.buttons[3];
-    record.Fun = F::FireKey;
-    record.LoopNumber = 5;
-    record.KeyNumber = 30;
-    record.Res1 = 0x82;
-    OrnBtnWindow window(m_profile);
-    window.showPage(3, 0);
-    window.action(F::Copy)->trigger();
-    QCOMPARE(record.Fun, F::Copy);
-    QCOMPARE(record.LoopNumber, 5);
-    QCOMPARE(record.KeyNumber, 30);
-    QCOMPARE(record.Res1, quint8(0x82));
-    QCOMPARE(window.label(3)->text(), QStringLiteral("Copy"));
-}
-
 void TestBtnWindow::clickRule()
 {
     OrnBtnWindow window(m_profile);
@@ -250,24 +460,6 @@ void TestBtnWindow::clickRule()
     QCOMPARE(refused.count(), 1);
     QCOMPARE(m_profile.buttons[0].Fun, F::Right);
     QCOMPARE(m_profile.buttons[5].Fun, F::Left);
-}
-
-void TestBtnWindow::pickWithoutSelectionIgnored()
-{
-    OrnBtnWindow window(m_profile);
-    window.showPage(2, 0);
-    window.action(F::Middle)->trigger(); // clears the selection
-    const ProfileData before = m_profile;
-    QSignalSpy spy(&window, &OrnBtnWindow::SelBtnControl);
-    window.action(F::Back)->trigger();
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(m_profile.buttons == before.buttons);
-    // Functions that no menu offers change nothing either.
-    for (int iCode : {F::GunFile, F::ProfileUp, F::ProfileSwitch, F::Code60, 56}) {
-        window.showPage(1, 0);
-        window.pickFunction(iCode);
-        QVERIFY(m_profile.buttons == before.buttons);
-    }
 }
 
 void TestBtnWindow::macroWithoutMacrosGoesToMacroTab()
@@ -319,11 +511,8 @@ void TestBtnWindow::macroPickCopiesEvents()
     QCOMPARE(record.Res1, quint8(1));
     QCOMPARE(record.LoopNumber, 1);
     QCOMPARE(record.KeyNumber, 63); // the record's room, not the file's 70
-    QCOMPARE(record.keys[0].map, quint8(0x84));
-    QCOMPARE(record.keys[0].low, quint8(0x04));
-    QCOMPARE(record.keys[0].high, quint8(0));
-    QCOMPARE(record.keys[62].high, quint8(62));
-    QCOMPARE(record.keys[62].low, quint8(0x04 + 62 % 3));
+    QCOMPARE(record.keys[0], (KeyInfo{0x84, 0x04, 0}));
+    QCOMPARE(record.keys[62], (KeyInfo{0x84, 0x04 + 62 % 3, 62}));
     QCOMPARE(window.label(2)->text(), QStringLiteral("Burst (while held)"));
 
     // Reopening shows the record's choice; a counted loop of 7 on the short macro.
@@ -343,9 +532,7 @@ void TestBtnWindow::macroPickCopiesEvents()
     QCOMPARE(record.Res1, quint8(0));
     QCOMPARE(record.LoopNumber, 7);
     QCOMPARE(record.KeyNumber, 2);
-    QCOMPARE(record.keys[1].map, quint8(0x06));
-    QCOMPARE(record.keys[1].low, quint8(0x2C));
-    QCOMPARE(record.keys[1].high, quint8(0x01));
+    QCOMPARE(record.keys[1], (KeyInfo{0x06, 0x2C, 0x01}));
 }
 
 void TestBtnWindow::macroCancelKeepsRecord()
@@ -421,36 +608,13 @@ void TestBtnWindow::comboStoresEvents()
     QVERIFY(bSwallowed);
     QCOMPARE(strShown, QStringLiteral("LShift + LCtr + A"));
     QCOMPARE(record.Fun, F::ComboKey);
-    const quint8 expected[6][3] = {{0xE1, 5, 0x80}, {0xE0, 5, 0x80}, {0x04, 5, 0x80},
-                                   {0x04, 5, 0x00}, {0xE0, 5, 0x00}, {0xE1, 5, 0x00}};
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(record.keys[i].map, expected[i][0]);
-        QCOMPARE(record.keys[i].low, expected[i][1]);
-        QCOMPARE(record.keys[i].high, expected[i][2]);
-    }
+    const KeyInfo expected[6] = {{0xE1, 5, 0x80}, {0xE0, 5, 0x80}, {0x04, 5, 0x80},
+                                 {0x04, 5, 0x00}, {0xE0, 5, 0x00}, {0xE1, 5, 0x00}};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(record.keys[i], expected[i]);
     QCOMPARE(record.keys[6].map, quint8(0));
     QCOMPARE(record.keys[20].map, quint8(0)); // every other event cleared
     QCOMPARE(window.label(4)->text(), QStringLiteral("Ctrl+Shift+A"));
-}
-
-void TestBtnWindow::comboRightCtrlStoredAsLeft()
-{
-    OrnBtnWindow window(m_profile);
-    QString strShown;
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* combo = qobject_cast<OrnComboKeyWindow*>(&dialog);
-        combo->handleRawKey(raw(0x1D, 0x01)); // right Ctrl
-        combo->handleRawKey(raw(0x2E, 0x00)); // C
-        strShown = combo->comboText();
-        return int(QDialog::Accepted);
-    });
-    window.showPage(1, 0);
-    window.action(F::ComboKey)->trigger();
-    QCOMPARE(strShown, QStringLiteral("LCtr + C"));
-    QCOMPARE(m_profile.buttons[1].keys[0].map, quint8(0xE0));
-    QCOMPARE(m_profile.buttons[1].keys[1].map, quint8(0x06));
-    QCOMPARE(encodeButtonEntry(m_profile.buttons[1], 3325, *std::make_unique<MacroSlotMap>()),
-             (DeviceEntry{0x8F, 0x01, 0x06, 0x00}));
 }
 
 void TestBtnWindow::fireKeyStored()
@@ -471,30 +635,6 @@ void TestBtnWindow::fireKeyStored()
     QCOMPARE(record.Res1, quint8(0x05)); // HID usage of B
     QCOMPARE(record.LoopNumber, 12);
     QCOMPARE(record.KeyNumber, 50);
-}
-
-void TestBtnWindow::sniperPreset()
-{
-    {
-        QSettings settings(programConfigPath(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("MouseSenSor/OSKEN R5"), 3104);
-    }
-    ButtonInfo& record = m_profile.buttons[3];
-    record.Fun = F::Sniper;
-    record.Res1 = 30;
-    OrnBtnWindow window(m_profile);
-    int iOpened = -1;
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* sniper = qobject_cast<OrnSniperWindow*>(&dialog);
-        iOpened = sniper->step();
-        sniper->slider()->setValue(20);
-        return int(QDialog::Accepted);
-    });
-    window.showPage(3, 0);
-    window.action(F::Sniper)->trigger();
-    QCOMPARE(iOpened, 14);
-    QCOMPARE(record.Res1, quint8(20));
-    QCOMPARE(window.label(3)->text(), QStringLiteral("Sniper 760 DPI"));
 }
 
 void TestBtnWindow::sidePageFitsItsLabels()
@@ -531,18 +671,14 @@ void TestBtnWindow::labelsFollowRecords()
     m_profile.buttons[2].Fun = F::GunFile;
     m_profile.buttons[2].macroname = QStringLiteral("Spray");
     m_profile.buttons[2].LoopNumber = 2;
-    m_profile.buttons[3].Fun = F::ProfileUp;
     m_profile.buttons[7].Fun = F::Code60;
     m_profile.buttons[40].Fun = F::ScrollDown;
-    m_profile.buttons[25].Fun = F::Mute;
     OrnBtnWindow window(m_profile);
     QCOMPARE(window.label(0)->text(), QStringLiteral("Left"));
     QCOMPARE(window.label(1)->text(), QStringLiteral("Reload"));
     QCOMPARE(window.label(2)->text(), QStringLiteral("Spray ×2"));
-    QCOMPARE(window.label(3)->text(), QStringLiteral("Profile +"));
     QCOMPARE(window.label(7)->text(), QString());
     QCOMPARE(window.label(40)->text(), QStringLiteral("Scroll Down"));
-    QCOMPARE(window.label(25)->text(), QStringLiteral("Mute"));
 
     ProfileData other;
     other.buttons[1].Fun = F::Paste;
@@ -551,22 +687,9 @@ void TestBtnWindow::labelsFollowRecords()
     QCOMPARE(&window.profile(), &other);
 }
 
-void TestBtnWindow::menuHideClearsHighlight()
+int main(int argc, char** argv)
 {
-    OrnBtnWindow window(m_profile);
-    window.resize(572, 440);
-    window.show();
-    window.setView(0, 4);
-    QVERIFY(window.label(4)->isVisible());
-    std::vector<std::pair<OrnPushButton*, quint8>> seen;
-    connect(&window, &OrnBtnWindow::SelBtnControl, this,
-            [&](OrnPushButton* button, quint8 bType) { seen.emplace_back(button, bType); });
-    window.mainMenu()->popup(QPoint(10, 10));
-    window.mainMenu()->hide();
-    QCOMPARE(seen.size(), size_t(1));
-    QCOMPARE(seen[0].first, window.label(4));
-    QCOMPARE(seen[0].second, quint8(0));
+    return runTestClasses<QApplication, TestCaptureDialogs, TestBtnWindow>(argc, argv);
 }
 
-QTEST_MAIN(TestBtnWindow)
-#include "tst_btn_window.moc"
+#include "tst_buttons_ui.moc"

@@ -1,16 +1,21 @@
+#include "TestDataHome.h"
+#include "TestMain.h"
+#include "look/DisplayScale.h"
 #include "look/Language.h"
+#include "look/ScaledBackground.h"
 #include "look/UiText.h"
 #include "look/UiTextCatalogue.h"
 #include "store/AppSettings.h"
 
-#include "TestDataHome.h"
-
 #include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -342,15 +347,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("sc") << "sc.qm"
-                            << "Warning" << QString::fromUtf8("警告");
         QTest::addRow("tc") << "tc.qm"
                             << "NO MOUSE DETECTED!" << QString::fromUtf8("未偵測到滑鼠！");
         QTest::addRow("tc accelerator") << "tc.qm"
                                         << "&Quit" << QString::fromUtf8("結束(&Q)");
-        QTest::addRow("en") << "en.qm"
-                            << "Apply"
-                            << "Apply";
         QTest::addRow("en finished word for a kept key") << "en.qm"
                                                          << "LOAD1"
                                                          << "LOAD";
@@ -393,5 +393,183 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(LookTranslationsTest)
-#include "LookTranslationsTest.moc"
+namespace {
+
+QString skinDir()
+{
+    return qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/skin";
+}
+
+} // namespace
+
+class LookSkinTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void namedPictureExists_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size"); // an invalid size accepts any
+        const QSize any;
+        // The message box takes its base size from dlg.png, the progress dialog its outline from process.png.
+        QTest::addRow("dlg") << "dlg.png" << QSize(400, 258);
+        QTest::addRow("dlg_gun") << "dlg_gun.png" << QSize(400, 619);
+        QTest::addRow("process") << "process.png" << QSize(200, 50);
+        QTest::addRow("main background") << "cfgMainback.png" << QSize(999, 640);
+        QTest::addRow("front view") << "mouse/OSKEN_R5/Mouse.png" << QSize(600, 800);
+        QTest::addRow("side view") << "mouse/OSKEN_R5_Side.png" << any;
+        QTest::addRow("icon") << "icon.png" << any;
+        for (int i = 1; i <= 7; ++i)
+            QTest::addRow("mouse_%d", i) << QString("mouse/OSKEN_R5/mouse_%1.png").arg(i) << QSize(600, 800);
+    }
+    void namedPictureExists()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QImageReader reader(skinDir() + "/" + path);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(path + ": " + reader.errorString()));
+        if (size.isValid())
+            QCOMPARE(image.size(), size);
+    }
+
+    // A picture that a window names but the generator does not paint would show as an empty widget.
+    void everyPathInTheSourcesIsPainted()
+    {
+        static const QRegularExpression literal(QStringLiteral("\"\\.?/skin/([^\"%]+\\.(?:png|ico))\""));
+        QStringList missing;
+        int iFound = 0;
+        QDirIterator it(qEnvironmentVariable("OSKEN_SOURCE_DIR") + "/src", {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            auto matches = literal.globalMatch(QString::fromUtf8(file.readAll()));
+            while (matches.hasNext()) {
+                const QString name = matches.next().captured(1);
+                ++iFound;
+                if (!QFile::exists(skinDir() + "/" + name))
+                    missing << name + " (" + it.fileName() + ")";
+            }
+        }
+        QVERIFY(iFound > 0);
+        QVERIFY2(missing.isEmpty(), qPrintable("not painted: " + missing.join(", ")));
+    }
+
+    void iconHoldsEverySize()
+    {
+        QImageReader reader(skinDir() + "/icon.ico");
+        QCOMPARE(reader.imageCount(), 4);
+        QList<int> sizes;
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            QVERIFY(reader.jumpToImage(i));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+            QCOMPARE(image.width(), image.height());
+            sizes << image.width();
+        }
+        QCOMPARE(sizes, QList<int>({16, 32, 48, 256}));
+    }
+
+    void levelBackgroundsHaveTheWindowSize()
+    {
+        for (int iLevel = 0; iLevel < look::kScaleLevelCount; ++iLevel) {
+            const QString path = skinDir() + QString("/cfgMainback_%1.png").arg(iLevel);
+            QCOMPARE(QImageReader(path).size(), look::scaledWindowSize(look::scaleForLevel(iLevel)));
+        }
+        // The window's mask comes from the picture: cut corners, solid inside.
+        const QImage level4(skinDir() + "/cfgMainback_4.png");
+        QCOMPARE(qAlpha(level4.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(level4.pixel(level4.width() - 1, level4.height() - 1)), 0);
+        QCOMPARE(qAlpha(level4.pixel(level4.width() / 2, level4.height() / 2)), 255);
+    }
+
+    void scaledBackgroundPrefersPaintedLevel()
+    {
+        QTemporaryDir dir;
+        QImage painted(look::scaledWindowSize(1.5), QImage::Format_RGB32);
+        painted.fill(Qt::blue);
+        QVERIFY(painted.save(dir.path() + "/bg_2.png"));
+        QImage wrongSize(100, 100, QImage::Format_RGB32);
+        wrongSize.fill(Qt::green);
+        QVERIFY(wrongSize.save(dir.path() + "/bg_1.png"));
+
+        QPixmap source(QSize(999, 640));
+        source.fill(Qt::red);
+        look::ScaledBackground background(source);
+        background.setLevelPictures(dir.path() + "/bg_%1.png");
+        QVERIFY(!background.has(2));
+
+        const QImage level2 = background.forLevel(2).toImage();
+        QCOMPARE(level2.size(), QSize(1498, 960));
+        QCOMPARE(QColor(level2.pixel(10, 10)), QColor(Qt::blue));
+        QVERIFY(background.has(2));
+        // A picture of another size, or none, falls back to scaling the source.
+        const QImage level1 = background.forLevel(1).toImage();
+        QCOMPARE(level1.size(), QSize(1248, 800));
+        QCOMPARE(QColor(level1.pixel(10, 10)), QColor(Qt::red));
+        QCOMPARE(background.forLevel(3).size(), QSize(1748, 1120));
+        QCOMPARE(background.forLevel(-5).size(), QSize(999, 640));
+    }
+};
+
+class LookScaleTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void levelForRatio_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("level");
+        QTest::addRow("1.0") << 1.0 << 0;
+        QTest::addRow("1.1") << 1.1 << 1;
+        QTest::addRow("1.35 stays at 1.25") << 1.35 << 1;
+        QTest::addRow("1.4") << 1.4 << 2;
+        QTest::addRow("2.0") << 2.0 << 4;
+        QTest::addRow("4.79") << 4.79 << 15;
+        QTest::addRow("9.0") << 9.0 << 16;
+        QTest::addRow("negative") << -2.0 << 0;
+    }
+    void levelForRatio()
+    {
+        QFETCH(double, ratio);
+        QFETCH(int, level);
+        QCOMPARE(look::scaleLevelForRatio(ratio), level);
+    }
+    void resizeMatchesWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("level");
+        QTest::addRow("1489 within 9 of 1498") << 1489 << 2;
+        QTest::addRow("1488 outside") << 1488 << 0;
+        QTest::addRow("1757") << 1757 << 3;
+    }
+    void resizeMatchesWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(int, level);
+        // Same level as last time, size unchanged: the width decides; no match keeps the ratio's level 0.
+        QCOMPARE(look::resolveResize(1.0, 0, true, width).iLevel, level);
+        QCOMPARE(look::resolveResize(1.0, 0, false, width).iLevel, 0);
+    }
+    void switchStoresLangIdWithoutFile()
+    {
+        TestDataHome home;
+        QTemporaryDir dir;
+        qputenv("OSKEN_RUNTIME_DIR", dir.path().toLocal8Bit());
+        look::OrnLanguage language;
+        // No .qm files here: the id is still stored, nothing is installed.
+        QVERIFY(!language.switchLanguage(1));
+        QCOMPARE(look::languageId(), 1);
+        QCOMPARE(readLangId(), 1);
+        QVERIFY(!language.switchLanguage(7));
+        QCOMPARE(look::languageId(), 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return runTestClasses<QGuiApplication, LookTranslationsTest, LookSkinTest, LookScaleTest>(argc, argv);
+}
+
+#include "tst_look.moc"

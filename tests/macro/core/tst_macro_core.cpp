@@ -1,0 +1,654 @@
+#include "RecordingSender.h"
+#include "TestDataHome.h"
+#include "TestMain.h"
+#include "buttons/core/ButtonFunction.h"
+#include "macro/core/MacroBindings.h"
+#include "macro/core/MacroDownload.h"
+#include "macro/core/MacroFiles.h"
+#include "macro/core/MacroImage.h"
+#include "macro/core/MacroRow.h"
+#include "store/AppSettings.h"
+#include "store/DataPaths.h"
+#include "store/ProfileFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <vector>
+
+Q_DECLARE_METATYPE(std::vector<MacroEvent>)
+Q_DECLARE_METATYPE(std::vector<quint8>)
+
+namespace {
+
+using Bytes = std::vector<quint8>;
+
+// Key press j: 84 (usage j + 4) 00 in stream order (type, low, high).
+MacroEvent key(int j)
+{
+    return keyEvent(static_cast<quint8>(j + 4), true);
+}
+Bytes keyBytes(int j)
+{
+    return {0x84, static_cast<quint8>(j + 4), 0x00};
+}
+const Bytes S = {0x06, 0x01, 0x00};
+const Bytes Z = {0x00, 0x00, 0x00};
+
+std::vector<MacroEvent> keys(int count)
+{
+    std::vector<MacroEvent> events;
+    for (int j = 0; j < count; ++j)
+        events.push_back(key(j));
+    return events;
+}
+
+Bytes join(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+// Without delays: groups of four events each followed by a separator.
+Bytes grouped(int count)
+{
+    Bytes out;
+    for (int j = 0; j < count; ++j) {
+        out = join({out, keyBytes(j)});
+        if (j % 4 == 3)
+            out = join({out, S});
+    }
+    return out;
+}
+
+Bytes slotOf(const MacroImage& image, int slot)
+{
+    return Bytes(image.bytes.begin() + 200 * slot, image.bytes.begin() + 200 * slot + 200);
+}
+
+} // namespace
+
+class MacroStreamTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void streams_data()
+    {
+        QTest::addColumn<std::vector<MacroEvent>>("events");
+        QTest::addColumn<Bytes>("expected");
+        QTest::addRow("empty") << std::vector<MacroEvent>{} << S;
+        QTest::addRow("3 events") << keys(3) << join({keyBytes(0), keyBytes(1), keyBytes(2), S, S});
+        QTest::addRow("4 events") << keys(4) << join({keyBytes(0), keyBytes(1), keyBytes(2), keyBytes(3), S, S});
+        QTest::addRow("5 events") << keys(5)
+                                  << join({keyBytes(0), keyBytes(1), keyBytes(2), keyBytes(3), S, keyBytes(4), S});
+        // 40 events: ten groups with their separators (50 places), the closing separator, one zero place.
+        const Bytes forty = join({grouped(40), S});
+        QCOMPARE(int(forty.size()), 51 * 3);
+        QTest::addRow("40 events") << keys(40) << forty;
+        // 47 events fill 60 places; a 48th is dropped.
+        const Bytes fortySeven = join({grouped(47), S, S});
+        QCOMPARE(int(fortySeven.size()), 60 * 3);
+        QTest::addRow("47 events") << keys(47) << fortySeven;
+        QTest::addRow("48 events cut to 47") << keys(48) << fortySeven;
+
+        std::vector<MacroEvent> withDelay{key(0), delayEvent(1000), keyEvent(4, false)};
+        QTest::addRow("with delay") << withDelay << Bytes{0x84, 0x04, 0x00, 0x06, 0x64, 0x00, 0x04, 0x04, 0x00};
+
+        std::vector<MacroEvent> mouse{mouseButtonEvent(MacroMouseButton::Left, true), movementEvent(-5, 0),
+                                      mouseButtonEvent(MacroMouseButton::Left, false)};
+        QTest::addRow("mouse events") << mouse
+                                      << join({{0x81, 0x01, 0x00}, {0x02, 0xFB, 0x00}, {0x01, 0x01, 0x00}, S, S});
+
+        // 62 events with one delay go unchanged: 186 bytes.
+        std::vector<MacroEvent> sixtyTwo = keys(61);
+        sixtyTwo.insert(sixtyTwo.begin() + 30, delayEvent(20));
+        Bytes sixtyTwoBytes = grouped(0);
+        for (int j = 0; j < 61; ++j) {
+            if (j == 30)
+                sixtyTwoBytes = join({sixtyTwoBytes, {0x06, 0x02, 0x00}});
+            sixtyTwoBytes = join({sixtyTwoBytes, keyBytes(j)});
+        }
+        QCOMPARE(int(sixtyTwoBytes.size()), 186);
+        QTest::addRow("62 events with a delay") << sixtyTwo << sixtyTwoBytes;
+
+        // 70 events with a delay (210 bytes unchanged) are cut to 63 events, 189 bytes.
+        std::vector<MacroEvent> seventy = keys(69);
+        seventy.insert(seventy.begin(), delayEvent(10));
+        Bytes cut = S;
+        for (int j = 0; j < 62; ++j)
+            cut = join({cut, keyBytes(j)});
+        QTest::addRow("70 events with a delay") << seventy << cut;
+    }
+    void streams()
+    {
+        QFETCH(std::vector<MacroEvent>, events);
+        QFETCH(Bytes, expected);
+        MacroImage image;
+        image.bytes.fill(0xAA);
+        QVERIFY(encodeMacroStream(events, 3, image));
+        expected.resize(200, 0x00);
+        QCOMPARE(slotOf(image, 3), expected);
+        // Neighbouring slots are not touched.
+        QCOMPARE(int(image.bytes[599]), 0xAA);
+        QCOMPARE(int(image.bytes[800]), 0xAA);
+    }
+
+    void slotRange()
+    {
+        MacroImage image;
+        QVERIFY(encodeMacroStream(keys(1), 19, image));
+        QCOMPARE(slotOf(image, 19), ([] {
+                     Bytes b = join({keyBytes(0), S});
+                     b.resize(200, 0);
+                     return b;
+                 }()));
+        const MacroImage before = image;
+        QVERIFY(!encodeMacroStream(keys(1), 20, image));
+        QVERIFY(!encodeMacroStream(keys(1), -1, image));
+        QVERIFY(image.bytes == before.bytes);
+    }
+
+    void eventValues()
+    {
+        // Delays are held in units of 10 ms: 1000 ms = 100 units, 10000 ms = 1000 = 3 * 256 + 232 units;
+        // 5 steps left = 256 - 5.
+        QCOMPARE(delayEvent(1000), (MacroEvent{6, 0, 100}));
+        QCOMPARE(delayEvent(10000), (MacroEvent{6, 3, 232}));
+        QCOMPARE(delayEvent(99999999), (MacroEvent{6, 0xFF, 0xFF}));
+        QCOMPARE(movementEvent(-5, 0), (MacroEvent{2, 0, 251}));
+        QCOMPARE(movementEvent(0, 7), (MacroEvent{2, 7, 0}));
+        QCOMPARE(keyEvent(0x04, false), (MacroEvent{4, 0, 4}));
+        QCOMPARE(mouseButtonEvent(16, true), (MacroEvent{0x81, 0, 16}));
+    }
+};
+
+Q_DECLARE_METATYPE(MacroRowKind)
+Q_DECLARE_METATYPE(MoveDirection)
+
+class MacroRowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rows_data()
+    {
+        QTest::addColumn<int>("map");
+        QTest::addColumn<int>("dataH");
+        QTest::addColumn<int>("dataL");
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<MacroRowKind>("kind");
+        QTest::addColumn<bool>("press");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<MoveDirection>("direction");
+        QTest::addColumn<int>("amount"); // distance or delay in ms
+        const auto R = MoveDirection::Right;
+        QTest::addRow("left click down") << 0x81 << 0 << 1 << 0 << MacroRowKind::MouseButton << true << 1 << R << 0;
+        QTest::addRow("button bit 3") << 0x81 << 0 << 3 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
+        QTest::addRow("button bit 32") << 0x01 << 0 << 32 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
+        QTest::addRow("move right 120") << 0x02 << 0 << 120 << 0 << MacroRowKind::Movement << false << 0 << R << 120;
+        QTest::addRow("move left 135") << 0x02 << 0 << 121 << 0 << MacroRowKind::Movement << false << 0
+                                       << MoveDirection::Left << 135;
+        QTest::addRow("move down 7") << 0x02 << 7 << 0 << 0 << MacroRowKind::Movement << false << 0
+                                     << MoveDirection::Down << 7;
+        QTest::addRow("move both axes") << 0x02 << 3 << 4 << 0 << MacroRowKind::Movement << false << 0 << R << 0;
+        QTest::addRow("delay recorded") << 0x06 << 3 << 232 << 1 << MacroRowKind::Delay << false << 0 << R << 10000;
+        QTest::addRow("delay inserted") << 0x06 << 0 << 1 << 2 << MacroRowKind::Delay << false << 0 << R << 10;
+        QTest::addRow("delay dropped") << 0x06 << 0 << 5 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
+        QTest::addRow("key down") << 0x84 << 9 << 0x04 << 0 << MacroRowKind::Key << true << 4 << R << 0;
+        QTest::addRow("key up") << 0x04 << 0 << 0xE1 << 0 << MacroRowKind::Key << false << 0xE1 << R << 0;
+        QTest::addRow("type 3") << 0x03 << 0 << 1 << 1 << MacroRowKind::Hidden << false << 0 << R << 0;
+    }
+    void rows()
+    {
+        QFETCH(int, map);
+        QFETCH(int, dataH);
+        QFETCH(int, dataL);
+        QFETCH(int, delayType);
+        QFETCH(MacroRowKind, kind);
+        QFETCH(bool, press);
+        QFETCH(int, value);
+        QFETCH(MoveDirection, direction);
+        QFETCH(int, amount);
+        const MacroEvent event{quint8(map), quint8(dataH), quint8(dataL)};
+        const MacroRow row = macroRowFor(event, delayType);
+        QCOMPARE(row.kind, kind);
+        if (kind == MacroRowKind::MouseButton || kind == MacroRowKind::Key) {
+            QCOMPARE(row.press, press);
+            QCOMPARE(int(row.value), value);
+        }
+        if (kind == MacroRowKind::Movement) {
+            QCOMPARE(row.direction, direction);
+            QCOMPARE(row.distance, amount);
+        }
+        if (kind == MacroRowKind::Delay)
+            QCOMPARE(row.delayMs, amount);
+        if (kind == MacroRowKind::Key)
+            QCOMPARE(int(row.event.DataH), 0);
+    }
+};
+
+namespace {
+
+using Bytes = std::vector<quint8>;
+
+// A macro write as the mouse must receive it: 05, checksum left 0, FA, 05, address low/high, length 20, phase.
+Frame macroFrame(int address, quint8 phase, const Bytes& payload)
+{
+    Frame f{};
+    f[0] = 0x05;
+    f[2] = 0xFA;
+    f[3] = 0x05;
+    f[4] = static_cast<quint8>(address & 0xFF);
+    f[5] = static_cast<quint8>(address >> 8);
+    f[6] = 0x14;
+    f[7] = phase;
+    for (size_t i = 0; i < payload.size() && i < 20; ++i)
+        f[8 + i] = payload[i];
+    return f;
+}
+
+Frame closingFrame()
+{
+    Frame f{};
+    f[0] = 0x05;
+    f[2] = 0xFA;
+    f[3] = 0x05;
+    f[4] = 0xFF;
+    f[5] = 0x0F;
+    f[6] = 0x01;
+    f[7] = 0xD3;
+    f[8] = 0x1A;
+    return f;
+}
+
+void bind(ButtonInfo& record, const QString& name, int fun = ButtonFunction::Macro)
+{
+    record.Fun = fun;
+    record.macroname = name;
+}
+
+void saveKeys(const QString& name, std::initializer_list<quint8> usages)
+{
+    MacroFile macro;
+    for (quint8 u : usages) {
+        macro.events.push_back(keyEvent(u, true));
+        macro.events.push_back(keyEvent(u, false));
+    }
+    QVERIFY(saveMacro(name, macro));
+}
+
+} // namespace
+
+class MacroDownloadTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void oneMacroOnTwoButtonsIsSentOnce()
+    {
+        TestDataHome home;
+        saveKeys("M", {0x04}); // A down, A up
+        ConfigData config;
+        bind(config.slots[0].buttons[0], "M");
+        bind(config.slots[0].buttons[40], "M");
+        bind(config.slots[3].buttons[2], "M");
+        MacroSlotMap slotMap{{0, "M"}};
+        RecordingSender rec;
+        std::vector<int> sleeps;
+        const quint8 result = downloadMacros(config, slotMap, rec.sender(), [&](int ms) { sleeps.push_back(ms); });
+        QCOMPARE(int(result), 0);
+        QVERIFY(slotMap.empty());
+        QCOMPARE(sleeps, std::vector<int>{50});
+        QCOMPARE(int(rec.frames.size()), 11);
+        // A down, A up, separator.
+        QCOMPARE(rec.frames[0], macroFrame(0, 0xD1, {0x84, 0x04, 0, 0x04, 0x04, 0, 0x06, 0x01, 0}));
+        for (int k = 1; k < 10; ++k)
+            QCOMPARE(rec.frames[k], macroFrame(20 * k, 0xD2, {}));
+        QCOMPARE(rec.frames[10], closingFrame());
+    }
+
+    void slotsGoToTheirAddresses()
+    {
+        TestDataHome home;
+        saveKeys("A", {0x04});
+        saveKeys("B", {0x05, 0x06});
+        ConfigData config;
+        bind(config.slots[1].buttons[7], "B", ButtonFunction::GunFile);
+        bind(config.slots[0].buttons[1], "A");
+        bind(config.slots[0].buttons[2], "missing");
+        MacroSlotMap slotMap{{0, "A"}, {1, "B"}, {2, "missing"}, {3, "unbound"}};
+        RecordingSender rec;
+        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 0);
+        QCOMPARE(int(rec.frames.size()), 31);
+        QCOMPARE(rec.frames[10], macroFrame(200, 0xD2, {0x84, 0x05, 0,    0x04, 0x05, 0,    0x84, 0x06, 0, 0x04,
+                                                        0x06, 0,    0x06, 0x01, 0,    0x06, 0x01, 0,    0, 0}));
+        QCOMPARE(rec.frames[11], macroFrame(220, 0xD2, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        // A missing file goes as an empty macro: one separator.
+        QCOMPARE(rec.frames[20], macroFrame(400, 0xD2, {0x06, 0x01, 0x00}));
+        QCOMPARE(rec.frames[30], closingFrame());
+        // Only the bound names are taken out of the map.
+        QCOMPARE(slotMap, (MacroSlotMap{{3, "unbound"}}));
+    }
+
+    void twentyFirstMacroIsNotDownloaded()
+    {
+        TestDataHome home;
+        ConfigData config;
+        MacroSlotMap slotMap;
+        for (int i = 0; i < 21; ++i) {
+            const QString name = QStringLiteral("m%1").arg(i);
+            saveKeys(name, {static_cast<quint8>(0x04 + i)});
+            bind(config.slots[0].buttons[i], name);
+            slotMap[static_cast<quint8>(i)] = name;
+        }
+        RecordingSender rec;
+        int sleeps = 0;
+        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), [&](int) { ++sleeps; })), 0);
+        QCOMPARE(sleeps, 20);
+        QCOMPARE(int(rec.frames.size()), 201);
+        // Slot 19's first block, then the closing write; nothing at 4000.
+        QCOMPARE(rec.frames[190], macroFrame(3800, 0xD2, {0x84, 0x17, 0, 0x04, 0x17, 0, 0x06, 0x01, 0, 0, 0, 0}));
+        QCOMPARE(rec.frames[199], macroFrame(3980, 0xD2, {}));
+        QCOMPARE(rec.frames[200], closingFrame());
+        QCOMPARE(slotMap, (MacroSlotMap{{20, "m20"}}));
+    }
+
+    void firstFailureEndsTheDownload()
+    {
+        TestDataHome home;
+        saveKeys("A", {0x04});
+        saveKeys("B", {0x05});
+        ConfigData config;
+        bind(config.slots[0].buttons[0], "A");
+        bind(config.slots[0].buttons[1], "B");
+        MacroSlotMap slotMap{{0, "A"}, {1, "B"}};
+        RecordingSender rec;
+        rec.failAt = 12;
+        rec.failure = 4;
+        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 4);
+        QCOMPARE(int(rec.frames.size()), 12);
+    }
+
+    void failingClosingWriteIsReported()
+    {
+        TestDataHome home;
+        ConfigData config;
+        bind(config.slots[0].buttons[0], "A");
+        MacroSlotMap slotMap{{0, "A"}};
+        RecordingSender rec;
+        rec.failAt = 10; // the closing write
+        rec.failure = 2;
+        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 2);
+        QCOMPARE(int(rec.frames.size()), 10);
+    }
+
+    void nothingBoundSendsNothing()
+    {
+        TestDataHome home;
+        ConfigData config;
+        bind(config.slots[0].buttons[0], "A", ButtonFunction::SingleKey); // a name on another function
+        MacroSlotMap slotMap{{0, "A"}};
+        RecordingSender rec;
+        int sleeps = 0;
+        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), [&](int) { ++sleeps; })), 0);
+        QVERIFY(rec.frames.empty());
+        QCOMPARE(sleeps, 0);
+        MacroSlotMap empty;
+        bind(config.slots[0].buttons[0], "A");
+        QCOMPARE(int(downloadMacros(config, empty, rec.sender(), {})), 0);
+        QVERIFY(rec.frames.empty());
+    }
+
+    void firstWriteOfADownloadIsTheFirstPhase()
+    {
+        // Slot 0 already downloaded by an earlier pass: the download starts at slot 1 and still opens with D1.
+        TestDataHome home;
+        saveKeys("B", {0x05});
+        ConfigData config;
+        bind(config.slots[0].buttons[1], "B");
+        MacroSlotMap slotMap{{1, "B"}};
+        RecordingSender rec;
+        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 0);
+        QCOMPARE(int(rec.frames.size()), 11);
+        QCOMPARE(rec.frames[0], macroFrame(200, 0xD1, {0x84, 0x05, 0, 0x04, 0x05, 0, 0x06, 0x01, 0}));
+        QCOMPARE(int(rec.frames[1][7]), 0xD2);
+    }
+};
+
+namespace {
+
+MacroFile sample(int count)
+{
+    MacroFile macro;
+    macro.DefaultDelay = 30;
+    macro.DelayType = 1;
+    macro.LoopType = 2;
+    macro.LoopTime = 7;
+    for (int i = 0; i < count; ++i)
+        macro.events.push_back(MacroEvent{static_cast<quint8>(0x84 - (i % 2) * 0x80), 0, static_cast<quint8>(4 + i)});
+    return macro;
+}
+
+void setList(std::initializer_list<std::pair<int, const char*>> entries)
+{
+    QSettings settings(programConfigPath(), QSettings::IniFormat);
+    for (const auto& e : entries)
+        settings.setValue(QStringLiteral("MACRO_LIST/%1").arg(e.first), QString::fromLatin1(e.second));
+}
+
+ButtonInfo binding(int fun, const QString& name)
+{
+    ButtonInfo button;
+    button.Fun = fun;
+    button.macroname = name;
+    return button;
+}
+
+QString listEntry(int index)
+{
+    const QSettings settings(programConfigPath(), QSettings::IniFormat);
+    return settings.value(QStringLiteral("MACRO_LIST/%1").arg(index)).toString();
+}
+
+} // namespace
+
+class MacroFilesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saveAndReadBack()
+    {
+        TestDataHome home;
+        MacroFile macro = sample(5);
+        macro.events.push_back(delayEvent(10000));
+        QVERIFY(saveMacro("Fast", macro));
+        const QString path = home.path() + "/OSKEN R5/MacroDB/Fast.MSMACRO";
+        QCOMPARE(macroFilePath("Fast"), path);
+        const QSettings raw(path, QSettings::IniFormat);
+        QCOMPARE(raw.value("Setting/MacroFilePath").toString(), path);
+        QCOMPARE(raw.value("Setting/Count").toInt(), 6);
+        QCOMPARE(raw.value("Setting/WriteSign").toInt(), 1);
+        // Event values are written as decimal text.
+        QCOMPARE(raw.value("Setting/Map_5").type(), QVariant::String);
+        QCOMPARE(raw.value("Setting/Map_5").toString(), QStringLiteral("6"));
+        QCOMPARE(raw.value("Setting/DataH_5").toString(), QStringLiteral("3"));
+        QCOMPARE(raw.value("Setting/DataL_5").toString(), QStringLiteral("232"));
+
+        const MacroFile back = readMacro("Fast");
+        QCOMPARE(back.DefaultDelay, 30);
+        QCOMPARE(back.DelayType, 1);
+        QCOMPARE(back.LoopType, 2);
+        QCOMPARE(back.LoopTime, 7);
+        QVERIFY(back.events == macro.events);
+    }
+
+    void integerFormAndBadValues()
+    {
+        TestDataHome home;
+        // The gun-set editor's form: integers throughout, no WriteSign; a value too wide keeps its low byte.
+        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nDefaultDelay=10\nDelayType=1\nLoopType=0\n"
+                                                       "LoopTime=1\nCount=3\nMap_0=129\nDataH_0=0\nDataL_0=1\n"
+                                                       "Map_1=6\nDataH_1=0\nDataL_1=300\nMap_2=x\n");
+        const MacroFile gun = readMacro("Gun");
+        QCOMPARE(int(gun.events.size()), 3);
+        QCOMPARE(gun.events[0], (MacroEvent{0x81, 0, 1}));
+        QCOMPARE(gun.events[1], (MacroEvent{6, 0, 44}));
+        QCOMPARE(gun.events[2], (MacroEvent{0, 0, 0}));
+
+        home.writeFile("OSKEN R5/MacroDB/Huge.MSMACRO", "[Setting]\nCount=2000000000\n");
+        QCOMPARE(int(readMacro("Huge").events.size()), kMacroReadLimit);
+        home.writeFile("OSKEN R5/MacroDB/Negative.MSMACRO", "[Setting]\nCount=-4\n");
+        QVERIFY(readMacro("Negative").events.empty());
+
+        const MacroFile missing = readMacro("nothing");
+        QVERIFY(missing.events.empty());
+        QCOMPARE(missing.DefaultDelay + missing.DelayType + missing.LoopType + missing.LoopTime, 0);
+    }
+
+    void namesNeverLeaveTheMacroFolder()
+    {
+        TestDataHome home;
+        const QString outside = home.writeFile("OSKEN R5/Victim.MSMACRO", "[Setting]\nCount=1\n");
+        QVERIFY(!saveMacro("../Victim", sample(1)));
+        QVERIFY(readMacro("../Victim").events.empty());
+        deleteMacroFile("../Victim");
+        deleteMacro("../Victim");
+        QVERIFY(QFile::exists(outside));
+        QVERIFY(!saveMacro("", sample(1)));
+        QVERIFY(renameMacro("A", "../B").isEmpty());
+    }
+
+    void nameListOperations()
+    {
+        TestDataHome home;
+        setList({{0, "a"}, {1, ""}, {2, "b"}, {3, "a"}});
+        QCOMPARE(listMacroNames(), (QStringList{"a", "b", "a"}));
+        QCOMPARE(countMacroNames(), 3);
+        QVERIFY(addMacroName("c"));
+        QCOMPARE(listEntry(1), QStringLiteral("c"));
+        QVERIFY(addMacroName("d"));
+        QCOMPARE(listEntry(4), QStringLiteral("d"));
+        QVERIFY(removeMacroName("a"));
+        QCOMPARE(listEntry(0), QString());
+        QCOMPARE(listEntry(3), QStringLiteral("a"));
+        QVERIFY(renameMacroName("a", "e"));
+        QCOMPARE(listEntry(3), QStringLiteral("e"));
+        QCOMPARE(listMacroNames(), (QStringList{"c", "b", "e", "d"}));
+        QVERIFY(!removeMacroName("zz"));
+        QVERIFY(!renameMacroName("zz", "y"));
+        QVERIFY(!addMacroName(""));
+    }
+
+    void newNamesAndCreation()
+    {
+        TestDataHome home;
+        QCOMPARE(newMacroName(), QStringLiteral("name_1"));
+        home.writeFile("OSKEN R5/MacroDB/name_1.MSMACRO", "");
+        home.writeFile("OSKEN R5/MacroDB/name_2.MSMACRO", "");
+        home.writeFile("OSKEN R5/MacroDB/name_4.MSMACRO", "");
+        QCOMPARE(newMacroName(), QStringLiteral("name_3"));
+
+        const QString created = createMacro();
+        QCOMPARE(created, QStringLiteral("name_3"));
+        QCOMPARE(listMacroNames(), QStringList{"name_3"});
+        const QSettings raw(macroFilePath(created), QSettings::IniFormat);
+        QCOMPARE(raw.value("Setting/Count").toInt(), 0);
+        QCOMPARE(raw.value("Setting/WriteSign").toInt(), 1);
+        QCOMPARE(raw.value("Setting/DefaultDelay").toInt(), 10);
+        QCOMPARE(createMacro(), QStringLiteral("name_5"));
+    }
+
+    void renameAvoidsTakenNames()
+    {
+        TestDataHome home;
+        QVERIFY(saveMacro("old", sample(2)));
+        QVERIFY(saveMacro("Taken", sample(1)));
+        QVERIFY(saveMacro("Taken_2", sample(1)));
+        setList({{0, "Taken"}, {1, "old"}, {2, "Taken_2"}});
+        QCOMPARE(renameMacro("old", "Taken"), QStringLiteral("Taken_3"));
+        QVERIFY(!QFile::exists(macroFilePath("old")));
+        QCOMPARE(int(readMacro("Taken_3").events.size()), 2);
+        QCOMPARE(listMacroNames(), (QStringList{"Taken", "Taken_3", "Taken_2"}));
+        QCOMPARE(renameMacro("Taken_3", "Fresh"), QStringLiteral("Fresh"));
+        QCOMPARE(listEntry(1), QStringLiteral("Fresh"));
+
+        // A name without a file only changes its list entry.
+        setList({{3, "ghost"}});
+        QCOMPARE(renameMacro("ghost", "spirit"), QStringLiteral("spirit"));
+        QCOMPARE(listEntry(3), QStringLiteral("spirit"));
+        QVERIFY(!QFile::exists(macroFilePath("spirit")));
+    }
+
+    // A button must not send an empty macro in place of one it cannot read.
+    void fileStatesAndMissingBindings()
+    {
+        TestDataHome home;
+        QVERIFY(saveMacro("Saved", sample(1)));
+        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nCount=0\n");
+        home.writeFile("OSKEN R5/MacroDB/Junk.MSMACRO", "not a macro\n");
+        home.writeFile("OSKEN R5/MacroDB/Cut.MSMACRO", "[Setting\nCount=3\n");
+        home.makeSpecial("OSKEN R5/MacroDB/Pipe.MSMACRO", TestDataHome::Special::Fifo);
+        QCOMPARE(macroFileState("Saved"), MacroFileState::Ok);
+        QCOMPARE(macroFileState("Gun"), MacroFileState::Ok);
+        QCOMPARE(macroFileState("Junk"), MacroFileState::Unreadable);
+        QCOMPARE(macroFileState("Cut"), MacroFileState::Unreadable);
+        QCOMPARE(macroFileState("Pipe"), MacroFileState::Unreadable);
+        QVERIFY(readMacro("Pipe").events.empty()); // and does not block
+        QCOMPARE(macroFileState("Gone"), MacroFileState::Missing);
+        QCOMPARE(macroFileState("../Saved"), MacroFileState::Missing);
+
+        ProfileData record;
+        const char* bound[] = {"Saved", "Gone", "Junk", "Gone", "Gun", "Pipe"};
+        for (int i = 0; i < 6; ++i)
+            record.buttons[i] = binding(i == 4 ? 510 : 200, bound[i]);
+        record.buttons[7] = binding(1, "Ghost"); // a left-over name on a button that runs no macro
+        record.buttons[8] = binding(510, "Lost");
+        QCOMPARE(missingMacros(record), (QStringList{"Gone", "Junk", "Pipe", "Lost"}));
+    }
+
+    void renameMovesEveryBinding()
+    {
+        TestDataHome home;
+        QVERIFY(writeCurrentProductName("OSKEN R5"));
+        ProfileData p1;
+        p1.pollrate = 8;
+        p1.buttons[3] = binding(200, "old");
+        p1.buttons[5] = binding(510, "old");
+        p1.buttons[6] = binding(1, "old");
+        ProfileData p2;
+        p2.buttons[0] = binding(200, "other");
+        QVERIFY(saveProfile(p1, profileFilePath("P1"), profileGroup()));
+        QVERIFY(saveProfile(p2, profileFilePath("P2"), profileGroup()));
+        ConfigData working;
+        working.slotProfileNames = {"Profile 1", "Unsaved", "P1", "P2", "Profile 5"};
+        working.slot(1).buttons[9] = binding(200, "old");
+        ConfigData saved = working;
+        saved.slot(1).buttons[9] = binding(200, "other");
+
+        QCOMPARE(macroUsers("old", {&working, &saved}), (QStringList{"Unsaved", "P1"}));
+        QVERIFY(renameMacroBindings("old", "new", {&working, &saved}));
+        QCOMPARE(working.slot(1).buttons[9].macroname, QStringLiteral("new"));
+        QCOMPARE(saved.slot(1).buttons[9].macroname, QStringLiteral("other"));
+        ProfileData read;
+        loadProfile(read, profileFilePath("P1"), profileGroup());
+        QCOMPARE(read.buttons[3].macroname, QStringLiteral("new"));
+        QCOMPARE(read.buttons[5].macroname, QStringLiteral("new"));
+        QCOMPARE(read.buttons[6].macroname, QStringLiteral("old"));
+        QCOMPARE(int(read.pollrate), 8);
+        QVERIFY(macroUsers("old", {&working, &saved}).isEmpty());
+        QCOMPARE(macroUsers("other", {&working, &saved}), (QStringList{"Unsaved", "P2"}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return runTestClasses<QCoreApplication, MacroStreamTest, MacroRowTest, MacroDownloadTest, MacroFilesTest>(argc,
+                                                                                                              argv);
+}
+
+#include "tst_macro_core.moc"
