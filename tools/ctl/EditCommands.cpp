@@ -143,6 +143,8 @@ int runChange(const CtlRequest& request, CtlServices& services, QTextStream& err
     const int iSlot = *target - 1;
     WriteOutcome outcome;
     outcome.result = session.switchSlot(iSlot);
+    if (outcome.result == DeviceResult::Done)
+        outcome = session.writeOut();
     // The slot menu gives the desktop the pointer speed of the profile the mouse now uses.
     if (outcome.result == DeviceResult::Done && services.pointerSpeed)
         services.pointerSpeed->applySpeed(session.saved().slot(iSlot).mousespeed);
