@@ -51,5 +51,7 @@ for name in $fuzzers; do
         -print_final_stats=1 2>&1 | tail -n 3
     rm -rf "$work"
 done
+# The write-out model over many seeds (about a minute); a failure prints its seed.
+(cd build && OSKEN_MODEL_SEEDS="${OSKEN_MODEL_SEEDS:-25}" ctest --output-on-failure -R '^profilebar_write_model$')
 bash scripts/test-ratio.sh
 echo "== all passed"

@@ -134,6 +134,9 @@ int runChangeOn(const CtlRequest& request, ChangeTarget target, QTextStream& err
     if (slot) {
         const int iSlot = *slot - 1;
         outcome.result = session.switchSlot(iSlot);
+        // The mouse runs the slot with the tables last written, another slot's: they follow at once.
+        if (outcome.result == DeviceResult::Done)
+            outcome = session.writeOut();
         // The slot menu gives the desktop the pointer speed of the profile the mouse now uses.
         if (outcome.result == DeviceResult::Done && target.pointerSpeed)
             target.pointerSpeed->applySpeed(session.saved().slot(iSlot).mousespeed);

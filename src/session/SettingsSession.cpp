@@ -103,11 +103,10 @@ quint8 SettingsSession::switchSlot(int iSlot)
         return DeviceResult::Asleep;
     const bool bStored = selectSlot(iSlot);
     const quint8 result = SwitchProfileAndReload(m_Context.send, quint8(iSlot));
-    if (result == DeviceResult::Done && bStored) {
+    if (result == DeviceResult::Done && bStored)
         m_Saved.ProfileID = quint8(iSlot);
-    } else {
-        requestFullWrite();
-    }
+    // The mouse runs the slot now, with the tables last written, which were another slot's.
+    requestFullWrite();
     return result;
 }
 
@@ -119,6 +118,8 @@ MouseChange SettingsSession::takeMouseStatus(quint8 iProfile, quint8 iDpiStage, 
         m_Working.ProfileID = iProfile;
         m_Saved.ProfileID = iProfile;
         change.filesStored = writeProfileId(iProfile) && change.filesStored;
+        // The mouse keeps the tables last written, another slot's, until a write-out sends this slot's.
+        requestFullWrite();
     }
     const QString name = slotName(activeSlot());
     ProfileData& active = m_Working.activeSlot();

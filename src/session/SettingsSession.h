@@ -85,12 +85,13 @@ public:
     // default names, slot 1 active: the "reset" and "reset all" commands, written by the next writeOut.
     void resetSlot(int iSlot);
     void resetAll();
-    // The slot menu: selects the slot and tells the mouse to switch to it, without a write-out.
+    // The slot menu: selects the slot and tells the mouse to switch to it. The mouse then still holds the
+    // tables last written, so the next write-out sends everything: callers run one next.
     [[nodiscard]] quint8 switchSlot(int iSlot);
 
     // A status report of the mouse: profile, DPI stage and rate as the mouse now uses them. Bytes the mouse
     // cannot mean change nothing. What changed is stored in the files and in the saved settings too, so
-    // that nothing writes it back.
+    // that nothing writes it back. Another profile makes the next write-out send everything.
     MouseChange takeMouseStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate);
 
     // Stores the working settings in the files.

@@ -31,6 +31,8 @@ public:
     void apply();
     void ok();
     void cancel();
+    // The slot menu and the slot indicators: the mouse switches to the slot and is given its settings.
+    quint8 switchSlot(int iSlot);
 
     // The write-out with its progress dialog; reports a failure and returns the device result.
     quint8 writeOut();

@@ -75,6 +75,16 @@ void ProfileCommands::ok()
     m_Window.hideWindow();
 }
 
+quint8 ProfileCommands::switchSlot(int iSlot)
+{
+    const quint8 iResult = m_Session.switchSlot(iSlot);
+    if (iResult != DeviceResult::Done) {
+        reportWriteFailure(iResult);
+        return iResult;
+    }
+    return writeOut();
+}
+
 void ProfileCommands::cancel()
 {
     m_Window.hideWindow();

@@ -290,16 +290,13 @@ void MousecfgWidget::slotSlotMenuTriggered(QAction* action)
 
 void MousecfgWidget::switchToSlot(int iSlot)
 {
-    const quint8 iResult = m_Session.switchSlot(iSlot);
+    const quint8 iResult = m_pCommands->switchSlot(iSlot);
     // Refused or not, the indicators show the slot that is active.
     showActiveSlot();
     refreshEditors();
     rebuildProfileMenu();
-    if (iResult != DeviceResult::Done) {
-        m_pCommands->reportWriteFailure(iResult);
-        return;
-    }
-    applyPointerSpeed(iSlot);
+    if (iResult == DeviceResult::Done)
+        applyPointerSpeed(iSlot);
 }
 
 void MousecfgWidget::applyPointerSpeed(int iSlot)

@@ -134,6 +134,7 @@ bool VirtualFirmware::applySimpleCommand(const Report& frame)
             return false;
         m_activeProfile = frame[kParam1];
         ++m_profileSwitches;
+        keepInSettings();
         return true;
     case kSession:
         if (frame[kParam1] == 0) {
@@ -201,11 +202,21 @@ quint8 VirtualFirmware::reportRate(int iSlot) const
     return m_rates[static_cast<size_t>(iSlot)];
 }
 
+void VirtualFirmware::keepInSettings()
+{
+    std::vector<quint8>& block = m_committed[Settings];
+    block[kSetProfile] = static_cast<quint8>(m_activeProfile);
+    for (int i = 0; i < kProfiles; ++i)
+        block[static_cast<size_t>(kSetRates + i)] = m_rates[static_cast<size_t>(i)];
+    block[kSetDpiStage] = static_cast<quint8>(m_dpiStage);
+}
+
 void VirtualFirmware::selectProfile(int iProfile)
 {
     if (iProfile >= 0 && iProfile < kProfiles)
         m_activeProfile = iProfile;
     m_asleep = false;
+    keepInSettings();
 }
 
 void VirtualFirmware::selectDpiStage(int iStage)
@@ -213,12 +224,14 @@ void VirtualFirmware::selectDpiStage(int iStage)
     if (iStage >= 0 && iStage < 6)
         m_dpiStage = iStage;
     m_asleep = false;
+    keepInSettings();
 }
 
 void VirtualFirmware::selectRate(quint8 rate)
 {
     m_rates[static_cast<size_t>(m_activeProfile)] = rate;
     m_asleep = false;
+    keepInSettings();
 }
 
 void VirtualFirmware::setBattery(quint16 reading, quint8 charging)

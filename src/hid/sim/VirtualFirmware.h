@@ -41,7 +41,8 @@ public:
     quint8 reportRate(int iSlot) const;
     quint8 lightingEffect() const { return m_lightingEffect; }
 
-    // Changes made with the mouse's own buttons; they also wake it.
+    // Changes made with the mouse's own buttons; they also wake it. Like a profile switch from the host, they
+    // show in the committed settings block, which holds what the mouse uses now.
     void selectProfile(int iProfile);
     void selectDpiStage(int iStage);
     void selectRate(quint8 rate);
@@ -63,6 +64,7 @@ private:
     bool applyTableFrame(const Report& frame);
     bool applySimpleCommand(const Report& frame);
     void applySettings();
+    void keepInSettings();
     Report batteryReply() const;
 
     std::array<std::vector<quint8>, TableCount> m_committed;

@@ -2,6 +2,7 @@
 
 #include "app/profilebar/ProfileBarDialogs.h"
 #include "app/profilebar/ProfileBarWindow.h"
+#include "session/SettingsSession.h"
 
 #include <QStringList>
 
@@ -19,10 +20,20 @@ public:
     void showActiveSlot() override { calls << "showActiveSlot"; }
     void hideWindow() override { calls << "hideWindow"; }
     void showWriteOutcome(bool bLanded) override { landed << bLanded; }
-    void selectSlot(int iSlot, bool bReload) override { calls << QString("selectSlot %1 %2").arg(iSlot).arg(bReload); }
+    void selectSlot(int iSlot, bool bReload) override
+    {
+        calls << QString("selectSlot %1 %2").arg(iSlot).arg(bReload);
+        // What the window does with the slot, when a test hands in the session.
+        if (session) {
+            (void)session->selectSlot(iSlot);
+            if (bReload)
+                session->revertSlot(iSlot);
+        }
+    }
     void setTexts() override { calls << "setTexts"; }
     void showLoadedConfiguration() override { calls << "showLoadedConfiguration"; }
 
+    SettingsSession* session = nullptr;
     QStringList calls;
     QStringList menu;
     QList<bool> landed; // each write-out's outcome as the window was told

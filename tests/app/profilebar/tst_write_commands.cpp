@@ -1,73 +1,21 @@
 #include "CommandRig.h"
 
-#include "device/link/DeviceLink.h"
-#include "hid/sim/VirtualReceiver.h"
 #include "look/UiText.h"
 #include "store/ProfileDefaults.h"
 #include "store/RecordEquality.h"
 
 #include <QTest>
 
-namespace {
-
-// The commands writing to the virtual mouse through the verified write.
-struct VirtualRig : CommandRig
-{
-    VirtualReceiver* receiver = new VirtualReceiver;
-    DeviceLink link{std::unique_ptr<HidBackend>(receiver)};
-    int iSent = 0;
-    int iUnplugAt = -1;
-
-    VirtualRig()
-    {
-        link.setSleepFunction([](int) {});
-        link.InitDeviceTable();
-        link.EnumerateDevices();
-        link.OpenDevice("OSKEN R5");
-        const FrameSender send = link.sender();
-        useSender([this, send](const Frame& frame) {
-            // The receiver is pulled out while the write runs.
-            if (iSent++ == iUnplugAt)
-                receiver->unplug();
-            return send(frame);
-        });
-    }
-};
-
-} // namespace
-
 class TestWriteCommands : public QObject
 {
     Q_OBJECT
 private slots:
-    void applyReachesTheMouse();
     void receiverPulledDuringTheWrite();
     void resetRefusedOrDone();
     void resetAllProfiles();
     void okWritesThenHides();
     void cancelHidesAndReloads();
 };
-
-void TestWriteCommands::applyReachesTheMouse()
-{
-    VirtualRig rig;
-    rig.working().ProfileID = 2;
-    rig.working().slot(2).pollrate = 8; // chosen in the rate panel
-    QCOMPARE(int(rig.receiver->firmware().reportRate(2)), 1);
-
-    rig.commands->apply();
-    QVERIFY(rig.answers.messages.isEmpty());
-    const VirtualFirmware mouse = rig.receiver->firmware();
-    QCOMPARE(int(mouse.reportRate(2)), 8);
-    QCOMPARE(mouse.activeProfile(), 2);
-    QCOMPARE(mouse.sessionEnds(), 1);
-    QCOMPARE(int(rig.saved().slot(2).pollrate), 8);
-    // Stored as well: a restart reads the applied rate.
-    ConfigData reloaded;
-    loadConfig(reloaded);
-    QCOMPARE(int(reloaded.slot(2).pollrate), 8);
-    QCOMPARE(readDiff(), 0);
-}
 
 void TestWriteCommands::receiverPulledDuringTheWrite()
 {

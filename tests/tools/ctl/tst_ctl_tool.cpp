@@ -284,7 +284,9 @@ void CtlToolTest::changes_data()
                            << QList<int>{0x48, 0x46, 0x03, 0x40, 0x05, 0x46}
                            << "Profile 1:PROFILE/BUTTON_INFO_1_KeyNumber=2"
                            << "buttons 6 91 80 ff ff";
-    QTest::addRow("profile") << none << QStringList{"profile", "3"} << 0 << QList<int>{0x48, 0x44, 0x40}
+    // The switch, then the slot's tables whole: the mouse held another slot's.
+    QTest::addRow("profile") << none << QStringList{"profile", "3"} << 0
+                             << QList<int>{0x48, 0x44, 0x40, 0x48, 0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46}
                              << "Config:Config/ProfileID=2"
                              << "active 2";
     QTest::addRow("reset") << QStringList{"rate", "250"} << QStringList{"reset"} << 0 << settings
