@@ -175,6 +175,8 @@ private Q_SLOTS:
     void framesWithSensorOverride();
     void applyAgreesWithFrames();
     void statusOfTheVirtualMouse();
+    void statusOfAMouseThatCannotAnswer_data();
+    void statusOfAMouseThatCannotAnswer();
     void listFindsTheVirtualReceiver();
     void listSaysWhyANodeCannotBeOpened();
     void defaultsCanBeApplied();
@@ -555,6 +557,30 @@ void CtlToolTest::statusOfTheVirtualMouse()
     QCOMPARE(run.exitCode, 0);
     // Reading 0x03E8: 1000 * 990 / 240 = 4125 mV -> 90 %
     QCOMPARE(run.out, QString("battery: 90%\ncharging: no\nstatus: none seen\n"));
+}
+
+void CtlToolTest::statusOfAMouseThatCannotAnswer_data()
+{
+    QTest::addColumn<QString>("mouse");
+    QTest::addColumn<int>("exitCode");
+    QTest::addRow("unplugged") << "unplug" << int(CtlExit::NoDevice);
+    QTest::addRow("asleep") << "sleep" << int(CtlExit::Asleep);
+    QTest::addRow("no battery reply") << "mute" << int(CtlExit::GaveUp);
+}
+
+void CtlToolTest::statusOfAMouseThatCannotAnswer()
+{
+    QFETCH(QString, mouse);
+    VirtualReceiver receiver;
+    if (mouse == "unplug")
+        receiver.unplug();
+    else if (mouse == "sleep")
+        receiver.setAsleep(true);
+    else
+        receiver.injectFault(VirtualFault::Timeout, 1, 0x48);
+    QString printed;
+    QTEST(runHere({"status"}, receiver, &printed), "exitCode");
+    QCOMPARE(printed.count('\n'), 1); // one message, no values
 }
 
 void CtlToolTest::listFindsTheVirtualReceiver()
