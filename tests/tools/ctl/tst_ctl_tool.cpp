@@ -106,11 +106,11 @@ QList<int> commandRuns(const VirtualReceiver& receiver)
 }
 
 // "settings 17 03": bytes of a committed table from an offset; "active 2": the mouse's active profile.
-void checkMemory(const VirtualReceiver& receiver, const QString& spec)
+void checkMemory(const VirtualReceiver& receiver, const QString& wanted)
 {
-    if (spec.isEmpty())
+    if (wanted.isEmpty())
         return;
-    const QStringList words = spec.split(' ');
+    const QStringList words = wanted.split(' ');
     const VirtualFirmware firmware = receiver.firmware();
     if (words[0] == "active") {
         QCOMPARE(firmware.activeProfile(), words[1].toInt());
@@ -123,9 +123,9 @@ void checkMemory(const VirtualReceiver& receiver, const QString& spec)
 }
 
 // "Profile 2:PROFILE/pollrate=8;Config:Config/Diff=1": keys of a profile file or the product Config.ini.
-void checkFiles(const QString& spec)
+void checkFiles(const QString& wanted)
 {
-    for (const QString& check : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& check : wanted.split(';', Qt::SkipEmptyParts)) {
         const QString file = check.section(':', 0, 0);
         const QString key = check.section(':', 1).section('=', 0, 0);
         const QString path = file == "Config" ? productConfigPath() : profileFilePath(file);
