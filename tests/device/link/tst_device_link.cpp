@@ -70,7 +70,6 @@ class TestDeviceLink : public QObject
 {
     Q_OBJECT
 private slots:
-    void tableHoldsTheOneModel();
     void enumeration_data();
     void enumeration();
     void releaseBounds_data();
@@ -90,33 +89,6 @@ private slots:
     void batteryState();
     void echoesCountedAndReportsRelayed();
 };
-
-void TestDeviceLink::tableHoldsTheOneModel()
-{
-    Fixture f;
-    const MouseDescriptorTable& t = f.link.deviceTable();
-    QCOMPARE(t.count, 1u);
-    const MouseDescriptor& e = t.entries[0];
-    QCOMPARE(e.vendorIdA, 0x248Au);
-    QCOMPARE(e.vendorIdB, 0x248Au);
-    QCOMPARE(e.productIdA, 0xFA02u);
-    QCOMPARE(e.productIdB, 0xFB01u);
-    QCOMPARE(e.minReleaseA + e.minReleaseB + e.maxReleaseA + e.maxReleaseB, 0u);
-    QCOMPARE(e.usageA1, 2u);
-    QCOMPARE(e.usagePageA1, 1u);
-    QCOMPARE(e.usageB1, 2u);
-    QCOMPARE(e.usagePageB1, 1u);
-    QCOMPARE(e.usageA2, 0u);
-    QCOMPARE(e.usagePageA2, 1u);
-    QCOMPARE(e.usageB2, 0u);
-    QCOMPARE(e.usagePageB2, 1u);
-    QCOMPARE(QByteArray(e.productName), QByteArray("OSKEN R5"));
-    QCOMPARE(presence(e), QString());
-    // Nothing but the first entry is filled.
-    const auto* raw = reinterpret_cast<const char*>(&t.entries[1]);
-    QVERIFY(
-        std::all_of(raw, raw + sizeof(MouseDescriptor) * (kMaxMouseDescriptors - 1), [](char c) { return c == 0; }));
-}
 
 void TestDeviceLink::enumeration_data()
 {

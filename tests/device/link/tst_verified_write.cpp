@@ -191,14 +191,10 @@ void TestVerifiedWrite::retryRules_data()
     QTest::addRow("failed write") << 0x03 << "E" << QList<int>{-1} << 4 << 1 << 0 << 0 << false;
     QTest::addRow("failed rewrite") << 0x03 << "D E" << QList<int>{33, -1} << 4 << 2 << 1 << 0 << false;
     QTest::addRow("0x44 written once") << 0x44 << "C E" << ok << 0 << 1 << 0 << 0 << false;
-    QTest::addRow("0x0B written once") << 0x0B << "C E" << ok << 0 << 1 << 0 << 0 << false;
-    QTest::addRow("0x48 written once") << 0x48 << "C E" << ok << 0 << 1 << 0 << 0 << false;
     QTest::addRow("0x44 write failure") << 0x44 << "" << QList<int>{-1} << 4 << 1 << 0 << 0 << false;
     QTest::addRow("0x0A compares the payload") << 0x0A << "D E" << ok << 0 << 2 << 2 << 0 << true;
     QTest::addRow("0x40 header only") << 0x40 << "D" << ok << 0 << 1 << 1 << 0 << true;
-    QTest::addRow("0x46 header only") << 0x46 << "D" << ok << 0 << 1 << 1 << 0 << true;
     QTest::addRow("0x40 header compared") << 0x40 << "C E" << ok << 0 << 1 << 2 << 1 << true;
-    QTest::addRow("0x46 zero replies") << 0x46 << "Z6" << ok << 0 << 6 << 6 << 0 << false;
 }
 
 void TestVerifiedWrite::retryRules()
@@ -233,15 +229,9 @@ void TestVerifiedWrite::writtenFrameCarriesChecksum_data()
     // FA+03+02+00+02+D2 = 0x1D3 -> D3 ^ 66 = B5
     QTest::addRow("button block") << QByteArray::fromHex("0500fa03020002d2aabb")
                                   << QByteArray::fromHex("05b5fa03020002d2aabb");
-    // FA+46 = 0x140 -> 40 ^ 66 = 26
-    QTest::addRow("session begin") << QByteArray::fromHex("0500fa4600000000")
-                                   << QByteArray::fromHex("0526fa4600000000");
     // FA+40+F3+04 = 0x231 -> 31 ^ 66 = 57; a stale checksum is replaced
     QTest::addRow("reload section") << QByteArray::fromHex("0599fa40f3040000")
                                     << QByteArray::fromHex("0557fa40f3040000");
-    // FA+44+03 = 0x141 -> 41 ^ 66 = 27
-    QTest::addRow("profile switch") << QByteArray::fromHex("0500fa4403000000")
-                                    << QByteArray::fromHex("0527fa4403000000");
 }
 
 void TestVerifiedWrite::writtenFrameCarriesChecksum()

@@ -22,12 +22,12 @@ void DeviceCommandsTest::stopsAtFirstFailure_data()
 {
     QTest::addColumn<int>("failAt");
     QTest::addColumn<int>("failResult");
-    QTest::addColumn<int>("sent");
+    QTest::addColumn<int>("sent"); // frames accepted before the failure
     QTest::addColumn<int>("result");
     QTest::addRow("all accepted") << -1 << 0 << 8 << 0;
-    QTest::addRow("first gives up") << 0 << 2 << 1 << 2;
-    QTest::addRow("third fails to write") << 2 << 4 << 3 << 4;
-    QTest::addRow("commit has no device") << 7 << 1 << 8 << 1;
+    QTest::addRow("first gives up") << 0 << 2 << 0 << 2;
+    QTest::addRow("third fails to write") << 2 << 4 << 2 << 4;
+    QTest::addRow("commit has no device") << 7 << 1 << 7 << 1;
 }
 
 void DeviceCommandsTest::stopsAtFirstFailure()
@@ -38,7 +38,7 @@ void DeviceCommandsTest::stopsAtFirstFailure()
     QFETCH(int, result);
     RecordingSender rec;
     rec.failAt = failAt;
-    rec.failResult = quint8(failResult);
+    rec.failure = quint8(failResult);
     ConfigData config;
     QCOMPARE(int(WriteDpiStages(rec.sender(), config, 0, 3325)), result);
     QCOMPARE(int(rec.frames.size()), sent);
@@ -51,10 +51,14 @@ void DeviceCommandsTest::noSenderIsNoDevice()
 
 void DeviceCommandsTest::switchProfileIgnoresResults()
 {
-    RecordingSender rec;
-    rec.failAt = 0;
-    SwitchProfile(rec.sender(), 2);
-    QCOMPARE(framesHex(rec.frames), hexFrames({"05 00 fa 44 02", "05 00 fa 40 f3 01"}));
+    std::vector<Frame> sent;
+    SwitchProfile(
+        [&sent](const Frame& f) {
+            sent.push_back(f);
+            return quint8(DeviceResult::WriteFailed);
+        },
+        2);
+    QCOMPARE(framesHex(sent), hexFrames({"05 00 fa 44 02", "05 00 fa 40 f3 01"}));
 }
 
 void DeviceCommandsTest::slotMenuSwitch()

@@ -147,12 +147,8 @@ void TestBatteryThread::queryPassThenListening()
 
     QCOMPARE(port.log(), (QStringList{"W48", "R", "R"}));
     const Frame query = port.writes().at(0);
-    QCOMPARE(int(query[0]), 0x05);
-    QCOMPARE(int(query[1]), 0x24);
-    QCOMPARE(int(query[2]), 0xFA);
-    QCOMPARE(int(query[3]), 0x48);
-    for (int i = 4; i < kFrameSize; ++i)
-        QCOMPARE(int(query[i]), 0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(query.data()), kFrameSize).toHex(),
+             QByteArray("0524fa48").append(QByteArray(2 * (kFrameSize - 4), '0')));
     QCOMPARE(battery.count(), 1);
     QCOMPARE(battery.at(0), (QVariantList{quint8(1), quint8(0x00), quint8(0x04)}));
     QCOMPARE(write.count(), 1);
@@ -211,14 +207,15 @@ void TestBatteryThread::anyReportBytesAreSafe()
     ScriptedPort port;
     auto* rng = QRandomGenerator::global();
     for (int i = 0; i < 500; ++i) {
-        ScriptedPort::Read r;
-        r.result = int(rng->bounded(-1, kFrameSize + 1));
-        for (auto& b : r.data)
-            b = quint8(rng->bounded(256));
-        r.data[3] = quint8(i % 3 == 0 ? 0x48 : i % 3 == 1 ? 0x49 : rng->bounded(256));
-        if (r.result > 0)
-            port.addReport({r.data[0], r.data[1], r.data[2], r.data[3], r.data[4], r.data[5], r.data[6], r.data[7]});
-        else if (r.result == 0)
+        const int kind = int(rng->bounded(-1, 2));
+        const auto byte = [rng] { return quint8(rng->bounded(256)); };
+        if (kind > 0)
+            port.addReport({byte(), byte(), byte(),
+                            quint8(i % 3 == 0   ? 0x48
+                                   : i % 3 == 1 ? 0x49
+                                                : byte()),
+                            byte(), byte(), byte(), byte()});
+        else if (kind == 0)
             port.addTimeout();
         else
             port.addFailure();

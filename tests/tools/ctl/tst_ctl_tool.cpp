@@ -106,11 +106,11 @@ QList<int> commandRuns(const VirtualReceiver& receiver)
 }
 
 // "settings 17 03": bytes of a committed table from an offset; "active 2": the mouse's active profile.
-void checkMemory(const VirtualReceiver& receiver, const QString& spec)
+void checkMemory(const VirtualReceiver& receiver, const QString& wanted)
 {
-    if (spec.isEmpty())
+    if (wanted.isEmpty())
         return;
-    const QStringList words = spec.split(' ');
+    const QStringList words = wanted.split(' ');
     const VirtualFirmware firmware = receiver.firmware();
     if (words[0] == "active") {
         QCOMPARE(firmware.activeProfile(), words[1].toInt());
@@ -123,9 +123,9 @@ void checkMemory(const VirtualReceiver& receiver, const QString& spec)
 }
 
 // "Profile 2:PROFILE/pollrate=8;Config:Config/Diff=1": keys of a profile file or the product Config.ini.
-void checkFiles(const QString& spec)
+void checkFiles(const QString& wanted)
 {
-    for (const QString& check : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& check : wanted.split(';', Qt::SkipEmptyParts)) {
         const QString file = check.section(':', 0, 0);
         const QString key = check.section(':', 1).section('=', 0, 0);
         const QString path = file == "Config" ? productConfigPath() : profileFilePath(file);
@@ -175,6 +175,8 @@ private Q_SLOTS:
     void framesWithSensorOverride();
     void applyAgreesWithFrames();
     void statusOfTheVirtualMouse();
+    void statusOfAMouseThatCannotAnswer_data();
+    void statusOfAMouseThatCannotAnswer();
     void listFindsTheVirtualReceiver();
     void listSaysWhyANodeCannotBeOpened();
     void defaultsCanBeApplied();
@@ -557,6 +559,30 @@ void CtlToolTest::statusOfTheVirtualMouse()
     QCOMPARE(run.exitCode, 0);
     // Reading 0x03E8: 1000 * 990 / 240 = 4125 mV -> 90 %
     QCOMPARE(run.out, QString("battery: 90%\ncharging: no\nstatus: none seen\n"));
+}
+
+void CtlToolTest::statusOfAMouseThatCannotAnswer_data()
+{
+    QTest::addColumn<QString>("mouse");
+    QTest::addColumn<int>("exitCode");
+    QTest::addRow("unplugged") << "unplug" << int(CtlExit::NoDevice);
+    QTest::addRow("asleep") << "sleep" << int(CtlExit::Asleep);
+    QTest::addRow("no battery reply") << "mute" << int(CtlExit::GaveUp);
+}
+
+void CtlToolTest::statusOfAMouseThatCannotAnswer()
+{
+    QFETCH(QString, mouse);
+    VirtualReceiver receiver;
+    if (mouse == "unplug")
+        receiver.unplug();
+    else if (mouse == "sleep")
+        receiver.setAsleep(true);
+    else
+        receiver.injectFault(VirtualFault::Timeout, 1, 0x48);
+    QString printed;
+    QTEST(runHere({"status"}, receiver, &printed), "exitCode");
+    QCOMPARE(printed.count('\n'), 1); // one message, no values
 }
 
 void CtlToolTest::listFindsTheVirtualReceiver()

@@ -213,4 +213,4 @@ void TestIniFile::colourNamesAndModels()
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
-#include "TestIniFile.moc"
+#include "tst_ini_file.moc"

@@ -114,4 +114,4 @@ void TestProfileDefaults::resetAllGivesEverySlotTheDefaults()
 }
 
 QTEST_GUILESS_MAIN(TestProfileDefaults)
-#include "TestProfileDefaults.moc"
+#include "tst_profile_defaults.moc"

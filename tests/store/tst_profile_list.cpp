@@ -241,4 +241,4 @@ void TestProfileList::importProfile()
 }
 
 QTEST_GUILESS_MAIN(TestProfileList)
-#include "TestProfileList.moc"
+#include "tst_profile_list.moc"

@@ -167,4 +167,4 @@ void TestDiffConfig::modeBeyondTheTableSelectsNoEntry()
 }
 
 QTEST_GUILESS_MAIN(TestDiffConfig)
-#include "TestDiffConfig.moc"
+#include "tst_diff_config.moc"

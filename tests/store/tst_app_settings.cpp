@@ -109,6 +109,7 @@ void TestAppSettings::failedWriteIsReported()
     home.writeFile(QStringLiteral("OSKEN R5"), "not a folder");
     QVERIFY(!writeLangId(1));
     QVERIFY(!writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    QVERIFY(!writeDiff(1));
 }
 
 void TestAppSettings::installedDefaults()
@@ -126,4 +127,4 @@ void TestAppSettings::installedDefaults()
 }
 
 QTEST_GUILESS_MAIN(TestAppSettings)
-#include "TestAppSettings.moc"
+#include "tst_app_settings.moc"

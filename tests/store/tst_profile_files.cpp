@@ -17,9 +17,6 @@ class TestProfileFiles : public QObject
 
 private Q_SLOTS:
     void roundTripOfAFullRecord();
-    void colourIsStoredAsAQtColourVariant();
-    void lowAndHighKeyStepKeys();
-    void onlyPollrateStored();
     void narrowing_data();
     void narrowing();
     void colourTexts_data();
@@ -86,50 +83,6 @@ void TestProfileFiles::roundTripOfAFullRecord()
     setProfileDefaults(read, QStringLiteral("OSKEN R5"));
     loadProfile(read, path, profileGroup());
     QVERIFY(read == written);
-}
-
-void TestProfileFiles::colourIsStoredAsAQtColourVariant()
-{
-    TestDataHome home;
-    ProfileData p;
-    p.modes[0].RGB = RgbColor::fromRgb(255, 0, 0);
-    const QString path = home.path() + QStringLiteral("/c.prof");
-    QVERIFY(saveProfile(p, path, profileGroup()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    // Data stream of a QColor variant: type 67 (u32), colour kind 1 = RGB, then alpha, red, green, blue
-    // and a pad word, each colour byte spread to 16 bits (0xff -> 0xffff). An invalid colour has kind 0.
-    QVERIFY(
-        text.contains("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"));
-    QVERIFY(text.contains("LedMode\\LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\0\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n"));
-    QVERIFY(text.contains("\nBUTTON_INFO_0_KeyInfo_0_=0\n"));
-}
-
-void TestProfileFiles::lowAndHighKeyStepKeys()
-{
-    TestDataHome home;
-    const QString path = home.writeFile(QStringLiteral("k.prof"), "[PROFILE]\nBUTTON_INFO_5_KeyInfo_7_=30\n"
-                                                                  "BUTTON_INFO_5_KeyInfo_7_H=1\n"
-                                                                  "BUTTON_INFO_5_KeyInfo_7_map=2\n");
-    ProfileData p;
-    loadProfile(p, path, profileGroup());
-    QCOMPARE(int(p.buttons[5].keys[7].low), 30);
-    QCOMPARE(int(p.buttons[5].keys[7].high), 1);
-    QCOMPARE(int(p.buttons[5].keys[7].map), 2);
-    QCOMPARE(int(p.buttons[5].keys[6].low + p.buttons[4].keys[7].low), 0);
-}
-
-void TestProfileFiles::onlyPollrateStored()
-{
-    TestDataHome home;
-    const QString path = home.writeFile(QStringLiteral("p.prof"), "[PROFILE]\npollrate=3\n");
-    ProfileData p;
-    setProfileDefaults(p, QStringLiteral("OSKEN R5"));
-    loadProfile(p, path, profileGroup());
-    ProfileData expected;
-    expected.pollrate = 3;
-    QVERIFY(p == expected);
 }
 
 void TestProfileFiles::narrowing_data()
@@ -287,4 +240,4 @@ void TestProfileFiles::defaultsFileRewrittenOnlyWhenItDiffers()
 }
 
 QTEST_GUILESS_MAIN(TestProfileFiles)
-#include "TestProfileFiles.moc"
+#include "tst_profile_files.moc"

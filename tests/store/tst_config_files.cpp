@@ -143,14 +143,21 @@ void TestConfigFiles::exportAndImport()
     QVERIFY(!fileMatchesCurrentMouse(path));
 }
 
-// An exported configuration whose Config group and records the rows change.
+// An exported configuration whose Config group and records the rows change; exported once, as it is slow.
 QString TestConfigFiles::writeConf(const TestDataHome& home, const QStringList& names)
 {
-    ConfigData config = sample();
+    static QByteArray exported;
     const QString path = home.path() + QStringLiteral("/in.conf");
-    QFile::remove(path);
-    if (!exportConfig(config, path) || !writeMouseName(path, QStringLiteral("OSKEN R5")))
-        return QString();
+    if (exported.isEmpty()) {
+        QFile::remove(path);
+        QFile file(path);
+        if (!exportConfig(sample(), path) || !writeMouseName(path, QStringLiteral("OSKEN R5")) ||
+            !file.open(QIODevice::ReadOnly))
+            return QString();
+        exported = file.readAll();
+    } else {
+        home.writeFile(QStringLiteral("in.conf"), exported);
+    }
     QSettings file(path, QSettings::IniFormat);
     for (int i = 0; i < names.size(); ++i)
         file.setValue(QStringLiteral("Config/Profile%1").arg(i + 1), names[i]);
@@ -243,4 +250,4 @@ void TestConfigFiles::handWrittenGoldenConfiguration()
 }
 
 QTEST_GUILESS_MAIN(TestConfigFiles)
-#include "TestConfigFiles.moc"
+#include "tst_config_files.moc"
