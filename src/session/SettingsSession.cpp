@@ -113,7 +113,9 @@ quint8 SettingsSession::switchSlot(int iSlot)
 MouseChange SettingsSession::takeMouseStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate)
 {
     MouseChange change;
-    if (iProfile < kSlotCount && iProfile != m_Working.ProfileID) {
+    // What the mouse now uses is compared with the saved settings too: an unapplied edit to the same value
+    // still leaves the files and the saved settings to follow the mouse.
+    if (iProfile < kSlotCount && (iProfile != m_Working.ProfileID || iProfile != m_Saved.ProfileID)) {
         change.profile = true;
         m_Working.ProfileID = iProfile;
         m_Saved.ProfileID = iProfile;
@@ -123,13 +125,13 @@ MouseChange SettingsSession::takeMouseStatus(quint8 iProfile, quint8 iDpiStage, 
     }
     const QString name = slotName(activeSlot());
     ProfileData& active = m_Working.activeSlot();
-    if (iDpiStage < kDpiStageCount && iDpiStage != active.dpi) {
+    if (iDpiStage < kDpiStageCount && (iDpiStage != active.dpi || iDpiStage != m_Saved.activeSlot().dpi)) {
         change.dpiStage = true;
         active.dpi = iDpiStage;
         m_Saved.activeSlot().dpi = iDpiStage;
         change.filesStored = saveProfileValue(name, QStringLiteral("dpi"), iDpiStage) && change.filesStored;
     }
-    if (isRateCode(iRate) && iRate != active.pollrate) {
+    if (isRateCode(iRate) && (iRate != active.pollrate || iRate != m_Saved.activeSlot().pollrate)) {
         change.rate = true;
         active.pollrate = iRate;
         m_Saved.activeSlot().pollrate = iRate;
@@ -173,9 +175,13 @@ WriteOutcome SettingsSession::writeOut(const std::function<void(int)>& progress)
     }
     outcome.filesStored = m_Store.finish();
     m_Saved = m_Working;
-    // Whatever did not land, on the mouse or in the files, is sent whole next time, even after a restart.
-    if (!outcome.landed() || readDiff() != 0)
-        writeDiff(outcome.landed() ? 0 : 1);
+    // Whatever did not land, on the mouse or in the files, is sent whole next time, even after a restart. So
+    // is a write-out with reports of the mouse's own changes still waiting: taken after the write, they may be
+    // older than the settings the mouse now holds.
+    const bool bReportsWaiting = m_Port.statusReportsMet && m_Port.statusReportsMet() != m_iRelayedReportsTaken;
+    const bool bMouseHoldsFiles = outcome.landed() && (outcome.sent == 0 || !bReportsWaiting);
+    if (!bMouseHoldsFiles || readDiff() != 0)
+        writeDiff(bMouseHoldsFiles ? 0 : 1);
     report(80);
     return outcome;
 }

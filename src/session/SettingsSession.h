@@ -21,6 +21,9 @@ struct MousePort
     std::function<bool()> isAwake;
     // Frames the mouse has really echoed so far (DeviceLink::echoedFrames): a write-out with none is asleep.
     std::function<quint64()> echoedFrames;
+    // Status reports the link has met outside the status thread (StatusReportRelay::statusReports); none
+    // when empty.
+    std::function<quint64()> statusReportsMet;
 };
 
 // How a write-out ended.
@@ -93,6 +96,10 @@ public:
     // cannot mean change nothing. What changed is stored in the files and in the saved settings too, so
     // that nothing writes it back. Another profile makes the next write-out send everything.
     MouseChange takeMouseStatus(quint8 iProfile, quint8 iDpiStage, quint8 iRate);
+    // A report the link met outside the status thread (MousePort::statusReportsMet counts them) is being
+    // taken. A write-out that ends with such reports still untaken cannot vouch for the mouse: they may be
+    // older than the settings it wrote.
+    void noteRelayedReportTaken() { ++m_iRelayedReportsTaken; }
 
     // Stores the working settings in the files.
     [[nodiscard]] bool save();
@@ -119,6 +126,7 @@ private:
     ConfigData m_Working;
     ConfigData m_Saved;
     MousePort m_Port;
+    quint64 m_iRelayedReportsTaken = 0;
     WriteProfileContext m_Context;
     WorkingConfigStore m_Store;
 };

@@ -68,13 +68,20 @@ MousecfgWidget::MousecfgWidget(ShellServices services, QWidget* parent)
     // Asked fresh before every write-out: the last battery report may be 25 s old.
     port.isAwake = [link] { return link->askBatteryState() == MouseWake::Awake; };
     port.echoedFrames = [link] { return link->echoedFrames(); };
+    port.statusReportsMet = [link] { return link->statusRelay().statusReports(); };
     m_Session.setMousePort(std::move(port));
     // Reports the link reads outside the status thread (while it waits for an echo, or asks the battery
     // state) get the same handling as the thread's.
     StatusReportRelay* relay = &link->statusRelay();
     connect(relay, &StatusReportRelay::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus,
             Qt::QueuedConnection);
-    connect(relay, &StatusReportRelay::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus, Qt::QueuedConnection);
+    connect(
+        relay, &StatusReportRelay::RefreshStatus, this,
+        [this](quint8 iProfile, quint8 iDpi, quint8 iRate, quint8 iMode) {
+            m_Session.noteRelayedReportTaken();
+            slotRefreshStatus(iProfile, iDpi, iRate, iMode);
+        },
+        Qt::QueuedConnection);
     connect(relay, &StatusReportRelay::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus,
             Qt::QueuedConnection);
 

@@ -143,6 +143,7 @@ struct VirtualRig : CommandRig
         };
         port.isAwake = [this] { return link.askBatteryState() == MouseWake::Awake; };
         port.echoedFrames = [this] { return link.echoedFrames(); };
+        port.statusReportsMet = [this] { return link.statusRelay().statusReports(); };
         session.setMousePort(std::move(port));
     }
 };
