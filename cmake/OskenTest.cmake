@@ -22,6 +22,8 @@ function(osken_add_bench name)
     cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${B_SOURCES})
     target_link_libraries(${name} PRIVATE ${B_LIBS})
+    # Pieces the benchmarks share (BenchSummary.h) sit at the top of bench/.
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/bench)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
     add_custom_target(run_${name} COMMAND ${name} DEPENDS ${name} USES_TERMINAL)
     add_dependencies(bench run_${name})

@@ -1,5 +1,6 @@
 // `osken-ctl apply` of a full configuration file against the floor of its frames: the same battery query and
 // full write sent in-process to the same virtual receiver, with the configuration already in memory.
+#include "BenchSummary.h"
 #include "SettingsSource.h"
 #include "device/link/DeviceLink.h"
 #include "device/protocol/CommandFrames.h"
@@ -90,19 +91,6 @@ double ctlApplyMs(const QString& file)
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
-struct Summary
-{
-    double min;
-    double median;
-};
-
-Summary summarise(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return {values.front(), values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -134,7 +122,7 @@ int main(int argc, char** argv)
         ratio.push_back(applyMs / floorMs);
     }
     const auto row = [](const char* what, const std::vector<double>& values, const char* unit) {
-        const Summary s = summarise(values);
+        const bench::Summary s = bench::summarise(values);
         std::printf("%-52s min %8.2f%s  median %8.2f%s\n", what, s.min, unit, s.median, unit);
     };
     std::printf("osken-ctl apply of a full configuration, %d runs\n", runs);

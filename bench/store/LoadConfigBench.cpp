@@ -1,6 +1,8 @@
 // loadConfig of five full profile files against one plain QSettings read of the same files (every key of the
 // product Config.ini and of the five profile files read once, colours decoded as the program's QtGui does),
 // both measured in the same run, from files changed since the last read.
+#include "BenchSummary.h"
+#include "FullConfig.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/DataPaths.h"
@@ -21,23 +23,6 @@
 
 namespace {
 
-ConfigData fullConfig()
-{
-    ConfigData config;
-    for (int i = 0; i < kSlotCount; ++i) {
-        ProfileData& p = config.slots[i];
-        setProfileDefaults(p, QStringLiteral("OSKEN R5"));
-        for (int b = 0; b < kButtonSlotCount; ++b) {
-            p.buttons[b].Fun = 200;
-            p.buttons[b].macroname = QStringLiteral("macro %1").arg(b);
-            for (int k = 0; k < kKeyStepCount; ++k)
-                p.buttons[b].keys[k] = KeyInfo{quint8(k), quint8(b), quint8(i)};
-        }
-        config.slotProfileNames[i] = QStringLiteral("Bench %1").arg(i + 1);
-    }
-    return config;
-}
-
 // A new modification time makes the settings layer read a file again instead of answering from memory.
 void touch(const QStringList& files, int iRun)
 {
@@ -47,19 +32,6 @@ void touch(const QStringList& files, int iRun)
         if (file.open(QIODevice::ReadWrite))
             file.setFileTime(time, QFileDevice::FileModificationTime);
     }
-}
-
-struct Summary
-{
-    double min;
-    double median;
-};
-
-Summary summarise(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return {values.front(), values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2};
 }
 
 } // namespace
@@ -107,7 +79,7 @@ int main(int argc, char** argv)
         ratio.push_back(loadMs / plainMs);
     }
     const auto row = [](const char* what, const std::vector<double>& values, const char* unit) {
-        const Summary s = summarise(values);
+        const bench::Summary s = bench::summarise(values);
         std::printf("%-52s min %8.2f%s  median %8.2f%s\n", what, s.min, unit, s.median, unit);
     };
     std::printf("loadConfig of 5 profile files (%d keys in all), %d runs\n", keys, runs);

@@ -1,6 +1,7 @@
 // Profile store timings: loadConfig and saveConfig of five full profile files, diffConfig of two full
 // configurations. Runs in a temporary data folder, never in the user's settings.
 
+#include "FullConfig.h"
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/DiffConfig.h"
@@ -14,23 +15,6 @@
 #include <functional>
 
 namespace {
-
-ConfigData fullConfig()
-{
-    ConfigData config;
-    for (int i = 0; i < kSlotCount; ++i) {
-        ProfileData& p = config.slots[i];
-        setProfileDefaults(p, QStringLiteral("OSKEN R5"));
-        for (int b = 0; b < kButtonSlotCount; ++b) {
-            p.buttons[b].Fun = 200;
-            p.buttons[b].macroname = QStringLiteral("macro %1").arg(b);
-            for (int k = 0; k < kKeyStepCount; ++k)
-                p.buttons[b].keys[k] = KeyInfo{quint8(k), quint8(b), quint8(i)};
-        }
-        config.slotProfileNames[i] = QStringLiteral("Bench %1").arg(i + 1);
-    }
-    return config;
-}
 
 void report(const char* what, int calls, const std::function<void()>& call)
 {

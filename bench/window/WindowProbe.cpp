@@ -279,18 +279,6 @@ void unmapWindows(Display& display, qint64 pid)
     xcb_flush(watch.connection());
 }
 
-Summary summarise(std::vector<double> values)
-{
-    Summary summary;
-    if (values.empty())
-        return summary;
-    std::sort(values.begin(), values.end());
-    summary.min = values.front();
-    const size_t middle = values.size() / 2;
-    summary.median = values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-    return summary;
-}
-
 int runCount()
 {
     return std::max(5, qEnvironmentVariableIntValue("OSKEN_BENCH_RUNS"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BenchSummary.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -68,12 +70,6 @@ qint64 pssKb(qint64 pid);
 // Unmaps the process's windows, as hiding them does.
 void unmapWindows(Display& display, qint64 pid);
 
-struct Summary
-{
-    double min = 0;
-    double median = 0;
-};
-Summary summarise(std::vector<double> values);
 // Number of runs: OSKEN_BENCH_RUNS, at least 5.
 int runCount();
 

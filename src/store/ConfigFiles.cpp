@@ -10,7 +10,6 @@
 #include "store/SettingsValue.h"
 #include "store/StoredValue.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -128,13 +127,9 @@ bool exportConfig(const ConfigData& config, const QString& path)
 
 ProfileFileResult importConfig(ConfigData& config, const QString& path, const QString& productName)
 {
-    const ProfileFileResult source = checkSourceFile(path);
-    if (source != ProfileFileResult::Done)
+    QByteArray data;
+    if (const ProfileFileResult source = readSourceFile(path, data); source != ProfileFileResult::Done)
         return source;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ProfileFileResult::Unreadable;
-    const QByteArray data = file.readAll();
 
     // One pass over the file: the five records, and the tag and Config keys beside them.
     ConfigData imported = config;

@@ -43,7 +43,7 @@ bool mayReadSettingsFile(const QString& path)
     return info.isFile() || (!info.exists() && !info.isSymLink());
 }
 
-ProfileFileResult readProfileFile(ProfileData& record, const QString& path, const QString& productName)
+ProfileFileResult readSourceFile(const QString& path, QByteArray& data)
 {
     const ProfileFileResult source = checkSourceFile(path);
     if (source != ProfileFileResult::Done)
@@ -51,7 +51,15 @@ ProfileFileResult readProfileFile(ProfileData& record, const QString& path, cons
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ProfileFileResult::Unreadable;
-    const QByteArray data = file.readAll();
+    data = file.readAll();
+    return ProfileFileResult::Done;
+}
+
+ProfileFileResult readProfileFile(ProfileData& record, const QString& path, const QString& productName)
+{
+    QByteArray data;
+    if (const ProfileFileResult source = readSourceFile(path, data); source != ProfileFileResult::Done)
+        return source;
     // A missing tag never matches a product.
     if (productName.isEmpty() || mouseNameIn(data) != productName)
         return ProfileFileResult::NotThisMouse;

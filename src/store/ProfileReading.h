@@ -11,6 +11,8 @@
 // Before anything opens `path`: NotRegularFile for anything but a regular file (a FIFO or device node would
 // block its reader for good, a folder reads as empty), Unreadable when it cannot be opened for reading.
 [[nodiscard]] ProfileFileResult checkSourceFile(const QString& path);
+// The whole of a file to import, after checkSourceFile: Done, its reasons, or Unreadable.
+[[nodiscard]] ProfileFileResult readSourceFile(const QString& path, QByteArray& data);
 
 // True when a settings reader may open `path`: nothing is there (it reads as empty) or a regular file is.
 bool mayReadSettingsFile(const QString& path);
