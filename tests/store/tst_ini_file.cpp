@@ -154,7 +154,6 @@ void TestIniFile::readsWhatQSettingsReads_data()
                               "transparent",
                               "@ByteArray(green)",
                               "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)",
-                              "@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\xff\\xff\\0\\0\\xff\\xff\\0\\0)",
                               "@Variant(\\0\\0\\0\\n\\0\\0\\0\\x6\\0r\\0\\x65\\0\\x64)"})
         QTest::addRow("%s", value) << QByteArray(value);
 }
@@ -210,6 +209,12 @@ void TestIniFile::colourNamesAndModels()
                  qPrintable(names[i]));
     for (int i = 0; i < models.size(); ++i)
         QCOMPARE(describe(file.colour(QStringLiteral("M/%1").arg(i))), describe(rgbOf(models[i])));
+
+    // A colour model Qt does not know reads as black, as settings read through Qt gave it; Qt itself is not
+    // asked here, its reader builds a QColor with an invalid model from these bytes.
+    const QString bad = home.writeFile(
+        QStringLiteral("bad.ini"), "[S]\nk=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\xff\\xff\\0\\0\\xff\\xff\\0\\0)\n");
+    QCOMPARE(describe(IniFile::read(bad).colour(QStringLiteral("S/k"))), QStringLiteral("rgb(0,0,0)"));
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
