@@ -110,7 +110,9 @@ struct ModelRig : VirtualRig
     // The status thread: what the relay handed over during writes, then what waits on the line.
     void poll()
     {
-        bUnheard = false;
+        // With the receiver out, nothing the mouse did can be heard.
+        if (receiver->isPlugged())
+            bUnheard = false;
         for (const StatusReport& report : relayed) {
             session.noteRelayedReportTaken();
             (void)session.takeMouseStatus(report.profile, report.dpiStage, report.rate);
