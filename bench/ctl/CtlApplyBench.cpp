@@ -108,7 +108,7 @@ int main(int argc, char** argv)
         return 1;
     const int sensor = chosenSensor(kProduct, std::nullopt);
 
-    const int runs = std::max(5, qEnvironmentVariableIntValue("OSKEN_BENCH_RUNS"));
+    const int runs = bench::runCount();
     std::vector<double> floor, apply, ratio;
     for (int run = 0; run < runs; ++run) {
         const double floorMs = frameFloorMs(config, sensor);
@@ -121,13 +121,9 @@ int main(int argc, char** argv)
         apply.push_back(applyMs);
         ratio.push_back(applyMs / floorMs);
     }
-    const auto row = [](const char* what, const std::vector<double>& values, const char* unit) {
-        const bench::Summary s = bench::summarise(values);
-        std::printf("%-52s min %8.2f%s  median %8.2f%s\n", what, s.min, unit, s.median, unit);
-    };
     std::printf("osken-ctl apply of a full configuration, %d runs\n", runs);
-    row("floor: the same frames in-process", floor, " ms");
-    row("osken-ctl apply full.conf", apply, " ms");
-    row("ratio apply / floor", ratio, "x ");
+    bench::printRow(52, "floor: the same frames in-process", floor, " ms");
+    bench::printRow(52, "osken-ctl apply full.conf", apply, " ms");
+    bench::printRow(52, "ratio apply / floor", ratio, "x ");
     return 0;
 }

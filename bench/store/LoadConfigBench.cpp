@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     for (const QString& name : config.slotProfileNames)
         files.append(profileFilePath(name));
 
-    const int runs = std::max(5, qEnvironmentVariableIntValue("OSKEN_BENCH_RUNS"));
+    const int runs = bench::runCount();
     std::vector<double> plain, load, ratio;
     int keys = 0;
     for (int run = 0; run < runs; ++run) {
@@ -78,13 +78,9 @@ int main(int argc, char** argv)
         load.push_back(loadMs);
         ratio.push_back(loadMs / plainMs);
     }
-    const auto row = [](const char* what, const std::vector<double>& values, const char* unit) {
-        const bench::Summary s = bench::summarise(values);
-        std::printf("%-52s min %8.2f%s  median %8.2f%s\n", what, s.min, unit, s.median, unit);
-    };
     std::printf("loadConfig of 5 profile files (%d keys in all), %d runs\n", keys, runs);
-    row("plain QSettings read of the same files", plain, " ms");
-    row("loadConfig", load, " ms");
-    row("ratio loadConfig / plain read", ratio, "x ");
+    bench::printRow(52, "plain QSettings read of the same files", plain, " ms");
+    bench::printRow(52, "loadConfig", load, " ms");
+    bench::printRow(52, "ratio loadConfig / plain read", ratio, "x ");
     return 0;
 }

@@ -40,13 +40,9 @@ int main(int argc, char* argv[])
         program.push_back(measured / 1024);
         ratio.push_back(measured / baseline);
     }
-    const auto row = [](const char* what, const std::vector<double>& values, const char* unit) {
-        const bench::Summary s = bench::summarise(values);
-        std::printf("%-40s min %8.2f%s  median %8.2f%s\n", what, s.min, unit, s.median, unit);
-    };
     std::printf("idle PSS, %zu runs\n", bare.size());
-    row("bare Qt window", bare, " MB");
-    row("osken-config", program, " MB");
-    row("ratio osken-config / bare", ratio, "x ");
+    bench::printRow(40, "bare Qt window", bare, " MB");
+    bench::printRow(40, "osken-config", program, " MB");
+    bench::printRow(40, "ratio osken-config / bare", ratio, "x ");
     return 0;
 }

@@ -39,15 +39,11 @@ int main(int argc, char* argv[])
         firstRatio.push_back(fresh.mapMs / baseline.mapMs);
         warmRatio.push_back(again.mapMs / baseline.mapMs);
     }
-    const auto row = [](const char* what, const std::vector<double>& values, const char* unit) {
-        const bench::Summary s = bench::summarise(values);
-        std::printf("%-40s min %8.2f%s  median %8.2f%s\n", what, s.min, unit, s.median, unit);
-    };
     std::printf("exec -> window mapped, %zu runs\n", bare.size());
-    row("bare Qt window", bare, " ms");
-    row("osken-config, first start", first, " ms");
-    row("osken-config, warm start", warm, " ms");
-    row("ratio first start / bare", firstRatio, "x ");
-    row("ratio warm start / bare", warmRatio, "x ");
+    bench::printRow(40, "bare Qt window", bare, " ms");
+    bench::printRow(40, "osken-config, first start", first, " ms");
+    bench::printRow(40, "osken-config, warm start", warm, " ms");
+    bench::printRow(40, "ratio first start / bare", firstRatio, "x ");
+    bench::printRow(40, "ratio warm start / bare", warmRatio, "x ");
     return 0;
 }

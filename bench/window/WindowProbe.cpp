@@ -279,9 +279,4 @@ void unmapWindows(Display& display, qint64 pid)
     xcb_flush(watch.connection());
 }
 
-int runCount()
-{
-    return std::max(5, qEnvironmentVariableIntValue("OSKEN_BENCH_RUNS"));
-}
-
 } // namespace bench

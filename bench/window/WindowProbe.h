@@ -70,7 +70,4 @@ qint64 pssKb(qint64 pid);
 // Unmaps the process's windows, as hiding them does.
 void unmapWindows(Display& display, qint64 pid);
 
-// Number of runs: OSKEN_BENCH_RUNS, at least 5.
-int runCount();
-
 } // namespace bench
