@@ -316,54 +316,51 @@ class TestWriteModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void randomRuns_data();
-    void randomRuns();
-};
+    void randomRuns_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        const int iSeeds = fromEnvironment("OSKEN_MODEL_SEEDS", 3);
+        for (int i = 1; i <= iSeeds; ++i)
+            QTest::addRow("seed %d", i) << quint32(i);
+        // A rate pressed on the mouse, met during a write-out of another rate and taken after it.
+        for (quint32 iFound : {14u, 21u})
+            if (int(iFound) > iSeeds)
+                QTest::addRow("seed %u", iFound) << iFound;
+    }
 
-void TestWriteModel::randomRuns_data()
-{
-    QTest::addColumn<quint32>("seed");
-    const int iSeeds = fromEnvironment("OSKEN_MODEL_SEEDS", 3);
-    for (int i = 1; i <= iSeeds; ++i)
-        QTest::addRow("seed %d", i) << quint32(i);
-    // A rate pressed on the mouse, met during a write-out of another rate and taken after it.
-    for (quint32 iFound : {14u, 21u})
-        if (int(iFound) > iSeeds)
-            QTest::addRow("seed %u", iFound) << iFound;
-}
+    void randomRuns()
+    {
+        QFETCH(quint32, seed);
+        ModelRig rig(seed);
+        rig.commands->apply();
+        QVERIFY(rig.window.landed.value(0));
 
-void TestWriteModel::randomRuns()
-{
-    QFETCH(quint32, seed);
-    ModelRig rig(seed);
-    rig.commands->apply();
-    QVERIFY(rig.window.landed.value(0));
+        int iTotal = 0;
+        for (const Step& step : kSteps)
+            iTotal += step.iWeight;
+        const int iSteps = fromEnvironment("OSKEN_MODEL_STEPS", 200);
+        for (int n = 0; n < iSteps; ++n) {
+            int iRoll = rig.pick(iTotal);
+            const Step* step = kSteps;
+            while (iRoll >= step->iWeight)
+                iRoll -= (step++)->iWeight;
+            const int iMessages = rig.answers.messages.size();
+            const int iOutcomes = rig.window.landed.size();
+            rig.log << step->run(rig) + QString(" (diff %1, slot %2)").arg(readDiff()).arg(rig.session.activeSlot());
 
-    int iTotal = 0;
-    for (const Step& step : kSteps)
-        iTotal += step.iWeight;
-    const int iSteps = fromEnvironment("OSKEN_MODEL_STEPS", 200);
-    for (int n = 0; n < iSteps; ++n) {
-        int iRoll = rig.pick(iTotal);
-        const Step* step = kSteps;
-        while (iRoll >= step->iWeight)
-            iRoll -= (step++)->iWeight;
-        const int iMessages = rig.answers.messages.size();
-        const int iOutcomes = rig.window.landed.size();
-        rig.log << step->run(rig) + QString(" (diff %1, slot %2)").arg(readDiff()).arg(rig.session.activeSlot());
-
-        QString fault;
-        if (rig.window.landed.size() > iOutcomes && !rig.window.landed.last() &&
-            rig.answers.messages.size() == iMessages)
-            fault = "a write-out did not land and nothing was said";
-        else
-            fault = rig.disagreement();
-        if (!fault.isEmpty()) {
-            const QString steps = rig.log.mid(qMax(0, rig.log.size() - 12)).join("\n  ");
-            QFAIL(qPrintable(QString("seed %1, step %2: %3\n  ...\n  %4").arg(seed).arg(n).arg(fault, steps)));
+            QString fault;
+            if (rig.window.landed.size() > iOutcomes && !rig.window.landed.last() &&
+                rig.answers.messages.size() == iMessages)
+                fault = "a write-out did not land and nothing was said";
+            else
+                fault = rig.disagreement();
+            if (!fault.isEmpty()) {
+                const QString steps = rig.log.mid(qMax(0, rig.log.size() - 12)).join("\n  ");
+                QFAIL(qPrintable(QString("seed %1, step %2: %3\n  ...\n  %4").arg(seed).arg(n).arg(fault, steps)));
+            }
         }
     }
-}
+};
 
 QTEST_MAIN(TestWriteModel)
 #include "tst_write_model.moc"

@@ -1,8 +1,10 @@
+#include "CtlArguments.h"
 #include "EditCommands.h"
 #include "LinkCommands.h"
 #include "ScriptedHidBackend.h"
 #include "ShowCommands.h"
 #include "TestDataHome.h"
+#include "TestMain.h"
 
 #include "hid/sim/VirtualReceiver.h"
 #include "store/AppSettings.h"
@@ -152,524 +154,552 @@ QStringList shape(const QJsonValue& value, const QString& path = QString())
 
 } // namespace
 
+Q_DECLARE_METATYPE(CtlCommand)
+
+class CtlArgumentsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void accepted_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<CtlCommand>("command");
+        QTest::addColumn<QString>("product"); // "" = not given
+        QTest::addColumn<int>("sensor");      // -1 = not given
+        QTest::addColumn<uint>("sections");
+        QTest::addColumn<QString>("file");
+        QTest::addRow("frames defaults") << QStringList{"frames", "a.conf"} << CtlCommand::Frames << "" << -1 << 15u
+                                         << "a.conf";
+        QTest::addRow("frames all options")
+            << QStringList{"frames", "--product", "Wireless Mouse", "--sensor", "3360", "--sections", "8", "b.conf"}
+            << CtlCommand::Frames << "Wireless Mouse" << 3360 << 8u << "b.conf";
+        QTest::addRow("hex mask, file first") << QStringList{"frames", "c.conf", "--sections", "0x0C"}
+                                              << CtlCommand::Frames << "" << -1 << 12u << "c.conf";
+        QTest::addRow("mask 0") << QStringList{"frames", "--sections", "0", "c.conf"} << CtlCommand::Frames << "" << -1
+                                << 0u << "c.conf";
+        QTest::addRow("apply prof") << QStringList{"apply", "x.prof"} << CtlCommand::Apply << "" << -1 << 15u
+                                    << "x.prof";
+        QTest::addRow("defaults") << QStringList{"defaults", "--product", "7138", "d.prof"} << CtlCommand::Defaults
+                                  << "7138" << -1 << 15u << "d.prof";
+        QTest::addRow("status") << QStringList{"status"} << CtlCommand::Status << "" << -1 << 15u << "";
+        QTest::addRow("help") << QStringList{"--help"} << CtlCommand::Help << "" << -1 << 15u << "";
+    }
+
+    void accepted()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(CtlCommand, command);
+        QFETCH(QString, product);
+        QFETCH(int, sensor);
+        QFETCH(uint, sections);
+        QFETCH(QString, file);
+        CtlRequest request;
+        QString error;
+        QVERIFY2(parseCtlArguments(args, request, error), qPrintable(error));
+        QCOMPARE(request.command, command);
+        QCOMPARE(request.product.value_or(QString()), product);
+        QCOMPARE(request.sensor.value_or(-1), sensor);
+        QCOMPARE(request.sections, sections);
+        QCOMPARE(request.file, file);
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addRow("nothing") << QStringList{};
+        QTest::addRow("unknown command") << QStringList{"flash", "a.conf"};
+        QTest::addRow("no file") << QStringList{"frames"};
+        QTest::addRow("two files") << QStringList{"frames", "a.conf", "b.conf"};
+        QTest::addRow("wrong suffix") << QStringList{"frames", "a.ini"};
+        QTest::addRow("defaults needs .prof") << QStringList{"defaults", "a.conf"};
+        QTest::addRow("mask too big") << QStringList{"frames", "--sections", "16", "a.conf"};
+        QTest::addRow("mask not a number") << QStringList{"frames", "--sections", "all", "a.conf"};
+        QTest::addRow("sensor not a number") << QStringList{"frames", "--sensor", "33x5", "a.conf"};
+        QTest::addRow("option without value") << QStringList{"frames", "a.conf", "--product"};
+        QTest::addRow("empty product") << QStringList{"frames", "--product", "", "a.conf"};
+        QTest::addRow("unknown option") << QStringList{"frames", "--force", "a.conf"};
+        QTest::addRow("apply takes no product") << QStringList{"apply", "--product", "X", "a.conf"};
+        QTest::addRow("defaults takes no sensor") << QStringList{"defaults", "--sensor", "1", "a.prof"};
+        QTest::addRow("status takes no file") << QStringList{"status", "a.conf"};
+        QTest::addRow("dpi takes two words") << QStringList{"dpi", "2"};
+        QTest::addRow("slot out of range") << QStringList{"show", "--slot", "6"};
+        QTest::addRow("json of a change") << QStringList{"rate", "500", "--json"};
+        QTest::addRow("speed of nothing") << QStringList{"speed", "--slot", "2"};
+        QTest::addRow("y not a number") << QStringList{"dpi", "2", "800", "--y", "x"};
+    }
+
+    void refused()
+    {
+        QFETCH(QStringList, args);
+        CtlRequest request;
+        QString error;
+        QVERIFY(!parseCtlArguments(args, request, error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!error.contains(QLatin1Char('\n')));
+    }
+};
+
 class CtlToolTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-    void helpNamesEveryCommand();
-    void changes_data();
-    void changes();
-    void jsonShapes_data();
-    void jsonShapes();
-    void watchFollowsTheMouse();
-    void usageErrors_data();
-    void usageErrors();
-    void refusedFiles_data();
-    void refusedFiles();
-    void framesOfAConfiguration();
-    void framesOfSections_data();
-    void framesOfSections();
-    void framesWithSensorOverride();
-    void applyAgreesWithFrames();
-    void statusOfTheVirtualMouse();
-    void statusOfAMouseThatCannotAnswer_data();
-    void statusOfAMouseThatCannotAnswer();
-    void listFindsTheVirtualReceiver();
-    void listSaysWhyANodeCannotBeOpened();
-    void defaultsCanBeApplied();
-    void applyRefusesASleepingMouse();
-    void applyReportsAFailedWrite();
+    void initTestCase()
+    {
+        m_home = std::make_unique<TestDataHome>();
+        QVERIFY(writeCurrentProductName("OSKEN R5"));
+        // Every slot scroll 3 and 1000 Hz; slot 2 active on stage 2 with FULL LIGHTED (effect code 2), its tables
+        // written: stage 1 at 10/51, record 1 bound to a macro.
+        ConfigData config;
+        for (int i = 0; i < kSlotCount; ++i) {
+            config.slotProfileNames[i] = QString("Profile %1").arg(i + 1);
+            config.slots[i].scrollspeed = 3;
+            config.slots[i].pollrate = 1;
+        }
+        config.ProfileID = 1;
+        config.slots[1].dpi = 2;
+        config.slots[1].LedMode = 1;
+        config.slots[1].stages[0] = DpiInfo{1, 0, 0, 10, 51};
+        ButtonInfo& macro = config.slots[1].buttons[1];
+        macro.Fun = 200;
+        macro.LoopNumber = 1;
+        macro.macroname = "Burst";
+        QDir().mkpath(macroDirectory());
+        QSettings file(macroDirectory() + "/Burst.MSMACRO", QSettings::IniFormat);
+        file.setValue("Setting/Count", 2);
+        file.setValue("Setting/Map_0", 1);
+        file.setValue("Setting/DataL_0", 0x1e);
+        file.setValue("Setting/Map_1", 2);
+        file.setValue("Setting/DataL_1", 0x1e);
+        file.sync();
+        m_conf = m_home->path() + "/set.conf";
+        QVERIFY(exportConfig(config, m_conf));
+        QVERIFY(writeMouseName(m_conf, "OSKEN R5"));
+    }
+
+    // One data folder and configuration file for all cases (writing a configuration is slow); every case starts
+    // from a stored configuration that needs no full write.
+    void init() { QVERIFY(writeDiff(0)); }
+
+    void cleanupTestCase() { m_home.reset(); }
+
+    void helpNamesEveryCommand()
+    {
+        const Run run = runCtl({"--help"});
+        QCOMPARE(run.exitCode, 0);
+        // help2man makes the man page from these sections.
+        for (const char* text : {"frames",         "apply",          "status",          "defaults",
+                                 "list",           "show",           "profile SLOT",    "dpi STAGE",
+                                 "rate ",          "speed",          "lighting EFFECT", "button BUTTON",
+                                 "reset",          "watch",          "functions",       "effects",
+                                 "--json",         "never read",     "\nCommands:",     "\nOptions:",
+                                 "\nExit status:", "\nEnvironment:", "\nFiles:",        "\nJSON output:"})
+            QVERIFY2(run.out.contains(QLatin1String(text)), text);
+        QVERIFY(runCtl({"--version"}).out.startsWith("osken-ctl (OSKEN R5 Config) "));
+    }
+
+    void changes_data()
+    {
+        QTest::addColumn<QStringList>("before"); // commands run first; "unplug" and "sleep" act on the mouse
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("files"); // see checkFiles
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QList<int>>("runs"); // the frames' commands: battery query 0x48, then the write
+        QTest::addColumn<QString>("memory");  // see checkMemory
+        const QList<int> settings{0x48, 0x46, 0x01, 0x40, 0x46};
+        const QList<int> stages{0x48, 0x46, 0x02, 0x40, 0x46};
+        const QStringList none;
+        // Sensor 3325: 1600 DPI is step 16, sent as code 36 (0x24).
+        QTest::addRow("dpi") << none << QStringList{"dpi", "2", "1600"} << "Profile 1:PROFILE/DPI_INFO_1_x=16" << 0
+                             << stages << "stages 6 01 24 00 24 00";
+        QTest::addRow("dpi off") << none << QStringList{"dpi", "6", "off"} << "Profile 1:PROFILE/DPI_INFO_5_used=0" << 0
+                                 << stages << "stages 26 00";
+        QTest::addRow("dpi active") << none << QStringList{"dpi", "active", "4"} << "Profile 1:PROFILE/dpi=3" << 0
+                                    << settings << "settings 17 03";
+        QTest::addRow("rate of slot 2") << none << QStringList{"rate", "125", "--slot", "2"}
+                                        << "Profile 2:PROFILE/pollrate=8" << 0 << settings << "settings 12 08";
+        QTest::addRow("scroll speed") << none << QStringList{"speed", "--scroll", "7"}
+                                      << "Profile 1:PROFILE/scrollspeed=7;Profile 1:PROFILE/mousespeed=10" << 0
+                                      << settings << "settings 0 07";
+        // Effect 2 is device slot 2 (bytes 16..23) and effect code 3.
+        QTest::addRow("lighting") << none << QStringList{"lighting", "breathing", "--colour", "00FF80", "--speed", "2"}
+                                  << "Profile 1:PROFILE/LedMode=2" << 0
+                                  << QList<int>{0x48, 0x46, 0x01, 0x04, 0x40, 0x46}
+                                  << "lighting 16 80 00 ff 80 01 02 04 03";
+        QTest::addRow("button") << none << QStringList{"button", "3", "chord:ctrl+shift+a"}
+                                << "Profile 1:PROFILE/BUTTON_INFO_2_Fun=7" << 0
+                                << QList<int>{0x48, 0x46, 0x03, 0x40, 0x46} << "buttons 10 8f 03 04 00";
+        QTest::addRow("macro") << none << QStringList{"button", "2", "macro:Burst:while-held"}
+                               << "Profile 1:PROFILE/BUTTON_INFO_1_KeyNumber=2" << 0
+                               << QList<int>{0x48, 0x46, 0x03, 0x40, 0x05, 0x46} << "buttons 6 91 80 ff ff";
+        // The switch, then the slot's tables whole: the mouse held another slot's.
+        QTest::addRow("profile") << none << QStringList{"profile", "3"} << "Config:Config/ProfileID=2" << 0
+                                 << QList<int>{0x48, 0x44, 0x40, 0x48, 0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46}
+                                 << "active 2";
+        QTest::addRow("reset") << QStringList{"rate", "250"} << QStringList{"reset"} << "Profile 1:PROFILE/pollrate=1"
+                               << 0 << settings << "settings 11 01";
+        QTest::addRow("reset all") << QStringList{"profile", "3"} << QStringList{"reset", "--all"}
+                                   << "Config:Config/ProfileID=0" << 0 << settings << "settings 6 00";
+        QTest::addRow("nothing differs") << none << QStringList{"rate", "1000"} << "" << 0 << QList<int>{} << "";
+        const QString owed = "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1";
+        QTest::addRow("no mouse") << QStringList{"unplug"} << QStringList{"rate", "500"} << owed << 1 << QList<int>{}
+                                  << "";
+        QTest::addRow("asleep") << QStringList{"sleep"} << QStringList{"rate", "500"} << owed << 5 << QList<int>{0x48}
+                                << "";
+        // Refused: one line, exit 64, nothing stored or sent.
+        const QList<QStringList> refused{{"dpi", "2", "1650"},
+                                         {"dpi", "3", "800", "--y", "400"},
+                                         {"dpi", "2", "off"},
+                                         {"dpi", "active", "7"},
+                                         {"rate", "300"},
+                                         {"lighting", "rainbow", "--colour", "ff0000"},
+                                         {"lighting", "wave", "--brightness", "4"},
+                                         {"button", "1", "right"},
+                                         {"button", "2", "macro:Nope"},
+                                         {"button", "9", "left"},
+                                         {"profile", "6"},
+                                         {"speed", "--pointer", "0"}};
+        for (const QStringList& args : refused)
+            QTest::addRow("refused %s", qPrintable(args.join(' '))) << none << args << "" << 64 << QList<int>{} << "";
+    }
+
+    void changes()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, args);
+        TestDataHome home; // a fresh settings tree for each row
+        QVERIFY(writeCurrentProductName("OSKEN R5"));
+        home.writeFile("OSKEN R5/MacroDB/Burst.MSMACRO",
+                       "[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nMap_1=4\nDataL_1=4\n");
+        QSettings(programConfigPath(), QSettings::IniFormat).setValue("MACRO_LIST/0", "Burst");
+        VirtualReceiver receiver;
+        if (before == QStringList{"unplug"})
+            receiver.unplug();
+        else if (before == QStringList{"sleep"})
+            receiver.setAsleep(true);
+        else if (!before.isEmpty())
+            QCOMPARE(runHere(before, receiver), 0);
+        receiver.clearReceivedFrames();
+
+        QString err;
+        QTEST(runHere(args, receiver, &err), "exitCode");
+        QTEST(commandRuns(receiver), "runs");
+        QFETCH(int, exitCode);
+        if (exitCode == CtlExit::Usage) {
+            QCOMPARE(err.count('\n'), 1);
+            QVERIFY(!QFile::exists(productConfigPath()));
+        }
+        QFETCH(QString, files);
+        checkFiles(files);
+        QFETCH(QString, memory);
+        checkMemory(receiver, memory);
+    }
+
+    void jsonShapes_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shape");
+        QTest::addRow("show")
+            << "show"
+            << "active:b buttons[].button:s buttons[].function:s buttons[].menu:s dpiStages[].active:b "
+               "dpiStages[].on:b dpiStages[].stage:n dpiStages[].x:n dpiStages[].y:n "
+               "lighting.brightness:n lighting.colour:z lighting.effect:s lighting.name:s "
+               "lighting.speed:n macros[]:s name:s pointerSpeed:n product:s rateHz:n scrollSpeed:n "
+               "sensor:n slot:n";
+        QTest::addRow("status") << "status"
+                                << "battery:n charging:b dpiStage:z profile:z rateHz:z";
+        QTest::addRow("list") << "list"
+                              << "command:s opens:b pointer:s problem:z product:s usb:s";
+    }
+
+    void jsonShapes()
+    {
+        QFETCH(QString, command);
+        TestDataHome home;
+        QVERIFY(writeCurrentProductName("OSKEN R5"));
+        VirtualReceiver receiver;
+        // Wave (no colour) on a slot with a macro bound, so that every key has a value.
+        QCOMPARE(runHere({"button", "2", "macro:Burst"}, receiver), 64); // no such macro yet: refused
+        home.writeFile("OSKEN R5/MacroDB/Burst.MSMACRO", "[Setting]\nCount=0\n");
+        QSettings(programConfigPath(), QSettings::IniFormat).setValue("MACRO_LIST/0", "Burst");
+        QCOMPARE(runHere({"button", "2", "macro:Burst"}, receiver), 0);
+        QString out;
+        QCOMPARE(runHere({command, "--json"}, receiver, &out), 0);
+        QCOMPARE(out.count('\n'), 1);
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QStringList keys = shape(document.object());
+        keys.sort();
+        QTEST(keys.join(' '), "shape");
+    }
+
+    void watchFollowsTheMouse()
+    {
+        TestDataHome home;
+        VirtualReceiver stored;
+        QCOMPARE(runHere({"rate", "1000"}, stored), 0); // the profile files exist, as after any change
+        const QString socket = home.path() + "/mouse.sock";
+        QProcess watch;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("OSKEN_VIRTUAL_MOUSE", "1");
+        env.insert("OSKEN_VIRTUAL_MOUSE_CONTROL", socket);
+        watch.setProcessEnvironment(env);
+        watch.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", {"watch", "--json"});
+        const auto nextLine = [&watch]() -> QString {
+            while (!watch.canReadLine() && watch.waitForReadyRead(10000)) {
+            }
+            return QString::fromUtf8(watch.readLine()).trimmed();
+        };
+        QCOMPARE(nextLine(), QString(R"({"event":"plugged"})"));
+        QCOMPARE(nextLine(), QString(R"({"charging":false,"event":"battery","percent":90})"));
+        QLocalSocket control;
+        control.connectToServer(socket);
+        QVERIFY(control.waitForConnected(5000));
+        // Stage 3 of the defaults is 1600 DPI; pressing it on the mouse is seen and stored.
+        const QList<QPair<QByteArray, QString>> steps{{"dpi 2\n", R"({"dpi":1600,"event":"dpi-stage","stage":3})"},
+                                                      {"unplug\n", R"({"event":"unplugged"})"},
+                                                      {"plug\n", R"({"event":"plugged"})"}};
+        for (const auto& step : steps) {
+            control.write(step.first);
+            QVERIFY(control.waitForBytesWritten(5000));
+            QCOMPARE(nextLine(), step.second);
+        }
+        watch.terminate();
+        QVERIFY(watch.waitForFinished(10000));
+        QCOMPARE(watch.exitCode(), 0);
+        QCOMPARE(QSettings(profileFilePath("Profile 1"), QSettings::IniFormat).value("PROFILE/dpi").toInt(), 2);
+    }
+
+    // Through the built tool: a usage error is 64, a file it cannot use 66; one line said, nothing printed.
+    void refusals_data()
+    {
+        // "-" no file at all, "" no tag, "damaged" a slot record cut short, "fifo" a FIFO in the file's place
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QStringList>("args"); // FILE stands for the file
+        QTest::addColumn<int>("exitCode");
+        const QStringList frames{"frames", "FILE"};
+        QTest::addRow("no command") << QString() << QStringList{} << 64;
+        QTest::addRow("bad mask") << QString() << QStringList{"frames", "--sections", "31", "a.conf"} << 64;
+        QTest::addRow("bad value") << QString() << QStringList{"rate", "300"} << 64;
+        QTest::addRow("missing file") << "-" << frames << 66;
+        QTest::addRow("another product") << "Wireless Mouse" << frames << 66;
+        QTest::addRow("no product tag") << QString() << frames << 66;
+        QTest::addRow("apply another product") << "7138" << QStringList{"apply", "FILE"} << 66;
+        QTest::addRow("apply a damaged file") << "damaged" << QStringList{"apply", "FILE"} << 66;
+        QTest::addRow("a fifo does not block") << "fifo" << frames << 66;
+    }
+    void refusals()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QStringList, args);
+        const QString path = m_home->path() + "/other.conf";
+        QFile::remove(path);
+        if (tag == "fifo") {
+            m_home->makeSpecial("other.conf", TestDataHome::Special::Fifo);
+        } else if (tag != "-") {
+            QVERIFY(QFile::copy(m_conf, path));
+            QSettings file(path, QSettings::IniFormat);
+            if (tag.isEmpty())
+                file.remove("MouseName/Name");
+            else if (tag == "damaged")
+                file.remove("PROFILE_1/scrollspeed");
+            else
+                file.setValue("MouseName/Name", tag);
+        }
+        args.replaceInStrings("FILE", path);
+        const Run run = runCtl(args, {"OSKEN_VIRTUAL_MOUSE=1"});
+        QTEST(run.exitCode, "exitCode");
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    }
+
+    void framesOfAConfiguration()
+    {
+        const Run run = runCtl({"frames", m_conf});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.lines();
+        // session, settings 2, buttons 7, DPI 8, lighting 5, reloads 5, one macro slot 10 + close, session
+        QCOMPARE(lines.size(), 40);
+        QCOMPARE(lines[0], line("05 26 fa 46")); // (0xFA + 0x46) ^ 0x66
+        // scroll x5, lift 0, profile 1, 01 x4, rate x5, 1F, stage 2, effect 2; (0xFA+0x01+0x13+0xD1)&0xFF ^ 0x66
+        QCOMPARE(lines[1], line("05 b9 fa 01 00 00 13 d1 03 03 03 03 03 00 01 01 01 01 01 01 01 01 01 01 1f 02 02"));
+        // Record 1 bound to the macro: entry 1 = 91 00 01 00 (slot 0, once)
+        QCOMPARE(lines[4], line("05 8f fa 03 02 00 18 d2 00 00 00 00 91 00 01 00"));
+        // Sensor 3325 from the installed defaults: 10 -> 22 range 0, 51 -> 59 range 1
+        QCOMPARE(lines[11], line("05 b2 fa 02 01 00 05 d2 01 16 00 3b 01"));
+        QCOMPARE(lines[23], line("05 57 fa 40 f3 04"));
+        // Two key events, no delay: e0 e1 S, then the empty fourth place
+        QCOMPARE(lines[28], line("05 82 fa 05 00 00 14 d1 01 1e 00 02 1e 00 06 01 00"));
+        QCOMPARE(lines[38], line("05 87 fa 05 ff 0f 01 d3 1a"));
+        QCOMPARE(lines[39], line("05 27 fa 46 01"));
+        QVERIFY(run.err.isEmpty());
+    }
+
+    void framesOfSections_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("third"); // the third line, when given
+        QTest::addRow("nothing") << QStringList{"--sections", "0"} << 2 << QString();
+        QTest::addRow("lighting") << QStringList{"--sections", "8"} << 12
+                                  << QString(); // session, 5 lighting, 5 reloads, session
+        // session, 7 buttons, 5 reloads, 11 macro, session
+        QTest::addRow("buttons") << QStringList{"--sections", "0x4"} << 25 << QString();
+        QTest::addRow("no sensor") << QStringList{"--sensor", "0", "--sections", "2"} << 0
+                                   << line("05 b2 fa 02 01 00 05 d2 01 00 00 00 00");
+    }
+    void framesOfSections()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, count);
+        QFETCH(QString, third);
+        const Run run = runCtl(QStringList{"frames"} + args + QStringList{m_conf});
+        QCOMPARE(run.exitCode, 0);
+        if (count)
+            QCOMPARE(run.lines().size(), count);
+        if (!third.isEmpty())
+            QCOMPARE(run.lines().value(2), third);
+    }
+
+    void applyAgreesWithFrames()
+    {
+        const Run frames = runCtl({"frames", m_conf});
+        QCOMPARE(frames.exitCode, 0);
+        const QString log = m_home->path() + "/virtual.log";
+        QFile::remove(log);
+        const Run apply = runCtl({"apply", m_conf}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_LOG=" + log});
+        QCOMPARE(apply.exitCode, 0);
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList logged = QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        // The battery query that rules out a sleeping mouse, then exactly the listed frames.
+        QCOMPARE(logged.value(0), line("05 24 fa 48"));
+        QCOMPARE(logged.mid(1), frames.lines());
+        QCOMPARE(readDiff(), 1);
+    }
+
+    void statusAndListOfTheVirtualMouse()
+    {
+        const Run status = runCtl({"status"}, {"OSKEN_VIRTUAL_MOUSE=1"});
+        QCOMPARE(status.exitCode, 0);
+        // Reading 0x03E8: 1000 * 990 / 240 = 4125 mV -> 90 %
+        QCOMPARE(status.out, QString("battery: 90%\ncharging: no\nstatus: none seen\n"));
+        const Run list = runCtl({"list"}, {"OSKEN_VIRTUAL_MOUSE=1"});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.lines().size(), 1);
+        const QStringList fields = list.lines().first().split('\t');
+        QCOMPARE(fields.size(), 5);
+        QCOMPARE(fields[0], QString("OSKEN R5"));
+        QCOMPARE(fields[1], QString("248a:fa02"));
+        QVERIFY(fields[2] != "-" && fields[3] != "-");
+        QCOMPARE(fields[4], QString("ok"));
+    }
+
+    void statusOfAMouseThatCannotAnswer_data()
+    {
+        QTest::addColumn<QString>("mouse");
+        QTest::addColumn<int>("exitCode");
+        QTest::addRow("unplugged") << "unplug" << int(CtlExit::NoDevice);
+        QTest::addRow("asleep") << "sleep" << int(CtlExit::Asleep);
+        QTest::addRow("no battery reply") << "mute" << int(CtlExit::GaveUp);
+    }
+
+    void statusOfAMouseThatCannotAnswer()
+    {
+        QFETCH(QString, mouse);
+        VirtualReceiver receiver;
+        if (mouse == "unplug")
+            receiver.unplug();
+        else if (mouse == "sleep")
+            receiver.setAsleep(true);
+        else
+            receiver.injectFault(VirtualFault::Timeout, 1, 0x48);
+        QString printed;
+        QTEST(runHere({"status"}, receiver, &printed), "exitCode");
+        QCOMPARE(printed.count('\n'), 1); // one message, no values
+    }
+
+    // A receiver that is listed but cannot be opened is shown with the reason and the fix, not as usable.
+    void listSaysWhyANodeCannotBeOpened()
+    {
+        auto backend = std::make_unique<ScriptedHidBackend>();
+        HidDeviceInfo pointer;
+        pointer.vendorId = 0x248A;
+        pointer.productId = 0xFA02;
+        pointer.usagePage = 1;
+        pointer.usage = 2;
+        pointer.path = m_home->path().toUtf8() + "/gone-hidraw";
+        HidDeviceInfo command = pointer;
+        command.usage = 0;
+        backend->setDevices({pointer, command});
+        backend->failOpen(pointer.path);
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        CtlRequest request;
+        request.command = CtlCommand::List;
+        QCOMPARE(runList(request, std::move(backend), outStream, errStream), 0);
+        outStream.flush();
+        QCOMPARE(out.trimmed().section('\t', 4), "cannot open " + pointer.path +
+                                                     ": The receiver went away while it was being opened. Unplug the "
+                                                     "receiver and plug it in again.");
+    }
+
+    void defaultsCanBeApplied()
+    {
+        const QString prof = m_home->path() + "/factory.prof";
+        QFile::remove(prof);
+        QVERIFY(QFile::copy(m_conf, prof)); // stale keys of an older file must not survive
+        const Run run = runCtl({"defaults", prof});
+        QCOMPARE(run.exitCode, 0);
+        QSettings file(prof, QSettings::IniFormat);
+        QCOMPARE(file.value("MouseName/Name").toString(), QString("OSKEN R5"));
+        QVERIFY(file.contains("PROFILE/pollrate"));
+        QVERIFY(!file.contains("PROFILE_0/pollrate"));
+        QCOMPARE(runCtl({"frames", prof}).exitCode, 0);
+    }
+
+    // Asleep: the battery query alone; a failed write: query, session, settings 2, buttons 7, and nothing after
+    // the DPI frame that never arrived.
+    void applyFailures_data()
+    {
+        QTest::addColumn<bool>("bAsleep");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("lastCommand");
+        QTest::addRow("asleep") << true << 5 << 1 << 0x48;
+        QTest::addRow("write error") << false << 4 << 11 << 0x03;
+    }
+    void applyFailures()
+    {
+        QFETCH(bool, bAsleep);
+        VirtualReceiver receiver;
+        if (bAsleep)
+            receiver.setAsleep(true);
+        else
+            receiver.injectFault(VirtualFault::WriteError, 1, 0x02);
+        CtlRequest request;
+        request.command = CtlCommand::Apply;
+        request.file = m_conf;
+        QString errText;
+        QTextStream err(&errText);
+        QTEST(runApply(request, std::make_unique<BorrowedBackend>(receiver), err), "exitCode");
+        const auto received = receiver.receivedFrames();
+        QTEST(int(received.size()), "frames");
+        QTEST(int(received.back()[3]), "lastCommand");
+        if (!bAsleep)
+            QCOMPARE(readDiff(), 1);
+    }
 
 private:
     QString m_conf;
     std::unique_ptr<TestDataHome> m_home;
 };
 
-// One data folder and configuration file for all cases (writing a configuration is slow); every case starts
-// from a stored configuration that needs no full write.
-void CtlToolTest::init()
+int main(int argc, char** argv)
 {
-    QVERIFY(writeDiff(0));
+    return runTestClasses<QCoreApplication, CtlArgumentsTest, CtlToolTest>(argc, argv);
 }
 
-void CtlToolTest::initTestCase()
-{
-    m_home = std::make_unique<TestDataHome>();
-    QVERIFY(writeCurrentProductName("OSKEN R5"));
-    // Every slot scroll 3 and 1000 Hz; slot 2 active on stage 2 with FULL LIGHTED (effect code 2), its tables
-    // written: stage 1 at 10/51, record 1 bound to a macro.
-    ConfigData config;
-    for (int i = 0; i < kSlotCount; ++i) {
-        config.slotProfileNames[i] = QString("Profile %1").arg(i + 1);
-        config.slots[i].scrollspeed = 3;
-        config.slots[i].pollrate = 1;
-    }
-    config.ProfileID = 1;
-    config.slots[1].dpi = 2;
-    config.slots[1].LedMode = 1;
-    config.slots[1].stages[0] = DpiInfo{1, 0, 0, 10, 51};
-    ButtonInfo& macro = config.slots[1].buttons[1];
-    macro.Fun = 200;
-    macro.LoopNumber = 1;
-    macro.macroname = "Burst";
-    QDir().mkpath(macroDirectory());
-    QSettings file(macroDirectory() + "/Burst.MSMACRO", QSettings::IniFormat);
-    file.setValue("Setting/Count", 2);
-    file.setValue("Setting/Map_0", 1);
-    file.setValue("Setting/DataL_0", 0x1e);
-    file.setValue("Setting/Map_1", 2);
-    file.setValue("Setting/DataL_1", 0x1e);
-    file.sync();
-    m_conf = m_home->path() + "/set.conf";
-    QVERIFY(exportConfig(config, m_conf));
-    QVERIFY(writeMouseName(m_conf, "OSKEN R5"));
-}
-
-void CtlToolTest::cleanupTestCase()
-{
-    m_home.reset();
-}
-
-void CtlToolTest::helpNamesEveryCommand()
-{
-    const Run run = runCtl({"--help"});
-    QCOMPARE(run.exitCode, 0);
-    // help2man makes the man page from these sections.
-    for (const char* text : {"frames",         "apply",          "status",          "defaults",
-                             "list",           "show",           "profile SLOT",    "dpi STAGE",
-                             "rate ",          "speed",          "lighting EFFECT", "button BUTTON",
-                             "reset",          "watch",          "functions",       "effects",
-                             "--json",         "never read",     "\nCommands:",     "\nOptions:",
-                             "\nExit status:", "\nEnvironment:", "\nFiles:",        "\nJSON output:"})
-        QVERIFY2(run.out.contains(QLatin1String(text)), text);
-    QVERIFY(runCtl({"--version"}).out.startsWith("osken-ctl (OSKEN R5 Config) "));
-}
-
-void CtlToolTest::changes_data()
-{
-    QTest::addColumn<QStringList>("before"); // commands run first; "unplug" and "sleep" act on the mouse
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QList<int>>("runs"); // the frames' commands: battery query 0x48, then the write
-    QTest::addColumn<QString>("files");   // see checkFiles
-    QTest::addColumn<QString>("memory");  // see checkMemory
-    const QList<int> settings{0x48, 0x46, 0x01, 0x40, 0x46};
-    const QList<int> stages{0x48, 0x46, 0x02, 0x40, 0x46};
-    const QStringList none;
-    // Sensor 3325: 1600 DPI is step 16, sent as code 36 (0x24).
-    QTest::addRow("dpi") << none << QStringList{"dpi", "2", "1600"} << 0 << stages
-                         << "Profile 1:PROFILE/DPI_INFO_1_x=16"
-                         << "stages 6 01 24 00 24 00";
-    QTest::addRow("dpi off") << none << QStringList{"dpi", "6", "off"} << 0 << stages
-                             << "Profile 1:PROFILE/DPI_INFO_5_used=0"
-                             << "stages 26 00";
-    QTest::addRow("dpi active") << none << QStringList{"dpi", "active", "4"} << 0 << settings
-                                << "Profile 1:PROFILE/dpi=3"
-                                << "settings 17 03";
-    QTest::addRow("rate of slot 2") << none << QStringList{"rate", "125", "--slot", "2"} << 0 << settings
-                                    << "Profile 2:PROFILE/pollrate=8"
-                                    << "settings 12 08";
-    QTest::addRow("scroll speed") << none << QStringList{"speed", "--scroll", "7"} << 0 << settings
-                                  << "Profile 1:PROFILE/scrollspeed=7;Profile 1:PROFILE/mousespeed=10"
-                                  << "settings 0 07";
-    // Effect 2 is device slot 2 (bytes 16..23) and effect code 3.
-    QTest::addRow("lighting") << none << QStringList{"lighting", "breathing", "--colour", "00FF80", "--speed", "2"} << 0
-                              << QList<int>{0x48, 0x46, 0x01, 0x04, 0x40, 0x46} << "Profile 1:PROFILE/LedMode=2"
-                              << "lighting 16 80 00 ff 80 01 02 04 03";
-    QTest::addRow("button") << none << QStringList{"button", "3", "chord:ctrl+shift+a"} << 0
-                            << QList<int>{0x48, 0x46, 0x03, 0x40, 0x46} << "Profile 1:PROFILE/BUTTON_INFO_2_Fun=7"
-                            << "buttons 10 8f 03 04 00";
-    QTest::addRow("macro") << none << QStringList{"button", "2", "macro:Burst:while-held"} << 0
-                           << QList<int>{0x48, 0x46, 0x03, 0x40, 0x05, 0x46}
-                           << "Profile 1:PROFILE/BUTTON_INFO_1_KeyNumber=2"
-                           << "buttons 6 91 80 ff ff";
-    // The switch, then the slot's tables whole: the mouse held another slot's.
-    QTest::addRow("profile") << none << QStringList{"profile", "3"} << 0
-                             << QList<int>{0x48, 0x44, 0x40, 0x48, 0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46}
-                             << "Config:Config/ProfileID=2"
-                             << "active 2";
-    QTest::addRow("reset") << QStringList{"rate", "250"} << QStringList{"reset"} << 0 << settings
-                           << "Profile 1:PROFILE/pollrate=1"
-                           << "settings 11 01";
-    QTest::addRow("reset all") << QStringList{"profile", "3"} << QStringList{"reset", "--all"} << 0 << settings
-                               << "Config:Config/ProfileID=0"
-                               << "settings 6 00";
-    QTest::addRow("nothing differs") << none << QStringList{"rate", "1000"} << 0 << QList<int>{} << ""
-                                     << "";
-    QTest::addRow("no mouse") << QStringList{"unplug"} << QStringList{"rate", "500"} << 1 << QList<int>{}
-                              << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1"
-                              << "";
-    QTest::addRow("asleep") << QStringList{"sleep"} << QStringList{"rate", "500"} << 5 << QList<int>{0x48}
-                            << "Profile 1:PROFILE/pollrate=2;Config:Config/Diff=1"
-                            << "";
-    // Refused: one line, exit 64, nothing stored or sent.
-    const QList<QStringList> refused{{"dpi", "2", "1650"},
-                                     {"dpi", "3", "800", "--y", "400"},
-                                     {"dpi", "2", "off"},
-                                     {"dpi", "active", "7"},
-                                     {"rate", "300"},
-                                     {"lighting", "rainbow", "--colour", "ff0000"},
-                                     {"lighting", "wave", "--brightness", "4"},
-                                     {"button", "1", "right"},
-                                     {"button", "2", "macro:Nope"},
-                                     {"button", "9", "left"},
-                                     {"profile", "6"},
-                                     {"speed", "--pointer", "0"}};
-    for (const QStringList& args : refused)
-        QTest::addRow("refused %s", qPrintable(args.join(' '))) << none << args << 64 << QList<int>{} << ""
-                                                                << "";
-}
-
-void CtlToolTest::changes()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, args);
-    TestDataHome home; // a fresh settings tree for each row
-    QVERIFY(writeCurrentProductName("OSKEN R5"));
-    home.writeFile("OSKEN R5/MacroDB/Burst.MSMACRO", "[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nMap_1=4\nDataL_1=4\n");
-    QSettings(programConfigPath(), QSettings::IniFormat).setValue("MACRO_LIST/0", "Burst");
-    VirtualReceiver receiver;
-    if (before == QStringList{"unplug"})
-        receiver.unplug();
-    else if (before == QStringList{"sleep"})
-        receiver.setAsleep(true);
-    else if (!before.isEmpty())
-        QCOMPARE(runHere(before, receiver), 0);
-    receiver.clearReceivedFrames();
-
-    QString err;
-    QTEST(runHere(args, receiver, &err), "exitCode");
-    QTEST(commandRuns(receiver), "runs");
-    QFETCH(int, exitCode);
-    if (exitCode == CtlExit::Usage) {
-        QCOMPARE(err.count('\n'), 1);
-        QVERIFY(!QFile::exists(productConfigPath()));
-    }
-    QFETCH(QString, files);
-    checkFiles(files);
-    QFETCH(QString, memory);
-    checkMemory(receiver, memory);
-}
-
-void CtlToolTest::jsonShapes_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("shape");
-    QTest::addRow("show") << "show"
-                          << "active:b buttons[].button:s buttons[].function:s buttons[].menu:s dpiStages[].active:b "
-                             "dpiStages[].on:b dpiStages[].stage:n dpiStages[].x:n dpiStages[].y:n "
-                             "lighting.brightness:n lighting.colour:z lighting.effect:s lighting.name:s "
-                             "lighting.speed:n macros[]:s name:s pointerSpeed:n product:s rateHz:n scrollSpeed:n "
-                             "sensor:n slot:n";
-    QTest::addRow("status") << "status"
-                            << "battery:n charging:b dpiStage:z profile:z rateHz:z";
-    QTest::addRow("list") << "list"
-                          << "command:s opens:b pointer:s problem:z product:s usb:s";
-}
-
-void CtlToolTest::jsonShapes()
-{
-    QFETCH(QString, command);
-    TestDataHome home;
-    QVERIFY(writeCurrentProductName("OSKEN R5"));
-    VirtualReceiver receiver;
-    // Wave (no colour) on a slot with a macro bound, so that every key has a value.
-    QCOMPARE(runHere({"button", "2", "macro:Burst"}, receiver), 64); // no such macro yet: refused
-    home.writeFile("OSKEN R5/MacroDB/Burst.MSMACRO", "[Setting]\nCount=0\n");
-    QSettings(programConfigPath(), QSettings::IniFormat).setValue("MACRO_LIST/0", "Burst");
-    QCOMPARE(runHere({"button", "2", "macro:Burst"}, receiver), 0);
-    QString out;
-    QCOMPARE(runHere({command, "--json"}, receiver, &out), 0);
-    QCOMPARE(out.count('\n'), 1);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(out.toUtf8(), &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    QStringList keys = shape(document.object());
-    keys.sort();
-    QTEST(keys.join(' '), "shape");
-}
-
-void CtlToolTest::watchFollowsTheMouse()
-{
-    TestDataHome home;
-    VirtualReceiver stored;
-    QCOMPARE(runHere({"rate", "1000"}, stored), 0); // the profile files exist, as after any change
-    const QString socket = home.path() + "/mouse.sock";
-    QProcess watch;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("OSKEN_VIRTUAL_MOUSE", "1");
-    env.insert("OSKEN_VIRTUAL_MOUSE_CONTROL", socket);
-    watch.setProcessEnvironment(env);
-    watch.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", {"watch", "--json"});
-    const auto nextLine = [&watch]() -> QString {
-        while (!watch.canReadLine() && watch.waitForReadyRead(10000)) {
-        }
-        return QString::fromUtf8(watch.readLine()).trimmed();
-    };
-    QCOMPARE(nextLine(), QString(R"({"event":"plugged"})"));
-    QCOMPARE(nextLine(), QString(R"({"charging":false,"event":"battery","percent":90})"));
-    QLocalSocket control;
-    control.connectToServer(socket);
-    QVERIFY(control.waitForConnected(5000));
-    // Stage 3 of the defaults is 1600 DPI; pressing it on the mouse is seen and stored.
-    const QList<QPair<QByteArray, QString>> steps{{"dpi 2\n", R"({"dpi":1600,"event":"dpi-stage","stage":3})"},
-                                                  {"unplug\n", R"({"event":"unplugged"})"},
-                                                  {"plug\n", R"({"event":"plugged"})"}};
-    for (const auto& step : steps) {
-        control.write(step.first);
-        QVERIFY(control.waitForBytesWritten(5000));
-        QCOMPARE(nextLine(), step.second);
-    }
-    watch.terminate();
-    QVERIFY(watch.waitForFinished(10000));
-    QCOMPARE(watch.exitCode(), 0);
-    QCOMPARE(QSettings(profileFilePath("Profile 1"), QSettings::IniFormat).value("PROFILE/dpi").toInt(), 2);
-}
-
-void CtlToolTest::usageErrors_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addRow("no command") << QStringList{};
-    QTest::addRow("bad mask") << QStringList{"frames", "--sections", "31", "a.conf"};
-    QTest::addRow("bad value") << QStringList{"rate", "300"};
-}
-
-void CtlToolTest::usageErrors()
-{
-    QFETCH(QStringList, args);
-    const Run run = runCtl(args);
-    QCOMPARE(run.exitCode, 64);
-    QVERIFY(run.out.isEmpty());
-    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
-}
-
-void CtlToolTest::refusedFiles_data()
-{
-    // "-" = no file at all, "" = no tag, "damaged" = a slot record cut short, "fifo" = a FIFO in its place
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<QString>("command");
-    QTest::addRow("missing file") << "-"
-                                  << "frames";
-    QTest::addRow("another product") << "Wireless Mouse"
-                                     << "frames";
-    QTest::addRow("no product tag") << ""
-                                    << "frames";
-    QTest::addRow("apply another product") << "7138"
-                                           << "apply";
-    QTest::addRow("apply a damaged file") << "damaged"
-                                          << "apply";
-    QTest::addRow("a fifo does not block") << "fifo"
-                                           << "frames";
-}
-
-void CtlToolTest::refusedFiles()
-{
-    QFETCH(QString, tag);
-    QFETCH(QString, command);
-    const QString path = m_home->path() + "/other.conf";
-    QFile::remove(path);
-    if (tag == "fifo") {
-        m_home->makeSpecial("other.conf", TestDataHome::Special::Fifo);
-    } else if (tag != "-") {
-        QVERIFY(QFile::copy(m_conf, path));
-        QSettings file(path, QSettings::IniFormat);
-        if (tag.isEmpty())
-            file.remove("MouseName/Name");
-        else if (tag == "damaged")
-            file.remove("PROFILE_1/scrollspeed");
-        else
-            file.setValue("MouseName/Name", tag);
-    }
-    const Run run = runCtl({command, path}, {"OSKEN_VIRTUAL_MOUSE=1"});
-    QCOMPARE(run.exitCode, 66);
-    QVERIFY(run.out.isEmpty());
-    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
-}
-
-void CtlToolTest::framesOfAConfiguration()
-{
-    const Run run = runCtl({"frames", m_conf});
-    QCOMPARE(run.exitCode, 0);
-    const QStringList lines = run.lines();
-    // session, settings 2, buttons 7, DPI 8, lighting 5, reloads 5, one macro slot 10 + close, session
-    QCOMPARE(lines.size(), 40);
-    QCOMPARE(lines[0], line("05 26 fa 46")); // (0xFA + 0x46) ^ 0x66
-    // scroll x5, lift 0, profile 1, 01 x4, rate x5, 1F, stage 2, effect 2; (0xFA+0x01+0x13+0xD1)&0xFF ^ 0x66
-    QCOMPARE(lines[1], line("05 b9 fa 01 00 00 13 d1 03 03 03 03 03 00 01 01 01 01 01 01 01 01 01 01 1f 02 02"));
-    // Record 1 bound to the macro: entry 1 = 91 00 01 00 (slot 0, once)
-    QCOMPARE(lines[4], line("05 8f fa 03 02 00 18 d2 00 00 00 00 91 00 01 00"));
-    // Sensor 3325 from the installed defaults: 10 -> 22 range 0, 51 -> 59 range 1
-    QCOMPARE(lines[11], line("05 b2 fa 02 01 00 05 d2 01 16 00 3b 01"));
-    QCOMPARE(lines[23], line("05 57 fa 40 f3 04"));
-    // Two key events, no delay: e0 e1 S, then the empty fourth place
-    QCOMPARE(lines[28], line("05 82 fa 05 00 00 14 d1 01 1e 00 02 1e 00 06 01 00"));
-    QCOMPARE(lines[38], line("05 87 fa 05 ff 0f 01 d3 1a"));
-    QCOMPARE(lines[39], line("05 27 fa 46 01"));
-    QVERIFY(run.err.isEmpty());
-}
-
-void CtlToolTest::framesOfSections_data()
-{
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<int>("count");
-    QTest::addRow("nothing") << "0" << 2;
-    QTest::addRow("lighting") << "8" << 12;  // session, 5 lighting, 5 reloads, session
-    QTest::addRow("buttons") << "0x4" << 25; // session, 7 buttons, 5 reloads, 11 macro, session
-}
-
-void CtlToolTest::framesOfSections()
-{
-    QFETCH(QString, mask);
-    QFETCH(int, count);
-    const Run run = runCtl({"frames", "--sections", mask, m_conf});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.lines().size(), count);
-}
-
-void CtlToolTest::framesWithSensorOverride()
-{
-    const Run run = runCtl({"frames", "--sensor", "0", "--sections", "2", m_conf});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.lines().at(2), line("05 b2 fa 02 01 00 05 d2 01 00 00 00 00"));
-}
-
-void CtlToolTest::applyAgreesWithFrames()
-{
-    const Run frames = runCtl({"frames", m_conf});
-    QCOMPARE(frames.exitCode, 0);
-    const QString log = m_home->path() + "/virtual.log";
-    QFile::remove(log);
-    const Run apply = runCtl({"apply", m_conf}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_LOG=" + log});
-    QCOMPARE(apply.exitCode, 0);
-    QFile file(log);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList logged = QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    // The battery query that rules out a sleeping mouse, then exactly the listed frames.
-    QCOMPARE(logged.value(0), line("05 24 fa 48"));
-    QCOMPARE(logged.mid(1), frames.lines());
-    QCOMPARE(readDiff(), 1);
-}
-
-void CtlToolTest::statusOfTheVirtualMouse()
-{
-    const Run run = runCtl({"status"}, {"OSKEN_VIRTUAL_MOUSE=1"});
-    QCOMPARE(run.exitCode, 0);
-    // Reading 0x03E8: 1000 * 990 / 240 = 4125 mV -> 90 %
-    QCOMPARE(run.out, QString("battery: 90%\ncharging: no\nstatus: none seen\n"));
-}
-
-void CtlToolTest::statusOfAMouseThatCannotAnswer_data()
-{
-    QTest::addColumn<QString>("mouse");
-    QTest::addColumn<int>("exitCode");
-    QTest::addRow("unplugged") << "unplug" << int(CtlExit::NoDevice);
-    QTest::addRow("asleep") << "sleep" << int(CtlExit::Asleep);
-    QTest::addRow("no battery reply") << "mute" << int(CtlExit::GaveUp);
-}
-
-void CtlToolTest::statusOfAMouseThatCannotAnswer()
-{
-    QFETCH(QString, mouse);
-    VirtualReceiver receiver;
-    if (mouse == "unplug")
-        receiver.unplug();
-    else if (mouse == "sleep")
-        receiver.setAsleep(true);
-    else
-        receiver.injectFault(VirtualFault::Timeout, 1, 0x48);
-    QString printed;
-    QTEST(runHere({"status"}, receiver, &printed), "exitCode");
-    QCOMPARE(printed.count('\n'), 1); // one message, no values
-}
-
-void CtlToolTest::listFindsTheVirtualReceiver()
-{
-    const Run run = runCtl({"list"}, {"OSKEN_VIRTUAL_MOUSE=1"});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.lines().size(), 1);
-    const QStringList fields = run.lines().first().split('\t');
-    QCOMPARE(fields.size(), 5);
-    QCOMPARE(fields[0], QString("OSKEN R5"));
-    QCOMPARE(fields[1], QString("248a:fa02"));
-    QVERIFY(fields[2] != "-" && fields[3] != "-");
-    QCOMPARE(fields[4], QString("ok"));
-}
-
-// A receiver that is listed but cannot be opened is shown with the reason and the fix, not as usable.
-void CtlToolTest::listSaysWhyANodeCannotBeOpened()
-{
-    auto backend = std::make_unique<ScriptedHidBackend>();
-    HidDeviceInfo pointer;
-    pointer.vendorId = 0x248A;
-    pointer.productId = 0xFA02;
-    pointer.usagePage = 1;
-    pointer.usage = 2;
-    pointer.path = m_home->path().toUtf8() + "/gone-hidraw";
-    HidDeviceInfo command = pointer;
-    command.usage = 0;
-    backend->setDevices({pointer, command});
-    backend->failOpen(pointer.path);
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    CtlRequest request;
-    request.command = CtlCommand::List;
-    QCOMPARE(runList(request, std::move(backend), outStream, errStream), 0);
-    outStream.flush();
-    QCOMPARE(out.trimmed().section('\t', 4), "cannot open " + pointer.path +
-                                                 ": The receiver went away while it was being opened. Unplug the "
-                                                 "receiver and plug it in again.");
-}
-
-void CtlToolTest::defaultsCanBeApplied()
-{
-    const QString prof = m_home->path() + "/factory.prof";
-    QFile::remove(prof);
-    QVERIFY(QFile::copy(m_conf, prof)); // stale keys of an older file must not survive
-    const Run run = runCtl({"defaults", prof});
-    QCOMPARE(run.exitCode, 0);
-    QSettings file(prof, QSettings::IniFormat);
-    QCOMPARE(file.value("MouseName/Name").toString(), QString("OSKEN R5"));
-    QVERIFY(file.contains("PROFILE/pollrate"));
-    QVERIFY(!file.contains("PROFILE_0/pollrate"));
-    QCOMPARE(runCtl({"frames", prof}).exitCode, 0);
-}
-
-void CtlToolTest::applyRefusesASleepingMouse()
-{
-    VirtualReceiver receiver;
-    receiver.setAsleep(true);
-    CtlRequest request;
-    request.command = CtlCommand::Apply;
-    request.file = m_conf;
-    QString errText;
-    QTextStream err(&errText);
-    QCOMPARE(runApply(request, std::make_unique<BorrowedBackend>(receiver), err), 5);
-    const auto received = receiver.receivedFrames();
-    QCOMPARE(int(received.size()), 1);
-    QCOMPARE(int(received[0][3]), 0x48);
-}
-
-void CtlToolTest::applyReportsAFailedWrite()
-{
-    VirtualReceiver receiver;
-    receiver.injectFault(VirtualFault::WriteError, 1, 0x02);
-    CtlRequest request;
-    request.command = CtlCommand::Apply;
-    request.file = m_conf;
-    QString errText;
-    QTextStream err(&errText);
-    QCOMPARE(runApply(request, std::make_unique<BorrowedBackend>(receiver), err), 4);
-    // query, session, settings 2, buttons 7; the DPI frame never arrived and nothing followed it
-    const auto received = receiver.receivedFrames();
-    QCOMPARE(int(received.size()), 11);
-    QCOMPARE(int(received.back()[3]), 0x03);
-    QCOMPARE(readDiff(), 1);
-}
-
-QTEST_GUILESS_MAIN(CtlToolTest)
 #include "tst_ctl_tool.moc"
