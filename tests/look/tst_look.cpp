@@ -3,6 +3,7 @@
 #include "look/DisplayScale.h"
 #include "look/Language.h"
 #include "look/ScaledBackground.h"
+#include "look/ThemeColor.h"
 #include "look/UiText.h"
 #include "look/UiTextCatalogue.h"
 #include "store/AppSettings.h"
@@ -290,38 +291,6 @@ private slots:
         QVERIFY2(wrongMarkers.isEmpty(), qPrintable("placeholders differ: " + wrongMarkers.join(" | ")));
     }
 
-    void termsAreConsistent_data()
-    {
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("simplified");
-        QTest::addColumn<QString>("traditional");
-        QTest::addRow("profile") << "\\bprofiles?\\b" << QString::fromUtf8("配置文件") << QString::fromUtf8("設定檔");
-        QTest::addRow("macro") << "\\bmacros?\\b" << QString::fromUtf8("宏") << QString::fromUtf8("巨集");
-        QTest::addRow("rate") << "\\brate\\b" << QString::fromUtf8("回报率") << QString::fromUtf8("回報率");
-        QTest::addRow("lighting") << "\\blighting\\b|\\bled\\b" << QString::fromUtf8("灯效")
-                                  << QString::fromUtf8("燈效");
-        QTest::addRow("gun") << "\\bgun" << QString::fromUtf8("枪械") << QString::fromUtf8("槍械");
-    }
-    void termsAreConsistent()
-    {
-        QFETCH(QString, english);
-        QFETCH(QString, simplified);
-        QFETCH(QString, traditional);
-        const QRegularExpression word(english, QRegularExpression::CaseInsensitiveOption);
-        const QHash<QString, Message> sc = readTs(sourceDir() + "/lang/sc.ts");
-        const QHash<QString, Message> tc = readTs(sourceDir() + "/lang/tc.ts");
-        int iChecked = 0;
-        for (auto it = sc.cbegin(); it != sc.cend(); ++it) {
-            if (!word.match(it.key()).hasMatch())
-                continue;
-            ++iChecked;
-            QVERIFY2(it->translation.contains(simplified), qPrintable(it.key() + " -> " + it->translation));
-            const QString tcText = tc.value(it.key()).translation;
-            QVERIFY2(tcText.contains(traditional), qPrintable(it.key() + " -> " + tcText));
-        }
-        QVERIFY(iChecked > 0);
-    }
-
     void scriptsAreNotMixed()
     {
         // Characters that differ between the two scripts and occur in this program's vocabulary.
@@ -544,6 +513,13 @@ private slots:
         // Same level as last time, size unchanged: the width decides; no match keeps the ratio's level 0.
         QCOMPARE(look::resolveResize(1.0, 0, true, width).iLevel, level);
         QCOMPARE(look::resolveResize(1.0, 0, false, width).iLevel, 0);
+    }
+    // A stored theme id out of range falls back to the first colour.
+    void themeIdOutOfRange()
+    {
+        QCOMPARE(look::themeColor(7), look::themeColor(0));
+        QCOMPARE(look::themeColor(-1), look::themeColor(0));
+        QVERIFY(look::themeColor(6) != look::themeColor(0));
     }
     void switchStoresLangIdWithoutFile()
     {

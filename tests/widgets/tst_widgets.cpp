@@ -1,14 +1,9 @@
 #include "TestDataHome.h"
 #include "TestMain.h"
 #include "look/DisplayScale.h"
-#include "look/Language.h"
-#include "store/AppSettings.h"
-#include "store/DataPaths.h"
 #include "widgets/FileDialogs.h"
-#include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnListItem.h"
-#include "widgets/OrnMenu.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPopBox.h"
 #include "widgets/OrnProfileMenuItem.h"
@@ -18,11 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -63,73 +56,6 @@ void countWarnings(QtMsgType type, const QMessageLogContext&, const QString& msg
 }
 
 } // namespace
-
-class TestFontsAndThemes : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase()
-    {
-        QSettings settings(programConfigPath(), QSettings::IniFormat);
-        settings.setValue("FONT_LIST/FONT_0", "DejaVu Sans");
-        settings.setValue("FONT_LIST/FONT_SIZE_0", 12);
-        settings.setValue("FONT_LIST/FONT_1", "WenQuanYi Micro Hei");
-        settings.setValue("FONT_LIST/FONT_SIZE_1", 14);
-        settings.sync();
-        QCOMPARE(settings.status(), QSettings::NoError);
-    }
-    void cleanup()
-    {
-        look::setDisplayScale(1.0);
-        look::setLanguageId(0);
-    }
-
-    // A theme and language switch made while the menu is closed shows at its next opening; a stored theme
-    // id out of range falls back to the first.
-    void menuFollowsStoredThemeAndLanguageFont()
-    {
-        QVERIFY(writeGColorId(6));
-        look::setDisplayScale(1.5);
-        OrnMenu menu(QStringLiteral("Profiles"));
-        QVERIFY(menu.styleSheet().contains("color: rgb(255,125,0)"));
-        QCOMPARE(menu.font().pixelSize(), 18); // 12 x 1.5
-
-        QVERIFY(writeGColorId(2));
-        look::setLanguageId(1);
-        emit menu.aboutToShow();
-        QVERIFY(menu.styleSheet().contains("color: rgb(0,0,255)"));
-        QVERIFY(menu.styleSheet().contains("font-family: \"WenQuanYi Micro Hei\"; font-size: 21px"));
-        QVERIFY(writeGColorId(7));
-        emit menu.aboutToShow();
-        QVERIFY(menu.styleSheet().contains("color: rgb(255,0,0)"));
-    }
-
-    void labelFont_data()
-    {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("fixed");
-        QTest::addColumn<int>("reduce");
-        QTest::addColumn<int>("pixel");
-        QTest::addRow("language size 1.5") << 1.5 << 0 << 0 << 18;
-        QTest::addRow("reduced 1.25") << 1.25 << 0 << 2 << 12;        // (12 - 2) x 1.25 = 12.5
-        QTest::addRow("fixed reduced 1.25") << 1.25 << 15 << 2 << 16; // 13 x 1.25 = 16.25
-    }
-    void labelFont()
-    {
-        QFETCH(double, scale);
-        QFETCH(int, fixed);
-        QFETCH(int, reduce);
-        look::setDisplayScale(scale);
-        OrnLabel label(QStringLiteral("DPI"));
-        label.setFixedPixelSize(fixed);
-        label.setSizeReduction(reduce);
-        QTEST(label.paintFont().pixelSize(), "pixel");
-        QCOMPARE(label.paintFont().family(), QStringLiteral("DejaVu Sans"));
-    }
-
-private:
-    TestDataHome m_home;
-};
 
 class TestEditFields : public QObject
 {
@@ -247,71 +173,53 @@ private slots:
         }
     }
 
-    // Pictures: 0 normal, 1 hover, 2 pressed, 3 disabled.
-    void hoverAndPressImages()
+    // Pictures: 0 normal, 1 hover, 2 pressed, 3 disabled. Steps on the button, then the picture after each.
+    void pictureFollowsTheButton_data()
     {
-        OrnPushButton button(m_pictures);
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("pictures");
+        QTest::addRow("hover and press") << QStringList{"enter", "press", "release", "leave"} << "1 2 1 0";
+        // Hovering is still reported when disabled, so the caller can highlight the matching callout.
+        QTest::addRow("disabled") << QStringList{"disable", "press", "release", "enter", "uncheck"} << "3 3 3 3 3";
+        QTest::addRow("checkable") << QStringList{"checkable", "enter",   "click",  "click",
+                                                  "check",     "disable", "enable", "checkable"}
+                                   << "0 0 2 0 1 3 1 0";
+        QTest::addRow("two pictures") << QStringList{"two", "checkable", "click"} << "0 0 0";
+    }
+    void pictureFollowsTheButton()
+    {
+        QFETCH(QStringList, steps);
+        OrnPushButton button(steps.first() == "two" ? m_pictures.mid(0, 2) : m_pictures);
         button.resize(20, 20);
         QSignalSpy over(&button, &OrnPushButton::OverSignal);
         QSignalSpy enter(&button, &OrnPushButton::EnterSignal);
-        sendEvent(&button, QEvent::Enter);
-        QCOMPARE(button.imageIndex(), quint8(1));
-        QCOMPARE(over.at(0).at(1).value<quint8>(), quint8(1));
-        QCOMPARE(button.grab().toImage().pixelColor(10, 10), kFour[1]);
-        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(button.imageIndex(), quint8(2));
-        QCOMPARE(enter.count(), 1);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(button.imageIndex(), quint8(1));
-        QVERIFY(!button.isChecked());
-        sendEvent(&button, QEvent::Leave);
-        QCOMPARE(button.imageIndex(), quint8(0));
-        QCOMPARE(over.at(1).at(1).value<quint8>(), quint8(0));
-    }
-
-    void disabledIgnoresPresses()
-    {
-        OrnPushButton button(m_pictures);
-        button.resize(20, 20);
-        button.setEnabled(false);
-        QCOMPARE(button.grab().toImage().pixelColor(10, 10), kFour[3]);
-        QSignalSpy enter(&button, &OrnPushButton::EnterSignal);
-        QSignalSpy over(&button, &OrnPushButton::OverSignal);
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        sendEvent(&button, QEvent::Enter);
-        QCOMPARE(enter.count(), 0);
-        QCOMPARE(button.imageIndex(), quint8(3));
-        // Hovering is still reported, so the caller can highlight the matching callout.
-        QCOMPARE(over.count(), 1);
-        button.setChecked(false);
-        QCOMPARE(button.imageIndex(), quint8(3));
-    }
-
-    void checkableToggleAndReenable()
-    {
-        OrnPushButton button(m_pictures);
-        button.resize(20, 20);
-        button.setCheckable(true);
-        sendEvent(&button, QEvent::Enter);
-        QCOMPARE(button.imageIndex(), quint8(0)); // hovering does not change a checkable button
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(button.imageIndex(), quint8(2));
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(button.imageIndex(), quint8(0));
-        button.setChecked(true);
-        QCOMPARE(button.imageIndex(), quint8(1));
-        button.setEnabled(false);
-        button.setEnabled(true);
-        QCOMPARE(button.imageIndex(), quint8(1));
-        button.setCheckable(true);
-        QCOMPARE(button.imageIndex(), quint8(0));
-
-        // With only two pictures a press toggles the flag but keeps the picture.
-        OrnPushButton two(m_pictures.mid(0, 2));
-        two.setCheckable(true);
-        QTest::mouseClick(&two, Qt::LeftButton);
-        QVERIFY(two.isChecked());
-        QCOMPARE(two.imageIndex(), quint8(0));
+        QStringList pictures;
+        for (const QString& step : steps) {
+            if (step == "enter" || step == "leave")
+                sendEvent(&button, step == "enter" ? QEvent::Enter : QEvent::Leave);
+            else if (step == "press")
+                QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+            else if (step == "release")
+                QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
+            else if (step == "click")
+                QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
+            else if (step == "check" || step == "uncheck")
+                button.setChecked(step == "check");
+            else if (step == "disable" || step == "enable")
+                button.setEnabled(step == "enable");
+            else if (step == "checkable")
+                button.setCheckable(true);
+            pictures << QString::number(button.imageIndex());
+        }
+        QTEST(pictures.join(' '), "pictures");
+        // A press on an enabled button is announced; hovering always is, with the picture it shows.
+        const bool bEnabled = !steps.contains("disable") || steps.contains("enable");
+        QCOMPARE(enter.count(), bEnabled ? steps.count("press") + steps.count("click") : 0);
+        QCOMPARE(over.count(), steps.count("enter") + steps.count("leave"));
+        if (steps.first() == "two")
+            QVERIFY(button.isChecked());
+        else
+            QCOMPARE(button.grab().toImage().pixelColor(10, 10), kFour[button.imageIndex()]);
     }
 
     void maskFollowsFirstImageAndSize()
@@ -482,8 +390,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    return runTestClasses<QApplication, TestFontsAndThemes, TestEditFields, TestOrnPushButton, TestOrnMessageBox>(argc,
-                                                                                                                  argv);
+    return runTestClasses<QApplication, TestEditFields, TestOrnPushButton, TestOrnMessageBox>(argc, argv);
 }
 
 #include "tst_widgets.moc"

@@ -47,31 +47,6 @@ class ProfileCommandsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void exportThenImport()
-    {
-        CommandRig rig;
-        rig.listProfiles(kDefaults + QStringList{"Mine"});
-        rig.storeProfile("Mine", 21);
-        rig.setActive(2, "Mine");
-        rig.answers.savePath = outside(rig, "Shared.prof");
-        rig.commands->exportProfile();
-        QCOMPARE(rig.answers.captions, QStringList{"Save Profile File|Profile File(*.prof)"});
-        QCOMPARE(readMouseName(rig.answers.savePath), QString("OSKEN R5"));
-
-        rig.answers.openPath = rig.answers.savePath;
-        rig.setActive(3, "Profile 4");
-        rig.commands->importProfile();
-        QVERIFY(rig.answers.messages.isEmpty());
-        QCOMPARE(rig.answers.captions.last(), QString("Load Profile File|Profile File(*.prof)"));
-        checkList(rig, kDefaults + QStringList{"Mine", "Shared"});
-        QCOMPARE(rig.working().slotProfileNames[3], QString("Shared"));
-        QCOMPARE(int(rig.working().slot(3).scrollspeed), 21);
-        QCOMPARE(storedMarker(profileFilePath("Shared")), 21);
-        // The import ends with the write-out.
-        QVERIFY(!rig.mouse.frames.empty());
-        QVERIFY(rig.saved() == rig.working());
-    }
-
     // A profile never stored is exported from the slot's record, over whatever the chosen file held.
     void exportReplacesTheChosenFile()
     {
@@ -79,6 +54,7 @@ private slots:
         rig.working().slot(0).scrollspeed = 12;
         rig.answers.savePath = rig.home.writeFile("exchange/Old.prof", "[Old]\nkept=1\n");
         rig.commands->exportProfile();
+        QCOMPARE(rig.answers.captions, QStringList{"Save Profile File|Profile File(*.prof)"});
         QVERIFY(rig.answers.messages.isEmpty());
         QCOMPARE(storedMarker(rig.answers.savePath), 12);
         QCOMPARE(readMouseName(rig.answers.savePath), QString("OSKEN R5"));
@@ -87,7 +63,8 @@ private slots:
         QCOMPARE(QDir(rig.home.path() + "/exchange").entryList(QDir::Files), QStringList{"Old.prof"});
     }
 
-    void importRefusals_data()
+    // A new name joins the library, takes the active slot and goes to the mouse; anything else is refused.
+    void importProfile_data()
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("bRecord");    // the file holds a whole record
@@ -97,6 +74,7 @@ private slots:
         const QString other = uiText("The file is not match current mouse!");
         const QString exists = uiText("Profile Exist!");
         const QString badName = uiText("This name cannot be used for a profile.");
+        QTest::addRow("new name") << "Shared.prof" << true << ours << QString();
         QTest::addRow("other product") << "Theirs.prof" << true << QString("Wireless Mouse") << other;
         QTest::addRow("untagged") << "Theirs.prof" << true << QString() << other;
         QTest::addRow("file of that name exists") << "Mine.prof" << true << ours << exists;
@@ -105,7 +83,7 @@ private slots:
         QTest::addRow("backslash in the name") << "a\\b.prof" << true << ours << badName;
         QTest::addRow("only its tag") << "Tag.prof" << false << ours << uiText("The profile file is damaged.");
     }
-    void importRefusals()
+    void importProfile()
     {
         QFETCH(QString, product);
         QFETCH(QString, message);
@@ -122,12 +100,24 @@ private slots:
             QVERIFY(saveProfile(record, rig.answers.openPath, profileGroup()));
         if (!product.isEmpty())
             QVERIFY(writeMouseName(rig.answers.openPath, product));
-        const ConfigData before = rig.working();
 
+        rig.setActive(3, "Profile 4");
+        const ConfigData before = rig.working();
         rig.commands->importProfile();
+        QCOMPARE(rig.answers.captions, QStringList{"Load Profile File|Profile File(*.prof)"});
+        QCOMPARE(storedMarker(profileFilePath("Mine")), 3);
+        if (message.isEmpty()) {
+            QVERIFY(rig.answers.messages.isEmpty());
+            checkList(rig, kDefaults + QStringList{"Mine", "Shared"});
+            QCOMPARE(rig.working().slotProfileNames[3], QString("Shared"));
+            QCOMPARE(int(rig.working().slot(3).scrollspeed), 99);
+            QCOMPARE(storedMarker(profileFilePath("Shared")), 99);
+            QVERIFY(!rig.mouse.frames.empty());
+            QVERIFY(rig.saved() == rig.working());
+            return;
+        }
         QCOMPARE(rig.answers.messages, QStringList{message});
         QCOMPARE(rig.profileList, kDefaults + QStringList{"Mine"});
-        QCOMPARE(storedMarker(profileFilePath("Mine")), 3);
         QVERIFY(rig.working() == before);
         QVERIFY(rig.mouse.frames.empty());
         QVERIFY(rig.window.calls.isEmpty());
@@ -320,7 +310,8 @@ private slots:
         QCOMPARE(rig.window.calls.last(), QString("refreshEditors"));
     }
 
-    void renameRefusals_data()
+    // The file, the library and the slot follow a new name; anything else is refused and the field restored.
+    void rename_data()
     {
         QTest::addColumn<QString>("newName");
         QTest::addColumn<QString>("message");
@@ -331,6 +322,7 @@ private slots:
         const QString badName = uiText("Please input file name.");
         QTest::addRow("default profile") << "Mine" << uiText("The default Profile cannot be deleted or renamed.")
                                          << true << QString("Profile 3");
+        QTest::addRow("renamed") << "Ours" << QString() << false << mine;
         QTest::addRow("file exists") << "Other" << exists << false << mine;
         QTest::addRow("listed, no file yet") << "Profile 5" << exists << false << mine;
         QTest::addRow("held by another slot") << "Elsewhere" << exists << false << mine;
@@ -338,7 +330,7 @@ private slots:
         QTest::addRow("empty") << QString() << badName << true << mine;
         QTest::addRow("defaults file") << "DefaultProfile" << badName << true << mine;
     }
-    void renameRefusals()
+    void rename()
     {
         QFETCH(QString, current);
         QFETCH(QString, newName);
@@ -354,32 +346,25 @@ private slots:
         const ConfigData before = rig.working();
 
         rig.commands->rename(newName);
+        QCOMPARE(storedMarker(profileFilePath("Other")), 2);
+        if (message.isEmpty()) {
+            QVERIFY(rig.answers.messages.isEmpty());
+            QVERIFY(!QFile::exists(profileFilePath("Mine")));
+            QCOMPARE(storedMarker(profileFilePath("Ours")), 1);
+            checkList(rig, kDefaults + QStringList{"Ours", "Other"});
+            // The slot assignment survives a restart.
+            ConfigData stored;
+            loadConfig(stored);
+            QCOMPARE(stored.slotProfileNames[2], QString("Ours"));
+            QCOMPARE(int(stored.ProfileID), 2);
+            QCOMPARE(rig.working().slot(2).ProfileName, QString("Ours"));
+            return;
+        }
         QCOMPARE(rig.answers.messages, QStringList{message});
         QCOMPARE(rig.window.calls, fieldRestored ? QStringList{"showActiveSlot"} : QStringList{});
         QCOMPARE(rig.working().slotProfileNames, before.slotProfileNames);
         QCOMPARE(rig.profileList, list);
         QCOMPARE(storedMarker(profileFilePath("Mine")), 1);
-        QCOMPARE(storedMarker(profileFilePath("Other")), 2);
-    }
-
-    void renameMovesFileListAndSlot()
-    {
-        CommandRig rig;
-        rig.listProfiles(kDefaults + QStringList{"Mine", "Other"});
-        rig.storeProfile("Mine", 7);
-        rig.setActive(2, "Mine");
-
-        rig.commands->rename("Ours");
-        QVERIFY(rig.answers.messages.isEmpty());
-        QVERIFY(!QFile::exists(profileFilePath("Mine")));
-        QCOMPARE(storedMarker(profileFilePath("Ours")), 7);
-        checkList(rig, kDefaults + QStringList{"Ours", "Other"});
-        // The slot assignment survives a restart.
-        ConfigData stored;
-        loadConfig(stored);
-        QCOMPARE(stored.slotProfileNames[2], QString("Ours"));
-        QCOMPARE(int(stored.ProfileID), 2);
-        QCOMPARE(rig.working().slot(2).ProfileName, QString("Ours"));
     }
 
     void choosingAProfile()

@@ -2,8 +2,6 @@
 #include "app/profilebar/ProfileCommands.h"
 #include "app/shell/BatteryBar.h"
 #include "app/shell/MousecfgWidget.h"
-#include "app/shell/StatusTexts.h"
-#include "buttons/ui/OrnBtnWindow.h"
 #include "buttons/ui/OrnComboKeyWindow.h"
 #include "buttons/ui/OrnFireKeyWindow.h"
 #include "buttons/ui/OrnMacroSelect.h"
@@ -29,7 +27,6 @@
 #include "widgets/WidgetFont.h"
 
 #include <QApplication>
-#include <QProgressBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -335,7 +332,6 @@ private slots:
         QCOMPARE(iAccepted, 2);
         QVERIFY(f.window->isHidden());
         QCOMPARE(f.window->connectedMouseCount(), 0);
-        QCOMPARE(f.window->batteryBar()->text(), QString(QChar(0x2014))); // not the last mouse's level
     }
 
     // Without a notification area nothing may put the window where it cannot be found again: hiding
@@ -393,6 +389,8 @@ private slots:
         // one, and the receiver coming back closes it.
         f.mouse->unplug();
         waitForQueuedEvents();
+        QTRY_COMPARE(f.window->connectedMouseCount(), 0);
+        QCOMPARE(f.window->batteryBar()->text(), QString(QChar(0x2014))); // not the last mouse's level
         QWidget* warning = nullptr;
         QWidget* afterActivation = nullptr;
         QTimer::singleShot(500, [&] {
