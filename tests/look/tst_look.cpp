@@ -38,6 +38,11 @@ QString runtimeDir()
     return qEnvironmentVariable("OSKEN_RUNTIME_DIR");
 }
 
+QString skinDir()
+{
+    return runtimeDir() + "/skin";
+}
+
 // Messages of the "Osken" context of one .ts file, by source text.
 QHash<QString, Message> readTs(const QString& path)
 {
@@ -357,15 +362,6 @@ private slots:
         QCOMPARE(look::languageId(), 2);
     }
 };
-
-namespace {
-
-QString skinDir()
-{
-    return runtimeDir() + "/skin";
-}
-
-} // namespace
 
 class LookSkinTest : public QObject
 {
