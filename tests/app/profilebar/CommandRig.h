@@ -22,7 +22,6 @@ struct CommandRig
     TestDataHome home;
     RecordingSender mouse;
     bool asleep = false;
-    QList<int> statusCalls; // frames sent when the status thread was stopped (-1 - n when started)
     SettingsSession session;
     QStringList profileList;
     FakeProfileBarWindow window;
@@ -33,21 +32,15 @@ struct CommandRig
     {
         writeCurrentProductName("OSKEN R5");
         writeDiff(0);
-        useSender(mouse.sender());
+        MousePort port;
+        port.send = mouse.sender();
+        port.isAwake = [this] { return !asleep; };
+        session.setMousePort(std::move(port));
         session.load();
         profileList = loadProfileList();
         commands = std::make_unique<ProfileCommands>(session, profileList, window, answers.dialogs());
     }
 
-    void useSender(FrameSender send)
-    {
-        MousePort port;
-        port.send = std::move(send);
-        port.isAwake = [this] { return !asleep; };
-        port.stopStatusThread = [this] { statusCalls << int(mouse.frames.size()); };
-        port.startStatusThread = [this] { statusCalls << -1 - int(mouse.frames.size()); };
-        session.setMousePort(std::move(port));
-    }
     // The working settings, changed as a panel would.
     ConfigData& working()
     {

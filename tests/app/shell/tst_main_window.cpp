@@ -89,12 +89,15 @@ struct Fixture
     std::unique_ptr<MousecfgWidget> window;
 };
 
-// Closes the modal box that a slot opens, with its OK button.
-void acceptNextModal(int iAfterMs = 50)
+// Closes the modal box that a slot opens, with its OK button, and counts it.
+void acceptNextModal(int iAfterMs = 50, int* pAccepted = nullptr)
 {
-    QTimer::singleShot(iAfterMs, [] {
-        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+    QTimer::singleShot(iAfterMs, [pAccepted] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (pAccepted)
+                ++*pAccepted;
             box->accept();
+        }
     });
 }
 
@@ -316,18 +319,10 @@ private slots:
         f.mouse->unplug();
         waitForQueuedEvents();
         int iAccepted = 0;
-        auto acceptLater = [&](int iMs) {
-            QTimer::singleShot(iMs, [&] {
-                if (auto* box = qobject_cast<OrnMessageBox*>(QApplication::activeModalWidget())) {
-                    ++iAccepted;
-                    box->accept();
-                }
-            });
-        };
-        acceptLater(700);
+        acceptNextModal(700, &iAccepted);
         QTRY_COMPARE(iAccepted, 1);
         QVERIFY(f.window->isHidden());
-        acceptLater(400);
+        acceptNextModal(400, &iAccepted);
         f.window->iconActivated(QSystemTrayIcon::Trigger);
         QCOMPARE(iAccepted, 2);
         QVERIFY(f.window->isHidden());
@@ -426,15 +421,10 @@ private slots:
         QFile blocker(m_config.filePath("autostart"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        bool bWarned = false;
-        QTimer::singleShot(50, [&] {
-            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                bWarned = true;
-                box->accept();
-            }
-        });
+        int iWarned = 0;
+        acceptNextModal(50, &iWarned);
         toggle->setChecked(true);
-        QVERIFY(bWarned);
+        QCOMPARE(iWarned, 1);
         QVERIFY(!toggle->isChecked());
     }
 
