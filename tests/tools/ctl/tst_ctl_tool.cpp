@@ -12,7 +12,6 @@
 #include "store/DataPaths.h"
 #include "store/ProfileFiles.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -256,14 +255,8 @@ private Q_SLOTS:
         macro.Fun = 200;
         macro.LoopNumber = 1;
         macro.macroname = "Burst";
-        QDir().mkpath(macroDirectory());
-        QSettings file(macroDirectory() + "/Burst.MSMACRO", QSettings::IniFormat);
-        file.setValue("Setting/Count", 2);
-        file.setValue("Setting/Map_0", 1);
-        file.setValue("Setting/DataL_0", 0x1e);
-        file.setValue("Setting/Map_1", 2);
-        file.setValue("Setting/DataL_1", 0x1e);
-        file.sync();
+        m_home->writeFile("OSKEN R5/MacroDB/Burst.MSMACRO",
+                          "[Setting]\nCount=2\nMap_0=1\nDataL_0=30\nMap_1=2\nDataL_1=30\n");
         m_conf = m_home->path() + "/set.conf";
         QVERIFY(exportConfig(config, m_conf));
         QVERIFY(writeMouseName(m_conf, "OSKEN R5"));
@@ -449,14 +442,9 @@ private Q_SLOTS:
         control.connectToServer(socket);
         QVERIFY(control.waitForConnected(5000));
         // Stage 3 of the defaults is 1600 DPI; pressing it on the mouse is seen and stored.
-        const QList<QPair<QByteArray, QString>> steps{{"dpi 2\n", R"({"dpi":1600,"event":"dpi-stage","stage":3})"},
-                                                      {"unplug\n", R"({"event":"unplugged"})"},
-                                                      {"plug\n", R"({"event":"plugged"})"}};
-        for (const auto& step : steps) {
-            control.write(step.first);
-            QVERIFY(control.waitForBytesWritten(5000));
-            QCOMPARE(nextLine(), step.second);
-        }
+        control.write("dpi 2\n");
+        QVERIFY(control.waitForBytesWritten(5000));
+        QCOMPARE(nextLine(), QString(R"({"dpi":1600,"event":"dpi-stage","stage":3})"));
         watch.terminate();
         QVERIFY(watch.waitForFinished(10000));
         QCOMPARE(watch.exitCode(), 0);
