@@ -1,3 +1,4 @@
+#include "../InstantBackend.h"
 #include "TestDataHome.h"
 #include "app/shell/MousecfgWidget.h"
 #include "device/link/DeviceLink.h"
@@ -21,12 +22,18 @@ constexpr const char* kSaveLoopArgument = "--save-loop";
 
 struct Link
 {
-    Link()
+    // Time-outs move a clock of the test's own instead of waiting, unless a status thread reads beside the test.
+    explicit Link(bool bInstant = true)
     {
-        auto backend = std::make_unique<VirtualReceiver>();
-        mouse = backend.get();
-        link = std::make_unique<DeviceLink>(std::move(backend));
-        link->setSleepFunction([](int) {});
+        mouse = new VirtualReceiver;
+        if (bInstant) {
+            mouse->setEchoLatency(0);
+            link = std::make_unique<DeviceLink>(std::make_unique<InstantBackend>(mouse, &iClockMs));
+            link->setClock({[this] { return iClockMs; }, [this](int ms) { iClockMs += ms; }});
+        } else {
+            link = std::make_unique<DeviceLink>(std::unique_ptr<VirtualReceiver>(mouse));
+            link->setSleepFunction([](int) {});
+        }
         link->InitDeviceTable();
         link->EnumerateDevices();
         link->OpenDevice("OSKEN R5");
@@ -40,6 +47,7 @@ struct Link
             setProfileDefaults(config.slot(i), QStringLiteral("OSKEN R5"));
     }
 
+    qint64 iClockMs = 0;
     VirtualReceiver* mouse = nullptr;
     std::unique_ptr<DeviceLink> link;
     WriteProfileContext context;
@@ -150,7 +158,7 @@ private slots:
 
     void receiverPulledDuringStatusReads()
     {
-        Link l;
+        Link l(false);
         StatusTiming fast;
         fast.afterQueryMs = 1;
         fast.afterQueryReadMs = 1;
