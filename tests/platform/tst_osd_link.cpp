@@ -13,23 +13,6 @@ using platform::LocalSocketOsdLink;
 using platform::OsdMessage;
 
 // A stand-in for the desktop's notification server: records each call and answers with the id it shows.
-class FakeNotifications : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QList<QPair<uint, QString>> calls; // replaced id, text
-
-public slots:
-    uint Notify(const QString&, uint iReplaces, const QString&, const QString& summary, const QString&,
-                const QStringList&, const QVariantMap&, int)
-    {
-        calls << qMakePair(iReplaces, summary);
-        return iReplaces != 0 ? iReplaces : 7;
-    }
-};
-
 class OsdLinkTest : public QObject
 {
     Q_OBJECT
@@ -124,6 +107,23 @@ void OsdLinkTest::notificationsReplaceEachOther()
     bus.kill();
     bus.waitForFinished();
 }
+
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QList<QPair<uint, QString>> calls; // replaced id, text
+
+public slots:
+    uint Notify(const QString&, uint iReplaces, const QString&, const QString& summary, const QString&,
+                const QStringList&, const QVariantMap&, int)
+    {
+        calls << qMakePair(iReplaces, summary);
+        return iReplaces != 0 ? iReplaces : 7;
+    }
+};
 
 QTEST_GUILESS_MAIN(OsdLinkTest)
 #include "tst_osd_link.moc"
