@@ -64,9 +64,6 @@ const std::vector<HidDeviceInfo> kSetA = {device(0x248A, 0xFA02, 1, 2, "pa1"), d
 const std::vector<HidDeviceInfo> kBothSets = {device(0x248A, 0xFA02, 1, 2, "pa1"), device(0x248A, 0xFA02, 1, 0, "pa2"),
                                               device(0x248A, 0xFB01, 1, 2, "pb1"), device(0x248A, 0xFB01, 1, 0, "pb2")};
 
-} // namespace
-
-namespace {
 // Input report of the command collection: byte 3 the kind, bytes 4..7 its values.
 ScriptedHidBackend::Report inputReport(quint8 kind, quint8 b4, quint8 b5, quint8 b6, quint8 b7)
 {
@@ -203,65 +200,35 @@ private slots:
         QCOMPARE(f.link.hasCommandHandle(), !opens.isEmpty());
     }
 
-    void openReplacesOpenHandles()
-    {
-        Fixture f;
-        f.enumerate(kSetA);
-        f.link.OpenDevice("OSKEN R5");
-        f.link.OpenDevice("OSKEN R5");
-        QStringList handles = f.backend->log().filter(QRegularExpression("^(open|close)"));
-        QCOMPARE(handles,
-                 (QStringList{"open pa1 -1", "open pa2 5", "close pa1", "open pa1 -1", "close pa2", "open pa2 5"}));
-    }
-
-    void closeOrder()
+    void openWriteReopenAndClose()
     {
         Fixture f;
         f.enumerate(kBothSets);
         f.link.OpenDevice("OSKEN R5");
-        f.link.CloseDevice();
-        QCOMPARE(f.backend->log().filter("close"), (QStringList{"close pa1", "close pa2", "close pb1", "close pb2"}));
-        QVERIFY(!f.link.hasCommandHandle());
-        f.link.CloseDevice(); // nothing left to close
-        QCOMPARE(f.backend->log().filter("close").size(), 4);
-        QCOMPARE(int(f.link.SendVerified(Frame{})), 1);
-        QVERIFY(f.backend->writes().empty());
-    }
-
-    void failedOpenLeavesNoHandle()
-    {
-        Fixture f;
-        f.enumerate(kSetA);
-        f.backend->failOpen("pa2");
-        f.link.OpenDevice("OSKEN R5");
-        QVERIFY(!f.link.hasCommandHandle());
-        QCOMPARE(int(f.link.SendVerified(Frame{})), 1);
-        QCOMPARE(f.link.writeReport(Frame{}), -1);
-        quint8 buffer[33];
-        QCOMPARE(f.link.readReport(buffer, 33, 0), -1);
-        QVERIFY(f.backend->writes().empty());
-    }
-
-    void commandHandlePrefersSetB()
-    {
-        Fixture f;
-        f.enumerate(kBothSets);
-        f.link.OpenDevice("OSKEN R5");
-        Frame frame{};
-        frame[0] = 0x05;
-        frame[2] = 0xFA;
-        frame[3] = 0x44;
+        const Frame frame = makeFrame(0x44, 0, 0);
         QCOMPARE(int(f.link.SendVerified(frame)), 0);
         QCOMPARE(f.link.sender()(frame), quint8(0));
         QCOMPARE(f.link.writeReport(frame), 33);
         QCOMPARE(f.backend->log().filter("write"), (QStringList{"write pb2", "write pb2", "write pb2"}));
-    }
+        // Opening again replaces each open handle; closing twice closes once.
+        f.link.OpenDevice("OSKEN R5");
+        f.link.CloseDevice();
+        f.link.CloseDevice();
+        QCOMPARE(f.backend->log().filter(QRegularExpression("^(open|close)")).mid(4),
+                 (QStringList{"close pa1", "open pa1 -1", "close pa2", "open pa2 5", "close pb1", "open pb1 -1",
+                              "close pb2", "open pb2 5", "close pa1", "close pa2", "close pb1", "close pb2"}));
+        QCOMPARE(int(f.link.SendVerified(frame)), 1);
 
-    void releaseNumberForPath()
-    {
-        Fixture f;
-        f.backend->setDevices({device(0x248A, 0xFA02, 1, 0, "pa2", 0x0203)});
-        QCOMPARE(f.link.hid_get_release_number("pa2"), 0x0203);
+        f.backend->failOpen("pa2");
+        f.backend->failOpen("pb2");
+        f.link.OpenDevice("OSKEN R5");
+        QVERIFY(!f.link.hasCommandHandle());
+        QCOMPARE(int(f.link.SendVerified(frame)), 1);
+        QCOMPARE(f.link.writeReport(frame), -1);
+        quint8 buffer[33];
+        QCOMPARE(f.link.readReport(buffer, 33, 0), -1);
+        QCOMPARE(f.backend->writes().size(), size_t(3));
+        QCOMPARE(f.link.hid_get_release_number("pa2"), 0x0100);
         QCOMPARE(f.link.hid_get_release_number("gone"), -1);
         QCOMPARE(f.link.hid_get_release_number(nullptr), -1);
     }

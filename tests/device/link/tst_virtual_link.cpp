@@ -9,26 +9,6 @@
 
 namespace {
 
-Frame frame(quint8 command, quint16 address, quint8 length, quint8 phase, const char* payloadHex = "")
-{
-    Frame f{};
-    f[0] = 0x05;
-    f[2] = 0xFA;
-    f[3] = command;
-    f[4] = quint8(address & 0xFF);
-    f[5] = quint8(address >> 8);
-    f[6] = length;
-    f[7] = phase;
-    const QByteArray payload = QByteArray::fromHex(payloadHex);
-    std::copy(payload.begin(), payload.end(), f.begin() + 8);
-    return f;
-}
-
-Frame commit(quint8 command)
-{
-    return frame(command, 0x7F, 1, 0xD3, "1a");
-}
-
 struct VirtualLink
 {
     VirtualReceiver* receiver = new VirtualReceiver;
@@ -45,75 +25,11 @@ struct VirtualLink
 
 } // namespace
 
+// The link and the status thread against the simulated receiver, in real time (also run under ThreadSanitizer).
 class TestVirtualLink : public QObject
 {
     Q_OBJECT
 private slots:
-    void discoversTheVirtualMouse()
-    {
-        VirtualLink v;
-        const MouseDescriptor& e = v.link.deviceTable().entries[0];
-        QCOMPARE(e.presentA1, 1u);
-        QCOMPARE(e.presentA2, 1u);
-        QCOMPARE(e.presentB1 + e.presentB2, 0u);
-        QCOMPARE(QByteArray(e.pathA2), VirtualReceiver::kCommandPath);
-        QCOMPARE(v.link.connectedMouseCount(), 1);
-        QVERIFY(v.link.hasCommandHandle());
-    }
-
-    void faultsThroughTheLink_data()
-    {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("received");
-        QTest::addRow("write error") << int(VirtualFault::WriteError) << 4 << 0;
-        QTest::addRow("time-out, then a rewrite") << int(VirtualFault::Timeout) << 0 << 2;
-        QTest::addRow("zero reply, then a rewrite") << int(VirtualFault::ZeroReply) << 0 << 2;
-        QTest::addRow("data mismatch, then a rewrite") << int(VirtualFault::MismatchedData) << 0 << 2;
-        // The wrong echo is read again after every 150 ms time-out: the second runs out before a rewrite (the
-        // mouse took the frame all the same).
-        QTest::addRow("command mismatch, then silence") << int(VirtualFault::MismatchedEcho) << 2 << 1;
-    }
-
-    void faultsThroughTheLink()
-    {
-        QFETCH(int, fault);
-        QFETCH(int, result);
-        QFETCH(int, received);
-        VirtualLink v;
-        v.link.setSleepFunction([](int) {});
-        v.receiver->injectFault(VirtualFault(fault));
-        QCOMPARE(int(v.link.SendVerified(frame(0x04, 0, 1, 0xD1, "80"))), result);
-        QCOMPARE(int(v.receiver->receivedFrames().size()), received);
-        QCOMPARE(int(v.link.SendVerified(commit(0x04))), 0);
-        QCOMPARE(v.receiver->firmware().table(VirtualFirmware::Lighting).toHex().left(2),
-                 QByteArray(received > 0 ? "80" : "00"));
-    }
-
-    void sleepingMouseTakesNothing()
-    {
-        // Six zero replies count as done: the write-out refuses to run while the mouse sleeps for this reason.
-        VirtualLink v;
-        v.link.setSleepFunction([](int) {});
-        v.receiver->setAsleep(true);
-        QCOMPARE(int(v.link.SendVerified(frame(0x46, 0, 0, 0))), 0);
-        QCOMPARE(v.receiver->receivedFrames().size(), size_t(6));
-        QCOMPARE(v.receiver->firmware().sessionBegins(), 0);
-    }
-
-    void unplugAndReopen()
-    {
-        VirtualLink v;
-        v.receiver->unplug();
-        QCOMPARE(int(v.link.SendVerified(frame(0x46, 0, 0, 0))), 4);
-        v.link.CloseDevice();
-        QCOMPARE(int(v.link.SendVerified(frame(0x46, 0, 0, 0))), 1);
-        v.receiver->plug();
-        v.link.EnumerateDevices();
-        v.link.OpenDevice("OSKEN R5");
-        QCOMPARE(int(v.link.SendVerified(frame(0x46, 0, 0, 0))), 0);
-    }
-
     void readerNeverTakesAnEcho()
     {
         // The echo waits in the queue during the 10 ms after each write: a reader that is not kept out takes it.
@@ -128,7 +44,7 @@ private slots:
             }
         });
         for (int i = 0; i < 30; ++i)
-            QCOMPARE(int(v.link.SendVerified(frame(0x46, quint16(i & 1), 0, 0))), 0);
+            QCOMPARE(int(v.link.SendVerified(makeFrame(0x46, quint16(i & 1), 0))), 0);
         bDone = true;
         reader.join();
         QCOMPARE(seen.load(), 0);
@@ -170,7 +86,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty(), 5000);
         QCOMPARE(status.first(), (QVariantList{quint8(2), quint8(0), quint8(1), quint8(0)}));
         // A verified write while the thread listens still gets its own echo, without a rewrite.
-        QCOMPARE(int(v.link.SendVerified(frame(0x46, 0, 0, 0))), 0);
+        QCOMPARE(int(v.link.SendVerified(makeFrame(0x46, 0, 0))), 0);
         thread.stop();
         QVERIFY(thread.wait(5000));
         const auto frames = v.receiver->receivedFrames();

@@ -106,25 +106,6 @@ private Q_SLOTS:
         QCOMPARE(framesHex(frames), hexFrames(expected));
     }
 
-    void checksums_data()
-    {
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<int>("checksum");
-        // (0xFA + 0x46) & 0xFF = 0x40, ^ 0x66 = 0x26
-        QTest::addRow("session begin") << "05 00 fa 46 00 00 00 00" << 0x26;
-        // 0xFA + 0x48 = 0x142 -> 0x42 ^ 0x66 = 0x24
-        QTest::addRow("battery query") << "05 00 fa 48" << 0x24;
-        // 0xFA + 0x01 + 0x7F + 0x01 + 0xD3 = 0x24E -> 0x4E ^ 0x66 = 0x28; payload bytes do not count
-        QTest::addRow("settings commit") << "05 00 fa 01 7f 00 01 d3 1a" << 0x28;
-    }
-
-    void checksums()
-    {
-        QFETCH(QString, frame);
-        QFETCH(int, checksum);
-        QCOMPARE(int(frameChecksum(hexFrame(frame))), checksum);
-    }
-
     void effectCodes_data()
     {
         QTest::addColumn<int>("mode");
