@@ -23,8 +23,6 @@ private slots:
             << "\\\\?\\HID#VID_248A&PID_FA02&Col01" + tail << Kind::Pointer << 0x248A << 0xFA02;
         QTest::addRow("single interface col04")
             << "\\\\?\\HID#VID_248A&PID_FB01&Col04" + tail << Kind::Command << 0x248A << 0xFB01;
-        QTest::addRow("interface 0 col01")
-            << "\\\\?\\HID#VID_248A&PID_FA02&MI_00&Col01" + tail << Kind::Pointer << 0x248A << 0xFA02;
         QTest::addRow("interface 0 col04")
             << "\\\\?\\HID#VID_248A&PID_FA02&MI_00&Col04" + tail << Kind::Command << 0x248A << 0xFA02;
         QTest::addRow("lower case, no prefix")
@@ -35,7 +33,6 @@ private slots:
         QTest::addRow("interface 0 col02") << "\\\\?\\HID#VID_248A&PID_FA02&MI_00&Col02" + tail << 0 << 0 << 0;
         QTest::addRow("interface 0 without collection") << "\\\\?\\HID#VID_248A&PID_FA02&MI_00" + tail << 0 << 0 << 0;
         QTest::addRow("not hexadecimal") << "HID#VID_24GZ&PID_FA02&Col01" << 0 << 0 << 0;
-        QTest::addRow("short id") << "HID#VID_248&PID_FA02&Col01" << 0 << 0 << 0;
         QTest::addRow("USB interface, not HID") << "\\\\?\\USB#VID_248A&PID_FA02&MI_00#6&abc" << 0 << 0 << 0;
         QTest::addRow("empty") << QString() << 0 << 0 << 0;
     }

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 ConfigData loadedConfig()
 {
@@ -22,10 +24,16 @@ class TestConfigStore : public QObject
 {
     Q_OBJECT
 private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestDataHome>();
+        writeCurrentProductName("OSKEN R5");
+    }
+    // The old folder goes first: it restores the data folder it replaced.
+    void cleanup() { m_home.reset(); }
+
     void storesWhatSaveConfigStores()
     {
-        TestDataHome home;
-        writeCurrentProductName("OSKEN R5");
         ConfigData config = loadedConfig();
         config.ProfileID = 3;
         config.AngleValue = 2;
@@ -42,52 +50,36 @@ private slots:
         QVERIFY(!store.save(config));
     }
 
-    void unchangedRecordsAreNotRewritten()
+    void onlyChangedRecordsAreRewritten()
     {
-        TestDataHome home;
-        writeCurrentProductName("OSKEN R5");
         ConfigData config = loadedConfig();
         WorkingConfigStore store;
         QVERIFY(store.save(config));
         QVERIFY(store.save(config));
         QCOMPARE(store.profileFilesWritten(), 5);
-
         config.slot(4).pollrate = 8;
         config.ProfileID = 4;
         QVERIFY(store.save(config));
         QCOMPARE(store.profileFilesWritten(), 6);
-        const ConfigData stored = loadedConfig();
-        QCOMPARE(int(stored.slot(4).pollrate), 8);
-        QCOMPARE(int(stored.ProfileID), 4);
-    }
-
-    void otherWritersAreNoticed()
-    {
-        TestDataHome home;
-        writeCurrentProductName("OSKEN R5");
-        ConfigData config = loadedConfig();
-        WorkingConfigStore store;
-        QVERIFY(store.save(config));
+        QCOMPARE(int(loadedConfig().slot(4).pollrate), 8);
+        QCOMPARE(int(loadedConfig().ProfileID), 4);
 
         // Another writer puts a value into the file that the record no longer holds.
         ProfileData other = config.slot(0);
         other.scrollspeed = 77;
         QVERIFY(saveProfile(other, profileFilePath("Profile 1"), profileGroup()));
         QVERIFY(store.save(config));
-        QCOMPARE(store.profileFilesWritten(), 6);
+        QCOMPARE(store.profileFilesWritten(), 7);
         QVERIFY(loadedConfig().slot(0) == config.slot(0));
-
-        // A file removed and made again from elsewhere.
+        // A file removed from elsewhere.
         QVERIFY(QFile::remove(profileFilePath("Profile 2")));
         QVERIFY(store.save(config));
-        QCOMPARE(store.profileFilesWritten(), 7);
+        QCOMPARE(store.profileFilesWritten(), 8);
         QVERIFY(QFile::exists(profileFilePath("Profile 2")));
     }
 
     void rememberedLoadWritesNothing()
     {
-        TestDataHome home;
-        writeCurrentProductName("OSKEN R5");
         QVERIFY(saveConfig(loadedConfig()));
         QVERIFY(QFile::remove(profileFilePath("Profile 5")));
         const ConfigData loaded = loadedConfig();
@@ -98,6 +90,9 @@ private slots:
         QCOMPARE(store.profileFilesWritten(), 1);
         QVERIFY(QFile::exists(profileFilePath("Profile 5")));
     }
+
+private:
+    std::unique_ptr<TestDataHome> m_home;
 };
 
 QTEST_MAIN(TestConfigStore)
