@@ -130,14 +130,13 @@ private slots:
         QFETCH(QStringList, frames);
         QFETCH(int, offset);
         QFETCH(QByteArray, bytes);
-        QFETCH(int, rejected);
         Mouse m;
         m.writeAll(frames);
         const auto t = VirtualFirmware::Table(table);
         QByteArray expected(VirtualFirmware::tableSize(t), '\0');
         expected.replace(offset, bytes.size(), bytes);
         QCOMPARE(m.receiver.firmware().table(t).toHex(), expected.toHex());
-        QCOMPARE(m.receiver.firmware().rejectedFrames(), rejected);
+        QTEST(m.receiver.firmware().rejectedFrames(), "rejected");
         // Every well-formed frame is echoed, understood or not.
         for (int i = 0; i < frames.size(); ++i)
             QVERIFY(m.read() != "timeout");

@@ -48,11 +48,10 @@ private Q_SLOTS:
     void readingRule()
     {
         QFETCH(QByteArray, content);
-        QFETCH(int, langId);
         TestDataHome home;
         if (!content.isEmpty())
             home.writeFile(QStringLiteral("OSKEN R5/Config.ini"), content);
-        QCOMPARE(readLangId(), langId);
+        QTEST(readLangId(), "langId");
         QCOMPARE(readSensorModel(), 0);
         QCOMPARE(readCurrentProductName(), QString());
         QCOMPARE(readFontFamily(0), QString());

@@ -59,7 +59,6 @@ private Q_SLOTS:
         QFETCH(int, sensor);
         QFETCH(uint, x);
         QFETCH(uint, y);
-        QFETCH(QByteArray, expected);
         DpiInfo info;
         info.used = 1;
         info.link = 1; // link and xy never reach the mouse
@@ -67,7 +66,7 @@ private Q_SLOTS:
         info.x = x;
         info.y = y;
         const DpiStagePayload payload = encodeDpiStage(info, sensor);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(payload.data()), int(payload.size())), expected);
+        QTEST(QByteArray(reinterpret_cast<const char*>(payload.data()), int(payload.size())), "expected");
     }
 
     void stageFrames()
