@@ -94,6 +94,8 @@ private Q_SLOTS:
         m_home = std::make_unique<TestDataHome>();
         writeMacroFile();
     }
+    // The old folder goes first: it restores the data folder it replaced.
+    void cleanup() { m_home.reset(); }
 
     void order_data()
     {
