@@ -5,6 +5,7 @@
 #include "store/AppSettings.h"
 #include "store/ConfigFiles.h"
 #include "store/DiffConfig.h"
+#include "store/ProfileFiles.h"
 #include "store/ProfileDefaults.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,15 @@ int main(int argc, char** argv)
     report("saveConfig (5 profile files, 8441 keys each)", 10, [&] { saved = saveConfig(config) && saved; });
     ConfigData loaded;
     report("loadConfig (5 profile files, 8441 keys each)", 10, [&] { loadConfig(loaded); });
+    // One configuration file holding the five records, as SAVE CONFIGURATION and osken-ctl apply use it.
+    const QString file = home.path() + QStringLiteral("/full.conf");
+    saved = writeMouseName(file, QStringLiteral("OSKEN R5")) && exportConfig(config, file) && saved;
+    ProfileFileResult imported = ProfileFileResult::Done;
+    report("importConfig (one file, 5 records)", 10, [&] {
+        if (const ProfileFileResult result = importConfig(loaded, file, QStringLiteral("OSKEN R5"));
+            result != ProfileFileResult::Done)
+            imported = result;
+    });
 
     // Differences only in the last button and lighting scans: the longest path through the comparison.
     ConfigData changed = config;
@@ -51,7 +61,7 @@ int main(int argc, char** argv)
     ChangeMask mask = 0;
     report("diffConfig (equal configurations)", 20000, [&] { mask |= diffConfig(config, config); });
     report("diffConfig (last key step differs)", 20000, [&] { mask |= diffConfig(changed, config); });
-    if (!saved || mask != ChangeBits::Buttons) {
+    if (!saved || imported != ProfileFileResult::Done || mask != ChangeBits::Buttons) {
         std::fprintf(stderr, "unexpected result: saved %d, mask %u\n", int(saved), mask);
         return 1;
     }

@@ -1,13 +1,18 @@
 // Idle: wake-ups (context switches of all threads) and processor time of the program with the virtual mouse
-// connected, window shown and then hidden, against the bare Qt program over the same seconds.
+// connected, window shown and then hidden, against the bare Qt program over the same seconds. A thread of this
+// program that only waits as the status thread does (a read, then a pause) gives the floor of those timings.
 // OSKEN_BENCH_SECONDS sets the length of each phase (30 by default).
 #include "WindowProbe.h"
+#include "device/status/OrnGetBatteryThread.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -30,6 +35,38 @@ void measure(const std::vector<qint64>& pids, std::vector<Phase*> phases, int se
     }
 }
 
+// Waits the status thread's two waits per pass, and nothing else, until stopped.
+class PassFloorThread
+{
+public:
+    PassFloorThread()
+        : m_thread([this] {
+              const StatusTiming timing;
+              std::unique_lock<std::mutex> lock(m_mutex);
+              while (!m_bStop) {
+                  m_stopped.wait_for(lock, std::chrono::milliseconds(timing.readTimeoutMs), [this] { return m_bStop; });
+                  m_stopped.wait_for(lock, std::chrono::milliseconds(timing.afterListenMs), [this] { return m_bStop; });
+              }
+          })
+    {
+    }
+    ~PassFloorThread()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStop = true;
+        }
+        m_stopped.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_bStop = false;
+    std::thread m_thread;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -44,7 +81,8 @@ int main(int argc, char* argv[])
         qEnvironmentVariableIsSet("OSKEN_BENCH_SECONDS") ? qEnvironmentVariableIntValue("OSKEN_BENCH_SECONDS") : 30;
     QTemporaryDir runtime;
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    Phase mainShown, mainHidden, bareShown, bareHidden;
+    Phase mainShown, mainHidden, bareShown, bareHidden, floorShown, floorHidden;
+    const PassFloorThread passFloor;
     for (int run = 0; run < bench::runCount(); ++run) {
         QTemporaryDir home;
         bench::Started program =
@@ -54,13 +92,14 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "bench_idle: a window was not mapped in time\n");
             return 1;
         }
-        const std::vector<qint64> pids{program.process->processId(), bare.process->processId()};
+        const std::vector<qint64> pids{program.process->processId(), bare.process->processId(),
+                                       QCoreApplication::applicationPid()};
         QThread::sleep(5); // start-up work, the first paint and the first battery query are over
-        measure(pids, {&mainShown, &bareShown}, seconds);
+        measure(pids, {&mainShown, &bareShown, &floorShown}, seconds);
         for (qint64 pid : pids)
             bench::unmapWindows(display, pid);
         QThread::sleep(1);
-        measure(pids, {&mainHidden, &bareHidden}, seconds);
+        measure(pids, {&mainHidden, &bareHidden, &floorHidden}, seconds);
         bench::stop(*program.process);
         bench::stop(*bare.process);
     }
@@ -75,5 +114,8 @@ int main(int argc, char* argv[])
     row("osken-config, window hidden", mainHidden);
     row("bare Qt window, shown", bareShown);
     row("bare Qt window, hidden", bareHidden);
+    // This program's own counts: the waiting thread, plus one wake-up of the measuring thread per phase.
+    row("status pass floor, first phase", floorShown);
+    row("status pass floor, second phase", floorHidden);
     return 0;
 }

@@ -94,13 +94,15 @@ platform::InstanceAnswer commandAnswer(const QString& out, const QString& err, i
     return platform::InstanceAnswer::ok(lines);
 }
 
-std::optional<int> runInWindow(const QString& serverName, const QStringList& arguments, QTextStream& out,
+bool connectToWindow(QLocalSocket& socket, const QString& serverName)
+{
+    socket.connectToServer(serverName);
+    return socket.waitForConnected(kConnectMs);
+}
+
+std::optional<int> runInWindow(QLocalSocket& socket, const QStringList& arguments, QTextStream& out,
                                QTextStream& err)
 {
-    QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(kConnectMs))
-        return std::nullopt;
     socket.write(commandRequest(arguments).toUtf8() + '\n');
     std::optional<int> exitCode;
     for (;;) {
@@ -128,11 +130,8 @@ std::optional<int> runInWindow(const QString& serverName, const QStringList& arg
     return std::nullopt;
 }
 
-bool startWatchInWindow(QLocalSocket& socket, const QString& serverName, bool bJson)
+bool startWatchInWindow(QLocalSocket& socket, bool bJson)
 {
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(kConnectMs))
-        return false;
     socket.write(watchRequest(bJson).toUtf8() + '\n');
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(kConnectMs))

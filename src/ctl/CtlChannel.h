@@ -35,13 +35,16 @@ std::optional<bool> watchJson(const QString& argument, QString& refusal);
 // The answer to a ctl request: what the command printed and its exit code.
 platform::InstanceAnswer commandAnswer(const QString& out, const QString& err, int iExitCode);
 
-// Runs the command line in the running window; its exit code once it ran there (its output printed as it
-// would be printed here), nothing when no window takes it.
-std::optional<int> runInWindow(const QString& serverName, const QStringList& arguments, QTextStream& out,
+// Connects `socket` to the running window; false when no window listens.
+bool connectToWindow(QLocalSocket& socket, const QString& serverName);
+
+// Runs the command line in the window `socket` is connected to; its exit code once it ran there (its output
+// printed as it would be printed here), nothing when the window did not take it.
+std::optional<int> runInWindow(QLocalSocket& socket, const QStringList& arguments, QTextStream& out,
                                QTextStream& err);
 
-// Asks the running window for its watch feed on `socket`; true when it answered ok, after which each line
-// that arrives is one event as watch prints it.
-bool startWatchInWindow(QLocalSocket& socket, const QString& serverName, bool bJson);
+// Asks the window `socket` is connected to for its watch feed; true when it answered ok, after which each
+// line that arrives is one event as watch prints it.
+bool startWatchInWindow(QLocalSocket& socket, bool bJson);
 
 } // namespace ctlchannel

@@ -9,23 +9,32 @@
 
 #include <QThread>
 
+#include <future>
+
 int runApplyOn(const CtlRequest& request, DeviceLink& link, const std::function<bool(QString&)>& openMouse,
                QTextStream& err)
 {
     const QString product = chosenProduct(std::nullopt);
+    // The file is read while the mouse is opened and asked whether it is awake (the reply takes a while);
+    // a file that cannot be used is still what is reported first, and nothing is written then.
     ConfigData config;
+    QString fileError;
+    std::future<int> loaded = std::async(std::launch::async, [&request, &product, &config, &fileError] {
+        return loadSettingsFile(request.file, product, config, fileError);
+    });
     QString error;
-    const int loaded = loadSettingsFile(request.file, product, config, error);
-    if (loaded != CtlExit::Done) {
-        err << "osken-ctl: " << error << "\n";
-        return loaded;
+    const bool bOpened = openMouse(error);
+    const bool bAwake = bOpened && link.askBatteryState() == MouseWake::Awake;
+    if (const int iLoaded = loaded.get(); iLoaded != CtlExit::Done) {
+        err << "osken-ctl: " << fileError << "\n";
+        return iLoaded;
     }
-    if (!openMouse(error)) {
+    if (!bOpened) {
         err << "osken-ctl: " << error << "\n";
         return CtlExit::NoDevice;
     }
     // A sleeping mouse echoes nothing and the verified write would count that as done: refuse it first.
-    if (link.askBatteryState() != MouseWake::Awake) {
+    if (!bAwake) {
         err << "osken-ctl: the mouse is sleeping or not connected\n";
         return CtlExit::Asleep;
     }

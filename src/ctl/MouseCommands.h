@@ -10,8 +10,9 @@
 #include <optional>
 
 // apply FILE: the file's whole configuration written through `link`, without storing it; `openMouse` opens
-// the mouse (or says, in its argument, why there is none). The file is read first, then the mouse is asked
-// whether it is awake. Returns the exit code; messages go to `err` as one line.
+// the mouse (or says, in its argument, why there is none). The file is read while the mouse is asked whether
+// it is awake; a file that cannot be used is reported before a missing or sleeping mouse. Returns the exit
+// code; messages go to `err` as one line.
 int runApplyOn(const CtlRequest& request, DeviceLink& link, const std::function<bool(QString&)>& openMouse,
                QTextStream& err);
 

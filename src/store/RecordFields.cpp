@@ -102,29 +102,47 @@ void* modeOf(ProfileData& record, int iMode, int)
     return &record.modes[size_t(iMode)];
 }
 
-std::vector<ProfileField> buildProfileFields()
+// Built at first use by every program that reads a profile, osken-ctl included: the keys are views into one
+// text, with no text per field and no formatting through the locale.
+struct ProfileFieldTable
 {
+    std::string keyText;
     std::vector<ProfileField> fields;
-    fields.reserve(size_t(kProfileKeyCount));
-    const auto add = [&fields](const QString& prefix, const auto& columns, void* (*part)(ProfileData&, int, int),
-                               int iIndex, int iStep) {
-        for (const Column& c : columns)
-            fields.push_back(
-                ProfileField{prefix + QLatin1String(c.name), c.width, part, c.member, quint8(iIndex), quint8(iStep)});
+};
+
+ProfileFieldTable buildProfileFields()
+{
+    ProfileFieldTable table;
+    table.fields.reserve(size_t(kProfileKeyCount));
+    std::vector<size_t> keyEnds;
+    const auto add = [&table, &keyEnds](const std::string& prefix, const auto& columns,
+                                        void* (*part)(ProfileData&, int, int), int iIndex, int iStep) {
+        for (const Column& c : columns) {
+            table.keyText.append(prefix).append(c.name);
+            keyEnds.push_back(table.keyText.size());
+            table.fields.push_back(
+                ProfileField{QLatin1String(), c.width, part, c.member, quint8(iIndex), quint8(iStep)});
+        }
     };
-    add(QString(), kHead, wholeRecord, 0, 0);
+    add({}, kHead, wholeRecord, 0, 0);
     for (int i = 0; i < kDpiStageCount; ++i)
-        add(QStringLiteral("DPI_INFO_%1_").arg(i), kStage, stageOf, i, 0);
-    add(QString(), kPointer, wholeRecord, 0, 0);
+        add("DPI_INFO_" + std::to_string(i) + '_', kStage, stageOf, i, 0);
+    add({}, kPointer, wholeRecord, 0, 0);
     for (int b = 0; b < kButtonSlotCount; ++b) {
-        add(QStringLiteral("BUTTON_INFO_%1_").arg(b), kButton, buttonOf, b, 0);
+        const std::string button = "BUTTON_INFO_" + std::to_string(b) + '_';
+        add(button, kButton, buttonOf, b, 0);
         for (int k = 0; k < kKeyStepCount; ++k)
-            add(QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_").arg(b).arg(k), kKeyStep, keyStepOf, b, k);
+            add(button + "KeyInfo_" + std::to_string(k) + '_', kKeyStep, keyStepOf, b, k);
     }
-    add(QString(), kTail, wholeRecord, 0, 0);
+    add({}, kTail, wholeRecord, 0, 0);
     for (int m = 0; m < kLedModeCount; ++m)
-        add(QStringLiteral("LedMode/LED_MODE_%1_").arg(m), kMode, modeOf, m, 0);
-    return fields;
+        add("LedMode/LED_MODE_" + std::to_string(m) + '_', kMode, modeOf, m, 0);
+    // The text no longer grows: the views can point into it.
+    for (size_t i = 0; i < table.fields.size(); ++i) {
+        const size_t begin = i == 0 ? 0 : keyEnds[i - 1];
+        table.fields[i].key = QLatin1String(table.keyText.data() + begin, int(keyEnds[i] - begin));
+    }
+    return table;
 }
 
 // The fields by their key as a file spells it (with '\' for '/'), for reading lines without building texts.
@@ -135,8 +153,24 @@ struct FieldIndex
     std::vector<int> byKey;             // the fields ordered by that spelling, for a binary search
     std::vector<int> sorted;            // the order a file lists them in
     std::vector<int> rank;              // each field's place in that order
-    std::vector<QString> sortedNames;
 };
+
+// A key as a file spells it: plain keys byte for byte with '\' for '/', others escaped as the store escapes.
+void appendSpelledKey(std::string& out, QLatin1String key)
+{
+    const bool bPlain = std::all_of(key.begin(), key.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
+               c == '.' || c == '/';
+    });
+    if (bPlain) {
+        for (const char c : key)
+            out += c == '/' ? '\\' : c;
+        return;
+    }
+    QByteArray escaped;
+    ini::appendEscapedKey(escaped, QString(key));
+    out.append(escaped.constData(), size_t(escaped.size()));
+}
 
 const FieldIndex& fieldIndex()
 {
@@ -145,29 +179,42 @@ const FieldIndex& fieldIndex()
         const std::vector<ProfileField>& fields = profileFields();
         std::vector<size_t> ends;
         for (const ProfileField& field : fields) {
-            QByteArray escaped;
-            ini::appendEscapedKey(escaped, field.key);
-            built.spelled.append(escaped.constData(), size_t(escaped.size()));
+            appendSpelledKey(built.spelled, field.key);
             ends.push_back(built.spelled.size());
         }
         for (size_t i = 0; i < fields.size(); ++i) {
             const size_t begin = i == 0 ? 0 : ends[i - 1];
             built.keys.emplace_back(built.spelled.data() + begin, ends[i] - begin);
-            built.byKey.push_back(int(i));
             built.sorted.push_back(int(i));
         }
-        std::sort(built.byKey.begin(), built.byKey.end(),
-                  [&built](int a, int b) { return built.keys[size_t(a)] < built.keys[size_t(b)]; });
-        std::sort(built.sorted.begin(), built.sorted.end(),
-                  [&fields](int a, int b) { return fields[size_t(a)].key < fields[size_t(b)].key; });
+        const auto text = [&fields](int i) {
+            const QLatin1String key = fields[size_t(i)].key;
+            return std::string_view(key.data(), size_t(key.size()));
+        };
+        std::sort(built.sorted.begin(), built.sorted.end(), [&text](int a, int b) { return text(a) < text(b); });
+        // Plain keys mostly sort as their spelling does: sort again only when they do not.
+        built.byKey = built.sorted;
+        const auto bySpelling = [&built](int a, int b) { return built.keys[size_t(a)] < built.keys[size_t(b)]; };
+        if (!std::is_sorted(built.byKey.begin(), built.byKey.end(), bySpelling))
+            std::sort(built.byKey.begin(), built.byKey.end(), bySpelling);
         built.rank.resize(fields.size());
-        for (size_t r = 0; r < built.sorted.size(); ++r) {
+        for (size_t r = 0; r < built.sorted.size(); ++r)
             built.rank[size_t(built.sorted[r])] = int(r);
-            built.sortedNames.push_back(fields[size_t(built.sorted[r])].key);
-        }
         return built;
     }();
     return index;
+}
+
+// The keys in the order a file lists them, as texts: what a save merges with the lines of the file.
+const std::vector<QString>& sortedFieldNames()
+{
+    static const std::vector<QString> names = [] {
+        std::vector<QString> built;
+        for (const int i : fieldIndex().sorted)
+            built.push_back(QString(profileFields()[size_t(i)].key));
+        return built;
+    }();
+    return names;
 }
 
 } // namespace
@@ -273,9 +320,9 @@ template <typename Part, typename Columns> bool equalColumns(const Part& a, cons
 
 const std::vector<ProfileField>& profileFields()
 {
-    static const std::vector<ProfileField> fields = buildProfileFields();
-    Q_ASSERT(fields.size() == size_t(kProfileKeyCount));
-    return fields;
+    static const ProfileFieldTable table = buildProfileFields();
+    Q_ASSERT(table.fields.size() == size_t(kProfileKeyCount));
+    return table.fields;
 }
 
 void writeProfileFields(const ProfileData& record, IniFile& file, const QString& group)
@@ -284,7 +331,7 @@ void writeProfileFields(const ProfileData& record, IniFile& file, const QString&
     const std::vector<ProfileField>& fields = profileFields();
     IniFile::Block block;
     block.section = group;
-    block.names = &index.sortedNames;
+    block.names = &sortedFieldNames();
     QByteArray& out = block.lines;
     out.reserve(int(fields.size()) * 36);
     block.lineEnds.reserve(fields.size());

@@ -27,7 +27,7 @@ enum class FieldWidth : quint8
 // "BUTTON_INFO_12_KeyInfo_40_H", "LedMode/LED_MODE_13_breath").
 struct ProfileField
 {
-    QString key;
+    QLatin1String key; // into a table that lives as long as the program
     FieldWidth width;
     void* (*part)(ProfileData& record, int iIndex, int iStep); // the stage, button, key step or entry
     void* (*member)(void* part);                               // the field inside it

@@ -40,43 +40,39 @@ class TestReportFilter : public QObject
 {
     Q_OBJECT
 private slots:
-    void dropsOtherReports();
-    void dropsLeaveTheBufferAlone();
-    void failurePassesThrough();
+    void dropsOtherReports()
+    {
+        FakeNode node;
+        node.reports = {QByteArray::fromHex("01000500"), QByteArray::fromHex("020a"), QByteArray::fromHex("05aafa46")};
+        quint8 buffer[8] = {};
+        QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 8, 150, node.now()), 4);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 4), QByteArray::fromHex("05aafa46"));
+        // Each later read waits only for what is left of the time-out.
+        QCOMPARE(node.waits, (QList<int>{150, 145, 140}));
+    }
+
+    void dropsLeaveTheBufferAlone()
+    {
+        FakeNode node;
+        node.reports = {QByteArray::fromHex("0102030405")};
+        quint8 buffer[5] = {9, 9, 9, 9, 9};
+        QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
+        for (quint8 b : buffer)
+            QCOMPARE(int(b), 9);
+        // Pointer reports arriving faster than the time-out runs out still end it.
+        node.reports.assign(100, QByteArray::fromHex("0101"));
+        node.clock = 0;
+        QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
+        QCOMPARE(node.clock, qint64(20));
+    }
+
+    void failurePassesThrough()
+    {
+        const RawRead failing = [](quint8*, int, int) { return -1; };
+        quint8 buffer[4];
+        QCOMPARE(readReportWithId(failing, 0x05, buffer, 4, 50, [] { return qint64(0); }), -1);
+    }
 };
-
-void TestReportFilter::dropsOtherReports()
-{
-    FakeNode node;
-    node.reports = {QByteArray::fromHex("01000500"), QByteArray::fromHex("020a"), QByteArray::fromHex("05aafa46")};
-    quint8 buffer[8] = {};
-    QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 8, 150, node.now()), 4);
-    QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 4), QByteArray::fromHex("05aafa46"));
-    // Each later read waits only for what is left of the time-out.
-    QCOMPARE(node.waits, (QList<int>{150, 145, 140}));
-}
-
-void TestReportFilter::dropsLeaveTheBufferAlone()
-{
-    FakeNode node;
-    node.reports = {QByteArray::fromHex("0102030405")};
-    quint8 buffer[5] = {9, 9, 9, 9, 9};
-    QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
-    for (quint8 b : buffer)
-        QCOMPARE(int(b), 9);
-    // Pointer reports arriving faster than the time-out runs out still end it.
-    node.reports.assign(100, QByteArray::fromHex("0101"));
-    node.clock = 0;
-    QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
-    QCOMPARE(node.clock, qint64(20));
-}
-
-void TestReportFilter::failurePassesThrough()
-{
-    const RawRead failing = [](quint8*, int, int) { return -1; };
-    quint8 buffer[4];
-    QCOMPARE(readReportWithId(failing, 0x05, buffer, 4, 50, [] { return qint64(0); }), -1);
-}
 
 QTEST_GUILESS_MAIN(TestReportFilter)
 #include "tst_report_filter.moc"

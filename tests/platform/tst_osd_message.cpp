@@ -26,125 +26,103 @@ class OsdMessageTest : public QObject
     Q_OBJECT
 
 private slots:
-    void layoutByHand();
-    void roundTrip_data();
-    void roundTrip();
-    void overLongTextIsCutAndTerminated();
-    void cutNeverSplitsASurrogatePair();
-    void rejectsWrongSizes_data();
-    void rejectsWrongSizes();
-    void unterminatedFieldsStopAtTheirEnd();
+    void layoutByHand()
+    {
+        OsdMessage message;
+        message.text = QStringLiteral("DPI 2:1600");
+        message.color = platform::osdColor(255, 125, 0); // orange
+        const QByteArray data = buildOsdMessage(message);
+
+        QCOMPARE(data.size(), 1044);
+        // "D" "P" as UTF-16 little-endian, then the terminator after ten characters.
+        QCOMPARE(data.mid(0, 4), QByteArray("D\0P\0", 4));
+        QCOMPARE(unitAt(data, 18), quint16('0'));
+        QCOMPARE(unitAt(data, 20), quint16(0));
+        QCOMPARE(u32At(data, 512), 0u);
+        QCOMPARE(data.mid(516, 4), QByteArray("\xDC\x05\0\0", 4)); // 1500
+        QCOMPARE(u32At(data, 520), 0u);
+        QCOMPARE(data.mid(524, 4), QByteArray("\xFF\x7D\0\0", 4)); // red low, then green, blue
+        QCOMPARE(data.mid(528, 4), QByteArray("\x3C\0\0\0", 4));   // 60
+        QCOMPARE(data.mid(532, 12), QByteArray("A\0r\0i\0a\0l\0\0\0", 12));
+        QCOMPARE(data.mid(544), QByteArray(1044 - 544, '\0'));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<quint32>("color");
+
+        QTest::addRow("profile") << "Profile 3"
+                                 << "Arial" << 0x000000FFu;
+        QTest::addRow("empty text") << QString() << "Arial" << 0x00FFFF00u;
+        QTest::addRow("chinese") << QString::fromUtf8("配置文件 3") << QString::fromUtf8("微软雅黑") << 0x0000FF00u;
+        QTest::addRow("outside the basic plane") << QString::fromUtf8("DPI \xF0\x9F\x96\xB1 1") << "Arial" << 0u;
+        QTest::addRow("255 characters fit") << QString(255, QChar('x')) << QString(255, QChar('f')) << 0x00FF00FFu;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, font);
+        QFETCH(quint32, color);
+
+        OsdMessage message;
+        message.text = text;
+        message.fontName = font;
+        message.color = color;
+        message.durationMs = 2500;
+        message.fontSize = 32;
+        const std::optional<OsdMessage> parsed = parseOsdMessage(buildOsdMessage(message));
+        QVERIFY(parsed);
+        QCOMPARE(parsed->text, text);
+        QCOMPARE(parsed->fontName, font);
+        QCOMPARE(parsed->color, color);
+        QCOMPARE(parsed->durationMs, 2500u);
+        QCOMPARE(parsed->fontSize, 32u);
+    }
+
+    void overLongTextIsCutAndTerminated()
+    {
+        OsdMessage message;
+        message.text = QString(300, QChar(0x4E2D)); // 中
+        message.fontName = QString(400, QChar('F'));
+        const QByteArray data = buildOsdMessage(message);
+        QCOMPARE(data.size(), 1044);
+        QCOMPARE(unitAt(data, 508), quint16(0x4E2D)); // unit 254
+        QCOMPARE(unitAt(data, 510), quint16(0));      // unit 255 is the terminator
+        QCOMPARE(u32At(data, 516), 1500u);            // the fields after it are untouched
+        QCOMPARE(unitAt(data, 1042), quint16(0));
+
+        const std::optional<OsdMessage> parsed = parseOsdMessage(data);
+        QVERIFY(parsed);
+        QCOMPARE(parsed->text, QString(255, QChar(0x4E2D)));
+        QCOMPARE(parsed->fontName, QString(255, QChar('F')));
+    }
+
+    void cutNeverSplitsASurrogatePair()
+    {
+        // 254 letters, then U+1F5B1 (D83D DDB1) would straddle the last unit.
+        OsdMessage message;
+        message.text = QString(254, QChar('a')) + QString::fromUtf8("\xF0\x9F\x96\xB1") + "b";
+        const QByteArray data = buildOsdMessage(message);
+        QCOMPARE(unitAt(data, 506), quint16('a'));
+        QCOMPARE(unitAt(data, 508), quint16(0));
+        QCOMPARE(parseOsdMessage(data)->text, QString(254, QChar('a')));
+    }
+
+    void unterminatedFieldsStopAtTheirEnd()
+    {
+        // Every byte 0x41: both texts run to the end of their fields without a terminator.
+        const std::optional<OsdMessage> parsed = parseOsdMessage(QByteArray(1044, 'A'));
+        QVERIFY(parsed);
+        QCOMPARE(parsed->text, QString(256, QChar(0x4141)));
+        QCOMPARE(parsed->fontName, QString(256, QChar(0x4141)));
+        QCOMPARE(parsed->color, 0x41414141u);
+        for (int size : {0, 1043, 1045, 2088})
+            QVERIFY2(!parseOsdMessage(QByteArray(size, 'A')), qPrintable(QString::number(size)));
+    }
 };
-
-void OsdMessageTest::layoutByHand()
-{
-    OsdMessage message;
-    message.text = QStringLiteral("DPI 2:1600");
-    message.color = platform::osdColor(255, 125, 0); // orange
-    const QByteArray data = buildOsdMessage(message);
-
-    QCOMPARE(data.size(), 1044);
-    // "D" "P" as UTF-16 little-endian, then the terminator after ten characters.
-    QCOMPARE(data.mid(0, 4), QByteArray("D\0P\0", 4));
-    QCOMPARE(unitAt(data, 18), quint16('0'));
-    QCOMPARE(unitAt(data, 20), quint16(0));
-    QCOMPARE(u32At(data, 512), 0u);
-    QCOMPARE(data.mid(516, 4), QByteArray("\xDC\x05\0\0", 4)); // 1500
-    QCOMPARE(u32At(data, 520), 0u);
-    QCOMPARE(data.mid(524, 4), QByteArray("\xFF\x7D\0\0", 4)); // red low, then green, blue
-    QCOMPARE(data.mid(528, 4), QByteArray("\x3C\0\0\0", 4));   // 60
-    QCOMPARE(data.mid(532, 12), QByteArray("A\0r\0i\0a\0l\0\0\0", 12));
-    QCOMPARE(data.mid(544), QByteArray(1044 - 544, '\0'));
-}
-
-void OsdMessageTest::roundTrip_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("font");
-    QTest::addColumn<quint32>("color");
-
-    QTest::addRow("profile") << "Profile 3"
-                             << "Arial" << 0x000000FFu;
-    QTest::addRow("empty text") << QString() << "Arial" << 0x00FFFF00u;
-    QTest::addRow("chinese") << QString::fromUtf8("配置文件 3") << QString::fromUtf8("微软雅黑") << 0x0000FF00u;
-    QTest::addRow("outside the basic plane") << QString::fromUtf8("DPI \xF0\x9F\x96\xB1 1") << "Arial" << 0u;
-    QTest::addRow("255 characters fit") << QString(255, QChar('x')) << QString(255, QChar('f')) << 0x00FF00FFu;
-}
-
-void OsdMessageTest::roundTrip()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, font);
-    QFETCH(quint32, color);
-
-    OsdMessage message;
-    message.text = text;
-    message.fontName = font;
-    message.color = color;
-    message.durationMs = 2500;
-    message.fontSize = 32;
-    const std::optional<OsdMessage> parsed = parseOsdMessage(buildOsdMessage(message));
-    QVERIFY(parsed);
-    QCOMPARE(parsed->text, text);
-    QCOMPARE(parsed->fontName, font);
-    QCOMPARE(parsed->color, color);
-    QCOMPARE(parsed->durationMs, 2500u);
-    QCOMPARE(parsed->fontSize, 32u);
-}
-
-void OsdMessageTest::overLongTextIsCutAndTerminated()
-{
-    OsdMessage message;
-    message.text = QString(300, QChar(0x4E2D)); // 中
-    message.fontName = QString(400, QChar('F'));
-    const QByteArray data = buildOsdMessage(message);
-    QCOMPARE(data.size(), 1044);
-    QCOMPARE(unitAt(data, 508), quint16(0x4E2D)); // unit 254
-    QCOMPARE(unitAt(data, 510), quint16(0));      // unit 255 is the terminator
-    QCOMPARE(u32At(data, 516), 1500u);            // the fields after it are untouched
-    QCOMPARE(unitAt(data, 1042), quint16(0));
-
-    const std::optional<OsdMessage> parsed = parseOsdMessage(data);
-    QVERIFY(parsed);
-    QCOMPARE(parsed->text, QString(255, QChar(0x4E2D)));
-    QCOMPARE(parsed->fontName, QString(255, QChar('F')));
-}
-
-void OsdMessageTest::cutNeverSplitsASurrogatePair()
-{
-    // 254 letters, then U+1F5B1 (D83D DDB1) would straddle the last unit.
-    OsdMessage message;
-    message.text = QString(254, QChar('a')) + QString::fromUtf8("\xF0\x9F\x96\xB1") + "b";
-    const QByteArray data = buildOsdMessage(message);
-    QCOMPARE(unitAt(data, 506), quint16('a'));
-    QCOMPARE(unitAt(data, 508), quint16(0));
-    QCOMPARE(parseOsdMessage(data)->text, QString(254, QChar('a')));
-}
-
-void OsdMessageTest::rejectsWrongSizes_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addRow("empty") << 0;
-    QTest::addRow("one short") << 1043;
-    QTest::addRow("one long") << 1045;
-    QTest::addRow("two messages") << 2088;
-}
-
-void OsdMessageTest::rejectsWrongSizes()
-{
-    QFETCH(int, size);
-    QVERIFY(!parseOsdMessage(QByteArray(size, 'A')));
-}
-
-void OsdMessageTest::unterminatedFieldsStopAtTheirEnd()
-{
-    // Every byte 0x41: both texts run to the end of their fields without a terminator.
-    const std::optional<OsdMessage> parsed = parseOsdMessage(QByteArray(1044, 'A'));
-    QVERIFY(parsed);
-    QCOMPARE(parsed->text, QString(256, QChar(0x4141)));
-    QCOMPARE(parsed->fontName, QString(256, QChar(0x4141)));
-    QCOMPARE(parsed->color, 0x41414141u);
-}
 
 QTEST_GUILESS_MAIN(OsdMessageTest)
 #include "tst_osd_message.moc"

@@ -27,94 +27,85 @@ class UdevEventTest : public QObject
     Q_OBJECT
 
 private slots:
-    void interfaceZeroGivesPointerThenCommand_data();
-    void interfaceZeroGivesPointerThenCommand();
-    void otherNodesAreUnrecognised_data();
-    void otherNodesAreUnrecognised();
-    void ignoredEvents_data();
-    void ignoredEvents();
-};
+    void interfaceZeroGivesPointerThenCommand_data()
+    {
+        QTest::addColumn<Properties>("properties");
+        QTest::addColumn<bool>("arrived");
+        QTest::addColumn<int>("product");
+        QTest::addColumn<QString>("node");
 
-void UdevEventTest::interfaceZeroGivesPointerThenCommand_data()
-{
-    QTest::addColumn<Properties>("properties");
-    QTest::addColumn<bool>("arrived");
-    QTest::addColumn<int>("product");
-    QTest::addColumn<QString>("node");
-
-    QTest::addRow("add") << hidraw("add", kReceiverIf0) << true << 0xFA02 << "/dev/hidraw3";
-    QTest::addRow("remove") << hidraw("remove", kReceiverIf0) << false << 0xFA02 << "/dev/hidraw3";
-    QTest::addRow("behind a hub, set B, lower-case ids")
-        << hidraw("add",
-                  "/devices/pci0000:00/0000:00:14.0/usb3/3-1/3-1.4/3-1.4.2/3-1.4.2:1.0/0003:248a:fb01.000A/"
-                  "hidraw/hidraw12",
-                  "/dev/hidraw12")
-        << true << 0xFB01 << "/dev/hidraw12";
-    QTest::addRow("node named as the kernel does")
-        << hidraw("remove", kReceiverIf0, "hidraw3") << false << 0xFA02 << "/dev/hidraw3";
-}
-
-void UdevEventTest::interfaceZeroGivesPointerThenCommand()
-{
-    QFETCH(Properties, properties);
-    QFETCH(bool, arrived);
-    QFETCH(int, product);
-    QFETCH(QString, node);
-
-    const std::vector<DeviceChangeEvent> events = parseUdevHidrawEvent(properties);
-    QCOMPARE(events.size(), size_t(2));
-    QCOMPARE(events[0].collectionKind, Kind::Pointer);
-    QCOMPARE(events[1].collectionKind, Kind::Command);
-    for (const DeviceChangeEvent& event : events) {
-        QCOMPARE(int(event.vendorId), 0x248A);
-        QCOMPARE(int(event.productId), product);
-        QCOMPARE(event.path, node);
-        QCOMPARE(event.arrived, arrived);
+        QTest::addRow("add") << hidraw("add", kReceiverIf0) << true << 0xFA02 << "/dev/hidraw3";
+        QTest::addRow("remove") << hidraw("remove", kReceiverIf0) << false << 0xFA02 << "/dev/hidraw3";
+        QTest::addRow("behind a hub, set B, lower-case ids")
+            << hidraw("add",
+                      "/devices/pci0000:00/0000:00:14.0/usb3/3-1/3-1.4/3-1.4.2/3-1.4.2:1.0/0003:248a:fb01.000A/"
+                      "hidraw/hidraw12",
+                      "/dev/hidraw12")
+            << true << 0xFB01 << "/dev/hidraw12";
+        QTest::addRow("node named as the kernel does")
+            << hidraw("remove", kReceiverIf0, "hidraw3") << false << 0xFA02 << "/dev/hidraw3";
     }
-}
 
-void UdevEventTest::otherNodesAreUnrecognised_data()
-{
-    QTest::addColumn<Properties>("properties");
+    void interfaceZeroGivesPointerThenCommand()
+    {
+        QFETCH(Properties, properties);
+        QFETCH(bool, arrived);
 
-    QTest::addRow("interface 1") << hidraw(
-        "add", "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.1/0003:248A:FA02.0006/hidraw/hidraw4");
-    QTest::addRow("bluetooth bus") << hidraw(
-        "add", "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/0005:248A:FA02.0007/hidraw/hidraw5");
-    QTest::addRow("virtual uhid") << hidraw("add", "/devices/virtual/misc/uhid/0003:248A:FA02.0008/hidraw/hidraw6");
-    QTest::addRow("no devpath") << hidraw("remove", QString());
-    QTest::addRow("garbage devpath") << hidraw("add", "/devices/\xff/1-2:1.0/zzzz:248A:FA02.1/hidraw/hidraw1");
-}
+        const std::vector<DeviceChangeEvent> events = parseUdevHidrawEvent(properties);
+        QCOMPARE(events.size(), size_t(2));
+        QCOMPARE(events[0].collectionKind, Kind::Pointer);
+        QCOMPARE(events[1].collectionKind, Kind::Command);
+        for (const DeviceChangeEvent& event : events) {
+            QCOMPARE(int(event.vendorId), 0x248A);
+            QTEST(int(event.productId), "product");
+            QTEST(event.path, "node");
+            QCOMPARE(event.arrived, arrived);
+        }
+    }
 
-void UdevEventTest::otherNodesAreUnrecognised()
-{
-    QFETCH(Properties, properties);
+    void otherNodesAreUnrecognised_data()
+    {
+        QTest::addColumn<Properties>("properties");
 
-    const std::vector<DeviceChangeEvent> events = parseUdevHidrawEvent(properties);
-    QCOMPARE(events.size(), size_t(1));
-    QCOMPARE(events[0].collectionKind, Kind::Unknown);
-    QCOMPARE(int(events[0].vendorId), 0);
-    QCOMPARE(int(events[0].productId), 0);
-    QCOMPARE(events[0].path, QString("/dev/hidraw3"));
-    QCOMPARE(events[0].arrived, properties.value("ACTION") == "add");
-}
+        QTest::addRow("interface 1") << hidraw(
+            "add", "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.1/0003:248A:FA02.0006/hidraw/hidraw4");
+        QTest::addRow("bluetooth bus") << hidraw(
+            "add", "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/0005:248A:FA02.0007/hidraw/hidraw5");
+        QTest::addRow("virtual uhid") << hidraw("add", "/devices/virtual/misc/uhid/0003:248A:FA02.0008/hidraw/hidraw6");
+        QTest::addRow("no devpath") << hidraw("remove", QString());
+        QTest::addRow("garbage devpath") << hidraw("add", "/devices/\xff/1-2:1.0/zzzz:248A:FA02.1/hidraw/hidraw1");
+    }
 
-void UdevEventTest::ignoredEvents_data()
-{
-    QTest::addColumn<Properties>("properties");
+    void otherNodesAreUnrecognised()
+    {
+        QFETCH(Properties, properties);
 
-    QTest::addRow("change") << hidraw("change", kReceiverIf0);
-    QTest::addRow("bind") << hidraw("bind", kReceiverIf0);
-    QTest::addRow("no action") << hidraw(QString(), kReceiverIf0);
-    QTest::addRow("no node") << hidraw("add", kReceiverIf0, QString());
-    QTest::addRow("empty") << Properties{};
-}
+        const std::vector<DeviceChangeEvent> events = parseUdevHidrawEvent(properties);
+        QCOMPARE(events.size(), size_t(1));
+        QCOMPARE(events[0].collectionKind, Kind::Unknown);
+        QCOMPARE(int(events[0].vendorId), 0);
+        QCOMPARE(int(events[0].productId), 0);
+        QCOMPARE(events[0].path, QString("/dev/hidraw3"));
+        QCOMPARE(events[0].arrived, properties.value("ACTION") == "add");
+    }
 
-void UdevEventTest::ignoredEvents()
-{
-    QFETCH(Properties, properties);
-    QVERIFY(parseUdevHidrawEvent(properties).empty());
-}
+    void ignoredEvents_data()
+    {
+        QTest::addColumn<Properties>("properties");
+
+        QTest::addRow("change") << hidraw("change", kReceiverIf0);
+        QTest::addRow("bind") << hidraw("bind", kReceiverIf0);
+        QTest::addRow("no action") << hidraw(QString(), kReceiverIf0);
+        QTest::addRow("no node") << hidraw("add", kReceiverIf0, QString());
+        QTest::addRow("empty") << Properties{};
+    }
+
+    void ignoredEvents()
+    {
+        QFETCH(Properties, properties);
+        QVERIFY(parseUdevHidrawEvent(properties).empty());
+    }
+};
 
 QTEST_GUILESS_MAIN(UdevEventTest)
 #include "tst_udev_event.moc"

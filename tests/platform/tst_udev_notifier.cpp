@@ -12,25 +12,23 @@ class UdevNotifierTest : public QObject
     Q_OBJECT
 
 private slots:
-    void startsRestartsAndStops();
-};
-
-void UdevNotifierTest::startsRestartsAndStops()
-{
-    int calls = 0;
-    auto count = [&calls](const DeviceChangeEvent&) { ++calls; };
+    void startsRestartsAndStops()
     {
-        UdevDeviceNotifier notifier;
-        const bool bStarted = notifier.start(0, count);
-        QCOMPARE(notifier.start(0, count), bStarted);
+        int calls = 0;
+        auto count = [&calls](const DeviceChangeEvent&) { ++calls; };
+        {
+            UdevDeviceNotifier notifier;
+            const bool bStarted = notifier.start(0, count);
+            QCOMPARE(notifier.start(0, count), bStarted);
+            QCoreApplication::processEvents();
+            notifier.stop();
+            notifier.stop();
+            QCOMPARE(notifier.start(0, count), bStarted);
+        } // destroyed while running
         QCoreApplication::processEvents();
-        notifier.stop();
-        notifier.stop();
-        QCOMPARE(notifier.start(0, count), bStarted);
-    } // destroyed while running
-    QCoreApplication::processEvents();
-    QCOMPARE(calls, 0); // nothing was plugged in
-}
+        QCOMPARE(calls, 0); // nothing was plugged in
+    }
+};
 
 QTEST_GUILESS_MAIN(UdevNotifierTest)
 #include "tst_udev_notifier.moc"

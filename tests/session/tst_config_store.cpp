@@ -9,15 +9,7 @@
 #include <QFile>
 #include <QTest>
 
-class TestConfigStore : public QObject
-{
-    Q_OBJECT
-private slots:
-    void storesWhatSaveConfigStores();
-    void unchangedRecordsAreNotRewritten();
-    void otherWritersAreNoticed();
-    void rememberedLoadWritesNothing();
-};
+#include <memory>
 
 namespace {
 ConfigData loadedConfig()
@@ -28,82 +20,80 @@ ConfigData loadedConfig()
 }
 } // namespace
 
-void TestConfigStore::storesWhatSaveConfigStores()
+class TestConfigStore : public QObject
 {
-    TestDataHome home;
-    writeCurrentProductName("OSKEN R5");
-    ConfigData config = loadedConfig();
-    config.ProfileID = 3;
-    config.AngleValue = 2;
-    config.LiftHigh = 1;
-    config.Count = 5;
-    config.slotProfileNames[2] = "Mine";
-    config.slot(2).scrollspeed = 6;
-    WorkingConfigStore store;
-    QVERIFY(store.save(config));
-    QCOMPARE(store.profileFilesWritten(), 5);
-    QVERIFY(loadedConfig() == config);
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestDataHome>();
+        writeCurrentProductName("OSKEN R5");
+    }
+    // The old folder goes first: it restores the data folder it replaced.
+    void cleanup() { m_home.reset(); }
 
-    config.slotProfileNames[1] = "../outside";
-    QVERIFY(!store.save(config));
-}
+    void storesWhatSaveConfigStores()
+    {
+        ConfigData config = loadedConfig();
+        config.ProfileID = 3;
+        config.AngleValue = 2;
+        config.LiftHigh = 1;
+        config.Count = 5;
+        config.slotProfileNames[2] = "Mine";
+        config.slot(2).scrollspeed = 6;
+        WorkingConfigStore store;
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 5);
+        QVERIFY(loadedConfig() == config);
 
-void TestConfigStore::unchangedRecordsAreNotRewritten()
-{
-    TestDataHome home;
-    writeCurrentProductName("OSKEN R5");
-    ConfigData config = loadedConfig();
-    WorkingConfigStore store;
-    QVERIFY(store.save(config));
-    QVERIFY(store.save(config));
-    QCOMPARE(store.profileFilesWritten(), 5);
+        config.slotProfileNames[1] = "../outside";
+        QVERIFY(!store.save(config));
+    }
 
-    config.slot(4).pollrate = 8;
-    config.ProfileID = 4;
-    QVERIFY(store.save(config));
-    QCOMPARE(store.profileFilesWritten(), 6);
-    const ConfigData stored = loadedConfig();
-    QCOMPARE(int(stored.slot(4).pollrate), 8);
-    QCOMPARE(int(stored.ProfileID), 4);
-}
+    void onlyChangedRecordsAreRewritten()
+    {
+        ConfigData config = loadedConfig();
+        WorkingConfigStore store;
+        QVERIFY(store.save(config));
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 5);
+        config.slot(4).pollrate = 8;
+        config.ProfileID = 4;
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 6);
+        QCOMPARE(int(loadedConfig().slot(4).pollrate), 8);
+        QCOMPARE(int(loadedConfig().ProfileID), 4);
 
-void TestConfigStore::otherWritersAreNoticed()
-{
-    TestDataHome home;
-    writeCurrentProductName("OSKEN R5");
-    ConfigData config = loadedConfig();
-    WorkingConfigStore store;
-    QVERIFY(store.save(config));
+        // Another writer puts a value into the file that the record no longer holds.
+        ProfileData other = config.slot(0);
+        other.scrollspeed = 77;
+        QVERIFY(saveProfile(other, profileFilePath("Profile 1"), profileGroup()));
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 7);
+        QVERIFY(loadedConfig().slot(0) == config.slot(0));
+        // A file removed from elsewhere.
+        QVERIFY(QFile::remove(profileFilePath("Profile 2")));
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 8);
+        QVERIFY(QFile::exists(profileFilePath("Profile 2")));
+    }
 
-    // Another writer puts a value into the file that the record no longer holds.
-    ProfileData other = config.slot(0);
-    other.scrollspeed = 77;
-    QVERIFY(saveProfile(other, profileFilePath("Profile 1"), profileGroup()));
-    QVERIFY(store.save(config));
-    QCOMPARE(store.profileFilesWritten(), 6);
-    QVERIFY(loadedConfig().slot(0) == config.slot(0));
+    void rememberedLoadWritesNothing()
+    {
+        QVERIFY(saveConfig(loadedConfig()));
+        QVERIFY(QFile::remove(profileFilePath("Profile 5")));
+        const ConfigData loaded = loadedConfig();
+        WorkingConfigStore store;
+        store.remember(loaded);
+        QVERIFY(store.save(loaded));
+        // Only the slot whose file was missing.
+        QCOMPARE(store.profileFilesWritten(), 1);
+        QVERIFY(QFile::exists(profileFilePath("Profile 5")));
+    }
 
-    // A file removed and made again from elsewhere.
-    QVERIFY(QFile::remove(profileFilePath("Profile 2")));
-    QVERIFY(store.save(config));
-    QCOMPARE(store.profileFilesWritten(), 7);
-    QVERIFY(QFile::exists(profileFilePath("Profile 2")));
-}
-
-void TestConfigStore::rememberedLoadWritesNothing()
-{
-    TestDataHome home;
-    writeCurrentProductName("OSKEN R5");
-    QVERIFY(saveConfig(loadedConfig()));
-    QVERIFY(QFile::remove(profileFilePath("Profile 5")));
-    const ConfigData loaded = loadedConfig();
-    WorkingConfigStore store;
-    store.remember(loaded);
-    QVERIFY(store.save(loaded));
-    // Only the slot whose file was missing.
-    QCOMPARE(store.profileFilesWritten(), 1);
-    QVERIFY(QFile::exists(profileFilePath("Profile 5")));
-}
+private:
+    std::unique_ptr<TestDataHome> m_home;
+};
 
 QTEST_MAIN(TestConfigStore)
 #include "tst_config_store.moc"

@@ -51,173 +51,164 @@ class TestSettingsSession : public QObject
 {
     Q_OBJECT
 private slots:
-    void writeOutSendsWhatChanged_data();
-    void writeOutSendsWhatChanged();
-    void writeOutThatDoesNotLand_data();
-    void writeOutThatDoesNotLand();
-    void failedSaveIsReported();
-    void mouseStatusIsKept();
-    void revertedSlotWithoutFileHoldsDefaults();
-    void switchingSlotTellsTheMouse();
-};
-
-void TestSettingsSession::writeOutSendsWhatChanged_data()
-{
-    QTest::addColumn<int>("change");
-    QTest::addColumn<QList<int>>("commands");
-    QTest::addRow("nothing") << 0 << QList<int>{};
-    QTest::addRow("full write pending") << 1 << kEverySection;
-    QTest::addRow("lighting") << 2 << QList<int>{0x46, 0x04, 0x40, 0x46};
-    QTest::addRow("report rate") << 3 << QList<int>{0x46, 0x01, 0x40, 0x46};
-}
-
-void TestSettingsSession::writeOutSendsWhatChanged()
-{
-    QFETCH(int, change);
-    SessionRig rig;
-    if (change == 1)
-        writeDiff(1);
-    if (change == 2)
-        rig.active().modes[rig.active().LedMode].RGB = RgbColor::fromRgb(1, 2, 3);
-    if (change == 3)
-        rig.active().pollrate = rig.active().pollrate == 8 ? 1 : 8;
-    QVERIFY(rig.session.hasUnappliedEdits() == (change != 0));
-
-    QList<int> steps;
-    const WriteOutcome outcome = rig.session.writeOut([&steps](int p) { steps << p; });
-    QVERIFY(outcome.landed());
-    QTEST(rig.mouse.commandRuns(), "commands");
-    QCOMPARE(steps, change == 0 ? (QList<int>{25, 80}) : (QList<int>{25, 50, 80}));
-    // The status thread is kept off the handle for exactly the frames of the write.
-    const int n = int(rig.mouse.frames.size());
-    QCOMPARE(rig.statusCalls, n == 0 ? QList<int>{} : (QList<int>{0, -1 - n}));
-    QCOMPARE(readDiff(), 0);
-    QVERIFY(!rig.session.hasUnappliedEdits());
-    QCOMPARE(rig.session.pendingSections(), ChangeMask(0));
-    // Stored even when nothing had to be sent.
-    QVERIFY(QFile::exists(profileFilePath("Profile 1")));
-}
-
-void TestSettingsSession::writeOutThatDoesNotLand_data()
-{
-    QTest::addColumn<int>("failure");
-    QTest::addColumn<int>("framesSent");
-    QTest::addRow("write failed") << int(DeviceResult::WriteFailed) << 3;
-    QTest::addRow("gave up") << int(DeviceResult::GaveUp) << 3;
-    QTest::addRow("no device") << int(DeviceResult::NoDevice) << 3;
-    QTest::addRow("asleep") << int(DeviceResult::Asleep) << 0;
-    QTest::addRow("macro missing") << -1 << 0;
-}
-
-void TestSettingsSession::writeOutThatDoesNotLand()
-{
-    QFETCH(int, failure);
-    SessionRig rig;
-    rig.active().scrollspeed = 7;
-    const ButtonInfo button = rig.active().buttons[3];
-    if (failure == DeviceResult::Asleep) {
-        rig.awake = false;
-    } else if (failure < 0) {
-        rig.active().buttons[3].Fun = 200;
-        rig.active().buttons[3].macroname = "Gone";
-    } else {
-        rig.mouse.failAt = 3;
-        rig.mouse.failure = quint8(failure);
+    void writeOutSendsWhatChanged_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QList<int>>("commands");
+        QTest::addRow("nothing") << 0 << QList<int>{};
+        QTest::addRow("full write pending") << 1 << kEverySection;
+        QTest::addRow("lighting") << 2 << QList<int>{0x46, 0x04, 0x40, 0x46};
+        QTest::addRow("report rate") << 3 << QList<int>{0x46, 0x01, 0x40, 0x46};
     }
-    const WriteOutcome outcome = rig.session.writeOut();
-    QCOMPARE(int(outcome.result), qMax(failure, 0));
-    QCOMPARE(outcome.missingMacros, failure < 0 ? QStringList{"Gone"} : QStringList());
-    QVERIFY(!outcome.landed());
-    QTEST(int(rig.mouse.frames.size()), "framesSent");
-    // The files hold the edit; the mouse may not: the next write-out, even after a restart, sends it all.
-    QCOMPARE(rig.storedKey("Profile 1", "scrollspeed"), 7);
-    QCOMPARE(readDiff(), 1);
-    QVERIFY(rig.session.hasUnappliedEdits());
-    QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
 
-    rig.awake = true;
-    rig.active().buttons[3] = button;
-    rig.mouse.failAt = -1;
-    rig.mouse.frames.clear();
-    QVERIFY(rig.session.writeOut().landed());
-    QCOMPARE(rig.mouse.commandRuns(), kEverySection);
-    QCOMPARE(readDiff(), 0);
-}
+    void writeOutSendsWhatChanged()
+    {
+        QFETCH(int, change);
+        SessionRig rig;
+        if (change == 1)
+            writeDiff(1);
+        if (change == 2)
+            rig.active().modes[rig.active().LedMode].RGB = RgbColor::fromRgb(1, 2, 3);
+        if (change == 3)
+            rig.active().pollrate = rig.active().pollrate == 8 ? 1 : 8;
+        QVERIFY(rig.session.hasUnappliedEdits() == (change != 0));
 
-void TestSettingsSession::failedSaveIsReported()
-{
-    SessionRig rig;
-    rig.active().scrollspeed = 9;
-    // The profile folder has become a file: no profile file can be stored.
-    QDir(profileDirectory()).removeRecursively();
-    QFile blocker(profileDirectory());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+        QList<int> steps;
+        const WriteOutcome outcome = rig.session.writeOut([&steps](int p) { steps << p; });
+        QVERIFY(outcome.landed());
+        QTEST(rig.mouse.commandRuns(), "commands");
+        QCOMPARE(steps, change == 0 ? (QList<int>{25, 80}) : (QList<int>{25, 50, 80}));
+        // The status thread is kept off the handle for exactly the frames of the write.
+        const int n = int(rig.mouse.frames.size());
+        QCOMPARE(rig.statusCalls, n == 0 ? QList<int>{} : (QList<int>{0, -1 - n}));
+        QCOMPARE(readDiff(), 0);
+        QVERIFY(!rig.session.hasUnappliedEdits());
+        QCOMPARE(rig.session.pendingSections(), ChangeMask(0));
+        // Stored even when nothing had to be sent.
+        QVERIFY(QFile::exists(profileFilePath("Profile 1")));
+    }
 
-    const WriteOutcome outcome = rig.session.writeOut();
-    QCOMPARE(outcome.result, DeviceResult::Done);
-    QVERIFY(!outcome.filesStored);
-    QVERIFY(!outcome.landed());
-    QCOMPARE(readDiff(), 1);
-}
+    void writeOutThatDoesNotLand_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<int>("framesSent");
+        QTest::addRow("write failed") << int(DeviceResult::WriteFailed) << 3;
+        QTest::addRow("gave up") << int(DeviceResult::GaveUp) << 3;
+        QTest::addRow("no device") << int(DeviceResult::NoDevice) << 3;
+        QTest::addRow("asleep") << int(DeviceResult::Asleep) << 0;
+        QTest::addRow("macro missing") << -1 << 0;
+    }
 
-void TestSettingsSession::mouseStatusIsKept()
-{
-    SessionRig rig;
-    QVERIFY(rig.session.writeOut().landed()); // every profile file exists
-    const MouseChange change = rig.session.takeMouseStatus(3, 2, 8);
-    QVERIFY(change.profile && change.dpiStage && change.rate && change.filesStored);
-    QCOMPARE(rig.session.activeSlot(), 3);
-    QCOMPARE(int(rig.active().dpi), 2);
-    QCOMPARE(int(rig.active().pollrate), 8);
-    // Stored and taken as saved: nothing writes the old values back, not even after a revert (Cancel). The
-    // mouse still holds the tables of the slot it left: the next write-out sends the new slot's whole.
-    QVERIFY(rig.session.working() == rig.session.saved());
-    QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
-    QCOMPARE(rig.storedKey("Profile 4", "dpi"), 2);
-    QCOMPARE(rig.storedKey("Profile 4", "pollrate"), 8);
-    rig.session.revertSlot(3);
-    QCOMPARE(int(rig.active().pollrate), 8);
-    SettingsSession restarted;
-    restarted.load();
-    QCOMPARE(restarted.activeSlot(), 3);
+    void writeOutThatDoesNotLand()
+    {
+        QFETCH(int, failure);
+        SessionRig rig;
+        rig.active().scrollspeed = 7;
+        const ButtonInfo button = rig.active().buttons[3];
+        if (failure == DeviceResult::Asleep) {
+            rig.awake = false;
+        } else if (failure < 0) {
+            rig.active().buttons[3].Fun = 200;
+            rig.active().buttons[3].macroname = "Gone";
+        } else {
+            rig.mouse.failAt = 3;
+            rig.mouse.failure = quint8(failure);
+        }
+        const WriteOutcome outcome = rig.session.writeOut();
+        QCOMPARE(int(outcome.result), qMax(failure, 0));
+        QCOMPARE(outcome.missingMacros, failure < 0 ? QStringList{"Gone"} : QStringList());
+        QVERIFY(!outcome.landed());
+        QTEST(int(rig.mouse.frames.size()), "framesSent");
+        // The files hold the edit; the mouse may not: the next write-out, even after a restart, sends it all.
+        QCOMPARE(rig.storedKey("Profile 1", "scrollspeed"), 7);
+        QCOMPARE(readDiff(), 1);
+        QVERIFY(rig.session.hasUnappliedEdits());
+        QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
 
-    // Bytes the mouse cannot mean change nothing.
-    const ConfigData before = rig.session.working();
-    const MouseChange none = rig.session.takeMouseStatus(5, 6, 3);
-    QVERIFY(!none.profile && !none.dpiStage && !none.rate);
-    QVERIFY(rig.session.working() == before);
-}
+        rig.awake = true;
+        rig.active().buttons[3] = button;
+        rig.mouse.failAt = -1;
+        rig.mouse.frames.clear();
+        QVERIFY(rig.session.writeOut().landed());
+        QCOMPARE(rig.mouse.commandRuns(), kEverySection);
+        QCOMPARE(readDiff(), 0);
+    }
 
-void TestSettingsSession::revertedSlotWithoutFileHoldsDefaults()
-{
-    SessionRig rig;
-    rig.session.edit([](ConfigData& working) {
-        working.slotProfileNames[1] = "Never stored";
-        working.slot(1).buttons[0].Fun = 0;
-    });
-    rig.session.revertSlot(1);
-    ProfileData expected;
-    setProfileDefaults(expected);
-    expected.ProfileName = "Never stored";
-    QVERIFY(rig.session.working().slot(1) == expected);
-}
+    void failedSaveIsReported()
+    {
+        SessionRig rig;
+        rig.active().scrollspeed = 9;
+        // The profile folder has become a file: no profile file can be stored.
+        QDir(profileDirectory()).removeRecursively();
+        QFile blocker(profileDirectory());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
 
-void TestSettingsSession::switchingSlotTellsTheMouse()
-{
-    SessionRig rig;
-    rig.awake = false;
-    QCOMPARE(rig.session.switchSlot(2), DeviceResult::Asleep);
-    QCOMPARE(rig.session.activeSlot(), 0);
-    QVERIFY(rig.mouse.frames.empty());
+        const WriteOutcome outcome = rig.session.writeOut();
+        QCOMPARE(outcome.result, DeviceResult::Done);
+        QVERIFY(!outcome.filesStored);
+        QVERIFY(!outcome.landed());
+        QCOMPARE(readDiff(), 1);
+    }
 
-    rig.awake = true;
-    QCOMPARE(rig.session.switchSlot(2), DeviceResult::Done);
-    QCOMPARE(rig.session.activeSlot(), 2);
-    QCOMPARE(rig.mouse.commandRuns().first(), 0x44);
-    QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
-    QCOMPARE(QSettings(productConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 2);
-}
+    void mouseStatusIsKept()
+    {
+        SessionRig rig;
+        QVERIFY(rig.session.writeOut().landed()); // every profile file exists
+        const MouseChange change = rig.session.takeMouseStatus(3, 2, 8);
+        QVERIFY(change.profile && change.dpiStage && change.rate && change.filesStored);
+        QCOMPARE(rig.session.activeSlot(), 3);
+        QCOMPARE(int(rig.active().dpi), 2);
+        QCOMPARE(int(rig.active().pollrate), 8);
+        // Stored and taken as saved: nothing writes the old values back, not even after a revert (Cancel). The
+        // mouse still holds the tables of the slot it left: the next write-out sends the new slot's whole.
+        QVERIFY(rig.session.working() == rig.session.saved());
+        QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
+        QCOMPARE(rig.storedKey("Profile 4", "dpi"), 2);
+        QCOMPARE(rig.storedKey("Profile 4", "pollrate"), 8);
+        rig.session.revertSlot(3);
+        QCOMPARE(int(rig.active().pollrate), 8);
+        SettingsSession restarted;
+        restarted.load();
+        QCOMPARE(restarted.activeSlot(), 3);
+
+        // Bytes the mouse cannot mean change nothing.
+        const ConfigData before = rig.session.working();
+        const MouseChange none = rig.session.takeMouseStatus(5, 6, 3);
+        QVERIFY(!none.profile && !none.dpiStage && !none.rate);
+        QVERIFY(rig.session.working() == before);
+    }
+
+    void revertedSlotWithoutFileHoldsDefaults()
+    {
+        SessionRig rig;
+        rig.session.edit([](ConfigData& working) {
+            working.slotProfileNames[1] = "Never stored";
+            working.slot(1).buttons[0].Fun = 0;
+        });
+        rig.session.revertSlot(1);
+        ProfileData expected;
+        setProfileDefaults(expected);
+        expected.ProfileName = "Never stored";
+        QVERIFY(rig.session.working().slot(1) == expected);
+    }
+
+    void switchingSlotTellsTheMouse()
+    {
+        SessionRig rig;
+        rig.awake = false;
+        QCOMPARE(rig.session.switchSlot(2), DeviceResult::Asleep);
+        QCOMPARE(rig.session.activeSlot(), 0);
+        QVERIFY(rig.mouse.frames.empty());
+
+        rig.awake = true;
+        QCOMPARE(rig.session.switchSlot(2), DeviceResult::Done);
+        QCOMPARE(rig.session.activeSlot(), 2);
+        QCOMPARE(rig.mouse.commandRuns().first(), 0x44);
+        QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
+        QCOMPARE(QSettings(productConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 2);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettingsSession)
 #include "tst_settings_session.moc"

@@ -1,6 +1,9 @@
 #include "store/AppSettings.h"
+#include "store/ConfigFiles.h"
+#include "store/DataPaths.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
+#include "store/ProfileReading.h"
 #include "store/RecordEquality.h"
 
 #include "TestDataHome.h"
@@ -10,28 +13,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
+#include <memory>
 
-class TestProfileFiles : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void roundTripOfAFullRecord();
-    void narrowing_data();
-    void narrowing();
-    void colourTexts_data();
-    void colourTexts();
-    void saveKeepsOtherKeysAndOtherGroups();
-    void failedSaveIsReported();
-    void oneValueWrittenAlone();
-    void handWrittenGoldenFile();
-    void defaultsFileRewrittenOnlyWhenItDiffers();
-
-private:
-    static ProfileData fullRecord();
-};
-
-ProfileData TestProfileFiles::fullRecord()
+static ProfileData fullRecord()
 {
     ProfileData p;
     p.pollrate = 8;
@@ -73,171 +57,443 @@ ProfileData TestProfileFiles::fullRecord()
     return p;
 }
 
-void TestProfileFiles::roundTripOfAFullRecord()
+Q_DECLARE_METATYPE(ProfileFileResult)
+
+static ConfigData sample()
 {
-    TestDataHome home;
-    const QString path = home.path() + QStringLiteral("/a/b/full.prof");
-    const ProfileData written = fullRecord();
-    QVERIFY(saveProfile(written, path, profileGroup()));
-    ProfileData read;
-    setProfileDefaults(read, QStringLiteral("OSKEN R5"));
-    loadProfile(read, path, profileGroup());
-    QVERIFY(read == written);
+    ConfigData c;
+    c.ProfileID = 3;
+    c.AngleValue = 2;
+    c.LiftHigh = 1;
+    c.Count = 9;
+    for (int i = 0; i < kSlotCount; ++i) {
+        setProfileDefaults(c.slots[i], QStringLiteral("OSKEN R5"));
+        c.slots[i].pollrate = quint8(1 << (i % 4));
+        c.slots[i].buttons[i].macroname = QStringLiteral("macro %1").arg(i);
+        c.slots[i].modes[i].RGB = RgbColor{};
+        c.slotProfileNames[i] = QStringLiteral("Slot %1 profile").arg(i + 1);
+    }
+    return c;
 }
 
-void TestProfileFiles::narrowing_data()
+// An exported configuration whose Config group and records the rows change; exported once, as it is slow.
+static QString writeConf(const TestDataHome& home, const QStringList& names)
 {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<int>("pollrate");       // u8
-    QTest::addColumn<qint64>("firstStageX"); // u32
-    QTest::addColumn<int>("firstFun");       // i32
-    QTest::addRow("300 in a u8") << QByteArray("pollrate=300") << 44 << qint64(0) << 0;
-    QTest::addRow("256 in a u8") << QByteArray("pollrate=256") << 0 << qint64(0) << 0;
-    QTest::addRow("-1 in a u8") << QByteArray("pollrate=-1") << 255 << qint64(0) << 0;
-    QTest::addRow("text") << QByteArray("pollrate=fast") << 0 << qint64(0) << 0;
-    QTest::addRow("2^32 in a u32") << QByteArray("DPI_INFO_0_x=4294967296") << 0 << qint64(0) << 0;
-    QTest::addRow("2^32+5 in a u32") << QByteArray("DPI_INFO_0_x=4294967301") << 0 << qint64(5) << 0;
-    QTest::addRow("-1 in a u32") << QByteArray("DPI_INFO_0_x=-1") << 0 << qint64(4294967295) << 0;
-    QTest::addRow("2^31 in an i32") << QByteArray("BUTTON_INFO_0_Fun=2147483648") << 0 << qint64(0)
-                                    << (-2147483647 - 1);
-    QTest::addRow("negative i32") << QByteArray("BUTTON_INFO_0_Fun=-200") << 0 << qint64(0) << -200;
+    static QByteArray exported;
+    const QString path = home.path() + QStringLiteral("/in.conf");
+    if (exported.isEmpty()) {
+        QFile::remove(path);
+        QFile file(path);
+        if (!exportConfig(sample(), path) || !writeMouseName(path, QStringLiteral("OSKEN R5")) ||
+            !file.open(QIODevice::ReadOnly))
+            return QString();
+        exported = file.readAll();
+    } else {
+        home.writeFile(QStringLiteral("in.conf"), exported);
+    }
+    QSettings file(path, QSettings::IniFormat);
+    for (int i = 0; i < names.size(); ++i)
+        file.setValue(QStringLiteral("Config/Profile%1").arg(i + 1), names[i]);
+    file.sync();
+    return path;
 }
 
-void TestProfileFiles::narrowing()
+Q_DECLARE_METATYPE(ProfileData)
+
+// The defaults every product shares, written out by hand.
+static ProfileData commonDefaults()
 {
-    QFETCH(QByteArray, line);
-    QFETCH(int, pollrate);
-    QFETCH(qint64, firstStageX);
-    QFETCH(int, firstFun);
-    TestDataHome home;
-    const QString path = home.writeFile(QStringLiteral("n.prof"), "[PROFILE]\n" + line + "\n");
     ProfileData p;
-    loadProfile(p, path, profileGroup());
-    QCOMPARE(int(p.pollrate), pollrate);
-    QCOMPARE(qint64(p.stages[0].x), firstStageX);
-    QCOMPARE(p.buttons[0].Fun, firstFun);
+    p.pollrate = p.dpi = p.LedMode = p.accelenable = p.acee = p.scrollspeed = 1;
+    p.mousespeed = 10;
+    p.dbclickspeed = 5;
+    for (LedModeInfo& m : p.modes)
+        m = LedModeInfo{RgbColor::fromRgb(255, 0, 0), 360, 0, 0, 3, 3};
+    p.modes[4].breath = 2;
+    p.modes[9].breath = 4;
+    p.modes[10].breath = 5;
+    p.modes[10].RGB = RgbColor::fromRgb(0, 255, 0);
+    p.modes[12].breath = 1;
+    return p;
 }
 
-void TestProfileFiles::colourTexts_data()
+static void setStages(ProfileData& p, std::array<quint32, 6> codes)
 {
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
-    // Kind 1 (RGB), alpha 0xffff, red 0, green 0xffff, blue 0, pad.
-    QTest::addRow("variant") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\xff\\xff\\0\\0\\0\\0)") << true
-                             << 0 << 255 << 0;
-    QTest::addRow("hex text") << QByteArray("#0a14ff") << true << 10 << 20 << 255;
-    QTest::addRow("colour name") << QByteArray("blue") << true << 0 << 0 << 255;
-    QTest::addRow("junk") << QByteArray("not a colour") << false << 0 << 0 << 0;
-    QTest::addRow("number") << QByteArray("255") << false << 0 << 0 << 0;
-    QTest::addRow("empty") << QByteArray("") << false << 0 << 0 << 0;
+    for (int i = 0; i < 6; ++i)
+        p.stages[i] = DpiInfo{1, 1, codes[i], codes[i], codes[i]};
 }
 
-void TestProfileFiles::colourTexts()
+// Each case starts in a fresh data folder with the mouse chosen.
+class TestProfileFiles : public QObject
 {
-    QFETCH(QByteArray, value);
-    QFETCH(bool, valid);
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
-    TestDataHome home;
-    const QString path = home.writeFile(QStringLiteral("c.prof"), "[PROFILE]\nLedMode\\LED_MODE_2_RGB=" + value + "\n");
-    ProfileData p;
-    loadProfile(p, path, profileGroup());
-    const RgbColor c = p.modes[2].RGB;
-    QCOMPARE(c.valid, valid);
-    if (valid)
-        QCOMPARE(QVector<int>({c.red, c.green, c.blue}), QVector<int>({red, green, blue}));
-}
+    Q_OBJECT
 
-void TestProfileFiles::saveKeepsOtherKeysAndOtherGroups()
-{
-    TestDataHome home;
-    const QString path = home.writeFile(QStringLiteral("o.conf"), "[MouseName]\nName=OSKEN R5\n"
-                                                                  "[PROFILE_1]\npollrate=2\nExtra=kept\n");
-    ProfileData p;
-    p.pollrate = 4;
-    QVERIFY(saveProfile(p, path, configSlotGroup(0)));
-    QVERIFY(saveProfile(p, path, configSlotGroup(1)));
-    const QSettings file(path, QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("MouseName/Name")).toString(), QStringLiteral("OSKEN R5"));
-    QCOMPARE(file.value(QStringLiteral("PROFILE_1/Extra")).toString(), QStringLiteral("kept"));
-    QCOMPARE(file.value(QStringLiteral("PROFILE_1/pollrate")).toInt(), 4);
-    QCOMPARE(file.value(QStringLiteral("PROFILE_0/pollrate")).toInt(), 4);
-}
+private Q_SLOTS:
+    void init()
+    {
+        m_home = std::make_unique<TestDataHome>();
+        QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+    }
+    // The old folder goes first: it restores the data folder it replaced.
+    void cleanup() { m_home.reset(); }
 
-void TestProfileFiles::failedSaveIsReported()
-{
-    TestDataHome home;
-    home.writeFile(QStringLiteral("blocker"), "a file, not a folder");
-    QVERIFY(!saveProfile(ProfileData{}, home.path() + QStringLiteral("/blocker/x.prof"), profileGroup()));
-    QVERIFY(!writeMouseName(home.path() + QStringLiteral("/blocker/x.prof"), QStringLiteral("OSKEN R5")));
-}
+    void roundTripOfAFullRecord()
+    {
+        const QString path = m_home->path() + QStringLiteral("/a/b/full.prof");
+        const ProfileData written = fullRecord();
+        QVERIFY(saveProfile(written, path, profileGroup()));
+        ProfileData read;
+        setProfileDefaults(read, QStringLiteral("OSKEN R5"));
+        loadProfile(read, path, profileGroup());
+        QVERIFY(read == written);
+    }
 
-void TestProfileFiles::oneValueWrittenAlone()
-{
-    TestDataHome home;
-    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
-    const QString path =
-        home.writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Game.prof"), "[PROFILE]\ndpi=1\npollrate=2\n");
-    QVERIFY(saveProfileValue(QStringLiteral("Game"), QStringLiteral("dpi"), 4));
-    const QSettings file(path, QSettings::IniFormat);
-    QCOMPARE(file.allKeys().size(), 2);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 4);
-    QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
+    void narrowing_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("pollrate");       // u8
+        QTest::addColumn<qint64>("firstStageX"); // u32
+        QTest::addColumn<int>("firstFun");       // i32
+        QTest::addRow("300 in a u8") << QByteArray("pollrate=300") << 44 << qint64(0) << 0;
+        QTest::addRow("256 in a u8") << QByteArray("pollrate=256") << 0 << qint64(0) << 0;
+        QTest::addRow("-1 in a u8") << QByteArray("pollrate=-1") << 255 << qint64(0) << 0;
+        QTest::addRow("text") << QByteArray("pollrate=fast") << 0 << qint64(0) << 0;
+        QTest::addRow("2^32 in a u32") << QByteArray("DPI_INFO_0_x=4294967296") << 0 << qint64(0) << 0;
+        QTest::addRow("2^32+5 in a u32") << QByteArray("DPI_INFO_0_x=4294967301") << 0 << qint64(5) << 0;
+        QTest::addRow("-1 in a u32") << QByteArray("DPI_INFO_0_x=-1") << 0 << qint64(4294967295) << 0;
+        QTest::addRow("2^31 in an i32") << QByteArray("BUTTON_INFO_0_Fun=2147483648") << 0 << qint64(0)
+                                        << (-2147483647 - 1);
+        QTest::addRow("negative i32") << QByteArray("BUTTON_INFO_0_Fun=-200") << 0 << qint64(0) << -200;
+    }
 
-    // No file yet: nothing is created (a one-key file would read as an empty record).
-    QVERIFY(saveProfileValue(QStringLiteral("New"), QStringLiteral("dpi"), 3));
-    QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("New"))));
-}
+    void narrowing()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, pollrate);
+        const QString path = m_home->writeFile(QStringLiteral("n.prof"), "[PROFILE]\n" + line + "\n");
+        ProfileData p;
+        loadProfile(p, path, profileGroup());
+        QCOMPARE(int(p.pollrate), pollrate);
+        QTEST(qint64(p.stages[0].x), "firstStageX");
+        QTEST(p.buttons[0].Fun, "firstFun");
+    }
 
-void TestProfileFiles::handWrittenGoldenFile()
-{
-    ProfileData read;
-    setProfileDefaults(read, QStringLiteral("OSKEN R5"));
-    loadProfile(read, qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.prof"),
-                profileGroup());
-    ProfileData expected;
-    expected.pollrate = 2;
-    expected.dpi = 1;
-    expected.stages[1] = DpiInfo{1, 0, 0, 24, 50};
-    expected.buttons[3].Fun = 200;
-    expected.buttons[3].keys[2] = KeyInfo{2, 30, 1};
-    expected.buttons[3].macroname = QStringLiteral("Fire ") + QChar(0x4E2D);
-    expected.LedMode = 4;
-    expected.modes[4].RGB = RgbColor::fromRgb(0, 128, 255);
-    expected.modes[4].breath = 2;
-    expected.modes[5].RGB = RgbColor::fromRgb(255, 128, 0);
-    expected.ProfileName = QStringLiteral("Golden");
-    QVERIFY(read == expected);
-}
+    void saveKeepsOtherKeysAndOtherGroups()
+    {
+        const QString path = m_home->writeFile(QStringLiteral("o.conf"), "[MouseName]\nName=OSKEN R5\n"
+                                                                         "[PROFILE_1]\npollrate=2\nExtra=kept\n");
+        ProfileData p;
+        p.pollrate = 4;
+        QVERIFY(saveProfile(p, path, configSlotGroup(0)));
+        QVERIFY(saveProfile(p, path, configSlotGroup(1)));
+        const QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("MouseName/Name")).toString(), QStringLiteral("OSKEN R5"));
+        QCOMPARE(file.value(QStringLiteral("PROFILE_1/Extra")).toString(), QStringLiteral("kept"));
+        QCOMPARE(file.value(QStringLiteral("PROFILE_1/pollrate")).toInt(), 4);
+        QCOMPARE(file.value(QStringLiteral("PROFILE_0/pollrate")).toInt(), 4);
+    }
 
-void TestProfileFiles::defaultsFileRewrittenOnlyWhenItDiffers()
-{
-    TestDataHome home;
-    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
-    QVERIFY(writeDefaultProfileFile());
-    QFile file(defaultProfilePath());
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    const QByteArray defaults = file.readAll();
-    const QDateTime past = QDateTime::currentDateTime().addDays(-100);
-    QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
-    file.close();
-    QVERIFY(writeDefaultProfileFile());
-    QCOMPARE(QFileInfo(file).lastModified(), past);
+    void failedSaveIsReported()
+    {
+        m_home->writeFile(QStringLiteral("blocker"), "a file, not a folder");
+        QVERIFY(!saveProfile(ProfileData{}, m_home->path() + QStringLiteral("/blocker/x.prof"), profileGroup()));
+        QVERIFY(!writeMouseName(m_home->path() + QStringLiteral("/blocker/x.prof"), QStringLiteral("OSKEN R5")));
+    }
 
-    // Another product's defaults differ: the file is written again.
-    QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
-    QVERIFY(home.writeFile(QStringLiteral("OSKEN R5/Wireless Mouse/Profile/DefaultProfile.prof"), defaults) ==
-            defaultProfilePath());
-    QVERIFY(writeDefaultProfileFile());
-    ProfileData read, expected;
-    loadProfile(read, defaultProfilePath(), profileGroup());
-    setProfileDefaults(expected, QStringLiteral("Wireless Mouse"));
-    QVERIFY(read == expected);
-}
+    void oneValueWrittenAlone()
+    {
+        const QString path =
+            m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Game.prof"), "[PROFILE]\ndpi=1\npollrate=2\n");
+        QVERIFY(saveProfileValue(QStringLiteral("Game"), QStringLiteral("dpi"), 4));
+        const QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(file.allKeys().size(), 2);
+        QCOMPARE(file.value(QStringLiteral("PROFILE/dpi")).toInt(), 4);
+        QCOMPARE(file.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
+
+        // No file yet: nothing is created (a one-key file would read as an empty record).
+        QVERIFY(saveProfileValue(QStringLiteral("New"), QStringLiteral("dpi"), 3));
+        QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("New"))));
+    }
+
+    void handWrittenGoldenFile()
+    {
+        ProfileData read;
+        setProfileDefaults(read, QStringLiteral("OSKEN R5"));
+        loadProfile(read, qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.prof"),
+                    profileGroup());
+        ProfileData expected;
+        expected.pollrate = 2;
+        expected.dpi = 1;
+        expected.stages[1] = DpiInfo{1, 0, 0, 24, 50};
+        expected.buttons[3].Fun = 200;
+        expected.buttons[3].keys[2] = KeyInfo{2, 30, 1};
+        expected.buttons[3].macroname = QStringLiteral("Fire ") + QChar(0x4E2D);
+        expected.LedMode = 4;
+        expected.modes[4].RGB = RgbColor::fromRgb(0, 128, 255);
+        expected.modes[4].breath = 2;
+        expected.modes[5].RGB = RgbColor::fromRgb(255, 128, 0);
+        expected.ProfileName = QStringLiteral("Golden");
+        QVERIFY(read == expected);
+    }
+
+    void defaultsFileRewrittenOnlyWhenItDiffers()
+    {
+        QVERIFY(writeDefaultProfileFile());
+        QFile file(defaultProfilePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray defaults = file.readAll();
+        const QDateTime past = QDateTime::currentDateTime().addDays(-100);
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(writeDefaultProfileFile());
+        QCOMPARE(QFileInfo(file).lastModified(), past);
+
+        // Another product's defaults differ: the file is written again.
+        QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
+        QVERIFY(m_home->writeFile(QStringLiteral("OSKEN R5/Wireless Mouse/Profile/DefaultProfile.prof"), defaults) ==
+                defaultProfilePath());
+        QVERIFY(writeDefaultProfileFile());
+        ProfileData read, expected;
+        loadProfile(read, defaultProfilePath(), profileGroup());
+        setProfileDefaults(expected, QStringLiteral("Wireless Mouse"));
+        QVERIFY(read == expected);
+    }
+    void saveAndLoadKeepEverySlot()
+    {
+        const ConfigData written = sample();
+        QVERIFY(saveConfig(written));
+        ConfigData read;
+        loadConfig(read);
+        QVERIFY(read == written);
+
+        // A slot name that is not a file of the profile folder is not written, and the save says so.
+        ConfigData escaping = written;
+        escaping.slotProfileNames[2] = QStringLiteral("../../escape");
+        QVERIFY(!saveConfig(escaping));
+        QVERIFY(!QFile::exists(dataDirectory() + QStringLiteral("/escape.prof")));
+    }
+
+    void firstStartAndOutOfRangeValues()
+    {
+        m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Config.ini"), "[Config]\nProfileID=7\nLiftHigh=258\n");
+        ProfileData stored;
+        stored.pollrate = 4;
+        QVERIFY(saveProfile(stored, profileFilePath(QStringLiteral("Profile 1")), profileGroup()));
+        const QByteArray cutShort = "[PROFILE]\npollrate=4\n";
+        m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Profile 2.prof"), cutShort);
+        m_home->makeSpecial(QStringLiteral("OSKEN R5/OSKEN R5/Profile/Profile 4.prof"), TestDataHome::Special::Fifo);
+        ConfigData c;
+        QCOMPARE(loadConfig(c), ProfileFileResult::Damaged);
+        QCOMPARE(int(c.ProfileID), 0); // only five slots to point at
+        QCOMPARE(int(c.LiftHigh), 2);
+        ProfileData defaults;
+        setProfileDefaults(defaults, QStringLiteral("OSKEN R5"));
+        for (int i = 0; i < kSlotCount; ++i) {
+            QCOMPARE(c.slotProfileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            // A whole file is read as it is; missing, damaged and special ones give working defaults, not zeros.
+            QVERIFY(c.slots[i] == (i == 0 ? stored : defaults));
+        }
+        QFile damaged(profileFilePath(QStringLiteral("Profile 2")));
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        QCOMPARE(damaged.readAll(), cutShort); // left for the user to look at
+
+        ProfileData record;
+        QCOMPARE(loadSlotRecord(record, QStringLiteral("Profile 4")), ProfileFileResult::NotRegularFile);
+        QCOMPARE(loadSlotRecord(record, QStringLiteral("../x")), ProfileFileResult::InvalidName);
+        QVERIFY(record == defaults);
+    }
+
+    void slotAssignmentLeavesTheRestAlone()
+    {
+        m_home->writeFile(QStringLiteral("OSKEN R5/OSKEN R5/Config.ini"), "[Config]\nAngleValue=5\nDiff=1\n");
+        ConfigData c = sample();
+        c.slotProfileNames[3] = QStringLiteral("Renamed");
+        QVERIFY(saveSlotAssignment(c));
+        const QSettings product(productConfigPath(), QSettings::IniFormat);
+        QCOMPARE(product.value(QStringLiteral("Config/AngleValue")).toInt(), 5);
+        QCOMPARE(product.value(QStringLiteral("Config/Diff")).toInt(), 1);
+        QCOMPARE(product.value(QStringLiteral("Config/ProfileID")).toInt(), 3);
+        QCOMPARE(product.value(QStringLiteral("Config/Count")).toInt(), 9);
+        QCOMPARE(product.value(QStringLiteral("Config/Profile4")).toString(), QStringLiteral("Renamed"));
+        QCOMPARE(product.value(QStringLiteral("Config/Profile5")).toString(), QStringLiteral("Slot 5 profile"));
+        QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("Renamed"))));
+    }
+
+    void exportAndImport()
+    {
+        const QString path = m_home->path() + QStringLiteral("/all.conf");
+        const ConfigData written = sample();
+        QVERIFY(!fileMatchesCurrentMouse(path));
+        QVERIFY(writeMouseName(path, readCurrentProductName()));
+        QVERIFY(exportConfig(written, path));
+        QVERIFY(fileMatchesCurrentMouse(path));
+
+        const QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(file.allKeys().size(), 1 + 9 + 5 * 8441);
+        QCOMPARE(file.value(QStringLiteral("Config/Profile1")).toString(), QStringLiteral("Slot 1 profile"));
+        for (const char* key : {"PROFILE_4/LedMode/LED_MODE_13_breath", "PROFILE_0/BUTTON_INFO_0_KeyInfo_0_",
+                                "PROFILE_2/BUTTON_INFO_41_KeyInfo_62_H", "PROFILE_3/DPI_INFO_5_xy"})
+            QVERIFY2(file.contains(QLatin1String(key)), key);
+        ConfigData read;
+        QCOMPARE(importConfig(read, path, QStringLiteral("OSKEN R5")), ProfileFileResult::Done);
+        QVERIFY(read == written);
+
+        QVERIFY(writeCurrentProductName(QStringLiteral("Wireless Mouse")));
+        QVERIFY(!fileMatchesCurrentMouse(path));
+    }
+
+    void importRefusals_data()
+    {
+        QTest::addColumn<QString>("change"); // key=value set in the file, "-key" removed, or a special file
+        QTest::addColumn<ProfileFileResult>("result");
+        using R = ProfileFileResult;
+        QTest::addRow("parent folder") << "Config/Profile5=.." << R::InvalidName;
+        QTest::addRow("path") << "Config/Profile5=../../x" << R::InvalidName;
+        QTest::addRow("backslash") << "Config/Profile5=a\\b" << R::InvalidName;
+        QTest::addRow("defaults file") << "Config/Profile5=DefaultProfile" << R::InvalidName;
+        QTest::addRow("name of another slot") << "Config/Profile5=Slot 1 profile" << R::SharedName;
+        QTest::addRow("other product") << "MouseName/Name=7138" << R::NotThisMouse;
+        QTest::addRow("no tag") << "-MouseName/Name" << R::NotThisMouse;
+        QTest::addRow("a record cut short") << "-PROFILE_3/scrollspeed" << R::Damaged;
+        QTest::addRow("a record missing") << "-PROFILE_4" << R::Damaged;
+        QTest::addRow("fifo") << "fifo" << R::NotRegularFile;
+        QTest::addRow("folder") << "folder" << R::NotRegularFile;
+    }
+
+    void importRefusals()
+    {
+        QFETCH(QString, change);
+        QString path = writeConf(*m_home, {});
+        if (change == "fifo" || change == "folder") {
+            QVERIFY(QFile::remove(path));
+            path = m_home->makeSpecial(QStringLiteral("in.conf"),
+                                       change == "fifo" ? TestDataHome::Special::Fifo : TestDataHome::Special::Folder);
+        } else {
+            QSettings file(path, QSettings::IniFormat);
+            if (change.startsWith('-'))
+                file.remove(change.mid(1));
+            else
+                file.setValue(change.section('=', 0, 0), change.section('=', 1));
+        }
+        ConfigData target;
+        target.Count = 77;
+        QTEST(importConfig(target, path, QStringLiteral("OSKEN R5")), "result");
+        QCOMPARE(int(target.Count), 77);
+    }
+
+    void importFillsEmptySlotNames_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("loaded");
+        QTest::addRow("earlier version") << QStringList{"Profile 1", "", "", "", ""}
+                                         << QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4",
+                                                        "Profile 5"};
+        QTest::addRow("fallback taken") << QStringList{"Profile 2", "", "", "", ""}
+                                        << QStringList{"Profile 2", "Profile 1", "Profile 3", "Profile 4", "Profile 5"};
+        QTest::addRow("two fallbacks taken")
+            << QStringList{"Profile 5", "Profile 3", "", "", ""}
+            << QStringList{"Profile 5", "Profile 3", "Profile 1", "Profile 4", "Profile 2"};
+    }
+
+    void importFillsEmptySlotNames()
+    {
+        QFETCH(QStringList, names);
+        const QString path = writeConf(*m_home, names);
+        ConfigData target;
+        QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), ProfileFileResult::Done);
+        QTEST(QStringList(target.slotProfileNames.begin(), target.slotProfileNames.end()), "loaded");
+    }
+
+    void handWrittenGoldenConfiguration()
+    {
+        const QString path = qEnvironmentVariable("OSKEN_SOURCE_DIR") + QStringLiteral("/tests/store/data/golden.conf");
+        ProfileData first, last, expected;
+        loadProfile(first, path, configSlotGroup(0));
+        loadProfile(last, path, configSlotGroup(4));
+        expected.pollrate = 8;
+        QVERIFY(first == expected);
+        expected = ProfileData{};
+        expected.scrollspeed = 3;
+        expected.buttons[41].Fun = 53;
+        expected.modes[13].h = 360;
+        QVERIFY(last == expected);
+        // The tag and the slot names are read as written: slots 1 and 2 both name "Work".
+        ConfigData target;
+        QCOMPARE(importConfig(target, path, QStringLiteral("OSKEN R5")), ProfileFileResult::SharedName);
+        QCOMPARE(importConfig(target, path, QStringLiteral("7138")), ProfileFileResult::NotThisMouse);
+    }
+    void perProduct_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<ProfileData>("expected");
+
+        ProfileData wireless = commonDefaults();
+        wireless.LedMode = 9;
+        setStages(wireless, {5, 10, 20, 30, 50, 0});
+        const int wirelessFuns[] = {1, 2, 3, 4, 5, 47};
+        for (int b = 0; b < 6; ++b)
+            wireless.buttons[b].Fun = wirelessFuns[b];
+        const int digitAndNumKeys[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 78, 74};
+        for (int b = 20; b < 32; ++b) {
+            wireless.buttons[b].Fun = 6;
+            wireless.buttons[b].Res1 = quint8(digitAndNumKeys[b - 20]);
+        }
+        wireless.buttons[40].Fun = 52;
+        wireless.buttons[41].Fun = 53;
+        QTest::addRow("Wireless Mouse") << "Wireless Mouse" << wireless;
+
+        ProfileData osken = commonDefaults();
+        osken.LedMode = 9;
+        setStages(osken, {8, 12, 16, 24, 50, 75});
+        const int oskenFuns[] = {1, 2, 3, 4, 5, 4, 5, 60};
+        for (int b = 0; b < 8; ++b)
+            osken.buttons[b].Fun = oskenFuns[b];
+        osken.buttons[40].Fun = 52;
+        osken.buttons[41].Fun = 53;
+        QTest::addRow("OSKEN R5") << "OSKEN R5" << osken;
+
+        QTest::addRow("other product") << "7138" << commonDefaults();
+        QTest::addRow("no product") << "" << commonDefaults();
+    }
+
+    void perProduct()
+    {
+        QFETCH(QString, product);
+        QFETCH(ProfileData, expected);
+        QVERIFY(writeCurrentProductName(product));
+        ProfileData p;
+        p.ProfileName = QStringLiteral("left over");
+        p.buttons[3].macroname = QStringLiteral("left over");
+        p.buttons[3].keys[5].high = 9;
+        p.stages[5].x = 99;
+        setProfileDefaults(p);
+        QVERIFY(p == expected);
+    }
+
+    void resetAllGivesEverySlotTheDefaults()
+    {
+        ConfigData c;
+        c.ProfileID = 3;
+        c.LiftHigh = 2;
+        c.AngleValue = 7;
+        c.Count = 42;
+        for (int i = 0; i < kSlotCount; ++i) {
+            c.slots[i].pollrate = 8;
+            c.slotProfileNames[i] = QStringLiteral("mine %1").arg(i);
+        }
+        resetAllProfiles(c);
+        ConfigData expected;
+        expected.Count = 42;
+        for (int i = 0; i < kSlotCount; ++i) {
+            setProfileDefaults(expected.slots[i], QStringLiteral("OSKEN R5"));
+            expected.slotProfileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+        }
+        QVERIFY(c == expected);
+    }
+
+private:
+    std::unique_ptr<TestDataHome> m_home;
+};
 
 QTEST_GUILESS_MAIN(TestProfileFiles)
 #include "tst_profile_files.moc"

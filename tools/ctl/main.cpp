@@ -60,7 +60,7 @@ void runUntilInterrupted(QCoreApplication& app)
 bool watchThroughWindow(const CtlRequest& request, QCoreApplication& app, QTextStream& out)
 {
     QLocalSocket socket;
-    if (!ctlchannel::startWatchInWindow(socket, windowServerName(), request.json))
+    if (!ctlchannel::connectToWindow(socket, windowServerName()) || !ctlchannel::startWatchInWindow(socket, request.json))
         return false;
     const auto printLines = [&socket, &out] {
         while (socket.canReadLine())
@@ -95,19 +95,24 @@ int runWatch(const CtlRequest& request, QCoreApplication& app, QTextStream& out,
     return CtlExit::Done;
 }
 
-// The arguments to hand to the running window: nothing for a command that runs here in any case, an empty
-// list for a file that cannot be read (with its message). The window reads apply's file by its full path.
+// Whether the command goes to the running window when one runs: what talks to the mouse runs there.
+bool runsInWindow(const CtlRequest& request)
+{
+    return request.changes() || request.command == CtlCommand::Status || request.command == CtlCommand::Apply;
+}
+
+// The arguments to hand to the window, or nothing for apply's file that cannot be read (with its message). The
+// window reads apply's file by its full path; the file is checked here only once a window listens, so that
+// apply without a window reads it once.
 std::optional<QStringList> windowArguments(const CtlRequest& request, const QStringList& arguments, QTextStream& err)
 {
-    if (request.changes() || request.command == CtlCommand::Status)
-        return arguments;
     if (request.command != CtlCommand::Apply)
-        return std::nullopt;
+        return arguments;
     ConfigData config;
     QString error;
     if (loadSettingsFile(request.file, chosenProduct(std::nullopt), config, error) != CtlExit::Done) {
         err << "osken-ctl: " << error << "\n";
-        return QStringList();
+        return std::nullopt;
     }
     return QStringList{arguments.first(), QFileInfo(request.file).absoluteFilePath()};
 }
@@ -132,10 +137,11 @@ int main(int argc, char* argv[])
     const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
     CtlServices services{makeDefaultBackend, pointerSpeed.get()};
     // The running window owns the receiver: what talks to the mouse runs there, on its settings.
-    if (const std::optional<QStringList> forwarded = windowArguments(request, app.arguments().mid(1), err)) {
-        if (forwarded->isEmpty())
+    if (QLocalSocket window; runsInWindow(request) && ctlchannel::connectToWindow(window, windowServerName())) {
+        const std::optional<QStringList> forwarded = windowArguments(request, app.arguments().mid(1), err);
+        if (!forwarded)
             return CtlExit::NoInput;
-        if (const std::optional<int> code = ctlchannel::runInWindow(windowServerName(), *forwarded, out, err))
+        if (const std::optional<int> code = ctlchannel::runInWindow(window, *forwarded, out, err))
             return *code;
     }
     if (request.changes())

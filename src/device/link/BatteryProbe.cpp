@@ -5,7 +5,6 @@
 #include "hid/HidBackend.h"
 
 namespace {
-constexpr int kAfterQueryMs = 10;
 constexpr int kReadSliceMs = 50;
 } // namespace
 
@@ -17,7 +16,7 @@ MouseWake askBatteryOn(HidDevice* device, const LinkClock& clock, const InputRep
     const Frame query = batteryQueryFrame();
     if (device->write(query.data(), kFrameSize) < 0)
         return MouseWake::NoAnswer;
-    clock.sleep(kAfterQueryMs);
+    // The reads wait for the answer: no pause after the query, which would only delay every write-out.
     // Time-outs are counted too, so a backend whose reads return at once cannot spin for the whole budget.
     int timeouts = 0;
     for (qint64 left = budgetMs - (clock.nowMs() - start); left > 0; left = budgetMs - (clock.nowMs() - start)) {

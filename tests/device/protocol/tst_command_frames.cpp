@@ -59,187 +59,153 @@ class CommandFramesTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void golden_data();
-    void golden();
-    void checksums_data();
-    void checksums();
-    void effectCodes_data();
-    void effectCodes();
-    void lightingSlots_data();
-    void lightingSlots();
-    void batteryReply_data();
-    void batteryReply();
-    void statusReport_data();
-    void statusReport();
-};
-
-void CommandFramesTest::golden_data()
-{
-    QTest::addColumn<std::vector<Frame>>("frames");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addRow("session begin") << std::vector<Frame>{encodeSetWriteSession(0)}
-                                   << QStringList{"05 00 fa 46 00 00 00 00"};
-    QTest::addRow("session end") << std::vector<Frame>{encodeSetWriteSession(1)}
-                                 << QStringList{"05 00 fa 46 01 00 00 00"};
-    QTest::addRow("battery query") << std::vector<Frame>{batteryQueryFrame()} << QStringList{"05 24 fa 48"};
-    QTest::addRow("switch adds a reload")
-        << encodeSwitchProfile(3) << QStringList{"05 00 fa 44 03", "05 00 fa 40 f3 01"};
-    QTest::addRow("reload order") << encodeReloadAll()
-                                  << QStringList{"05 00 fa 40 f3 04", "05 00 fa 40 f3 01", "05 00 fa 40 f3 02",
-                                                 "05 00 fa 40 f3 08", "05 00 fa 40 f3 10"};
-    // 19 bytes: scroll x5, lift, profile, 01 x4, rate x5, 1F, active dpi, effect
-    QTest::addRow("settings block")
-        << settingsFrames()
-        << QStringList{"05 00 fa 01 00 00 13 d1 03 04 05 06 07 02 03 01 01 01 01 01 02 04 08 01 1f 04 07",
-                       "05 00 fa 01 7f 00 01 d3 1a"};
-    QTest::addRow("button table") << buttonFrames()
-                                  << QStringList{"05 00 fa 03 00 00 02 d1 01 02",
-                                                 "05 00 fa 03 02 00 18 d2" + run(0x03, 0x1a),
-                                                 "05 00 fa 03 1a 00 18 d2" + run(0x1b, 0x32),
-                                                 "05 00 fa 03 32 00 18 d2" + run(0x33, 0x4a),
-                                                 "05 00 fa 03 4a 00 18 d2" + run(0x4b, 0x62),
-                                                 "05 00 fa 03 62 00 04 d2 ff ff ff ff",
-                                                 "05 00 fa 03 7f 00 01 d3 1a"};
-    // Eighty bytes in blocks of 24: only the framing here, the slots below.
-    const std::vector<Frame> lighting = encodeLightingTable(lightingProfile());
-    std::vector<Frame> heads;
-    for (Frame f : lighting) {
-        std::fill(f.begin() + 8, f.end(), 0);
-        heads.push_back(f);
+    void golden_data()
+    {
+        QTest::addColumn<std::vector<Frame>>("frames");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("session begin") << std::vector<Frame>{encodeSetWriteSession(0)}
+                                       << QStringList{"05 00 fa 46 00 00 00 00"};
+        QTest::addRow("session end") << std::vector<Frame>{encodeSetWriteSession(1)}
+                                     << QStringList{"05 00 fa 46 01 00 00 00"};
+        QTest::addRow("battery query") << std::vector<Frame>{batteryQueryFrame()} << QStringList{"05 24 fa 48"};
+        QTest::addRow("switch adds a reload")
+            << encodeSwitchProfile(3) << QStringList{"05 00 fa 44 03", "05 00 fa 40 f3 01"};
+        QTest::addRow("reload order") << encodeReloadAll()
+                                      << QStringList{"05 00 fa 40 f3 04", "05 00 fa 40 f3 01", "05 00 fa 40 f3 02",
+                                                     "05 00 fa 40 f3 08", "05 00 fa 40 f3 10"};
+        // 19 bytes: scroll x5, lift, profile, 01 x4, rate x5, 1F, active dpi, effect
+        QTest::addRow("settings block")
+            << settingsFrames()
+            << QStringList{"05 00 fa 01 00 00 13 d1 03 04 05 06 07 02 03 01 01 01 01 01 02 04 08 01 1f 04 07",
+                           "05 00 fa 01 7f 00 01 d3 1a"};
+        QTest::addRow("button table") << buttonFrames()
+                                      << QStringList{"05 00 fa 03 00 00 02 d1 01 02",
+                                                     "05 00 fa 03 02 00 18 d2" + run(0x03, 0x1a),
+                                                     "05 00 fa 03 1a 00 18 d2" + run(0x1b, 0x32),
+                                                     "05 00 fa 03 32 00 18 d2" + run(0x33, 0x4a),
+                                                     "05 00 fa 03 4a 00 18 d2" + run(0x4b, 0x62),
+                                                     "05 00 fa 03 62 00 04 d2 ff ff ff ff",
+                                                     "05 00 fa 03 7f 00 01 d3 1a"};
+        // Eighty bytes in blocks of 24: only the framing here, the slots below.
+        const std::vector<Frame> lighting = encodeLightingTable(lightingProfile());
+        std::vector<Frame> heads;
+        for (Frame f : lighting) {
+            std::fill(f.begin() + 8, f.end(), 0);
+            heads.push_back(f);
+        }
+        QTest::addRow("lighting framing")
+            << heads
+            << QStringList{"05 00 fa 04 00 00 18 d1", "05 00 fa 04 18 00 18 d2", "05 00 fa 04 30 00 18 d2",
+                           "05 00 fa 04 48 00 08 d2", "05 00 fa 04 7f 00 01 d3"};
     }
-    QTest::addRow("lighting framing") << heads
-                                      << QStringList{"05 00 fa 04 00 00 18 d1", "05 00 fa 04 18 00 18 d2",
-                                                     "05 00 fa 04 30 00 18 d2", "05 00 fa 04 48 00 08 d2",
-                                                     "05 00 fa 04 7f 00 01 d3"};
-}
 
-void CommandFramesTest::golden()
-{
-    QFETCH(std::vector<Frame>, frames);
-    QFETCH(QStringList, expected);
-    QCOMPARE(framesHex(frames), hexFrames(expected));
-}
+    void golden()
+    {
+        QFETCH(std::vector<Frame>, frames);
+        QFETCH(QStringList, expected);
+        QCOMPARE(framesHex(frames), hexFrames(expected));
+    }
 
-void CommandFramesTest::checksums_data()
-{
-    QTest::addColumn<QString>("frame");
-    QTest::addColumn<int>("checksum");
-    // (0xFA + 0x46) & 0xFF = 0x40, ^ 0x66 = 0x26
-    QTest::addRow("session begin") << "05 00 fa 46 00 00 00 00" << 0x26;
-    // 0xFA + 0x48 = 0x142 -> 0x42 ^ 0x66 = 0x24
-    QTest::addRow("battery query") << "05 00 fa 48" << 0x24;
-    // 0xFA + 0x01 + 0x7F + 0x01 + 0xD3 = 0x24E -> 0x4E ^ 0x66 = 0x28; payload bytes do not count
-    QTest::addRow("settings commit") << "05 00 fa 01 7f 00 01 d3 1a" << 0x28;
-}
+    void effectCodes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("code");
+        // Modes 5 to 9 share code 6, 10 and 11 swap places, unknown modes fall back to 6.
+        QTest::addRow("static") << 1 << 2;
+        QTest::addRow("mode 5") << 5 << 6;
+        QTest::addRow("mode 9") << 9 << 6;
+        QTest::addRow("mode 10") << 10 << 8;
+        QTest::addRow("mode 13") << 13 << 10;
+        QTest::addRow("mode 14") << 14 << 6;
+        QTest::addRow("mode 255") << 255 << 6;
+    }
 
-void CommandFramesTest::checksums()
-{
-    QFETCH(QString, frame);
-    QFETCH(int, checksum);
-    QCOMPARE(int(frameChecksum(hexFrame(frame))), checksum);
-}
+    void effectCodes()
+    {
+        QFETCH(int, mode);
+        ConfigData config;
+        config.slots[0].LedMode = static_cast<quint8>(mode);
+        QTEST(int(encodeSettingsBlock(config)[0][8 + 18]), "code");
+    }
 
-void CommandFramesTest::effectCodes_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("code");
-    // Modes 5 to 9 share code 6, 10 and 11 swap places, unknown modes fall back to 6.
-    QTest::addRow("static") << 1 << 2;
-    QTest::addRow("mode 5") << 5 << 6;
-    QTest::addRow("mode 9") << 9 << 6;
-    QTest::addRow("mode 10") << 10 << 8;
-    QTest::addRow("mode 13") << 13 << 10;
-    QTest::addRow("mode 14") << 14 << 6;
-    QTest::addRow("mode 255") << 255 << 6;
-}
+    void lightingSlots_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("bUnset"); // the slot's colour was never set: sent black
+        QTest::addColumn<QString>("bytes");
+        QTest::addRow("0 off") << 0 << false << "80 00 00 00 00 00 00 00";
+        QTest::addRow("1 full lighted") << 1 << false << "80 11 12 13 01 00 02 41";
+        QTest::addRow("2 breathing") << 2 << false << "80 21 22 23 01 52 04 03";
+        QTest::addRow("2 breathing, colour unset") << 2 << true << "80 00 00 00 01 52 04 03";
+        QTest::addRow("3 colour breathing") << 3 << false << "80 00 00 00 01 53 01 03";
+        QTest::addRow("4 rainbow") << 4 << false << "80 00 00 00 01 54 08 44";
+        QTest::addRow("5 wave (mode 9)") << 5 << false << "80 00 00 00 05 59 01 49";
+        QTest::addRow("6 reactive (mode 11)") << 6 << false << "80 00 00 00 07 00 00 4b";
+        QTest::addRow("7 go without trace (mode 10)") << 7 << false << "80 00 00 00 06 5a 00 4a";
+        QTest::addRow("8 yo-yo (mode 12)") << 8 << false << "80 00 00 00 08 5c 00 4c";
+        QTest::addRow("9 marbles (mode 13)") << 9 << false << "80 00 00 00 09 5d 00 4d";
+    }
 
-void CommandFramesTest::effectCodes()
-{
-    QFETCH(int, mode);
-    QFETCH(int, code);
-    ConfigData config;
-    config.slots[0].LedMode = static_cast<quint8>(mode);
-    QCOMPARE(int(encodeSettingsBlock(config)[0][8 + 18]), code);
-}
+    void lightingSlots()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, bUnset);
+        QFETCH(QString, bytes);
+        ProfileData profile = lightingProfile();
+        if (bUnset)
+            profile.modes[2].RGB = RgbColor{0x99, 0x99, 0x99, false};
+        const std::vector<Frame> frames = encodeLightingTable(profile);
+        QByteArray payload;
+        for (std::size_t i = 0; i + 1 < frames.size(); ++i)
+            payload.append(reinterpret_cast<const char*>(frames[i].data() + 8), frames[i][6]);
+        QCOMPARE(payload.size(), 80);
+        QCOMPARE(payload.mid(slot * 8, 8), QByteArray::fromHex(bytes.toLatin1()));
+    }
 
-void CommandFramesTest::lightingSlots_data()
-{
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<bool>("bUnset"); // the slot's colour was never set: sent black
-    QTest::addColumn<QString>("bytes");
-    QTest::addRow("0 off") << 0 << false << "80 00 00 00 00 00 00 00";
-    QTest::addRow("1 full lighted") << 1 << false << "80 11 12 13 01 00 02 41";
-    QTest::addRow("2 breathing") << 2 << false << "80 21 22 23 01 52 04 03";
-    QTest::addRow("2 breathing, colour unset") << 2 << true << "80 00 00 00 01 52 04 03";
-    QTest::addRow("3 colour breathing") << 3 << false << "80 00 00 00 01 53 01 03";
-    QTest::addRow("4 rainbow") << 4 << false << "80 00 00 00 01 54 08 44";
-    QTest::addRow("5 wave (mode 9)") << 5 << false << "80 00 00 00 05 59 01 49";
-    QTest::addRow("6 reactive (mode 11)") << 6 << false << "80 00 00 00 07 00 00 4b";
-    QTest::addRow("7 go without trace (mode 10)") << 7 << false << "80 00 00 00 06 5a 00 4a";
-    QTest::addRow("8 yo-yo (mode 12)") << 8 << false << "80 00 00 00 08 5c 00 4c";
-    QTest::addRow("9 marbles (mode 13)") << 9 << false << "80 00 00 00 09 5d 00 4d";
-}
+    void batteryReply_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QByteArray>("values"); // low, high, charging, write status; empty: not decoded
+        QTest::addRow("reply") << QByteArray::fromHex("05000048e0030100") << QByteArray::fromHex("e0030100");
+        QTest::addRow("asleep") << QByteArray::fromHex("0500004800000000") << QByteArray::fromHex("00000000");
+        QTest::addRow("status report") << QByteArray::fromHex("0500004901020400") << QByteArray();
+        QTest::addRow("short") << QByteArray::fromHex("05000048e003") << QByteArray();
+        QTest::addRow("empty") << QByteArray() << QByteArray();
+    }
 
-void CommandFramesTest::lightingSlots()
-{
-    QFETCH(int, slot);
-    QFETCH(bool, bUnset);
-    QFETCH(QString, bytes);
-    ProfileData profile = lightingProfile();
-    if (bUnset)
-        profile.modes[2].RGB = RgbColor{0x99, 0x99, 0x99, false};
-    const std::vector<Frame> frames = encodeLightingTable(profile);
-    QByteArray payload;
-    for (std::size_t i = 0; i + 1 < frames.size(); ++i)
-        payload.append(reinterpret_cast<const char*>(frames[i].data() + 8), frames[i][6]);
-    QCOMPARE(payload.size(), 80);
-    QCOMPARE(payload.mid(slot * 8, 8), QByteArray::fromHex(bytes.toLatin1()));
-}
+    void batteryReply()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QByteArray, values);
+        const auto reply = decodeBatteryReply(reinterpret_cast<const quint8*>(report.constData()), report.size());
+        QCOMPARE(reply.has_value(), !values.isEmpty());
+        if (!reply)
+            return;
+        const QVector<int> got{reply->low, reply->high, reply->charging, reply->writeStatus};
+        QCOMPARE(got, (QVector<int>{quint8(values[0]), quint8(values[1]), quint8(values[2]), quint8(values[3])}));
+        QCOMPARE(reply->isAsleep(), values.left(3) == QByteArray(3, '\0'));
+    }
 
-void CommandFramesTest::batteryReply_data()
-{
-    QTest::addColumn<QByteArray>("report");
-    QTest::addColumn<QByteArray>("values"); // low, high, charging, write status; empty: not decoded
-    QTest::addRow("reply") << QByteArray::fromHex("05000048e0030100") << QByteArray::fromHex("e0030100");
-    QTest::addRow("asleep") << QByteArray::fromHex("0500004800000000") << QByteArray::fromHex("00000000");
-    QTest::addRow("status report") << QByteArray::fromHex("0500004901020400") << QByteArray();
-    QTest::addRow("short") << QByteArray::fromHex("05000048e003") << QByteArray();
-    QTest::addRow("empty") << QByteArray() << QByteArray();
-}
+    void statusReport_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<bool>("decoded");
+        QTest::addRow("status") << QByteArray::fromHex("0500004902010800") << true;
+        QTest::addRow("battery reply") << QByteArray::fromHex("0500004802010800") << false;
+        QTest::addRow("pointer report") << QByteArray::fromHex("0100000000000000") << false;
+        QTest::addRow("seven bytes") << QByteArray::fromHex("05000049020108") << false;
+    }
 
-void CommandFramesTest::batteryReply()
-{
-    QFETCH(QByteArray, report);
-    QFETCH(QByteArray, values);
-    const auto reply = decodeBatteryReply(reinterpret_cast<const quint8*>(report.constData()), report.size());
-    QCOMPARE(reply.has_value(), !values.isEmpty());
-    if (!reply)
-        return;
-    const QVector<int> got{reply->low, reply->high, reply->charging, reply->writeStatus};
-    QCOMPARE(got, (QVector<int>{quint8(values[0]), quint8(values[1]), quint8(values[2]), quint8(values[3])}));
-    QCOMPARE(reply->isAsleep(), values.left(3) == QByteArray(3, '\0'));
-}
-
-void CommandFramesTest::statusReport_data()
-{
-    QTest::addColumn<QByteArray>("report");
-    QTest::addColumn<bool>("decoded");
-    QTest::addRow("status") << QByteArray::fromHex("0500004902010800") << true;
-    QTest::addRow("battery reply") << QByteArray::fromHex("0500004802010800") << false;
-    QTest::addRow("pointer report") << QByteArray::fromHex("0100000000000000") << false;
-    QTest::addRow("seven bytes") << QByteArray::fromHex("05000049020108") << false;
-}
-
-void CommandFramesTest::statusReport()
-{
-    QFETCH(QByteArray, report);
-    QFETCH(bool, decoded);
-    const auto status = decodeStatusReport(reinterpret_cast<const quint8*>(report.constData()), report.size());
-    QCOMPARE(status.has_value(), decoded);
-    if (status)
-        QCOMPARE(QVector<int>({status->profile, status->dpiStage, status->rate}), QVector<int>({2, 1, 8}));
-    QVERIFY(!decodeStatusReport(nullptr, 33));
-}
+    void statusReport()
+    {
+        QFETCH(QByteArray, report);
+        const auto status = decodeStatusReport(reinterpret_cast<const quint8*>(report.constData()), report.size());
+        QTEST(status.has_value(), "decoded");
+        if (status)
+            QCOMPARE(QVector<int>({status->profile, status->dpiStage, status->rate}), QVector<int>({2, 1, 8}));
+        QVERIFY(!decodeStatusReport(nullptr, 33));
+    }
+};
 
 QTEST_GUILESS_MAIN(CommandFramesTest)
 #include "tst_command_frames.moc"

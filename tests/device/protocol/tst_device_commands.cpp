@@ -9,88 +9,75 @@ class DeviceCommandsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void stopsAtFirstFailure_data();
-    void stopsAtFirstFailure();
-    void noSenderIsNoDevice();
-    void switchProfileIgnoresResults();
-    void slotMenuSwitch();
-    void dpiStagesOfTheGivenSlot();
-    void lightingAlwaysFromSlotZero();
+    void stopsAtFirstFailure_data()
+    {
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<int>("failResult");
+        QTest::addColumn<int>("sent"); // frames accepted before the failure
+        QTest::addColumn<int>("result");
+        QTest::addRow("all accepted") << -1 << 0 << 8 << 0;
+        QTest::addRow("first gives up") << 0 << 2 << 0 << 2;
+        QTest::addRow("third fails to write") << 2 << 4 << 2 << 4;
+        QTest::addRow("commit has no device") << 7 << 1 << 7 << 1;
+    }
+
+    void stopsAtFirstFailure()
+    {
+        QFETCH(int, failAt);
+        QFETCH(int, failResult);
+        RecordingSender rec;
+        rec.failAt = failAt;
+        rec.failure = quint8(failResult);
+        ConfigData config;
+        QTEST(int(WriteDpiStages(rec.sender(), config, 0, 3325)), "result");
+        QTEST(int(rec.frames.size()), "sent");
+    }
+
+    void noSenderIsNoDevice() { QCOMPARE(int(SetWriteSession(FrameSender(), 0)), int(DeviceResult::NoDevice)); }
+
+    void switchProfileIgnoresResults()
+    {
+        std::vector<Frame> sent;
+        SwitchProfile(
+            [&sent](const Frame& f) {
+                sent.push_back(f);
+                return quint8(DeviceResult::WriteFailed);
+            },
+            2);
+        QCOMPARE(framesHex(sent), hexFrames({"05 00 fa 44 02", "05 00 fa 40 f3 01"}));
+    }
+
+    void slotMenuSwitch()
+    {
+        RecordingSender rec;
+        QCOMPARE(int(SwitchProfileAndReload(rec.sender(), 4)), 0);
+        QCOMPARE(framesHex(rec.frames),
+                 hexFrames({"05 00 fa 44 04", "05 00 fa 40 f3 01", "05 00 fa 40 f3 04", "05 00 fa 40 f3 01",
+                            "05 00 fa 40 f3 02", "05 00 fa 40 f3 08", "05 00 fa 40 f3 10"}));
+    }
+
+    void dpiStagesOfTheGivenSlot()
+    {
+        ConfigData config;
+        config.slots[1].stages[0] = DpiInfo{1, 0, 0, 20, 30};
+        RecordingSender rec;
+        QCOMPARE(int(WriteDpiStages(rec.sender(), config, 6, 3212)), 0); // 6 wraps to slot 1
+        QCOMPARE(frameHex(rec.frames.at(1)), frameHex(hexFrame("05 00 fa 02 01 00 05 d2 01 14 00 1e 00")));
+    }
+
+    void lightingAlwaysFromSlotZero()
+    {
+        ConfigData config;
+        config.ProfileID = 3;
+        config.slots[0].modes[1].RGB = RgbColor::fromRgb(1, 2, 3);
+        config.slots[3].modes[1].RGB = RgbColor::fromRgb(9, 9, 9);
+        RecordingSender rec;
+        QCOMPARE(int(WriteLightingTable(rec.sender(), config, 0)), 0);
+        QCOMPARE(int(rec.frames.size()), 5);
+        QCOMPARE(int(rec.frames[0][8 + 9]), 1);
+        QCOMPARE(int(rec.frames[0][8 + 11]), 3);
+    }
 };
-
-void DeviceCommandsTest::stopsAtFirstFailure_data()
-{
-    QTest::addColumn<int>("failAt");
-    QTest::addColumn<int>("failResult");
-    QTest::addColumn<int>("sent"); // frames accepted before the failure
-    QTest::addColumn<int>("result");
-    QTest::addRow("all accepted") << -1 << 0 << 8 << 0;
-    QTest::addRow("first gives up") << 0 << 2 << 0 << 2;
-    QTest::addRow("third fails to write") << 2 << 4 << 2 << 4;
-    QTest::addRow("commit has no device") << 7 << 1 << 7 << 1;
-}
-
-void DeviceCommandsTest::stopsAtFirstFailure()
-{
-    QFETCH(int, failAt);
-    QFETCH(int, failResult);
-    QFETCH(int, sent);
-    QFETCH(int, result);
-    RecordingSender rec;
-    rec.failAt = failAt;
-    rec.failure = quint8(failResult);
-    ConfigData config;
-    QCOMPARE(int(WriteDpiStages(rec.sender(), config, 0, 3325)), result);
-    QCOMPARE(int(rec.frames.size()), sent);
-}
-
-void DeviceCommandsTest::noSenderIsNoDevice()
-{
-    QCOMPARE(int(SetWriteSession(FrameSender(), 0)), int(DeviceResult::NoDevice));
-}
-
-void DeviceCommandsTest::switchProfileIgnoresResults()
-{
-    std::vector<Frame> sent;
-    SwitchProfile(
-        [&sent](const Frame& f) {
-            sent.push_back(f);
-            return quint8(DeviceResult::WriteFailed);
-        },
-        2);
-    QCOMPARE(framesHex(sent), hexFrames({"05 00 fa 44 02", "05 00 fa 40 f3 01"}));
-}
-
-void DeviceCommandsTest::slotMenuSwitch()
-{
-    RecordingSender rec;
-    QCOMPARE(int(SwitchProfileAndReload(rec.sender(), 4)), 0);
-    QCOMPARE(framesHex(rec.frames),
-             hexFrames({"05 00 fa 44 04", "05 00 fa 40 f3 01", "05 00 fa 40 f3 04", "05 00 fa 40 f3 01",
-                        "05 00 fa 40 f3 02", "05 00 fa 40 f3 08", "05 00 fa 40 f3 10"}));
-}
-
-void DeviceCommandsTest::dpiStagesOfTheGivenSlot()
-{
-    ConfigData config;
-    config.slots[1].stages[0] = DpiInfo{1, 0, 0, 20, 30};
-    RecordingSender rec;
-    QCOMPARE(int(WriteDpiStages(rec.sender(), config, 6, 3212)), 0); // 6 wraps to slot 1
-    QCOMPARE(frameHex(rec.frames.at(1)), frameHex(hexFrame("05 00 fa 02 01 00 05 d2 01 14 00 1e 00")));
-}
-
-void DeviceCommandsTest::lightingAlwaysFromSlotZero()
-{
-    ConfigData config;
-    config.ProfileID = 3;
-    config.slots[0].modes[1].RGB = RgbColor::fromRgb(1, 2, 3);
-    config.slots[3].modes[1].RGB = RgbColor::fromRgb(9, 9, 9);
-    RecordingSender rec;
-    QCOMPARE(int(WriteLightingTable(rec.sender(), config, 0)), 0);
-    QCOMPARE(int(rec.frames.size()), 5);
-    QCOMPARE(int(rec.frames[0][8 + 9]), 1);
-    QCOMPARE(int(rec.frames[0][8 + 11]), 3);
-}
 
 QTEST_GUILESS_MAIN(DeviceCommandsTest)
 #include "tst_device_commands.moc"

@@ -89,184 +89,172 @@ class WriteProfileSetTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void order_data();
-    void order();
-    void stopsAtFirstFailure_data();
-    void stopsAtFirstFailure();
-    void buttonAndMacroBytes();
-    void buttonTableKeptForOtherProducts();
-    void tablesOfTheActiveSlot_data();
-    void tablesOfTheActiveSlot();
-    void writeWithoutEchoIsAsleep_data();
-    void writeWithoutEchoIsAsleep();
+    void init()
+    {
+        m_home = std::make_unique<TestDataHome>();
+        writeMacroFile();
+    }
+    // The old folder goes first: it restores the data folder it replaced.
+    void cleanup() { m_home.reset(); }
+
+    void order_data()
+    {
+        QTest::addColumn<uint>("sections");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList stop{"stop"};
+        const QStringList start{"start"};
+        // The macro is encoded (with its pause) before any macro write goes out.
+        const QStringList macroPart = QStringList{"sleep 50"} + kMacroSlot0;
+        QTest::addRow("nothing changed") << 0u << stop + kSessionBegin + kSessionEnd + start;
+        QTest::addRow("settings only") << 1u << stop + kSessionBegin + kSettings + kReloads + kSessionEnd + start;
+        QTest::addRow("dpi only") << 2u << stop + kSessionBegin + kDpi + kReloads + kSessionEnd + start;
+        QTest::addRow("buttons only") << 4u
+                                      << stop + kSessionBegin + kButtons + kReloads + macroPart + kSessionEnd + start;
+        QTest::addRow("lighting only") << 8u << stop + kSessionBegin + kLighting + kReloads + kSessionEnd + start;
+        QTest::addRow("everything") << 15u
+                                    << stop + kSessionBegin + kSettings + kButtons + kDpi + kLighting + kReloads +
+                                           macroPart + kSessionEnd + start;
+    }
+
+    void order()
+    {
+        QFETCH(uint, sections);
+        Harness h;
+        QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), sections)), 0);
+        QTEST(h.events, "expected");
+    }
+
+    void stopsAtFirstFailure_data()
+    {
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<int>("result");
+        QTest::addRow("session begin") << 0 << 1;
+        QTest::addRow("settings commit") << 2 << 2;
+        QTest::addRow("button head") << 3 << 4;
+        QTest::addRow("last dpi stage") << 16 << 2;
+        QTest::addRow("lighting block") << 20 << 4;
+        QTest::addRow("third reload") << 25 << 2;
+        QTest::addRow("first macro write") << 28 << 4;
+        QTest::addRow("macro close") << 38 << 2;
+        QTest::addRow("session end") << 39 << 4;
+    }
+
+    void stopsAtFirstFailure()
+    {
+        QFETCH(int, failAt);
+        QFETCH(int, result);
+        Harness h;
+        h.mouse.failAt = failAt;
+        h.mouse.failure = quint8(result);
+        QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 15)), result);
+        QCOMPARE(int(h.events.filter(QRegularExpression("^[0-9a-f]{2} ")).size()), failAt + 1);
+        QCOMPARE(h.events.first(), QString("stop"));
+        // The status thread comes back after a failure too.
+        QCOMPARE(h.events.last(), QString("start"));
+        // Nothing is undone and the session is left open.
+        QCOMPARE(h.events.count(kSessionEnd.first()), failAt == 39 ? 1 : 0);
+    }
+
+    void buttonAndMacroBytes()
+    {
+        Harness h;
+        QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 4)), 0);
+        // Head 0A 00; entry 0: macro, slot 0, loop count 1 (low byte first); entries 1..5: code 0 sends zeros.
+        QCOMPARE(frameHex(h.frame(1)), frameHex(hexFrame("05 00 fa 03 00 00 02 d1 0a 00")));
+        QCOMPARE(frameHex(h.frame(2)), frameHex(hexFrame("05 00 fa 03 02 00 18 d2 91 00 01 00")));
+        // Three key events and no delay: e0 e1 e2, separator, separator.
+        QCOMPARE(frameHex(h.frame(13)),
+                 frameHex(hexFrame("05 00 fa 05 00 00 14 d1 01 1e 00 02 1e 00 01 1f 00 06 01 00 06 01 00")));
+        QCOMPARE(int(h.context.deviceConfig.ProfileID), 2);
+        QCOMPARE(int(h.context.deviceConfig.slots[2].buttons[0].Res4), 0); // the slot of this write
+        QVERIFY(h.context.macroSlots.empty());
+    }
+
+    void buttonTableKeptForOtherProducts()
+    {
+        Harness h;
+        QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 4)), 0);
+        h.mouse.frames.clear();
+        h.events.clear();
+        h.context.productName = QStringLiteral("7138");
+        QCOMPARE(int(WriteProfileSet(h.context, ConfigData(), 4)), 0);
+        // The block of the last fill goes out again, and no macro is left to download.
+        QCOMPARE(frameHex(h.frame(2)), frameHex(hexFrame("05 00 fa 03 02 00 18 d2 91 00 01 00")));
+        QCOMPARE(h.events,
+                 QStringList{"stop"} + kSessionBegin + kButtons + kReloads + kSessionEnd + QStringList{"start"});
+    }
+
+    void tablesOfTheActiveSlot_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("active");
+        QTest::addColumn<int>("dpiCode"); // stage 1 X code of the slot sent: T3325[10 + slot]
+        QTest::addColumn<int>("red");     // red of lighting mode 1 of the slot sent: 0x10 + slot
+        QTest::addColumn<bool>("bMacro"); // entry 0 is the macro only the active slot binds
+        QTest::addRow("slot 1") << "OSKEN R5" << 0 << 22 << 0x10 << true;
+        QTest::addRow("slot 3") << "OSKEN R5" << 2 << 27 << 0x12 << true;
+        QTest::addRow("slot 5") << "OSKEN R5" << 4 << 32 << 0x14 << true;
+        // 7138 keeps one lighting for all slots, edited in slot 1; its button block is never filled.
+        QTest::addRow("7138 slot 4") << "7138" << 3 << 29 << 0x10 << false;
+    }
+
+    void tablesOfTheActiveSlot()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, active);
+        QFETCH(bool, bMacro);
+        ConfigData config;
+        config.ProfileID = quint8(active);
+        for (int i = 0; i < kSlotCount; ++i) {
+            config.slots[i].stages[0].x = quint16(10 + i);
+            config.slots[i].modes[1].RGB = RgbColor::fromRgb(quint8(0x10 + i), 0, 0);
+        }
+        ButtonInfo& macro = config.slots[active].buttons[0];
+        macro.Fun = 200;
+        macro.LoopNumber = 1;
+        macro.macroname = QStringLiteral("M");
+        Harness h;
+        h.context.productName = product;
+        QCOMPARE(int(WriteProfileSet(h.context, config, 15)), 0);
+        // Frames: session 0, settings 1-2, buttons 3-9, DPI 10-17, lighting 18-22.
+        QCOMPARE(int(h.frame(1)[8 + 6]), active);
+        QCOMPARE(frameHex(h.frame(4)).left(12 * 3 - 1), bMacro ? QString("05 00 fa 03 02 00 18 d2 91 00 01 00")
+                                                               : QString("05 00 fa 03 02 00 18 d2 00 00 00 00"));
+        QTEST(int(h.frame(11)[8 + 1]), "dpiCode");
+        QTEST(int(h.frame(18)[8 + 8 + 1]), "red");
+    }
+
+    void writeWithoutEchoIsAsleep_data()
+    {
+        QTest::addColumn<int>("echoAt"); // the frame the mouse echoes, -1 none
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<int>("result");
+        QTest::addRow("no echo at all") << -1 << -1 << 5;
+        QTest::addRow("one echo") << 0 << -1 << 0;
+        QTest::addRow("a failure is reported as itself") << -1 << 3 << 4;
+    }
+
+    void writeWithoutEchoIsAsleep()
+    {
+        QFETCH(int, echoAt);
+        QFETCH(int, failAt);
+        Harness h;
+        h.mouse.failAt = failAt;
+        quint64 echoes = 0;
+        const FrameSender send = h.context.send;
+        h.context.send = [&](const Frame& frame) {
+            if (int(h.mouse.frames.size()) == echoAt)
+                ++echoes;
+            return send(frame);
+        };
+        h.context.echoedFrames = [&echoes] { return echoes; };
+        QTEST(int(WriteProfileSet(h.context, ConfigData(), 15)), "result");
+        QCOMPARE(h.events.last(), QString("start"));
+    }
 
 private:
     std::unique_ptr<TestDataHome> m_home;
 };
-
-void WriteProfileSetTest::init()
-{
-    m_home = std::make_unique<TestDataHome>();
-    writeMacroFile();
-}
-
-void WriteProfileSetTest::order_data()
-{
-    QTest::addColumn<uint>("sections");
-    QTest::addColumn<QStringList>("expected");
-    const QStringList stop{"stop"};
-    const QStringList start{"start"};
-    // The macro is encoded (with its pause) before any macro write goes out.
-    const QStringList macroPart = QStringList{"sleep 50"} + kMacroSlot0;
-    QTest::addRow("nothing changed") << 0u << stop + kSessionBegin + kSessionEnd + start;
-    QTest::addRow("settings only") << 1u << stop + kSessionBegin + kSettings + kReloads + kSessionEnd + start;
-    QTest::addRow("dpi only") << 2u << stop + kSessionBegin + kDpi + kReloads + kSessionEnd + start;
-    QTest::addRow("buttons only") << 4u << stop + kSessionBegin + kButtons + kReloads + macroPart + kSessionEnd + start;
-    QTest::addRow("lighting only") << 8u << stop + kSessionBegin + kLighting + kReloads + kSessionEnd + start;
-    QTest::addRow("everything") << 15u
-                                << stop + kSessionBegin + kSettings + kButtons + kDpi + kLighting + kReloads +
-                                       macroPart + kSessionEnd + start;
-}
-
-void WriteProfileSetTest::order()
-{
-    QFETCH(uint, sections);
-    QFETCH(QStringList, expected);
-    Harness h;
-    QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), sections)), 0);
-    QCOMPARE(h.events, expected);
-}
-
-void WriteProfileSetTest::stopsAtFirstFailure_data()
-{
-    QTest::addColumn<int>("failAt");
-    QTest::addColumn<int>("result");
-    QTest::addRow("session begin") << 0 << 1;
-    QTest::addRow("settings commit") << 2 << 2;
-    QTest::addRow("button head") << 3 << 4;
-    QTest::addRow("last dpi stage") << 16 << 2;
-    QTest::addRow("lighting block") << 20 << 4;
-    QTest::addRow("third reload") << 25 << 2;
-    QTest::addRow("first macro write") << 28 << 4;
-    QTest::addRow("macro close") << 38 << 2;
-    QTest::addRow("session end") << 39 << 4;
-}
-
-void WriteProfileSetTest::stopsAtFirstFailure()
-{
-    QFETCH(int, failAt);
-    QFETCH(int, result);
-    Harness h;
-    h.mouse.failAt = failAt;
-    h.mouse.failure = quint8(result);
-    QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 15)), result);
-    QCOMPARE(int(h.events.filter(QRegularExpression("^[0-9a-f]{2} ")).size()), failAt + 1);
-    QCOMPARE(h.events.first(), QString("stop"));
-    // The status thread comes back after a failure too.
-    QCOMPARE(h.events.last(), QString("start"));
-    // Nothing is undone and the session is left open.
-    QCOMPARE(h.events.count(kSessionEnd.first()), failAt == 39 ? 1 : 0);
-}
-
-void WriteProfileSetTest::buttonAndMacroBytes()
-{
-    Harness h;
-    QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 4)), 0);
-    // Head 0A 00; entry 0: macro, slot 0, loop count 1 (low byte first); entries 1..5: code 0 sends zeros.
-    QCOMPARE(frameHex(h.frame(1)), frameHex(hexFrame("05 00 fa 03 00 00 02 d1 0a 00")));
-    QCOMPARE(frameHex(h.frame(2)), frameHex(hexFrame("05 00 fa 03 02 00 18 d2 91 00 01 00")));
-    // Three key events and no delay: e0 e1 e2, separator, separator.
-    QCOMPARE(frameHex(h.frame(13)),
-             frameHex(hexFrame("05 00 fa 05 00 00 14 d1 01 1e 00 02 1e 00 01 1f 00 06 01 00 06 01 00")));
-    QCOMPARE(int(h.context.deviceConfig.ProfileID), 2);
-    QCOMPARE(int(h.context.deviceConfig.slots[2].buttons[0].Res4), 0); // the slot of this write
-    QVERIFY(h.context.macroSlots.empty());
-}
-
-void WriteProfileSetTest::buttonTableKeptForOtherProducts()
-{
-    Harness h;
-    QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 4)), 0);
-    h.mouse.frames.clear();
-    h.events.clear();
-    h.context.productName = QStringLiteral("7138");
-    QCOMPARE(int(WriteProfileSet(h.context, ConfigData(), 4)), 0);
-    // The block of the last fill goes out again, and no macro is left to download.
-    QCOMPARE(frameHex(h.frame(2)), frameHex(hexFrame("05 00 fa 03 02 00 18 d2 91 00 01 00")));
-    QCOMPARE(h.events, QStringList{"stop"} + kSessionBegin + kButtons + kReloads + kSessionEnd + QStringList{"start"});
-}
-
-void WriteProfileSetTest::tablesOfTheActiveSlot_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("active");
-    QTest::addColumn<int>("dpiCode"); // stage 1 X code of the slot sent: T3325[10 + slot]
-    QTest::addColumn<int>("red");     // red of lighting mode 1 of the slot sent: 0x10 + slot
-    QTest::addColumn<bool>("bMacro"); // entry 0 is the macro only the active slot binds
-    QTest::addRow("slot 1") << "OSKEN R5" << 0 << 22 << 0x10 << true;
-    QTest::addRow("slot 3") << "OSKEN R5" << 2 << 27 << 0x12 << true;
-    QTest::addRow("slot 5") << "OSKEN R5" << 4 << 32 << 0x14 << true;
-    // 7138 keeps one lighting for all slots, edited in slot 1; its button block is never filled.
-    QTest::addRow("7138 slot 4") << "7138" << 3 << 29 << 0x10 << false;
-}
-
-void WriteProfileSetTest::tablesOfTheActiveSlot()
-{
-    QFETCH(QString, product);
-    QFETCH(int, active);
-    QFETCH(int, dpiCode);
-    QFETCH(int, red);
-    QFETCH(bool, bMacro);
-    ConfigData config;
-    config.ProfileID = quint8(active);
-    for (int i = 0; i < kSlotCount; ++i) {
-        config.slots[i].stages[0].x = quint16(10 + i);
-        config.slots[i].modes[1].RGB = RgbColor::fromRgb(quint8(0x10 + i), 0, 0);
-    }
-    ButtonInfo& macro = config.slots[active].buttons[0];
-    macro.Fun = 200;
-    macro.LoopNumber = 1;
-    macro.macroname = QStringLiteral("M");
-    Harness h;
-    h.context.productName = product;
-    QCOMPARE(int(WriteProfileSet(h.context, config, 15)), 0);
-    // Frames: session 0, settings 1-2, buttons 3-9, DPI 10-17, lighting 18-22.
-    QCOMPARE(int(h.frame(1)[8 + 6]), active);
-    QCOMPARE(frameHex(h.frame(4)).left(12 * 3 - 1),
-             bMacro ? QString("05 00 fa 03 02 00 18 d2 91 00 01 00") : QString("05 00 fa 03 02 00 18 d2 00 00 00 00"));
-    QCOMPARE(int(h.frame(11)[8 + 1]), dpiCode);
-    QCOMPARE(int(h.frame(18)[8 + 8 + 1]), red);
-}
-
-void WriteProfileSetTest::writeWithoutEchoIsAsleep_data()
-{
-    QTest::addColumn<int>("echoAt"); // the frame the mouse echoes, -1 none
-    QTest::addColumn<int>("failAt");
-    QTest::addColumn<int>("result");
-    QTest::addRow("no echo at all") << -1 << -1 << 5;
-    QTest::addRow("one echo") << 0 << -1 << 0;
-    QTest::addRow("a failure is reported as itself") << -1 << 3 << 4;
-}
-
-void WriteProfileSetTest::writeWithoutEchoIsAsleep()
-{
-    QFETCH(int, echoAt);
-    QFETCH(int, failAt);
-    QFETCH(int, result);
-    Harness h;
-    h.mouse.failAt = failAt;
-    quint64 echoes = 0;
-    const FrameSender send = h.context.send;
-    h.context.send = [&](const Frame& frame) {
-        if (int(h.mouse.frames.size()) == echoAt)
-            ++echoes;
-        return send(frame);
-    };
-    h.context.echoedFrames = [&echoes] { return echoes; };
-    QCOMPARE(int(WriteProfileSet(h.context, ConfigData(), 15)), result);
-    QCOMPARE(h.events.last(), QString("start"));
-}
 
 QTEST_GUILESS_MAIN(WriteProfileSetTest)
 #include "tst_write_profile_set.moc"

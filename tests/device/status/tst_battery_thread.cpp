@@ -1,7 +1,6 @@
 #include "device/status/BatteryLevel.h"
 #include "device/status/StatusThreadRunner.h"
 
-#include <QMutex>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -10,69 +9,41 @@
 
 namespace {
 
-// Plays back one scripted read result per read; the handle disappears when the script is used up.
-class ScriptedPort : public CommandPort
+// Plays back one scripted read result per read; the handle disappears when the script is used up. The test
+// looks at the log only after the thread ended.
+struct ScriptedPort : CommandPort
 {
-public:
-    struct Read
-    {
-        int result = 0; // > 0 data, 0 time-out, < 0 failure
-        Frame data{};
-    };
+    std::deque<std::pair<int, Frame>> reads; // > 0 data, 0 time-out, < 0 failure
+    QStringList log;
+    std::vector<Frame> writes;
 
     void addReport(std::initializer_list<quint8> head)
     {
-        Read r;
-        r.result = kFrameSize;
-        int i = 0;
-        for (quint8 b : head)
-            r.data[i++] = b;
-        m_reads.push_back(r);
+        Frame data{};
+        std::copy(head.begin(), head.end(), data.begin());
+        reads.emplace_back(kFrameSize, data);
     }
-    void addTimeout() { m_reads.push_back(Read{0, {}}); }
-    void addFailure() { m_reads.push_back(Read{-1, {}}); }
+    void addTimeout() { reads.emplace_back(0, Frame{}); }
+    void addFailure() { reads.emplace_back(-1, Frame{}); }
 
-    bool hasCommandHandle() const override
-    {
-        QMutexLocker lock(&m_mutex);
-        return !m_reads.empty();
-    }
+    bool hasCommandHandle() const override { return !reads.empty(); }
     int writeReport(const Frame& frame) override
     {
-        QMutexLocker lock(&m_mutex);
-        m_log.push_back(QString("W%1").arg(frame[3], 2, 16, QChar('0')));
-        m_writes.push_back(frame);
+        log << QString("W%1").arg(frame[3], 2, 16, QChar('0'));
+        writes.push_back(frame);
         return kFrameSize;
     }
     int readReport(quint8* buffer, int length, int) override
     {
-        QMutexLocker lock(&m_mutex);
-        m_log.push_back("R");
-        if (m_reads.empty())
+        log << "R";
+        if (reads.empty())
             return -1;
-        const Read r = m_reads.front();
-        m_reads.pop_front();
-        if (r.result > 0)
-            std::copy(r.data.begin(), r.data.begin() + qMin(length, kFrameSize), buffer);
-        return r.result;
+        const auto [result, data] = reads.front();
+        reads.pop_front();
+        if (result > 0)
+            std::copy(data.begin(), data.begin() + qMin(length, kFrameSize), buffer);
+        return result;
     }
-
-    QStringList log() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_log;
-    }
-    std::vector<Frame> writes() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_writes;
-    }
-
-private:
-    mutable QMutex m_mutex;
-    std::deque<Read> m_reads;
-    QStringList m_log;
-    std::vector<Frame> m_writes;
 };
 
 StatusTiming instantTiming()
@@ -98,161 +69,138 @@ class TestBatteryThread : public QObject
 {
     Q_OBJECT
 private slots:
-    void percentFromReading_data();
-    void percentFromReading();
-    void queryPassThenListening();
-    void queryAgainAfterFiftySixListeningReads();
-    void zeroAndFailedRepliesReportNoWriteStatus();
-    void statusReportForwarded();
-    void anyReportBytesAreSafe();
-    void noHandleEndsAtOnce();
-    void stopCutsAPauseShort();
-};
-
-void TestBatteryThread::percentFromReading_data()
-{
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("high");
-    QTest::addColumn<int>("mv");
-    QTest::addColumn<int>("percent");
-    QTest::addRow("1024 reads 4224 mV") << 0x00 << 0x04 << 4224 << 100;
-    QTest::addRow("992 reads 4092 mV") << 0xE0 << 0x03 << 4092 << 80;
-    QTest::addRow("4199 mV is not above 4199") << 0xFA << 0x03 << 4199 << 90;
-    QTest::addRow("4203 mV is") << 0xFB << 0x03 << 4203 << 100;
-    QTest::addRow("774 reads 3192 mV, lowest step") << 0x06 << 0x03 << 3192 << 10;
-    QTest::addRow("777 reads 3205 mV") << 0x09 << 0x03 << 3205 << 20;
-    QTest::addRow("zero") << 0 << 0 << 0 << 10;
-    QTest::addRow("full scale") << 0xFF << 0xFF << 270331 << 100;
-}
-
-void TestBatteryThread::percentFromReading()
-{
-    QFETCH(int, low);
-    QFETCH(int, high);
-    QFETCH(int, mv);
-    QFETCH(int, percent);
-    QCOMPARE(batteryMillivolts(quint8(low), quint8(high)), mv);
-    QCOMPARE(batteryPercent(quint8(low), quint8(high)), percent);
-}
-
-void TestBatteryThread::queryPassThenListening()
-{
-    ScriptedPort port;
-    port.addReport({0, 0, 0, 0x48, 0x00, 0x04, 1, 1}); // answer to the query: charging, full, stored ok
-    port.addTimeout();                                 // listening read of the same pass
-    OrnGetBatteryThread thread(port, instantTiming());
-    QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
-    runToEnd(thread);
-
-    QCOMPARE(port.log(), (QStringList{"W48", "R", "R"}));
-    const Frame query = port.writes().at(0);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(query.data()), kFrameSize).toHex(),
-             QByteArray("0524fa48").append(QByteArray(2 * (kFrameSize - 4), '0')));
-    QCOMPARE(battery.count(), 1);
-    QCOMPARE(battery.at(0), (QVariantList{quint8(1), quint8(0x00), quint8(0x04)}));
-    QCOMPARE(write.count(), 1);
-    QCOMPARE(write.at(0).at(0).value<quint8>(), quint8(1));
-}
-
-void TestBatteryThread::queryAgainAfterFiftySixListeningReads()
-{
-    ScriptedPort port;
-    for (int i = 0; i < 1 + 56 + 1; ++i)
-        port.addTimeout();
-    OrnGetBatteryThread thread(port, instantTiming());
-    runToEnd(thread);
-
-    const QStringList log = port.log();
-    QCOMPARE(log.count("W48"), 2);
-    const int second = log.lastIndexOf("W48");
-    // The first query's read, then 56 listening reads before the next query.
-    QCOMPARE(second, 1 + 1 + 56);
-}
-
-void TestBatteryThread::zeroAndFailedRepliesReportNoWriteStatus()
-{
-    ScriptedPort port;
-    port.addFailure();                           // the query's read fails
-    port.addReport({0, 0, 0, 0x48, 0, 0, 0, 0}); // a sleeping mouse answers all zero
-    OrnGetBatteryThread thread(port, instantTiming());
-    QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
-    runToEnd(thread);
-
-    QCOMPARE(battery.count(), 2);
-    for (const QVariantList& args : battery)
-        QCOMPARE(args, (QVariantList{quint8(0), quint8(0), quint8(0)}));
-    QCOMPARE(write.count(), 0);
-}
-
-void TestBatteryThread::statusReportForwarded()
-{
-    ScriptedPort port;
-    port.addTimeout();
-    port.addReport({0, 0, 0, 0x49, 2, 3, 8, 0x77});
-    port.addReport({0, 0, 0, 0x47, 1, 1, 1, 1}); // unknown kind: ignored
-    OrnGetBatteryThread thread(port, instantTiming());
-    QSignalSpy status(&thread, &OrnGetBatteryThread::RefreshStatus);
-    QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
-    runToEnd(thread);
-
-    QCOMPARE(status.count(), 1);
-    QCOMPARE(status.at(0), (QVariantList{quint8(2), quint8(3), quint8(8), quint8(0x77)}));
-    QCOMPARE(battery.count(), 0);
-}
-
-void TestBatteryThread::anyReportBytesAreSafe()
-{
-    ScriptedPort port;
-    auto* rng = QRandomGenerator::global();
-    for (int i = 0; i < 500; ++i) {
-        const int kind = int(rng->bounded(-1, 2));
-        const auto byte = [rng] { return quint8(rng->bounded(256)); };
-        if (kind > 0)
-            port.addReport({byte(), byte(), byte(),
-                            quint8(i % 3 == 0   ? 0x48
-                                   : i % 3 == 1 ? 0x49
-                                                : byte()),
-                            byte(), byte(), byte(), byte()});
-        else if (kind == 0)
-            port.addTimeout();
-        else
-            port.addFailure();
-    }
-    OrnGetBatteryThread thread(port, instantTiming());
-    runToEnd(thread);
-    QVERIFY(thread.isFinished());
-}
-
-void TestBatteryThread::noHandleEndsAtOnce()
-{
-    ScriptedPort port;
-    OrnGetBatteryThread thread(port, instantTiming());
-    runToEnd(thread);
-    QVERIFY(port.log().isEmpty());
-}
-
-void TestBatteryThread::stopCutsAPauseShort()
-{
-    // Reads time out at once and every pause lasts a minute: only a stop that wakes the pause ends the thread.
-    class IdlePort : public CommandPort
+    void percentFromReading_data()
     {
-    public:
-        bool hasCommandHandle() const override { return true; }
-        int writeReport(const Frame&) override { return kFrameSize; }
-        int readReport(quint8*, int, int) override { return 0; }
-    } port;
-    StatusTiming minutePauses;
-    minutePauses.afterQueryMs = 60000;
-    minutePauses.afterQueryReadMs = 60000;
-    minutePauses.afterListenMs = 60000;
-    StatusThreadRunner runner(port, minutePauses);
-    OrnGetBatteryThread* thread = runner.start();
-    QTRY_VERIFY(thread->isRunning());
-    QVERIFY(runner.stop(5000));
-    QVERIFY(runner.current() == nullptr);
-}
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<int>("mv");
+        QTest::addColumn<int>("percent");
+        QTest::addRow("4199 mV is not above 4199") << 0xFA << 0x03 << 4199 << 90;
+        QTest::addRow("4203 mV is") << 0xFB << 0x03 << 4203 << 100;
+        QTest::addRow("774 reads 3192 mV, lowest step") << 0x06 << 0x03 << 3192 << 10;
+        QTest::addRow("zero") << 0 << 0 << 0 << 10;
+        QTest::addRow("full scale") << 0xFF << 0xFF << 270331 << 100;
+    }
+
+    void percentFromReading()
+    {
+        QFETCH(int, low);
+        QFETCH(int, high);
+        QTEST(batteryMillivolts(quint8(low), quint8(high)), "mv");
+        QTEST(batteryPercent(quint8(low), quint8(high)), "percent");
+    }
+
+    void queryPassThenListening()
+    {
+        ScriptedPort port;
+        port.addReport({0, 0, 0, 0x48, 0x00, 0x04, 1, 1}); // answer to the query: charging, full, stored ok
+        port.addTimeout();                                 // listening read of the same pass
+        OrnGetBatteryThread thread(port, instantTiming());
+        QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
+        QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
+        runToEnd(thread);
+
+        QCOMPARE(port.log, (QStringList{"W48", "R", "R"}));
+        const Frame query = port.writes.at(0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(query.data()), kFrameSize).toHex(),
+                 QByteArray("0524fa48").append(QByteArray(2 * (kFrameSize - 4), '0')));
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(battery.at(0), (QVariantList{quint8(1), quint8(0x00), quint8(0x04)}));
+        QCOMPARE(write.count(), 1);
+        QCOMPARE(write.at(0).at(0).value<quint8>(), quint8(1));
+    }
+
+    void queryAgainAfterFiftySixListeningReads()
+    {
+        ScriptedPort port;
+        for (int i = 0; i < 1 + 56 + 1; ++i)
+            port.addTimeout();
+        OrnGetBatteryThread thread(port, instantTiming());
+        runToEnd(thread);
+
+        const QStringList log = port.log;
+        QCOMPARE(log.count("W48"), 2);
+        const int second = log.lastIndexOf("W48");
+        // The first query's read, then 56 listening reads before the next query.
+        QCOMPARE(second, 1 + 1 + 56);
+    }
+
+    void zeroAndFailedRepliesReportNoWriteStatus()
+    {
+        ScriptedPort port;
+        port.addFailure();                           // the query's read fails
+        port.addReport({0, 0, 0, 0x48, 0, 0, 0, 0}); // a sleeping mouse answers all zero
+        OrnGetBatteryThread thread(port, instantTiming());
+        QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
+        QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
+        runToEnd(thread);
+
+        QCOMPARE(battery.count(), 2);
+        for (const QVariantList& args : battery)
+            QCOMPARE(args, (QVariantList{quint8(0), quint8(0), quint8(0)}));
+        QCOMPARE(write.count(), 0);
+    }
+
+    void statusReportForwarded()
+    {
+        ScriptedPort port;
+        port.addTimeout();
+        port.addReport({0, 0, 0, 0x49, 2, 3, 8, 0x77});
+        port.addReport({0, 0, 0, 0x47, 1, 1, 1, 1}); // unknown kind: ignored
+        OrnGetBatteryThread thread(port, instantTiming());
+        QSignalSpy status(&thread, &OrnGetBatteryThread::RefreshStatus);
+        QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
+        runToEnd(thread);
+
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(status.at(0), (QVariantList{quint8(2), quint8(3), quint8(8), quint8(0x77)}));
+        QCOMPARE(battery.count(), 0);
+    }
+
+    void anyReportBytesAreSafe()
+    {
+        ScriptedPort port;
+        auto* rng = QRandomGenerator::global();
+        for (int i = 0; i < 500; ++i) {
+            const int kind = int(rng->bounded(-1, 2));
+            const auto byte = [rng] { return quint8(rng->bounded(256)); };
+            if (kind > 0)
+                port.addReport({byte(), byte(), byte(),
+                                quint8(i % 3 == 0   ? 0x48
+                                       : i % 3 == 1 ? 0x49
+                                                    : byte()),
+                                byte(), byte(), byte(), byte()});
+            else if (kind == 0)
+                port.addTimeout();
+            else
+                port.addFailure();
+        }
+        OrnGetBatteryThread thread(port, instantTiming());
+        runToEnd(thread);
+        QVERIFY(thread.isFinished());
+    }
+
+    void stopCutsAPauseShort()
+    {
+        // Reads time out at once and every pause lasts a minute: only a stop that wakes the pause ends the thread.
+        class IdlePort : public CommandPort
+        {
+        public:
+            bool hasCommandHandle() const override { return true; }
+            int writeReport(const Frame&) override { return kFrameSize; }
+            int readReport(quint8*, int, int) override { return 0; }
+        } port;
+        StatusTiming minutePauses;
+        minutePauses.afterQueryMs = 60000;
+        minutePauses.afterQueryReadMs = 60000;
+        minutePauses.afterListenMs = 60000;
+        StatusThreadRunner runner(port, minutePauses);
+        OrnGetBatteryThread* thread = runner.start();
+        QTRY_VERIFY(thread->isRunning());
+        QVERIFY(runner.stop(5000));
+        QVERIFY(runner.current() == nullptr);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestBatteryThread)
 #include "tst_battery_thread.moc"

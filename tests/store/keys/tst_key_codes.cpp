@@ -36,30 +36,23 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("usage");
         QTest::addRow("A") << 0 << "A" << 30 << 0x04;
-        QTest::addRow("Z") << 25 << "Z" << 44 << 0x1D;
         QTest::addRow("1") << 26 << "1" << 2 << 0x1E;
-        QTest::addRow("Enter") << 36 << "Enter" << 28 << 0x28;
         QTest::addRow("backslash") << 45 << "\\" << 43 << 0x31;
         QTest::addRow("semicolon skips non-US hash") << 46 << ";" << 39 << 0x33;
-        QTest::addRow("F11") << 63 << "F11" << 87 << 0x44;
         QTest::addRow("Num Lock") << 78 << "Num Lock" << 225 << 0x53;
-        QTest::addRow("Num 5") << 88 << "Num 5" << 76 << 0x5D;
         QTest::addRow("Num De") << 94 << "Num De" << 224 << 0x63;
         QTest::addRow("App") << 95 << "App" << 93 << 0x65;
         QTest::addRow("LShift") << 96 << "LShift" << 42 << 0xE1;
-        QTest::addRow("LCtr") << 97 << "LCtr" << 29 << 0xE0;
         QTest::addRow("RAlt") << 100 << "RAlt" << 239 << 0xE6;
         QTest::addRow("RShift") << 103 << "RShift" << 54 << 0xE5;
     }
     void anchors()
     {
         QFETCH(int, index);
-        QFETCH(QString, name);
         QFETCH(int, code);
-        QFETCH(int, usage);
         QCOMPARE(int(KeyCodeTable[index].keyCode), code);
-        QCOMPARE(int(KeyCodeTable[index].hidUsage), usage);
-        QCOMPARE(keyName(code), name);
+        QTEST(int(KeyCodeTable[index].hidUsage), "usage");
+        QTEST(keyName(code), "name");
     }
 
     void lookupsOutsideTheTable_data()
@@ -67,21 +60,18 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("name");
         QTest::addRow("left button") << 240 << "Left Button";
-        QTest::addRow("right button") << 241 << "Right Button";
         QTest::addRow("middle button") << 242 << "Middle Button";
         QTest::addRow("zero") << 0 << "";
         QTest::addRow("gap 84") << 84 << "";
-        QTest::addRow("gap 94") << 94 << "";
         QTest::addRow("gap 223") << 223 << "";
         QTest::addRow("past 242") << 243 << "";
-        QTest::addRow("negative") << -1 << "";
         QTest::addRow("wide") << 0x11E << "";
+        QTest::addRow("negative") << -1 << "";
     }
     void lookupsOutsideTheTable()
     {
         QFETCH(int, code);
-        QFETCH(QString, name);
-        QCOMPARE(keyName(code), name);
+        QTEST(keyName(code), "name");
         quint8 usage = 0x77;
         QVERIFY(!scanToHid(code, usage));
         QCOMPARE(int(usage), 0x77);
@@ -91,7 +81,6 @@ private slots:
     {
         QTest::addColumn<int>("usage");
         QTest::addRow("non-US hash") << 0x32;
-        QTest::addRow("non-US backslash") << 0x64;
         QTest::addRow("zero") << 0;
         QTest::addRow("wide") << 0x104;
     }
@@ -149,11 +138,9 @@ private slots:
         QFETCH(uint, scan);
         QFETCH(uint, flags);
         QFETCH(uint, vk);
-        QFETCH(int, code);
-        QFETCH(uint, flagsOut);
         const NormalisedKey key = normaliseScanCode(scan, flags, vk, hook);
-        QCOMPARE(key.keyCode, code);
-        QCOMPARE(uint(key.flags), flagsOut);
+        QTEST(key.keyCode, "code");
+        QTEST(uint(key.flags), "flagsOut");
     }
 };
 
