@@ -132,7 +132,6 @@ private slots:
         QTest::addColumn<int>("times");
         QTest::addColumn<int>("delay");
         QTest::addRow("empty record") << 0 << 0 << 0 << 0 << "" << 3 << 10;
-        QTest::addRow("left") << 0x81 << 5 << 40 << 0 << "" << 5 << 40;
         QTest::addRow("key F") << 0x09 << 7 << 20 << 3 << "F" << 7 << 20;
     }
     void firePreset()
@@ -177,12 +176,6 @@ private slots:
         QCOMPARE(dialog.capturedCode(), quint8(0xE6));
         dialog.handleRawKey(raw(0x2C, 0)); // Z
         QCOMPARE(dialog.keyText(), QStringLiteral("Z"));
-
-        dialog.timesEdit()->clear();
-        QTest::keyClicks(dialog.timesEdit(), QStringLiteral("abc"));
-        QCOMPARE(dialog.times(), 0);
-        dialog.delayEdit()->setText(QStringLiteral("x1"));
-        QCOMPARE(dialog.delay(), 0);
 
         dialog.sourceBox(OrnFireKeyWindow::kMiddle)->click();
         QCOMPARE(dialog.keyText(), QString());
@@ -555,17 +548,12 @@ private slots:
 
     void labelsFollowRecords()
     {
-        m_profile.buttons[1].Fun = F::Macro;
-        m_profile.buttons[1].macroname = QStringLiteral("Reload");
-        m_profile.buttons[1].LoopNumber = 1;
         m_profile.buttons[2].Fun = F::GunFile;
         m_profile.buttons[2].macroname = QStringLiteral("Spray");
         m_profile.buttons[2].LoopNumber = 2;
         m_profile.buttons[7].Fun = F::Code60;
         m_profile.buttons[40].Fun = F::ScrollDown;
         OrnBtnWindow window(m_profile);
-        QCOMPARE(window.label(0)->text(), QStringLiteral("Left"));
-        QCOMPARE(window.label(1)->text(), QStringLiteral("Reload"));
         QCOMPARE(window.label(2)->text(), QStringLiteral("Spray ×2"));
         QCOMPARE(window.label(7)->text(), QString());
         QCOMPARE(window.label(40)->text(), QStringLiteral("Scroll Down"));

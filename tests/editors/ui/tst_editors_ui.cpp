@@ -295,7 +295,6 @@ private slots:
         QTest::addColumn<int>("minDpi");
         QTest::addColumn<int>("maxDpi");
         QTest::addColumn<bool>("linkVisible");
-        QTest::addRow("3325") << 3325 << 50 << "X:5000" << 100 << 10000 << false;
         QTest::addRow("3360") << 3360 << 121 << "X:12200" << 100 << 24000 << true;
     }
     void showsNumbersAndLimitsForTheSensor()
