@@ -122,41 +122,6 @@ private slots:
         QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x1D, 0x38, 0x53}));
     }
 
-    void firePreset_data()
-    {
-        QTest::addColumn<int>("res1");
-        QTest::addColumn<int>("loop");
-        QTest::addColumn<int>("keyNumber");
-        QTest::addColumn<int>("source");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("times");
-        QTest::addColumn<int>("delay");
-        QTest::addRow("empty record") << 0 << 0 << 0 << 0 << "" << 3 << 10;
-        QTest::addRow("key F") << 0x09 << 7 << 20 << 3 << "F" << 7 << 20;
-    }
-    void firePreset()
-    {
-        QFETCH(int, res1);
-        QFETCH(int, loop);
-        QFETCH(int, keyNumber);
-        QFETCH(int, source);
-        QFETCH(int, times);
-        QFETCH(int, delay);
-        ButtonInfo record;
-        record.Fun = F::FireKey;
-        record.Res1 = quint8(res1);
-        record.LoopNumber = loop;
-        record.KeyNumber = keyNumber;
-        OrnFireKeyWindow dialog;
-        dialog.preset(record);
-        QCOMPARE(dialog.source(), source);
-        QTEST(dialog.keyText(), "key");
-        QCOMPARE(dialog.timesEdit()->text(), QString::number(times));
-        QCOMPARE(dialog.delayEdit()->text(), QString::number(delay));
-        for (int i = 0; i < OrnFireKeyWindow::kSourceCount; ++i)
-            QCOMPARE(dialog.sourceBox(i)->isChecked(), i == source);
-    }
-
     void fireCaptureRules()
     {
         OrnFireKeyWindow dialog;
@@ -181,6 +146,22 @@ private slots:
         QCOMPARE(dialog.keyText(), QString());
         QCOMPARE(dialog.capturedCode(), quint8(0));
         QCOMPARE(dialog.sourceByte(), quint8(0x84));
+
+        // A stored fire key opens as it was chosen; an empty record with the defaults.
+        ButtonInfo record;
+        record.Res1 = 0x09; // F
+        record.LoopNumber = 7;
+        record.KeyNumber = 20;
+        for (const ButtonInfo& preset : {ButtonInfo{}, record}) {
+            OrnFireKeyWindow shown;
+            shown.preset(preset);
+            const bool bKey = preset.Res1 != 0;
+            QCOMPARE(shown.keyText(), bKey ? QStringLiteral("F") : QString());
+            QCOMPARE(shown.timesEdit()->text(), bKey ? QStringLiteral("7") : QStringLiteral("3"));
+            QCOMPARE(shown.delayEdit()->text(), bKey ? QStringLiteral("20") : QStringLiteral("10"));
+            for (int i = 0; i < OrnFireKeyWindow::kSourceCount; ++i)
+                QCOMPARE(shown.sourceBox(i)->isChecked(), i == (bKey ? OrnFireKeyWindow::kKeyboard : 0));
+        }
     }
 
     // OK stays off, and accept() refuses, until the fire key would fire something the user asked for.
