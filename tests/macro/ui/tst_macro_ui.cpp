@@ -7,7 +7,6 @@
 #include "macro/ui/MacroRowEdit.h"
 #include "macro/ui/OrnGunsetDialog.h"
 #include "macro/ui/OrnItemModel.h"
-#include "macro/ui/OrnMacroItemDelegate.h"
 #include "platform/keyhook/KeyboardHook.h"
 #include "store/ConfigData.h"
 #include "store/DataPaths.h"
@@ -34,7 +33,6 @@ using namespace macroedit;
 using Events = std::vector<MacroEvent>;
 
 Q_DECLARE_METATYPE(macroedit::Rows)
-Q_DECLARE_METATYPE(MacroEvent)
 
 namespace {
 
@@ -650,26 +648,6 @@ private slots:
     {
         QFETCH(Rows, rows);
         QTEST(releaseCheckPasses(rows), "passes");
-    }
-
-    // The three cells of a row: key, action, delay.
-    void cellTexts_data()
-    {
-        QTest::addColumn<MacroEvent>("event");
-        QTest::addColumn<QStringList>("cells");
-        QTest::addRow("key press A") << kA << QStringList{"A", "Press", ""};
-        QTest::addRow("delay 1200 ms") << ev(6, 0, 120) << QStringList{"", "", "1200"};
-        QTest::addRow("move left") << ev(2, 0, 251) << QStringList{"MOVE LEFT", "", ""};
-        QTest::addRow("right click release") << ev(0x01, 0, 2) << QStringList{"RIGHT CLICK", "Release", ""};
-        QTest::addRow("button bit 3 shows nothing") << ev(0x81, 0, 3) << QStringList{"", "", ""};
-    }
-    void cellTexts()
-    {
-        QFETCH(MacroEvent, event);
-        QStringList cells;
-        for (int column = 0; column < 3; ++column)
-            cells << OrnMacroItemDelegate::cellLook(event, column).strText;
-        QTEST(cells, "cells");
     }
 
 private:
