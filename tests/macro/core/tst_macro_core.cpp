@@ -19,6 +19,7 @@
 
 Q_DECLARE_METATYPE(std::vector<MacroEvent>)
 Q_DECLARE_METATYPE(std::vector<quint8>)
+Q_DECLARE_METATYPE(MacroEvent)
 
 namespace {
 
@@ -154,8 +155,28 @@ private Q_SLOTS:
     }
 };
 
-Q_DECLARE_METATYPE(MacroRowKind)
-Q_DECLARE_METATYPE(MoveDirection)
+namespace {
+
+// A row as the table shows it: its kind and what it names.
+QString shown(const MacroRow& row)
+{
+    const char* const directions[] = {"left", "right", "up", "down"};
+    switch (row.kind) {
+    case MacroRowKind::MouseButton:
+    case MacroRowKind::Key:
+        return QStringLiteral("%1 %2 %3")
+            .arg(row.kind == MacroRowKind::Key ? "key" : "button", row.press ? "press" : "release")
+            .arg(row.value);
+    case MacroRowKind::Movement:
+        return QStringLiteral("move %1 %2").arg(directions[int(row.direction)]).arg(row.distance);
+    case MacroRowKind::Delay:
+        return QStringLiteral("delay %1").arg(row.delayMs);
+    default:
+        return QStringLiteral("hidden");
+    }
+}
+
+} // namespace
 
 class MacroRowTest : public QObject
 {
@@ -164,57 +185,30 @@ class MacroRowTest : public QObject
 private Q_SLOTS:
     void rows_data()
     {
-        QTest::addColumn<int>("map");
-        QTest::addColumn<int>("dataH");
-        QTest::addColumn<int>("dataL");
+        QTest::addColumn<MacroEvent>("event");
         QTest::addColumn<int>("delayType");
-        QTest::addColumn<MacroRowKind>("kind");
-        QTest::addColumn<bool>("press");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<MoveDirection>("direction");
-        QTest::addColumn<int>("amount"); // distance or delay in ms
-        const auto R = MoveDirection::Right;
-        QTest::addRow("left click down") << 0x81 << 0 << 1 << 0 << MacroRowKind::MouseButton << true << 1 << R << 0;
-        QTest::addRow("button bit 3") << 0x81 << 0 << 3 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
-        QTest::addRow("button bit 32") << 0x01 << 0 << 32 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
-        QTest::addRow("move right 120") << 0x02 << 0 << 120 << 0 << MacroRowKind::Movement << false << 0 << R << 120;
-        QTest::addRow("move left 135") << 0x02 << 0 << 121 << 0 << MacroRowKind::Movement << false << 0
-                                       << MoveDirection::Left << 135;
-        QTest::addRow("move down 7") << 0x02 << 7 << 0 << 0 << MacroRowKind::Movement << false << 0
-                                     << MoveDirection::Down << 7;
-        QTest::addRow("move both axes") << 0x02 << 3 << 4 << 0 << MacroRowKind::Movement << false << 0 << R << 0;
-        QTest::addRow("delay recorded") << 0x06 << 3 << 232 << 1 << MacroRowKind::Delay << false << 0 << R << 10000;
-        QTest::addRow("delay inserted") << 0x06 << 0 << 1 << 2 << MacroRowKind::Delay << false << 0 << R << 10;
-        QTest::addRow("delay dropped") << 0x06 << 0 << 5 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
-        QTest::addRow("key down") << 0x84 << 9 << 0x04 << 0 << MacroRowKind::Key << true << 4 << R << 0;
-        QTest::addRow("key up") << 0x04 << 0 << 0xE1 << 0 << MacroRowKind::Key << false << 0xE1 << R << 0;
-        QTest::addRow("type 3") << 0x03 << 0 << 1 << 1 << MacroRowKind::Hidden << false << 0 << R << 0;
+        QTest::addColumn<QString>("row");
+        QTest::addRow("left click down") << MacroEvent{0x81, 0, 1} << 0 << "button press 1";
+        QTest::addRow("button bit 3") << MacroEvent{0x81, 0, 3} << 0 << "hidden";
+        QTest::addRow("button bit 32") << MacroEvent{0x01, 0, 32} << 0 << "hidden";
+        QTest::addRow("move right 120") << MacroEvent{0x02, 0, 120} << 0 << "move right 120";
+        QTest::addRow("move left 135") << MacroEvent{0x02, 0, 121} << 0 << "move left 135";
+        QTest::addRow("move down 7") << MacroEvent{0x02, 7, 0} << 0 << "move down 7";
+        QTest::addRow("move both axes") << MacroEvent{0x02, 3, 4} << 0 << "move right 0";
+        QTest::addRow("delay recorded") << MacroEvent{0x06, 3, 232} << 1 << "delay 10000";
+        QTest::addRow("delay inserted") << MacroEvent{0x06, 0, 1} << 2 << "delay 10";
+        QTest::addRow("delay dropped") << MacroEvent{0x06, 0, 5} << 0 << "hidden";
+        QTest::addRow("key down") << MacroEvent{0x84, 9, 0x04} << 0 << "key press 4";
+        QTest::addRow("key up") << MacroEvent{0x04, 0, 0xE1} << 0 << "key release 225";
+        QTest::addRow("type 3") << MacroEvent{0x03, 0, 1} << 1 << "hidden";
     }
     void rows()
     {
-        QFETCH(int, map);
-        QFETCH(int, dataH);
-        QFETCH(int, dataL);
+        QFETCH(MacroEvent, event);
         QFETCH(int, delayType);
-        QFETCH(MacroRowKind, kind);
-        QFETCH(bool, press);
-        QFETCH(int, value);
-        QFETCH(MoveDirection, direction);
-        QFETCH(int, amount);
-        const MacroEvent event{quint8(map), quint8(dataH), quint8(dataL)};
         const MacroRow row = macroRowFor(event, delayType);
-        QCOMPARE(row.kind, kind);
-        if (kind == MacroRowKind::MouseButton || kind == MacroRowKind::Key) {
-            QCOMPARE(row.press, press);
-            QCOMPARE(int(row.value), value);
-        }
-        if (kind == MacroRowKind::Movement) {
-            QCOMPARE(row.direction, direction);
-            QCOMPARE(row.distance, amount);
-        }
-        if (kind == MacroRowKind::Delay)
-            QCOMPARE(row.delayMs, amount);
-        if (kind == MacroRowKind::Key)
+        QTEST(shown(row), "row");
+        if (row.kind == MacroRowKind::Key)
             QCOMPARE(int(row.event.DataH), 0);
     }
 };
