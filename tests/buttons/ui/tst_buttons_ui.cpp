@@ -28,323 +28,16 @@
 #include <QtTest>
 #include <memory>
 
-class TestCaptureDialogs : public QObject
-{
-    Q_OBJECT
-private slots:
-    void singleKeyPresetAndRepeat();
-    void comboRightAltIsPress();
-    void comboModifierSidesIndependent();
-    void comboPresetKeptOrRefused();
-    void firePreset_data();
-    void firePreset();
-    void fireCaptureRules();
-    void fireIncompleteRefused_data();
-    void fireIncompleteRefused();
-    void sniperPreset_data();
-    void sniperPreset();
-    void macroSelectPresetAndCount();
-    void macroSelectNeedsName();
-};
-
-static platform::RawKeyEvent raw(quint32 scanCode, quint32 flags, quint32 virtualKey = 0)
-{
-    return platform::RawKeyEvent{scanCode, flags, virtualKey, (flags & 0x80) == 0, false};
-}
-
-static ButtonInfo comboRecord(std::initializer_list<quint8> usages)
-{
-    // Presses in order, then releases in reverse order.
-    ButtonInfo record;
-    record.Fun = 7;
-    const std::vector<quint8> keys(usages);
-    size_t i = 0;
-    for (quint8 usage : keys)
-        record.keys[i++] = KeyInfo{usage, 5, 0x80};
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
-        record.keys[i++] = KeyInfo{*it, 5, 0};
-    return record;
-}
-
-void TestCaptureDialogs::singleKeyPresetAndRepeat()
-{
-    OrnSingleKeyWindow dialog;
-    QCOMPARE(dialog.capturedCode(), quint8(0));
-    dialog.preset(0x1E);
-    QCOMPARE(dialog.keyText(), QStringLiteral("A"));
-    QSignalSpy spy(&dialog, &OrnSingleKeyWindow::SetSingleKeyValue);
-    QVERIFY(!dialog.handleRawKey(raw(0x30, 0))); // passed on
-    dialog.handleRawKey(raw(0x30, 0));           // held: repeats change nothing
-    dialog.handleRawKey(raw(0x38, 0x21));        // right Alt
-    QCOMPARE(dialog.capturedCode(), quint8(0xEF));
-    QCOMPARE(dialog.keyText(), QStringLiteral("RAlt"));
-}
-
-void TestCaptureDialogs::comboRightAltIsPress()
-{
-    OrnComboKeyWindow dialog;
-    dialog.handleRawKey(raw(0x38, 0x21)); // right Alt down
-    dialog.handleRawKey(raw(0x10, 0x20)); // Q with Alt held
-    QCOMPARE(dialog.comboText(), QStringLiteral("LAlt + Q"));
-    QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x38, 0x10}));
-    QCOMPARE(dialog.snapshot()[OrnComboKeyWindow::kAlt], quint8(2));
-}
-
-void TestCaptureDialogs::comboModifierSidesIndependent()
-{
-    OrnComboKeyWindow dialog;
-    dialog.handleRawKey(raw(0x1D, 0x00)); // left Ctrl down
-    dialog.handleRawKey(raw(0x1D, 0x01)); // right Ctrl down
-    dialog.handleRawKey(raw(0x1D, 0x80)); // left up first
-    dialog.handleRawKey(raw(0x2E, 0x00)); // C: right Ctrl is still held
-    QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + C"));
-    dialog.handleRawKey(raw(0x2E, 0x80));
-    dialog.handleRawKey(raw(0x1D, 0x81)); // right up: nothing held any more
-    dialog.handleRawKey(raw(0x2A, 0x00)); // Shift alone
-    QCOMPARE(dialog.comboText(), QStringLiteral("LShift"));
-    QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x2A}));
-    // Releasing a key that is not the held one leaves the held one in place.
-    dialog.handleRawKey(raw(0x1E, 0x00));
-    dialog.handleRawKey(raw(0x30, 0x80));
-    dialog.handleRawKey(raw(0x1D, 0x00));
-    QCOMPARE(dialog.comboText(), QStringLiteral("LShift + LCtr + A"));
-}
-
-void TestCaptureDialogs::comboPresetKeptOrRefused()
-{
-    {
-        OrnComboKeyWindow dialog;
-        QVERIFY(!dialog.okButton()->isEnabled());
-        dialog.accept();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // nothing to store
-        dialog.handleRawKey(raw(0x1E, 0x80));              // a release alone makes no combination
-        dialog.accept();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
-    OrnComboKeyWindow dialog;
-    dialog.preset(comboRecord({0xE0, 0xE2, 0x4C})); // Ctrl, Alt, Delete
-    QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + LAlt + Delete"));
-    QVERIFY(dialog.okButton()->isEnabled());
-    dialog.handleRawKey(raw(0x4C, 0x80)); // a stray release keeps the preset
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x1D, 0x38, 0x53}));
-}
-
-void TestCaptureDialogs::firePreset_data()
-{
-    QTest::addColumn<int>("res1");
-    QTest::addColumn<int>("loop");
-    QTest::addColumn<int>("keyNumber");
-    QTest::addColumn<int>("source");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("times");
-    QTest::addColumn<QString>("delay");
-    QTest::addRow("empty record") << 0 << 0 << 0 << 0 << ""
-                                  << "3"
-                                  << "10";
-    QTest::addRow("left") << 0x81 << 5 << 40 << 0 << ""
-                          << "5"
-                          << "40";
-    QTest::addRow("key F") << 0x09 << 7 << 20 << 3 << "F"
-                           << "7"
-                           << "20";
-}
-
-void TestCaptureDialogs::firePreset()
-{
-    QFETCH(int, res1);
-    QFETCH(int, loop);
-    QFETCH(int, keyNumber);
-    QFETCH(int, source);
-    QFETCH(QString, key);
-    ButtonInfo record;
-    record.Fun = 12;
-    record.Res1 = quint8(res1);
-    record.LoopNumber = loop;
-    record.KeyNumber = keyNumber;
-    OrnFireKeyWindow dialog;
-    dialog.preset(record);
-    QCOMPARE(dialog.source(), source);
-    QCOMPARE(dialog.keyText(), key);
-    QFETCH(QString, times);
-    QFETCH(QString, delay);
-    QCOMPARE(dialog.timesEdit()->text(), times);
-    QCOMPARE(dialog.delayEdit()->text(), delay);
-    for (int i = 0; i < OrnFireKeyWindow::kSourceCount; ++i)
-        QCOMPARE(dialog.sourceBox(i)->isChecked(), i == source);
-}
-
-void TestCaptureDialogs::fireCaptureRules()
-{
-    OrnFireKeyWindow dialog;
-    dialog.handleRawKey(raw(0x1E, 0)); // "Left" ticked: typing captures nothing
-    QCOMPARE(dialog.keyText(), QString());
-    QCOMPARE(dialog.sourceByte(), quint8(0x81));
-
-    dialog.sourceBox(OrnFireKeyWindow::kKeyboard)->click();
-    QCOMPARE(dialog.source(), int(OrnFireKeyWindow::kKeyboard));
-    QVERIFY(!dialog.sourceBox(OrnFireKeyWindow::kLeft)->isChecked());
-    QVERIFY(!dialog.handleRawKey(raw(0x4F, 0))); // keypad 1, passed on
-    QCOMPARE(dialog.capturedCode(), quint8(0xE6));
-    QCOMPARE(dialog.sourceByte(), quint8(0x59));
-
-    // The Return that leaves an edit is not taken as the key.
-    dialog.onEditReturn();
-    dialog.handleRawKey(raw(0x1C, 0x80));
-    QCOMPARE(dialog.capturedCode(), quint8(0xE6));
-    dialog.handleRawKey(raw(0x2C, 0)); // Z
-    QCOMPARE(dialog.keyText(), QStringLiteral("Z"));
-
-    dialog.timesEdit()->clear();
-    QTest::keyClicks(dialog.timesEdit(), QStringLiteral("abc"));
-    QCOMPARE(dialog.timesEdit()->text(), QString()); // refused by the validator
-    QCOMPARE(dialog.times(), 0);
-    dialog.delayEdit()->setText(QStringLiteral("x1"));
-    QCOMPARE(dialog.delay(), 0);
-
-    dialog.sourceBox(OrnFireKeyWindow::kMiddle)->click();
-    QCOMPARE(dialog.keyText(), QString());
-    QCOMPARE(dialog.capturedCode(), quint8(0));
-    QCOMPARE(dialog.sourceByte(), quint8(0x84));
-}
-
-// OK stays off, and accept() refuses, until the fire key would fire something the user asked for.
-void TestCaptureDialogs::fireIncompleteRefused_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::addColumn<QString>("times");
-    QTest::addColumn<QString>("delay");
-    QTest::addRow("keyboard without a key") << int(OrnFireKeyWindow::kKeyboard) << "3"
-                                            << "10";
-    QTest::addRow("no shots") << int(OrnFireKeyWindow::kLeft) << ""
-                              << "10";
-    QTest::addRow("no pause") << int(OrnFireKeyWindow::kRight) << "3"
-                              << "5";
-    QTest::addRow("no delay") << int(OrnFireKeyWindow::kMiddle) << "3"
-                              << "";
-}
-
-void TestCaptureDialogs::fireIncompleteRefused()
-{
-    QFETCH(int, source);
-    QFETCH(QString, times);
-    QFETCH(QString, delay);
-    OrnFireKeyWindow dialog;
-    dialog.setSource(source);
-    dialog.timesEdit()->setText(times);
-    dialog.delayEdit()->setText(delay);
-    QVERIFY(!dialog.okButton()->isEnabled());
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    if (source == OrnFireKeyWindow::kKeyboard)
-        dialog.handleRawKey(raw(0x2A, 0)); // left Shift has a usage
-    dialog.timesEdit()->setText(QStringLiteral("3"));
-    dialog.delayEdit()->setText(QStringLiteral("10"));
-    QVERIFY(dialog.okButton()->isEnabled());
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void TestCaptureDialogs::sniperPreset_data()
-{
-    QTest::addColumn<int>("sensor");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<QString>("dpi");
-    QTest::addRow("3104 step 30") << 3104 << 30 << 14 << 14 << 26 << "500"; // 14 x 38 = 532 -> 530, shown as 500
-    QTest::addRow("3325 step 0") << 3325 << 0 << 3 << 1 << 10 << "300";
-    QTest::addRow("3212 step 40") << 3212 << 40 << 16 << 16 << 32 << "";
-}
-
-void TestCaptureDialogs::sniperPreset()
-{
-    QFETCH(int, sensor);
-    QFETCH(int, stored);
-    QFETCH(int, step);
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    QFETCH(QString, dpi);
-    OrnSniperWindow dialog(sensor);
-    dialog.preset(stored);
-    QCOMPARE(dialog.step(), step);
-    QCOMPARE(dialog.slider()->minimum(), minimum);
-    QCOMPARE(dialog.slider()->maximum(), maximum);
-    if (!dpi.isEmpty())
-        QCOMPARE(dialog.dpiText(), dpi);
-    dialog.slider()->setValue(minimum + 1);
-    QCOMPARE(dialog.step(), minimum + 1);
-}
-
-void TestCaptureDialogs::macroSelectPresetAndCount()
-{
-    TestDataHome home;
-    OrnMacroSelect dialog("MACRO SELECT", QStringLiteral("Reload"), 12, 2);
-    QCOMPARE(dialog.selectedName(), QStringLiteral("Reload"));
-    QCOMPARE(dialog.loopCount(), 12);
-    QCOMPARE(dialog.loopMode(), 2);
-    QVERIFY(dialog.loopOption(2)->isChecked());
-    dialog.loopOption(0)->click();
-    QCOMPARE(dialog.loopMode(), 0);
-    QVERIFY(!dialog.loopOption(2)->isChecked());
-
-    QLineEdit* edit = dialog.loopCountEdit();
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("0"));
-    QCOMPARE(edit->text(), QString()); // "0" cannot be typed
-    QTest::keyClicks(edit, QStringLiteral("256"));
-    QCOMPARE(edit->text(), QStringLiteral("25"));
-    edit->clear();
-    QCOMPARE(dialog.loopCount(), 0);
-    // A counted loop without a count would not run.
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    dialog.setLoopMode(1);
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void TestCaptureDialogs::macroSelectNeedsName()
-{
-    TestDataHome home;
-    OrnMacroSelect dialog("MACRO SELECT", QString(), 1, 0);
-    QVERIFY(!dialog.okButton()->isEnabled());
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    dialog.selectMacro(QStringLiteral("Any"));
-    QVERIFY(dialog.okButton()->isEnabled());
-}
-
 namespace F = ButtonFunction;
 
-class TestBtnWindow : public QObject
+namespace {
+
+platform::RawKeyEvent raw(quint32 scanCode, quint32 flags)
 {
-    Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void menuOrder();
-    void plainPicks_data();
-    void plainPicks();
-    void clickRule();
-    void macroWithoutMacrosGoesToMacroTab();
-    void macroPickCopiesEvents();
-    void macroCancelKeepsRecord();
-    void singleKeyCaptures_data();
-    void singleKeyCaptures();
-    void comboStoresEvents();
-    void fireKeyStored();
-    void sidePageFitsItsLabels();
-    void labelsFollowRecords();
+    return platform::RawKeyEvent{scanCode, flags, 0, (flags & 0x80) == 0, false};
+}
 
-private:
-    std::unique_ptr<TestDataHome> m_home;
-    ProfileData m_profile;
-};
-
-static QStringList menuTexts(const QMenu* menu)
+QStringList menuTexts(const QMenu* menu)
 {
     QStringList texts;
     for (const QAction* action : menu->actions())
@@ -352,340 +45,511 @@ static QStringList menuTexts(const QMenu* menu)
     return texts;
 }
 
-static QMenu* subMenu(const QMenu* menu, const QString& title)
-{
-    for (const QAction* action : menu->actions()) {
-        if (action->menu() && action->menu()->title() == title)
-            return action->menu();
-    }
-    return nullptr;
-}
-
-static void writeMacroList(const QStringList& names)
+void writeMacroList(const QStringList& names)
 {
     QSettings settings(programConfigPath(), QSettings::IniFormat);
     for (int i = 0; i < names.size(); ++i)
         settings.setValue(QStringLiteral("MACRO_LIST/%1").arg(i), names[i]);
 }
 
-void TestBtnWindow::init()
+} // namespace
+
+class TestCaptureDialogs : public QObject
 {
-    m_home = std::make_unique<TestDataHome>();
-    writeCurrentProductName(QStringLiteral("OSKEN R5"));
-    m_profile = ProfileData{};
-    m_profile.buttons[0].Fun = F::Left;
-}
-
-void TestBtnWindow::cleanup()
-{
-    m_home.reset();
-}
-
-void TestBtnWindow::menuOrder()
-{
-    OrnBtnWindow window(m_profile);
-    QCOMPARE(menuTexts(window.mainMenu()),
-             QStringList({"Left", "Right", "Middle", "Forward", "Back", "[Basic]", "[Windows]", "[Advance]", "[Media]",
-                          "[DPI]", "[Polling Rate]", "Macro Manager", "Led Switch", "Button Off"}));
-    QCOMPARE(menuTexts(subMenu(window.mainMenu(), "Basic")),
-             QStringList({"Cut", "Copy", "Paste", "All", "Find", "New", "Print", "Save"}));
-    QCOMPARE(menuTexts(window.extraMenu()),
-             QStringList({"Scroll Up", "Scroll Down", "Volume Up", "Volume Down", "Left", "Right", "Middle", "Forward",
-                          "Back", "SINGLE KEY", "COMBO KEY"}));
-    // The extra menu offers the main menu's own actions.
-    QCOMPARE(window.extraMenu()->actions().at(4), window.mainMenu()->actions().at(0));
-    // Rebuilding after a language switch gives the same menus, not doubled ones.
-    window.retranslate();
-    QCOMPARE(window.mainMenu()->actions().size(), 14);
-    QCOMPARE(window.extraMenu()->actions().size(), 11);
-}
-
-void TestBtnWindow::plainPicks_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("Right on front 1") << 0 << 1 << F::Right << "Right";
-    QTest::addRow("Led Switch") << 0 << 4 << F::LedSwitch << "Led Switch";
-    QTest::addRow("Mail on side 5") << 1 << 5 << F::Mail << "Mail";
-    QTest::addRow("Scroll Up on extra 0") << 2 << 0 << F::ScrollUp << "Scroll Up";
-}
-
-void TestBtnWindow::plainPicks()
-{
-    QFETCH(int, page);
-    QFETCH(int, index);
-    QFETCH(int, code);
-    QFETCH(QString, text);
-    OrnBtnWindow window(m_profile);
-    const int iRecord = index + 20 * page;
-    ButtonInfo& record = m_profile.buttons[iRecord];
-    record.LoopNumber = 9;
-    record.Res1 = 0x44;
-    record.macroname = QStringLiteral("kept");
-    window.showPage(quint8(index), quint8(page));
-    QSignalSpy spy(&window, &OrnBtnWindow::SelBtnControl);
-    window.action(code)->trigger();
-    QCOMPARE(record.Fun, code);
-    QCOMPARE(record.LoopNumber, 9);
-    QCOMPARE(record.Res1, quint8(0x44));
-    QCOMPARE(record.macroname, QStringLiteral("kept"));
-    QCOMPARE(window.label(iRecord)->text(), text);
-    // Highlighted first, then every group's label at the index let go; the selection is cleared.
-    QCOMPARE(spy.first().at(1).value<quint8>(), quint8(1));
-    QCOMPARE(spy.last().at(1).value<quint8>(), quint8(0));
-    QCOMPARE(window.selectedPage(), quint8(255));
-    QCOMPARE(window.selectedIndex(), quint8(255));
-}
-
-void TestBtnWindow::clickRule()
-{
-    OrnBtnWindow window(m_profile);
-    QSignalSpy refused(&window, &OrnBtnWindow::PopOneClickBox);
-    window.showPage(0, 0);
-    window.action(F::Right)->trigger();
-    QCOMPARE(refused.count(), 1);
-    QCOMPARE(m_profile.buttons[0].Fun, F::Left);
-    QCOMPARE(window.selectedIndex(), quint8(0)); // the selection stays for another try
-    QCOMPARE(window.label(0)->text(), QStringLiteral("Left"));
-
-    window.action(F::Left)->trigger(); // Left on a Left record is always accepted
-    QCOMPARE(refused.count(), 1);
-
-    window.showPage(5, 0);
-    window.action(F::Left)->trigger();
-    window.showPage(0, 0);
-    window.action(F::Right)->trigger();
-    QCOMPARE(refused.count(), 1);
-    QCOMPARE(m_profile.buttons[0].Fun, F::Right);
-    QCOMPARE(m_profile.buttons[5].Fun, F::Left);
-}
-
-void TestBtnWindow::macroWithoutMacrosGoesToMacroTab()
-{
-    OrnBtnWindow window(m_profile);
-    bool bOpened = false;
-    window.setDialogRunner([&](QDialog&) {
-        bOpened = true;
-        return int(QDialog::Accepted);
-    });
-    QSignalSpy tab(&window, &OrnBtnWindow::GotoMacroTab);
-    window.showPage(2, 0);
-    const ProfileData before = m_profile;
-    window.action(F::Macro)->trigger();
-    QCOMPARE(tab.count(), 1);
-    QCOMPARE(tab.first().at(0).value<quint8>(), quint8(3));
-    QVERIFY(!bOpened);
-    QVERIFY(m_profile.buttons == before.buttons);
-}
-
-void TestBtnWindow::macroPickCopiesEvents()
-{
-    MacroFile big;
-    for (int i = 0; i < 70; ++i)
-        big.events.push_back(MacroEvent{quint8(0x84), quint8(i), quint8(0x04 + i % 3)});
-    QVERIFY(saveMacro(QStringLiteral("Burst"), big));
-    MacroFile small;
-    small.events = {MacroEvent{0x81, 0x00, 0x01}, MacroEvent{0x06, 0x01, 0x2C}};
-    QVERIFY(saveMacro(QStringLiteral("Two"), small));
-    writeMacroList({QStringLiteral("Burst"), QStringLiteral("Two")});
-
-    ButtonInfo& record = m_profile.buttons[2];
-    record.keys[63 - 1] = KeyInfo{9, 9, 9};
-    OrnBtnWindow window(m_profile);
-    QString strTitle;
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* select = qobject_cast<OrnMacroSelect*>(&dialog);
-        strTitle = select->windowTitle();
-        select->selectMacro(QStringLiteral("Burst"));
-        select->setLoopMode(OrnMacroSelect::kRepeatWhileDown);
-        select->accept();
-        return dialog.result();
-    });
-    window.showPage(2, 0);
-    window.action(F::Macro)->trigger();
-    QCOMPARE(strTitle, QStringLiteral("MACRO SELECT"));
-    QCOMPARE(record.Fun, F::Macro);
-    QCOMPARE(record.macroname, QStringLiteral("Burst"));
-    QCOMPARE(record.Res1, quint8(1));
-    QCOMPARE(record.LoopNumber, 1);
-    QCOMPARE(record.KeyNumber, 63); // the record's room, not the file's 70
-    QCOMPARE(record.keys[0], (KeyInfo{0x84, 0x04, 0}));
-    QCOMPARE(record.keys[62], (KeyInfo{0x84, 0x04 + 62 % 3, 62}));
-    QCOMPARE(window.label(2)->text(), QStringLiteral("Burst (while held)"));
-
-    // Reopening shows the record's choice; a counted loop of 7 on the short macro.
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* select = qobject_cast<OrnMacroSelect*>(&dialog);
-        if (select->selectedName() != QLatin1String("Burst") || select->loopMode() != 1)
-            return int(QDialog::Rejected);
-        select->selectMacro(QStringLiteral("Two"));
-        select->setLoopMode(OrnMacroSelect::kLoopTimes);
-        select->loopCountEdit()->setText(QStringLiteral("7"));
-        select->accept();
-        return dialog.result();
-    });
-    window.showPage(2, 0);
-    window.action(F::Macro)->trigger();
-    QCOMPARE(record.macroname, QStringLiteral("Two"));
-    QCOMPARE(record.Res1, quint8(0));
-    QCOMPARE(record.LoopNumber, 7);
-    QCOMPARE(record.KeyNumber, 2);
-    QCOMPARE(record.keys[1], (KeyInfo{0x06, 0x2C, 0x01}));
-}
-
-void TestBtnWindow::macroCancelKeepsRecord()
-{
-    writeMacroList({QStringLiteral("A"), QStringLiteral("B")});
-    ButtonInfo& record = m_profile.buttons[1];
-    record.Fun = F::Macro;
-    record.macroname = QStringLiteral("A");
-    record.LoopNumber = 4;
-    record.Res1 = 2;
-    OrnBtnWindow window(m_profile);
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* select = qobject_cast<OrnMacroSelect*>(&dialog);
-        select->selectMacro(QStringLiteral("B"));
-        select->setLoopMode(0);
-        dialog.reject();
-        return dialog.result();
-    });
-    const ProfileData before = m_profile;
-    const QString shown = window.label(1)->text();
-    window.showPage(1, 0);
-    window.action(F::Macro)->trigger();
-    QVERIFY(m_profile.buttons == before.buttons);
-    QCOMPARE(window.label(1)->text(), shown);
-}
-
-void TestBtnWindow::singleKeyCaptures_data()
-{
-    QTest::addColumn<quint32>("scanCode");
-    QTest::addColumn<quint32>("flags");
-    QTest::addColumn<int>("code");
-    QTest::addRow("keypad 1") << 0x4Fu << 0x00u << 0xE6;
-    QTest::addRow("End") << 0x4Fu << 0x01u << 0x4F;
-    QTest::addRow("keypad Del released") << 0x53u << 0x80u << 0xE0;
-    QTest::addRow("A") << 0x1Eu << 0x00u << 0x1E;
-}
-
-void TestBtnWindow::singleKeyCaptures()
-{
-    QFETCH(quint32, scanCode);
-    QFETCH(quint32, flags);
-    QFETCH(int, code);
-    OrnBtnWindow window(m_profile);
-    window.setDialogRunner([&](QDialog& dialog) {
-        qobject_cast<OrnSingleKeyWindow*>(&dialog)->handleRawKey(raw(scanCode, flags));
-        return int(QDialog::Accepted);
-    });
-    window.showPage(6, 0);
-    window.action(F::SingleKey)->trigger();
-    QCOMPARE(m_profile.buttons[6].Fun, F::SingleKey);
-    QCOMPARE(int(m_profile.buttons[6].Res1), code);
-    QCOMPARE(window.label(6)->text(), keyName(code)); // the key, not the function's menu text
-}
-
-void TestBtnWindow::comboStoresEvents()
-{
-    OrnBtnWindow window(m_profile);
-    QString strShown;
-    bool bSwallowed = false;
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* combo = qobject_cast<OrnComboKeyWindow*>(&dialog);
-        bSwallowed = combo->handleRawKey(raw(0x1D, 0)); // left Ctrl
-        combo->handleRawKey(raw(0x2A, 0));              // left Shift
-        combo->handleRawKey(raw(0x1E, 0));              // A
-        combo->handleRawKey(raw(0x1E, 0x80));
-        strShown = combo->comboText();
-        return int(QDialog::Accepted);
-    });
-    ButtonInfo& record = m_profile.buttons[4];
-    record.keys[20] = KeyInfo{7, 7, 7};
-    window.showPage(4, 0);
-    window.action(F::ComboKey)->trigger();
-    QVERIFY(bSwallowed);
-    QCOMPARE(strShown, QStringLiteral("LShift + LCtr + A"));
-    QCOMPARE(record.Fun, F::ComboKey);
-    const KeyInfo expected[6] = {{0xE1, 5, 0x80}, {0xE0, 5, 0x80}, {0x04, 5, 0x80},
-                                 {0x04, 5, 0x00}, {0xE0, 5, 0x00}, {0xE1, 5, 0x00}};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(record.keys[i], expected[i]);
-    QCOMPARE(record.keys[6].map, quint8(0));
-    QCOMPARE(record.keys[20].map, quint8(0)); // every other event cleared
-    QCOMPARE(window.label(4)->text(), QStringLiteral("Ctrl+Shift+A"));
-}
-
-void TestBtnWindow::fireKeyStored()
-{
-    OrnBtnWindow window(m_profile);
-    window.setDialogRunner([&](QDialog& dialog) {
-        auto* fire = qobject_cast<OrnFireKeyWindow*>(&dialog);
-        fire->setSource(OrnFireKeyWindow::kKeyboard);
-        fire->handleRawKey(raw(0x30, 0)); // B
-        fire->timesEdit()->setText(QStringLiteral("12"));
-        fire->delayEdit()->setText(QStringLiteral("50"));
-        return int(QDialog::Accepted);
-    });
-    window.showPage(2, 0);
-    window.action(F::FireKey)->trigger();
-    const ButtonInfo& record = m_profile.buttons[2];
-    QCOMPARE(record.Fun, F::FireKey);
-    QCOMPARE(record.Res1, quint8(0x05)); // HID usage of B
-    QCOMPARE(record.LoopNumber, 12);
-    QCOMPARE(record.KeyNumber, 50);
-}
-
-void TestBtnWindow::sidePageFitsItsLabels()
-{
-    writeCurrentProductName(QStringLiteral("Wireless Mouse"));
-    OrnBtnWindow window(m_profile);
-    window.resize(572, 440);
-    window.layoutForProduct();
-    QCOMPARE(window.label(5)->geometry().top(), 372);
-    // A product that sends no side record shows its two thumb buttons on the side page, no blank labels.
-    window.setView(1, 0);
-    QList<int> shown;
-    for (int i = 0; i < OrnBtnWindow::kLabelCount; ++i) {
-        if (window.label(i)->isVisibleTo(&window))
-            shown << i;
+    Q_OBJECT
+private slots:
+    void singleKeyPresetAndRepeat()
+    {
+        OrnSingleKeyWindow dialog;
+        QCOMPARE(dialog.capturedCode(), quint8(0));
+        dialog.preset(0x1E);
+        QCOMPARE(dialog.keyText(), QStringLiteral("A"));
+        QVERIFY(!dialog.handleRawKey(raw(0x30, 0))); // passed on
+        dialog.handleRawKey(raw(0x30, 0));           // held: repeats change nothing
+        dialog.handleRawKey(raw(0x38, 0x21));        // right Alt
+        QCOMPARE(dialog.capturedCode(), quint8(0xEF));
+        QCOMPARE(dialog.keyText(), QStringLiteral("RAlt"));
     }
-    QCOMPARE(shown, (QList<int>{3, 4}));
-    QCOMPARE(window.height(), 440);
 
-    // Other products keep the twenty side labels; side label 20 ends at 62 + 25 * 19 + 20 = 557.
-    writeCurrentProductName(QStringLiteral("K263"));
-    window.setView(1, 0);
-    QCOMPARE(window.label(39)->geometry().bottom(), 556);
-    QVERIFY(window.height() >= 557);
-    window.setView(0, 0);
-    QCOMPARE(window.height(), 440);
-}
+    void comboModifiers()
+    {
+        OrnComboKeyWindow alt;
+        alt.handleRawKey(raw(0x38, 0x21)); // right Alt down
+        alt.handleRawKey(raw(0x10, 0x20)); // Q with Alt held
+        QCOMPARE(alt.comboText(), QStringLiteral("LAlt + Q"));
+        QCOMPARE(alt.comboKeys(), (std::vector<int>{0x38, 0x10}));
+        QCOMPARE(alt.snapshot()[OrnComboKeyWindow::kAlt], quint8(2));
 
-void TestBtnWindow::labelsFollowRecords()
+        // The two sides of a modifier are held independently.
+        OrnComboKeyWindow dialog;
+        dialog.handleRawKey(raw(0x1D, 0x00)); // left Ctrl down
+        dialog.handleRawKey(raw(0x1D, 0x01)); // right Ctrl down
+        dialog.handleRawKey(raw(0x1D, 0x80)); // left up first
+        dialog.handleRawKey(raw(0x2E, 0x00)); // C: right Ctrl is still held
+        QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + C"));
+        dialog.handleRawKey(raw(0x2E, 0x80));
+        dialog.handleRawKey(raw(0x1D, 0x81)); // right up: nothing held any more
+        dialog.handleRawKey(raw(0x2A, 0x00)); // Shift alone
+        QCOMPARE(dialog.comboText(), QStringLiteral("LShift"));
+        QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x2A}));
+        // Releasing a key that is not the held one leaves the held one in place.
+        dialog.handleRawKey(raw(0x1E, 0x00));
+        dialog.handleRawKey(raw(0x30, 0x80));
+        dialog.handleRawKey(raw(0x1D, 0x00));
+        QCOMPARE(dialog.comboText(), QStringLiteral("LShift + LCtr + A"));
+    }
+
+    void comboPresetKeptOrRefused()
+    {
+        OrnComboKeyWindow dialog;
+        QVERIFY(!dialog.okButton()->isEnabled());
+        dialog.handleRawKey(raw(0x1E, 0x80)); // a release alone makes no combination
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // nothing to store
+
+        ButtonInfo record; // Ctrl, Alt, Delete pressed, then released in reverse order
+        const quint8 usages[] = {0xE0, 0xE2, 0x4C};
+        for (int i = 0; i < 3; ++i) {
+            record.keys[i] = KeyInfo{usages[i], 5, 0x80};
+            record.keys[5 - i] = KeyInfo{usages[i], 5, 0};
+        }
+        dialog.preset(record);
+        QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + LAlt + Delete"));
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.handleRawKey(raw(0x4C, 0x80)); // a stray release keeps the preset
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.comboKeys(), (std::vector<int>{0x1D, 0x38, 0x53}));
+    }
+
+    void fireCaptureRules()
+    {
+        OrnFireKeyWindow dialog;
+        dialog.handleRawKey(raw(0x1E, 0)); // "Left" ticked: typing captures nothing
+        QCOMPARE(dialog.keyText(), QString());
+        QCOMPARE(dialog.sourceByte(), quint8(0x81));
+
+        dialog.sourceBox(OrnFireKeyWindow::kKeyboard)->click();
+        QVERIFY(!dialog.sourceBox(OrnFireKeyWindow::kLeft)->isChecked());
+        QVERIFY(!dialog.handleRawKey(raw(0x4F, 0))); // keypad 1, passed on
+        QCOMPARE(dialog.capturedCode(), quint8(0xE6));
+        QCOMPARE(dialog.sourceByte(), quint8(0x59));
+
+        // The Return that leaves an edit is not taken as the key.
+        dialog.onEditReturn();
+        dialog.handleRawKey(raw(0x1C, 0x80));
+        QCOMPARE(dialog.capturedCode(), quint8(0xE6));
+        dialog.handleRawKey(raw(0x2C, 0)); // Z
+        QCOMPARE(dialog.keyText(), QStringLiteral("Z"));
+
+        dialog.sourceBox(OrnFireKeyWindow::kMiddle)->click();
+        QCOMPARE(dialog.keyText(), QString());
+        QCOMPARE(dialog.capturedCode(), quint8(0));
+        QCOMPARE(dialog.sourceByte(), quint8(0x84));
+
+        // A stored fire key opens as it was chosen; an empty record with the defaults.
+        ButtonInfo record;
+        record.Res1 = 0x09; // F
+        record.LoopNumber = 7;
+        record.KeyNumber = 20;
+        for (const ButtonInfo& preset : {ButtonInfo{}, record}) {
+            OrnFireKeyWindow shown;
+            shown.preset(preset);
+            const bool bKey = preset.Res1 != 0;
+            QCOMPARE(shown.keyText(), bKey ? QStringLiteral("F") : QString());
+            QCOMPARE(shown.timesEdit()->text(), bKey ? QStringLiteral("7") : QStringLiteral("3"));
+            QCOMPARE(shown.delayEdit()->text(), bKey ? QStringLiteral("20") : QStringLiteral("10"));
+            for (int i = 0; i < OrnFireKeyWindow::kSourceCount; ++i)
+                QCOMPARE(shown.sourceBox(i)->isChecked(), i == (bKey ? OrnFireKeyWindow::kKeyboard : 0));
+        }
+    }
+
+    // OK stays off, and accept() refuses, until the fire key would fire something the user asked for.
+    void fireIncompleteRefused_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("times");
+        QTest::addColumn<QString>("delay");
+        QTest::addRow("keyboard without a key") << int(OrnFireKeyWindow::kKeyboard) << "3"
+                                                << "10";
+        QTest::addRow("no shots") << int(OrnFireKeyWindow::kLeft) << ""
+                                  << "10";
+        QTest::addRow("no pause") << int(OrnFireKeyWindow::kRight) << "3"
+                                  << "5";
+        QTest::addRow("no delay") << int(OrnFireKeyWindow::kMiddle) << "3"
+                                  << "";
+    }
+    void fireIncompleteRefused()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, times);
+        QFETCH(QString, delay);
+        OrnFireKeyWindow dialog;
+        dialog.setSource(source);
+        dialog.timesEdit()->setText(times);
+        dialog.delayEdit()->setText(delay);
+        QVERIFY(!dialog.okButton()->isEnabled());
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        if (source == OrnFireKeyWindow::kKeyboard)
+            dialog.handleRawKey(raw(0x2A, 0)); // left Shift has a usage
+        dialog.timesEdit()->setText(QStringLiteral("3"));
+        dialog.delayEdit()->setText(QStringLiteral("10"));
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void sniperPreset_data()
+    {
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QString>("dpi");
+        QTest::addRow("3104 step 30") << 3104 << 30 << 14 << 14 << 26 << "500"; // 14 x 38 = 532 -> 530 -> 500
+        QTest::addRow("3325 step 0") << 3325 << 0 << 3 << 1 << 10 << "300";
+        QTest::addRow("3212 step 40") << 3212 << 40 << 16 << 16 << 32 << "";
+    }
+    void sniperPreset()
+    {
+        QFETCH(int, sensor);
+        QFETCH(int, stored);
+        QFETCH(int, minimum);
+        QFETCH(QString, dpi);
+        OrnSniperWindow dialog(sensor);
+        dialog.preset(stored);
+        QTEST(dialog.step(), "step");
+        QCOMPARE(dialog.slider()->minimum(), minimum);
+        QTEST(dialog.slider()->maximum(), "maximum");
+        if (!dpi.isEmpty())
+            QCOMPARE(dialog.dpiText(), dpi);
+        dialog.slider()->setValue(minimum + 1);
+        QCOMPARE(dialog.step(), minimum + 1);
+    }
+
+    void macroSelectNeedsNameAndCount()
+    {
+        TestDataHome home;
+        OrnMacroSelect empty("MACRO SELECT", QString(), 1, 0);
+        QVERIFY(!empty.okButton()->isEnabled());
+        empty.accept();
+        QCOMPARE(empty.result(), int(QDialog::Rejected));
+        empty.selectMacro(QStringLiteral("Any"));
+        QVERIFY(empty.okButton()->isEnabled());
+
+        OrnMacroSelect dialog("MACRO SELECT", QStringLiteral("Reload"), 12, 2);
+        QCOMPARE(dialog.selectedName(), QStringLiteral("Reload"));
+        QCOMPARE(dialog.loopCount(), 12);
+        QVERIFY(dialog.loopOption(2)->isChecked());
+        dialog.loopOption(0)->click();
+        QCOMPARE(dialog.loopMode(), 0);
+        QVERIFY(!dialog.loopOption(2)->isChecked());
+        QLineEdit* edit = dialog.loopCountEdit();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("0256"));
+        QCOMPARE(edit->text(), QStringLiteral("25")); // no 0, at most 255
+        edit->clear();
+        QCOMPARE(dialog.loopCount(), 0);
+        // A counted loop without a count would not run.
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.setLoopMode(1);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+};
+
+class TestBtnWindow : public QObject
 {
-    m_profile.buttons[1].Fun = F::Macro;
-    m_profile.buttons[1].macroname = QStringLiteral("Reload");
-    m_profile.buttons[1].LoopNumber = 1;
-    m_profile.buttons[2].Fun = F::GunFile;
-    m_profile.buttons[2].macroname = QStringLiteral("Spray");
-    m_profile.buttons[2].LoopNumber = 2;
-    m_profile.buttons[7].Fun = F::Code60;
-    m_profile.buttons[40].Fun = F::ScrollDown;
-    OrnBtnWindow window(m_profile);
-    QCOMPARE(window.label(0)->text(), QStringLiteral("Left"));
-    QCOMPARE(window.label(1)->text(), QStringLiteral("Reload"));
-    QCOMPARE(window.label(2)->text(), QStringLiteral("Spray ×2"));
-    QCOMPARE(window.label(7)->text(), QString());
-    QCOMPARE(window.label(40)->text(), QStringLiteral("Scroll Down"));
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestDataHome>();
+        writeCurrentProductName(QStringLiteral("OSKEN R5"));
+        m_profile = ProfileData{};
+        m_profile.buttons[0].Fun = F::Left;
+    }
+    void cleanup() { m_home.reset(); }
 
-    ProfileData other;
-    other.buttons[1].Fun = F::Paste;
-    window.setProfile(other);
-    QCOMPARE(window.label(1)->text(), QStringLiteral("Paste"));
-    QCOMPARE(&window.profile(), &other);
-}
+    void menuOrder()
+    {
+        OrnBtnWindow window(m_profile);
+        QCOMPARE(menuTexts(window.mainMenu()),
+                 QStringList({"Left", "Right", "Middle", "Forward", "Back", "[Basic]", "[Windows]", "[Advance]",
+                              "[Media]", "[DPI]", "[Polling Rate]", "Macro Manager", "Led Switch", "Button Off"}));
+        QCOMPARE(menuTexts(window.mainMenu()->actions().at(5)->menu()),
+                 QStringList({"Cut", "Copy", "Paste", "All", "Find", "New", "Print", "Save"}));
+        QCOMPARE(menuTexts(window.extraMenu()),
+                 QStringList({"Scroll Up", "Scroll Down", "Volume Up", "Volume Down", "Left", "Right", "Middle",
+                              "Forward", "Back", "SINGLE KEY", "COMBO KEY"}));
+        // Rebuilding after a language switch gives the same menus, not doubled ones.
+        window.retranslate();
+        QCOMPARE(window.mainMenu()->actions().size(), 14);
+        QCOMPARE(window.extraMenu()->actions().size(), 11);
+    }
+
+    void plainPicks_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("Right on front 1") << 0 << 1 << F::Right << "Right";
+        QTest::addRow("Mail on side 5") << 1 << 5 << F::Mail << "Mail";
+        QTest::addRow("Scroll Up on extra 0") << 2 << 0 << F::ScrollUp << "Scroll Up";
+    }
+    void plainPicks()
+    {
+        QFETCH(int, page);
+        QFETCH(int, index);
+        QFETCH(int, code);
+        OrnBtnWindow window(m_profile);
+        const int iRecord = index + 20 * page;
+        ButtonInfo& record = m_profile.buttons[iRecord];
+        record.LoopNumber = 9;
+        record.Res1 = 0x44;
+        record.macroname = QStringLiteral("kept");
+        window.showPage(quint8(index), quint8(page));
+        QSignalSpy spy(&window, &OrnBtnWindow::SelBtnControl);
+        window.action(code)->trigger();
+        QCOMPARE(record.Fun, code);
+        QCOMPARE(record.LoopNumber, 9);
+        QCOMPARE(record.Res1, quint8(0x44));
+        QCOMPARE(record.macroname, QStringLiteral("kept"));
+        QTEST(window.label(iRecord)->text(), "text");
+        // The picture's highlight is let go and the selection cleared.
+        QCOMPARE(spy.last().at(1).value<quint8>(), quint8(0));
+        QCOMPARE(window.selectedPage(), quint8(255));
+        QCOMPARE(window.selectedIndex(), quint8(255));
+    }
+
+    void clickRule()
+    {
+        OrnBtnWindow window(m_profile);
+        QSignalSpy refused(&window, &OrnBtnWindow::PopOneClickBox);
+        window.showPage(0, 0);
+        window.action(F::Right)->trigger();
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(m_profile.buttons[0].Fun, F::Left);
+        QCOMPARE(window.selectedIndex(), quint8(0)); // the selection stays for another try
+        QCOMPARE(window.label(0)->text(), QStringLiteral("Left"));
+
+        window.action(F::Left)->trigger(); // Left on a Left record is always accepted
+        window.showPage(5, 0);
+        window.action(F::Left)->trigger();
+        window.showPage(0, 0);
+        window.action(F::Right)->trigger();
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(m_profile.buttons[0].Fun, F::Right);
+        QCOMPARE(m_profile.buttons[5].Fun, F::Left);
+    }
+
+    void macroWithoutMacrosGoesToMacroTab()
+    {
+        OrnBtnWindow window(m_profile);
+        bool bOpened = false;
+        window.setDialogRunner([&](QDialog&) {
+            bOpened = true;
+            return int(QDialog::Accepted);
+        });
+        QSignalSpy tab(&window, &OrnBtnWindow::GotoMacroTab);
+        window.showPage(2, 0);
+        const ProfileData before = m_profile;
+        window.action(F::Macro)->trigger();
+        QCOMPARE(tab.count(), 1);
+        QCOMPARE(tab.first().at(0).value<quint8>(), quint8(3));
+        QVERIFY(!bOpened);
+        QVERIFY(m_profile.buttons == before.buttons);
+    }
+
+    void macroPickCopiesEvents()
+    {
+        MacroFile big;
+        for (int i = 0; i < 70; ++i)
+            big.events.push_back(MacroEvent{quint8(0x84), quint8(i), quint8(0x04 + i % 3)});
+        QVERIFY(saveMacro(QStringLiteral("Burst"), big));
+        MacroFile small;
+        small.events = {MacroEvent{0x81, 0x00, 0x01}, MacroEvent{0x06, 0x01, 0x2C}};
+        QVERIFY(saveMacro(QStringLiteral("Two"), small));
+        writeMacroList({QStringLiteral("Burst"), QStringLiteral("Two")});
+
+        ButtonInfo& record = m_profile.buttons[2];
+        record.keys[63 - 1] = KeyInfo{9, 9, 9};
+        OrnBtnWindow window(m_profile);
+        window.setDialogRunner([&](QDialog& dialog) {
+            auto* select = qobject_cast<OrnMacroSelect*>(&dialog);
+            select->selectMacro(QStringLiteral("Burst"));
+            select->setLoopMode(OrnMacroSelect::kRepeatWhileDown);
+            select->accept();
+            return dialog.result();
+        });
+        window.showPage(2, 0);
+        window.action(F::Macro)->trigger();
+        QCOMPARE(record.Fun, F::Macro);
+        QCOMPARE(record.macroname, QStringLiteral("Burst"));
+        QCOMPARE(record.Res1, quint8(1));
+        QCOMPARE(record.LoopNumber, 1);
+        QCOMPARE(record.KeyNumber, 63); // the record's room, not the file's 70
+        QCOMPARE(record.keys[0], (KeyInfo{0x84, 0x04, 0}));
+        QCOMPARE(record.keys[62], (KeyInfo{0x84, 0x04 + 62 % 3, 62}));
+        QCOMPARE(window.label(2)->text(), QStringLiteral("Burst (while held)"));
+
+        // Reopening shows the record's choice; a counted loop of 7 on the short macro.
+        window.setDialogRunner([&](QDialog& dialog) {
+            auto* select = qobject_cast<OrnMacroSelect*>(&dialog);
+            if (select->selectedName() != QLatin1String("Burst") || select->loopMode() != 1)
+                return int(QDialog::Rejected);
+            select->selectMacro(QStringLiteral("Two"));
+            select->setLoopMode(OrnMacroSelect::kLoopTimes);
+            select->loopCountEdit()->setText(QStringLiteral("7"));
+            select->accept();
+            return dialog.result();
+        });
+        window.showPage(2, 0);
+        window.action(F::Macro)->trigger();
+        QCOMPARE(record.macroname, QStringLiteral("Two"));
+        QCOMPARE(record.Res1, quint8(0));
+        QCOMPARE(record.LoopNumber, 7);
+        QCOMPARE(record.KeyNumber, 2);
+        QCOMPARE(record.keys[1], (KeyInfo{0x06, 0x2C, 0x01}));
+
+        // Cancelled, the dialog leaves the record and its label as they were.
+        window.setDialogRunner([&](QDialog& dialog) {
+            qobject_cast<OrnMacroSelect*>(&dialog)->selectMacro(QStringLiteral("Burst"));
+            dialog.reject();
+            return dialog.result();
+        });
+        const ProfileData before = m_profile;
+        window.showPage(2, 0);
+        window.action(F::Macro)->trigger();
+        QVERIFY(m_profile.buttons == before.buttons);
+        QCOMPARE(window.label(2)->text(), QStringLiteral("Two ×7"));
+    }
+
+    void singleKeyCaptures_data()
+    {
+        QTest::addColumn<quint32>("scanCode");
+        QTest::addColumn<quint32>("flags");
+        QTest::addColumn<int>("code");
+        QTest::addRow("keypad 1") << 0x4Fu << 0x00u << 0xE6;
+        QTest::addRow("End") << 0x4Fu << 0x01u << 0x4F;
+        QTest::addRow("keypad Del released") << 0x53u << 0x80u << 0xE0;
+        QTest::addRow("A") << 0x1Eu << 0x00u << 0x1E;
+    }
+    void singleKeyCaptures()
+    {
+        QFETCH(quint32, scanCode);
+        QFETCH(quint32, flags);
+        QFETCH(int, code);
+        OrnBtnWindow window(m_profile);
+        window.setDialogRunner([&](QDialog& dialog) {
+            qobject_cast<OrnSingleKeyWindow*>(&dialog)->handleRawKey(raw(scanCode, flags));
+            return int(QDialog::Accepted);
+        });
+        window.showPage(6, 0);
+        window.action(F::SingleKey)->trigger();
+        QCOMPARE(m_profile.buttons[6].Fun, F::SingleKey);
+        QCOMPARE(int(m_profile.buttons[6].Res1), code);
+        QCOMPARE(window.label(6)->text(), keyName(code)); // the key, not the function's menu text
+    }
+
+    void comboAndFireKeyStored()
+    {
+        OrnBtnWindow window(m_profile);
+        QString strShown;
+        bool bSwallowed = false;
+        window.setDialogRunner([&](QDialog& dialog) {
+            auto* combo = qobject_cast<OrnComboKeyWindow*>(&dialog);
+            bSwallowed = combo->handleRawKey(raw(0x1D, 0)); // left Ctrl
+            combo->handleRawKey(raw(0x2A, 0));              // left Shift
+            combo->handleRawKey(raw(0x1E, 0));              // A
+            combo->handleRawKey(raw(0x1E, 0x80));
+            strShown = combo->comboText();
+            return int(QDialog::Accepted);
+        });
+        ButtonInfo& record = m_profile.buttons[4];
+        record.keys[20] = KeyInfo{7, 7, 7};
+        window.showPage(4, 0);
+        window.action(F::ComboKey)->trigger();
+        QVERIFY(bSwallowed);
+        QCOMPARE(strShown, QStringLiteral("LShift + LCtr + A"));
+        QCOMPARE(record.Fun, F::ComboKey);
+        const KeyInfo expected[6] = {{0xE1, 5, 0x80}, {0xE0, 5, 0x80}, {0x04, 5, 0x80},
+                                     {0x04, 5, 0x00}, {0xE0, 5, 0x00}, {0xE1, 5, 0x00}};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(record.keys[i], expected[i]);
+        QCOMPARE(record.keys[6], (KeyInfo{0, 0, 0}));
+        QCOMPARE(record.keys[20], (KeyInfo{0, 0, 0})); // every other event cleared
+        QCOMPARE(window.label(4)->text(), QStringLiteral("Ctrl+Shift+A"));
+
+        window.setDialogRunner([&](QDialog& dialog) {
+            auto* fire = qobject_cast<OrnFireKeyWindow*>(&dialog);
+            fire->setSource(OrnFireKeyWindow::kKeyboard);
+            fire->handleRawKey(raw(0x30, 0)); // B
+            fire->timesEdit()->setText(QStringLiteral("12"));
+            fire->delayEdit()->setText(QStringLiteral("50"));
+            return int(QDialog::Accepted);
+        });
+        window.showPage(2, 0);
+        window.action(F::FireKey)->trigger();
+        const ButtonInfo& fire = m_profile.buttons[2];
+        QCOMPARE(fire.Fun, F::FireKey);
+        QCOMPARE(fire.Res1, quint8(0x05)); // HID usage of B
+        QCOMPARE(fire.LoopNumber, 12);
+        QCOMPARE(fire.KeyNumber, 50);
+    }
+
+    // A product that sends no side record shows its two thumb buttons on the side page, no blank labels.
+    void sidePageShowsWhatTheProductSends()
+    {
+        writeCurrentProductName(QStringLiteral("Wireless Mouse"));
+        OrnBtnWindow window(m_profile);
+        window.resize(572, 440);
+        window.layoutForProduct();
+        window.setView(1, 0);
+        QList<int> shown;
+        for (int i = 0; i < OrnBtnWindow::kLabelCount; ++i) {
+            if (window.label(i)->isVisibleTo(&window))
+                shown << i;
+        }
+        QCOMPARE(shown, (QList<int>{3, 4}));
+        QCOMPARE(window.height(), 440);
+
+        // Other products keep the twenty side labels, and the page grows to hold them.
+        writeCurrentProductName(QStringLiteral("K263"));
+        window.setView(1, 0);
+        QVERIFY(window.label(39)->isVisibleTo(&window));
+        QVERIFY(window.height() > window.label(39)->geometry().bottom());
+        window.setView(0, 0);
+        QCOMPARE(window.height(), 440);
+    }
+
+    void labelsFollowRecords()
+    {
+        m_profile.buttons[2].Fun = F::GunFile;
+        m_profile.buttons[2].macroname = QStringLiteral("Spray");
+        m_profile.buttons[2].LoopNumber = 2;
+        m_profile.buttons[7].Fun = F::Code60;
+        m_profile.buttons[40].Fun = F::ScrollDown;
+        OrnBtnWindow window(m_profile);
+        QCOMPARE(window.label(2)->text(), QStringLiteral("Spray ×2"));
+        QCOMPARE(window.label(7)->text(), QString());
+        QCOMPARE(window.label(40)->text(), QStringLiteral("Scroll Down"));
+
+        ProfileData other;
+        other.buttons[1].Fun = F::Paste;
+        window.setProfile(other);
+        QCOMPARE(window.label(1)->text(), QStringLiteral("Paste"));
+        QCOMPARE(&window.profile(), &other);
+    }
+
+private:
+    std::unique_ptr<TestDataHome> m_home;
+    ProfileData m_profile;
+};
 
 int main(int argc, char** argv)
 {

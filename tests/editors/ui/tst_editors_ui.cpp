@@ -11,12 +11,9 @@
 #include "editors/ui/OrnTwoBarSlider.h"
 #include "editors/ui/PreviewColorArea.h"
 #include "editors/ui/SVColorArea.h"
-#include "look/DisplayScale.h"
 #include "look/ThemeColor.h"
 #include "store/AppSettings.h"
-#include "store/DataPaths.h"
 #include "widgets/OrnAction.h"
-#include "widgets/OrnLabel.h"
 #include "widgets/OrnLineEdit.h"
 #include "widgets/OrnMenu.h"
 #include "widgets/OrnPushButton.h"
@@ -25,7 +22,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
@@ -33,6 +29,7 @@
 #include <QtTest>
 
 namespace {
+
 enum Box
 {
     kH,
@@ -50,97 +47,14 @@ QList<int> boxes(const OrnColorArea& dialog)
         values << dialog.spinBox(i)->value();
     return values;
 }
-} // namespace
 
-class ColorDialogTest : public QObject
+QStringList actionTexts(const QMenu* menu)
 {
-    Q_OBJECT
-private slots:
-    void cleanup();
-    void hexFieldIsCompletedWhenEditingEnds_data();
-    void hexFieldIsCompletedWhenEditingEnds();
-    void hueStripMovesTheHue();
-    void boxesFeedEachOther();
-
-private:
-    TestDataHome m_Home;
-};
-
-void ColorDialogTest::cleanup()
-{
-    look::setDisplayScale(1.0);
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text();
+    return texts;
 }
-
-void ColorDialogTest::hexFieldIsCompletedWhenEditingEnds_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QColor>("color");
-    QTest::addRow("three digits") << "f0a"
-                                  << "ff00aa" << QColor(255, 0, 170);
-    QTest::addRow("non-hex typing is refused") << "xyz12"
-                                               << "000012" << QColor(0, 0, 18);
-}
-
-void ColorDialogTest::hexFieldIsCompletedWhenEditingEnds()
-{
-    QFETCH(QString, typed);
-    QFETCH(QColor, color);
-    OrnColorArea dialog(nullptr, 1.0);
-    dialog.setColor(QColor(1, 2, 3));
-    dialog.show();
-    OrnLineEdit* edit = dialog.hexEdit();
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, typed);
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTEST(edit->text(), "field");
-    QCOMPARE(dialog.color(), color);
-    QCOMPARE(boxes(dialog).mid(kR), (QList<int>{color.red(), color.green(), color.blue()}));
-    QCOMPARE(dialog.preview()->color(), color);
-}
-
-void ColorDialogTest::hueStripMovesTheHue()
-{
-    OrnColorArea dialog(nullptr, 1.0);
-    dialog.setColor(QColor(255, 0, 0));
-    HColorArea* strip = dialog.hueArea();
-    QSignalSpy released(&dialog, &OrnColorArea::ApplyColor);
-    // Middle of the strip: 7 + 64 pixels down is hue 180.
-    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, 7 + 64));
-    QCOMPARE(dialog.spinBox(kH)->value(), 180);
-    QCOMPARE(dialog.color(), QColor(0, 255, 255));
-    QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("00ffff"));
-    QCOMPARE(released.count(), 1);
-    // The top is 360, shown as 0 in the H box and red in the colour.
-    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, 0));
-    QCOMPARE(dialog.spinBox(kH)->value(), 0);
-    QCOMPARE(dialog.color(), QColor(255, 0, 0));
-}
-
-void ColorDialogTest::boxesFeedEachOther()
-{
-    OrnColorArea dialog(nullptr, 1.0);
-    dialog.setColor(QColor(255, 0, 0));
-    dialog.spinBox(kH)->setValue(120);
-    QCOMPARE(dialog.color(), QColor(0, 255, 0));
-    QCOMPARE(dialog.spinBox(kG)->value(), 255);
-    QCOMPARE(dialog.spinBox(kR)->value(), 0);
-    QCOMPARE(dialog.svArea()->hue(), 120);
-
-    dialog.spinBox(kB)->setValue(255);
-    QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("00ffff"));
-    QCOMPARE(dialog.spinBox(kH)->value(), 180);
-
-    // A grey keeps the hue it had, so the strip does not jump.
-    dialog.setColor(QColor(90, 90, 90));
-    QCOMPARE(dialog.spinBox(kH)->value(), 180);
-    QCOMPARE(dialog.spinBox(kS)->value(), 0);
-    QCOMPARE(dialog.spinBox(kV)->value(), 90);
-}
-
-namespace {
 
 ProfileData lightingRecordWithDefaults()
 {
@@ -164,144 +78,6 @@ void onColorDialog(const std::function<void(OrnColorArea*)>& act)
     });
 }
 
-} // namespace
-
-class ColorWindowTest : public QObject
-{
-    Q_OBJECT
-private slots:
-    void effectShowsItsControls_data();
-    void effectShowsItsControls();
-    void menuOffersTenEffectsInOrder();
-    void brightnessIsKeptPerEffect();
-    void mouseReportedEffectIsShownAndStored();
-    void colourDialogAppliesOrKeeps();
-};
-
-void ColorWindowTest::effectShowsItsControls_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("brightness");
-    QTest::addColumn<bool>("speed");
-    QTest::addColumn<bool>("colour");
-    QTest::addRow("OFF") << 0 << "OFF" << false << false << false;
-    QTest::addRow("REACTIVE") << 11 << "REACTIVE" << true << false << false;
-    QTest::addRow("BREATHING") << 2 << "BREATHING" << false << true << true;
-}
-
-void ColorWindowTest::effectShowsItsControls()
-{
-    QFETCH(int, code);
-    QFETCH(bool, brightness);
-    QFETCH(bool, speed);
-    QFETCH(bool, colour);
-    ProfileData profile = lightingRecordWithDefaults();
-    profile.LedMode = 4; // RAINBOW: brightness and speed shown
-    OrnColorWindow window(nullptr, &profile);
-    window.effectAction(code)->trigger();
-    QCOMPARE(profile.LedMode, quint8(code));
-    QTEST(window.effectButton()->text(), "label");
-    QCOMPARE(window.brightnessSlider()->isVisibleTo(&window), brightness);
-    QCOMPARE(window.speedSlider()->isVisibleTo(&window), speed);
-    QCOMPARE(window.colorPreview()->isVisibleTo(&window), colour);
-}
-
-void ColorWindowTest::menuOffersTenEffectsInOrder()
-{
-    ProfileData profile = lightingRecordWithDefaults();
-    OrnColorWindow window(nullptr, &profile);
-    QStringList texts;
-    for (QAction* action : window.effectMenu()->actions())
-        texts << action->text();
-    QCOMPARE(texts, (QStringList{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE", "REACTIVE",
-                                 "GO WITHOUT TRACE", "yo-yo", "Marbles", "OFF"}));
-}
-
-void ColorWindowTest::brightnessIsKeptPerEffect()
-{
-    ProfileData profile = lightingRecordWithDefaults();
-    OrnColorWindow window(nullptr, &profile);
-    window.effectAction(4)->trigger(); // RAINBOW
-    window.brightnessSlider()->setValue(3);
-    window.speedSlider()->setValue(5);
-    window.effectAction(9)->trigger(); // WAVE
-    window.brightnessSlider()->setValue(1);
-    QCOMPARE(profile.modes[4].bright, 3u);
-    QCOMPARE(profile.modes[9].bright, 1u);
-
-    window.effectAction(4)->trigger();
-    QCOMPARE(window.brightnessSlider()->value(), 3);
-    QCOMPARE(window.speedSlider()->value(), 5);
-    window.effectAction(9)->trigger();
-    QCOMPARE(window.brightnessSlider()->value(), 1);
-    QCOMPARE(window.speedSlider()->value(), 3);
-
-    // Switching to an effect whose stored value is out of range shows it clamped without rewriting it.
-    profile.modes[13].bright = 0;
-    window.effectAction(13)->trigger();
-    QCOMPARE(window.brightnessSlider()->value(), 1);
-    QCOMPARE(profile.modes[13].bright, 0u);
-}
-
-void ColorWindowTest::mouseReportedEffectIsShownAndStored()
-{
-    ProfileData profile = lightingRecordWithDefaults();
-    profile.modes[8].breath = 5;
-    profile.modes[1].RGB = RgbColor::fromRgb(10, 20, 30);
-    OrnColorWindow window(nullptr, &profile);
-    QSignalSpy changed(&window, &OrnColorWindow::LightingChangedSignal);
-    window.slotRefreshLightMode(8);
-    QCOMPARE(window.effectButton()->text(), QStringLiteral("Raindrop"));
-    QCOMPARE(profile.LedMode, quint8(8));
-    QVERIFY(window.speedSlider()->isVisibleTo(&window));
-    // The panel shows the reported effect's own values, as if it had been chosen here.
-    QCOMPARE(window.speedSlider()->value(), 5);
-    QCOMPARE(window.speedValue()->text(), QStringLiteral("5"));
-    window.slotRefreshLightMode(1);
-    QCOMPARE(window.colorPreview()->color(), QColor(10, 20, 30));
-    QCOMPARE(changed.count(), 2); // the mouse picture follows
-
-    // A code the table does not have would index past the lighting entries: ignored.
-    window.slotRefreshLightMode(200);
-    QCOMPARE(profile.LedMode, quint8(1));
-}
-
-void ColorWindowTest::colourDialogAppliesOrKeeps()
-{
-    ProfileData profile = lightingRecordWithDefaults();
-    profile.LedMode = 1;
-    profile.modes[1].RGB = RgbColor::fromRgb(10, 20, 30);
-    OrnColorWindow window(nullptr, &profile);
-    window.show();
-    QCOMPARE(window.colorPreview()->color(), QColor(10, 20, 30));
-
-    onColorDialog([](OrnColorArea* dialog) {
-        QCOMPARE(dialog->color(), QColor(10, 20, 30));
-        QTest::mouseClick(dialog->preset(6), Qt::LeftButton);
-        dialog->cancelButton()->click();
-    });
-    QTest::mouseClick(window.colorPreview(), Qt::LeftButton);
-    QCOMPARE(profile.modes[1].RGB, RgbColor::fromRgb(10, 20, 30));
-
-    onColorDialog([](OrnColorArea* dialog) {
-        QTest::mouseClick(dialog->preset(3), Qt::LeftButton); // cyan
-        dialog->applyButton()->click();
-    });
-    QTest::mouseClick(window.colorPreview(), Qt::LeftButton);
-    QCOMPARE(profile.modes[1].RGB, RgbColor::fromRgb(0, 255, 255));
-    QCOMPARE(window.colorPreview()->color(), QColor(0, 255, 255));
-    // Other effects keep their own colour, and the preview follows the effect.
-    QCOMPARE(profile.modes[2].RGB, RgbColor::fromRgb(255, 0, 0));
-    window.effectAction(2)->trigger();
-    QCOMPARE(window.colorPreview()->color(), QColor(255, 0, 0));
-
-    window.slotSendLedState(QColor(1, 2, 3));
-    QCOMPARE(profile.modes[2].RGB, RgbColor::fromRgb(1, 2, 3));
-}
-
-namespace {
-
 ProfileData stagesRecord()
 {
     ProfileData profile;
@@ -315,315 +91,384 @@ ProfileData stagesRecord()
     return profile;
 }
 
-// A point of the stage that belongs to no child widget: just inside its lower left corner.
-QPoint bareSpot(const OrnSingleDPI* stage)
-{
-    return QPoint(3, stage->height() - 3);
-}
-
 } // namespace
+
+class ColorDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hexFieldIsCompletedWhenEditingEnds_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QString>("field");
+        QTest::addRow("three digits") << "f0a" << QColor(255, 0, 170) << "ff00aa";
+        QTest::addRow("non-hex typing is refused") << "xyz12" << QColor(0, 0, 18) << "000012";
+    }
+    void hexFieldIsCompletedWhenEditingEnds()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QColor, color);
+        OrnColorArea dialog(nullptr, 1.0);
+        dialog.setColor(QColor(1, 2, 3));
+        dialog.show();
+        OrnLineEdit* edit = dialog.hexEdit();
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTEST(edit->text(), "field");
+        QCOMPARE(dialog.color(), color);
+        QCOMPARE(boxes(dialog).mid(kR), (QList<int>{color.red(), color.green(), color.blue()}));
+        QCOMPARE(dialog.preview()->color(), color);
+    }
+
+    void hueStripAndBoxesFeedEachOther()
+    {
+        OrnColorArea dialog(nullptr, 1.0);
+        dialog.setColor(QColor(255, 0, 0));
+        HColorArea* strip = dialog.hueArea();
+        QSignalSpy released(&dialog, &OrnColorArea::ApplyColor);
+        // Middle of the strip: 7 + 64 pixels down is hue 180.
+        QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, 7 + 64));
+        QCOMPARE(boxes(dialog), (QList<int>{180, 255, 255, 0, 255, 255}));
+        QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("00ffff"));
+        QCOMPARE(released.count(), 1);
+        // The top is 360, shown as 0 in the H box and red in the colour.
+        QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, 0));
+        QCOMPARE(dialog.spinBox(kH)->value(), 0);
+        QCOMPARE(dialog.color(), QColor(255, 0, 0));
+
+        dialog.spinBox(kH)->setValue(120);
+        QCOMPARE(dialog.color(), QColor(0, 255, 0));
+        QCOMPARE(boxes(dialog).mid(kR), (QList<int>{0, 255, 0}));
+        QCOMPARE(dialog.svArea()->hue(), 120);
+        dialog.spinBox(kB)->setValue(255);
+        QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("00ffff"));
+        QCOMPARE(dialog.spinBox(kH)->value(), 180);
+        // A grey keeps the hue it had, so the strip does not jump.
+        dialog.setColor(QColor(90, 90, 90));
+        QCOMPARE(boxes(dialog).mid(kH, 3), (QList<int>{180, 0, 90}));
+    }
+
+private:
+    TestDataHome m_Home;
+};
+
+class ColorWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void effectShowsItsControls_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("brightness");
+        QTest::addColumn<bool>("speed");
+        QTest::addColumn<bool>("colour");
+        QTest::addRow("OFF") << 0 << "OFF" << false << false << false;
+        QTest::addRow("FULL LIGHTED") << 1 << "FULL LIGHTED" << true << false << true;
+        QTest::addRow("BREATHING") << 2 << "BREATHING" << false << true << true;
+        QTest::addRow("7 COLOR BREATHING") << 3 << "7 COLOR BREATHING" << false << true << false;
+        QTest::addRow("REACTIVE") << 11 << "REACTIVE" << true << false << false;
+    }
+    void effectShowsItsControls()
+    {
+        QFETCH(int, code);
+        ProfileData profile = lightingRecordWithDefaults();
+        profile.LedMode = 4; // RAINBOW: brightness and speed shown
+        OrnColorWindow window(nullptr, &profile);
+        QCOMPARE(actionTexts(window.effectMenu()),
+                 (QStringList{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE", "REACTIVE",
+                              "GO WITHOUT TRACE", "yo-yo", "Marbles", "OFF"}));
+        window.effectAction(code)->trigger();
+        QCOMPARE(profile.LedMode, quint8(code));
+        QTEST(window.effectButton()->text(), "label");
+        QTEST(window.brightnessSlider()->isVisibleTo(&window), "brightness");
+        QTEST(window.speedSlider()->isVisibleTo(&window), "speed");
+        QTEST(window.colorPreview()->isVisibleTo(&window), "colour");
+    }
+
+    void brightnessIsKeptPerEffect()
+    {
+        ProfileData profile = lightingRecordWithDefaults();
+        OrnColorWindow window(nullptr, &profile);
+        window.effectAction(4)->trigger(); // RAINBOW
+        window.brightnessSlider()->setValue(3);
+        window.speedSlider()->setValue(5);
+        window.effectAction(9)->trigger(); // WAVE
+        window.brightnessSlider()->setValue(1);
+        QCOMPARE(profile.modes[4].bright, 3u);
+        QCOMPARE(profile.modes[9].bright, 1u);
+
+        window.effectAction(4)->trigger();
+        QCOMPARE(window.brightnessSlider()->value(), 3);
+        QCOMPARE(window.speedSlider()->value(), 5);
+        window.effectAction(9)->trigger();
+        QCOMPARE(window.brightnessSlider()->value(), 1);
+        QCOMPARE(window.speedSlider()->value(), 3);
+
+        // Switching to an effect whose stored value is out of range shows it clamped without rewriting it.
+        profile.modes[13].bright = 0;
+        window.effectAction(13)->trigger();
+        QCOMPARE(window.brightnessSlider()->value(), 1);
+        QCOMPARE(profile.modes[13].bright, 0u);
+    }
+
+    void mouseReportedEffectIsShownAndStored()
+    {
+        ProfileData profile = lightingRecordWithDefaults();
+        profile.modes[8].breath = 5;
+        profile.modes[1].RGB = RgbColor::fromRgb(10, 20, 30);
+        OrnColorWindow window(nullptr, &profile);
+        QSignalSpy changed(&window, &OrnColorWindow::LightingChangedSignal);
+        window.slotRefreshLightMode(8);
+        QCOMPARE(window.effectButton()->text(), QStringLiteral("Raindrop"));
+        QCOMPARE(profile.LedMode, quint8(8));
+        // The panel shows the reported effect's own values, as if it had been chosen here.
+        QCOMPARE(window.speedSlider()->value(), 5);
+        QCOMPARE(window.speedValue()->text(), QStringLiteral("5"));
+        window.slotRefreshLightMode(1);
+        QCOMPARE(window.colorPreview()->color(), QColor(10, 20, 30));
+        QCOMPARE(changed.count(), 2); // the mouse picture follows
+
+        // A code the table does not have would index past the lighting entries: ignored.
+        window.slotRefreshLightMode(200);
+        QCOMPARE(profile.LedMode, quint8(1));
+    }
+
+    void colourDialogAppliesOrKeeps()
+    {
+        ProfileData profile = lightingRecordWithDefaults();
+        profile.modes[1].RGB = RgbColor::fromRgb(10, 20, 30);
+        OrnColorWindow window(nullptr, &profile);
+        window.show();
+        onColorDialog([](OrnColorArea* dialog) {
+            QCOMPARE(dialog->color(), QColor(10, 20, 30));
+            QTest::mouseClick(dialog->preset(6), Qt::LeftButton);
+            dialog->cancelButton()->click();
+        });
+        QTest::mouseClick(window.colorPreview(), Qt::LeftButton);
+        QCOMPARE(profile.modes[1].RGB, RgbColor::fromRgb(10, 20, 30));
+
+        onColorDialog([](OrnColorArea* dialog) {
+            QTest::mouseClick(dialog->preset(3), Qt::LeftButton); // cyan
+            dialog->applyButton()->click();
+        });
+        QTest::mouseClick(window.colorPreview(), Qt::LeftButton);
+        QCOMPARE(profile.modes[1].RGB, RgbColor::fromRgb(0, 255, 255));
+        QCOMPARE(window.colorPreview()->color(), QColor(0, 255, 255));
+        // Other effects keep their own colour, and the preview follows the effect.
+        QCOMPARE(profile.modes[2].RGB, RgbColor::fromRgb(255, 0, 0));
+        window.effectAction(2)->trigger();
+        QCOMPARE(window.colorPreview()->color(), QColor(255, 0, 0));
+
+        window.slotSendLedState(QColor(1, 2, 3));
+        QCOMPARE(profile.modes[2].RGB, RgbColor::fromRgb(1, 2, 3));
+    }
+};
 
 class DpiWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void showsNumbersAndLimitsForTheSensor_data();
-    void showsNumbersAndLimitsForTheSensor();
-    void linkingShowsOneBarAndReachesTheCopy();
-    void movingABarStoresRawValues();
-    void clickingAStageMakesItCurrent();
-    void stageOnOffKeepsCurrentAndLastStageOn();
-    void recordValuesAreKeptInsideTheSensorRange();
-    void unknownSensorKeepsLimitsAndShowsZero();
+    void init()
+    {
+        m_pHome = std::make_unique<TestDataHome>();
+        QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
+        QVERIFY(writeGColorId(2));
+        m_Profile = stagesRecord();
+        m_pWindow = std::make_unique<OrnDPIWindow>(nullptr, &m_Blank);
+    }
+    void cleanup()
+    {
+        m_pWindow.reset();
+        m_pHome.reset();
+    }
+
+    void showsNumbersAndLimitsForTheSensor()
+    {
+        m_Profile.stages[2].link = 0;
+        m_Profile.stages[2].x = 121;
+        m_Profile.stages[2].y = 121;
+        m_pWindow->setProfile(&m_Profile, 3360);
+        OrnSingleDPI* stage = m_pWindow->stage(2);
+        QCOMPARE(stage->xText(), QStringLiteral("X:12200"));
+        QCOMPARE(stage->yText(), QStringLiteral("Y:12200"));
+        QCOMPARE(stage->minText(), QStringLiteral("100"));
+        QCOMPARE(stage->maxText(), QStringLiteral("24000"));
+        QVERIFY(stage->linkBox()->isVisibleTo(stage));
+        QCOMPARE(m_pWindow->sensor(), 3360);
+        QCOMPARE(m_pWindow->stages()[2].x, 121u);
+    }
+
+    void linkingShowsOneBarAndBarsStoreRawValues()
+    {
+        m_Profile.stages[0].link = 0;
+        m_Profile.stages[0].x = 20;
+        m_Profile.stages[0].y = 40;
+        m_pWindow->setProfile(&m_Profile, 3360);
+        OrnSingleDPI* stage = m_pWindow->stage(0);
+        OrnTwoBarSlider* bar = stage->slider();
+        QVERIFY(bar->xSlider()->isVisibleTo(stage) && bar->ySlider()->isVisibleTo(stage));
+        QVERIFY(!bar->linkedSlider()->isVisibleTo(stage));
+
+        stage->linkBox()->setChecked(true);
+        QVERIFY(bar->linkedSlider()->isVisibleTo(stage));
+        QVERIFY(!bar->xSlider()->isVisibleTo(stage) && !bar->ySlider()->isVisibleTo(stage));
+        QCOMPARE(m_pWindow->stages()[0].link, quint8(1));
+        // One bar means one value: Y follows X, so the mouse gets what the bar shows.
+        QCOMPARE(m_pWindow->stages()[0].y, 20u);
+        QCOMPARE(stage->yText(), QStringLiteral("Y:2000"));
+
+        stage->linkBox()->setChecked(false);
+        QCOMPARE(m_pWindow->stages()[0].link, quint8(0));
+        bar->ySlider()->setValue(30);
+        QCOMPARE(m_pWindow->stages()[0].x, 20u);
+        QCOMPARE(m_pWindow->stages()[0].y, 30u);
+
+        m_pWindow->stage(4)->slider()->linkedSlider()->setValue(93);
+        QCOMPARE(m_pWindow->stages()[4].x, 93u);
+        QCOMPARE(m_pWindow->stages()[4].y, 93u);
+        QCOMPARE(m_pWindow->stage(4)->xText(), QStringLiteral("X:9300"));
+        QCOMPARE(m_pWindow->stages()[3].x, 24u); // the other stages keep their values
+    }
+
+    void clickingAStageMakesItCurrent()
+    {
+        m_pWindow->setProfile(&m_Profile, 3325);
+        QCOMPARE(m_pWindow->currentStage(), quint8(1));
+        const QColor theme = look::themeColor(2);
+        QCOMPARE(m_pWindow->stage(1)->highlight(), theme);
+
+        // A point of the stage that belongs to no child widget: just inside its lower left corner.
+        OrnSingleDPI* third = m_pWindow->stage(3);
+        QTest::mouseClick(third, Qt::LeftButton, Qt::NoModifier, QPoint(3, third->height() - 3));
+        QCOMPARE(m_pWindow->currentStage(), quint8(3));
+        QCOMPARE(third->highlight(), theme);
+        QCOMPARE(m_pWindow->stage(1)->highlight(), QColor(Qt::white));
+
+        // A press on the bar chooses its stage too.
+        QTest::mousePress(m_pWindow->stage(5)->slider()->linkedSlider(), Qt::LeftButton);
+        QCOMPARE(m_pWindow->currentStage(), quint8(5));
+
+        // The mouse changing stage by itself.
+        m_pWindow->selectStage(0);
+        QCOMPARE(m_pWindow->currentStage(), quint8(0));
+        QCOMPARE(m_pWindow->stage(0)->highlight(), theme);
+        m_pWindow->selectStage(9);
+        QCOMPARE(m_pWindow->currentStage(), quint8(0));
+    }
+
+    void stageOnOffKeepsCurrentStage()
+    {
+        m_Profile.stages[5].used = 0;
+        m_pWindow->setProfile(&m_Profile, 3325);
+        QVERIFY(!m_pWindow->stage(5)->usedButton()->isChecked());
+        QTest::mouseClick(m_pWindow->stage(0)->usedButton(), Qt::LeftButton);
+        QCOMPARE(m_pWindow->stages()[0].used, quint8(0));
+        QVERIFY(!m_pWindow->stage(0)->usedButton()->isChecked());
+        QTest::mouseClick(m_pWindow->stage(1)->usedButton(), Qt::LeftButton);
+        QCOMPARE(m_pWindow->stages()[1].used, quint8(1));
+        QTest::mouseClick(m_pWindow->stage(5)->usedButton(), Qt::LeftButton);
+        QCOMPARE(m_pWindow->stages()[5].used, quint8(1));
+        QVERIFY(m_pWindow->stage(5)->usedButton()->isChecked());
+        QCOMPARE(m_pWindow->currentStage(), quint8(1));
+    }
+
+    void recordValuesAreKeptInsideTheSensorRange()
+    {
+        m_Profile.stages[0].link = 0;
+        m_Profile.stages[0].x = 500;
+        m_Profile.stages[0].y = 0;
+        m_Profile.stages[1].x = 30; // linked with a different Y
+        m_Profile.stages[1].y = 60;
+        m_Profile.dpi = 7;
+        m_pWindow->setProfile(&m_Profile, 3389);
+        QCOMPARE(m_pWindow->stages()[0].x, 480u);
+        QCOMPARE(m_pWindow->stages()[0].y, 2u);
+        QCOMPARE(m_pWindow->stage(0)->xText(), QStringLiteral("X:32000"));
+        QCOMPARE(m_pWindow->stages()[1].y, 30u);
+        QCOMPARE(m_pWindow->currentStage(), quint8(0));
+
+        // A narrower sensor clamps what the page already holds.
+        m_pWindow->setSensor(3325);
+        QCOMPARE(m_pWindow->stages()[0].x, 75u);
+
+        // An unknown sensor keeps the last limits and shows zero.
+        ProfileData other = stagesRecord();
+        m_pWindow->setProfile(&other, 3212);
+        m_pWindow->setProfile(&other, 1234);
+        OrnSingleDPI* stage = m_pWindow->stage(5);
+        QCOMPARE(stage->minText(), QStringLiteral("600"));
+        QCOMPARE(stage->maxText(), QStringLiteral("7200"));
+        QCOMPARE(stage->xText(), QStringLiteral("X:0"));
+        QCOMPARE(stage->slider()->minimum(), 16);
+    }
 
 private:
     std::unique_ptr<TestDataHome> m_pHome;
+    ProfileData m_Blank;
+    ProfileData m_Profile;
+    std::unique_ptr<OrnDPIWindow> m_pWindow;
 };
-
-void DpiWindowTest::init()
-{
-    m_pHome = std::make_unique<TestDataHome>();
-    QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")));
-    QVERIFY(writeGColorId(2));
-}
-
-void DpiWindowTest::showsNumbersAndLimitsForTheSensor_data()
-{
-    QTest::addColumn<int>("sensor");
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("raw");
-    QTest::addColumn<QString>("xText");
-    QTest::addColumn<QString>("minText");
-    QTest::addColumn<QString>("maxText");
-    QTest::addColumn<bool>("linkVisible");
-    QTest::addRow("3325") << 3325 << "OSKEN R5" << 50 << "X:5000"
-                          << "100"
-                          << "10000" << false;
-    QTest::addRow("3360") << 3360 << "OSKEN R5" << 121 << "X:12200"
-                          << "100"
-                          << "24000" << true;
-}
-
-void DpiWindowTest::showsNumbersAndLimitsForTheSensor()
-{
-    QFETCH(int, sensor);
-    QFETCH(QString, product);
-    QFETCH(int, raw);
-    QVERIFY(writeCurrentProductName(product));
-    ProfileData profile = stagesRecord();
-    profile.stages[2].link = 0;
-    profile.stages[2].x = static_cast<quint32>(raw);
-    profile.stages[2].y = static_cast<quint32>(raw);
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    window.setProfile(&profile, sensor);
-    OrnSingleDPI* stage = window.stage(2);
-    QTEST(stage->xText(), "xText");
-    QCOMPARE(stage->yText(), stage->xText().replace(QLatin1Char('X'), QLatin1Char('Y')));
-    QTEST(stage->minText(), "minText");
-    QTEST(stage->maxText(), "maxText");
-    QTEST(stage->linkBox()->isVisibleTo(stage), "linkVisible");
-    QCOMPARE(window.sensor(), sensor);
-    QCOMPARE(window.stages()[2].x, static_cast<quint32>(raw));
-}
-
-void DpiWindowTest::linkingShowsOneBarAndReachesTheCopy()
-{
-    ProfileData profile = stagesRecord();
-    profile.stages[0].link = 0;
-    profile.stages[0].x = 20;
-    profile.stages[0].y = 40;
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    window.setProfile(&profile, 3360);
-    OrnSingleDPI* stage = window.stage(0);
-    OrnTwoBarSlider* bar = stage->slider();
-    QVERIFY(bar->xSlider()->isVisibleTo(stage) && bar->ySlider()->isVisibleTo(stage));
-    QVERIFY(!bar->linkedSlider()->isVisibleTo(stage));
-
-    stage->linkBox()->setChecked(true);
-    QVERIFY(bar->linkedSlider()->isVisibleTo(stage));
-    QVERIFY(!bar->xSlider()->isVisibleTo(stage) && !bar->ySlider()->isVisibleTo(stage));
-    QCOMPARE(window.stages()[0].link, quint8(1));
-    // One bar means one value: Y follows X, so the mouse gets what the bar shows.
-    QCOMPARE(window.stages()[0].x, 20u);
-    QCOMPARE(window.stages()[0].y, 20u);
-    QCOMPARE(stage->yText(), QStringLiteral("Y:2000"));
-
-    stage->linkBox()->setChecked(false);
-    QVERIFY(bar->xSlider()->isVisibleTo(stage) && bar->ySlider()->isVisibleTo(stage));
-    QCOMPARE(window.stages()[0].link, quint8(0));
-    bar->ySlider()->setValue(30);
-    QCOMPARE(window.stages()[0].x, 20u);
-    QCOMPARE(window.stages()[0].y, 30u);
-}
-
-void DpiWindowTest::movingABarStoresRawValues()
-{
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    ProfileData record1 = stagesRecord();
-    window.setProfile(&record1, 3327);
-    OrnSingleDPI* stage = window.stage(4);
-    stage->slider()->linkedSlider()->setValue(93);
-    QCOMPARE(window.stages()[4].x, 93u);
-    QCOMPARE(window.stages()[4].y, 93u);
-    QCOMPARE(stage->xText(), QStringLiteral("X:12600"));
-    // The other stages keep their values.
-    QCOMPARE(window.stages()[3].x, 24u);
-}
-
-void DpiWindowTest::clickingAStageMakesItCurrent()
-{
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    ProfileData record2 = stagesRecord();
-    window.setProfile(&record2, 3325);
-    QCOMPARE(window.currentStage(), quint8(1));
-    const QColor theme = look::themeColor(2);
-    QCOMPARE(window.stage(1)->highlight(), theme);
-
-    QTest::mouseClick(window.stage(3), Qt::LeftButton, Qt::NoModifier, bareSpot(window.stage(3)));
-    QCOMPARE(window.currentStage(), quint8(3));
-    QCOMPARE(window.stage(3)->highlight(), theme);
-    QCOMPARE(window.stage(1)->highlight(), QColor(Qt::white));
-
-    // A press on the bar chooses its stage too.
-    QTest::mousePress(window.stage(5)->slider()->linkedSlider(), Qt::LeftButton);
-    QCOMPARE(window.currentStage(), quint8(5));
-
-    // The mouse changing stage by itself.
-    window.selectStage(0);
-    QCOMPARE(window.currentStage(), quint8(0));
-    QCOMPARE(window.stage(0)->highlight(), theme);
-    window.selectStage(9);
-    QCOMPARE(window.currentStage(), quint8(0));
-}
-
-void DpiWindowTest::stageOnOffKeepsCurrentAndLastStageOn()
-{
-    ProfileData profile = stagesRecord();
-    profile.stages[3].used = 0;
-    profile.stages[4].used = 0;
-    profile.stages[5].used = 0;
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    window.setProfile(&profile, 3325);
-    QVERIFY(window.stage(0)->usedButton()->isChecked());
-    QVERIFY(!window.stage(3)->usedButton()->isChecked());
-
-    // Switching a stage off leaves the current stage alone.
-    QTest::mouseClick(window.stage(0)->usedButton(), Qt::LeftButton);
-    QCOMPARE(window.stages()[0].used, quint8(0));
-    QCOMPARE(window.currentStage(), quint8(1));
-    QVERIFY(!window.stage(0)->usedButton()->isChecked());
-
-    QTest::mouseClick(window.stage(1)->usedButton(), Qt::LeftButton);
-    QCOMPARE(window.stages()[1].used, quint8(1));
-    QVERIFY(window.stage(1)->usedButton()->isChecked());
-
-    QTest::mouseClick(window.stage(5)->usedButton(), Qt::LeftButton);
-    QCOMPARE(window.stages()[5].used, quint8(1));
-    QVERIFY(window.stage(5)->usedButton()->isChecked());
-    QCOMPARE(window.currentStage(), quint8(1));
-}
-
-void DpiWindowTest::recordValuesAreKeptInsideTheSensorRange()
-{
-    ProfileData profile = stagesRecord();
-    profile.stages[0].link = 0;
-    profile.stages[0].x = 500;
-    profile.stages[0].y = 0;
-    profile.stages[1].x = 30; // linked with a different Y
-    profile.stages[1].y = 60;
-    profile.dpi = 7;
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    window.setProfile(&profile, 3389);
-    QCOMPARE(window.stages()[0].x, 480u);
-    QCOMPARE(window.stages()[0].y, 2u);
-    QCOMPARE(window.stage(0)->xText(), QStringLiteral("X:32000"));
-    QCOMPARE(window.stages()[1].y, 30u);
-    QCOMPARE(window.currentStage(), quint8(0));
-
-    // A narrower sensor clamps what the page already holds.
-    window.setSensor(3325);
-    QCOMPARE(window.stages()[0].x, 75u);
-}
-
-void DpiWindowTest::unknownSensorKeepsLimitsAndShowsZero()
-{
-    ProfileData blank;
-    OrnDPIWindow window(nullptr, &blank);
-    ProfileData record3 = stagesRecord();
-    window.setProfile(&record3, 3212);
-    ProfileData record4 = stagesRecord();
-    window.setProfile(&record4, 1234);
-    OrnSingleDPI* stage = window.stage(5);
-    QCOMPARE(stage->minText(), QStringLiteral("600"));
-    QCOMPARE(stage->maxText(), QStringLiteral("7200"));
-    QCOMPARE(stage->xText(), QStringLiteral("X:0"));
-    QCOMPARE(stage->slider()->minimum(), 16);
-}
 
 class RatePointerTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void rateCodeShowsItsText_data();
-    void rateCodeShowsItsText();
-    void choosingAnEntryStoresItsCode();
-    void menuOrder();
-    void pointerAndScrollLandInTheRecord();
+    void rateMenuStoresItsCode()
+    {
+        TestDataHome home;
+        ProfileData profile;
+        profile.pollrate = 2;
+        OrnReportRate rate(nullptr, &profile);
+        QCOMPARE(actionTexts(rate.rateMenu()), (QStringList{"125 HZ", "250 HZ", "500 HZ", "1000 HZ"}));
+        QCOMPARE(rate.rateButtonText(), QStringLiteral("500 HZ"));
+        rate.actionForCode(8)->trigger();
+        QCOMPARE(rate.rateCode(), quint8(8));
+        QCOMPARE(rate.rateButtonText(), QStringLiteral("125 HZ"));
+        rate.actionForCode(1)->trigger();
+        QCOMPARE(int(profile.pollrate), 1); // the record itself is edited
+        QCOMPARE(rate.rateButtonText(), QStringLiteral("1000 HZ"));
 
-private:
-    std::unique_ptr<TestDataHome> m_pHome;
+        // A code outside the table leaves the label as it was.
+        profile.pollrate = 3;
+        rate.setProfile(&profile);
+        QCOMPARE(rate.rateButtonText(), QStringLiteral("1000 HZ"));
+    }
+
+    void pointerAndScrollLandInTheRecord()
+    {
+        TestDataHome home;
+        ProfileData profile;
+        profile.mousespeed = 10;
+        profile.scrollspeed = 3;
+        OrnPointSpeed panel(nullptr, &profile);
+        QCOMPARE(panel.pointerSpeed(), 10);
+        QCOMPARE(panel.scrollSpeed(), 3);
+
+        panel.scrollBox()->setValue(20);
+        QCOMPARE(profile.scrollspeed, quint8(20));
+        panel.scrollBox()->setValue(0);
+        QCOMPARE(panel.scrollSpeed(), 1);
+        QCOMPARE(profile.scrollspeed, quint8(1));
+        panel.pointerSlider()->setValue(17);
+        QCOMPARE(profile.mousespeed, quint8(17));
+
+        // Showing a record with values out of range does not rewrite it.
+        ProfileData other;
+        other.mousespeed = 0;
+        other.scrollspeed = 40;
+        panel.setProfile(&other);
+        QCOMPARE(panel.pointerSpeed(), 1);
+        QCOMPARE(panel.scrollSpeed(), 20);
+        QCOMPARE(other.mousespeed, quint8(0));
+        QCOMPARE(other.scrollspeed, quint8(40));
+        QCOMPARE(profile.mousespeed, quint8(17));
+    }
 };
-
-void RatePointerTest::init()
-{
-    m_pHome = std::make_unique<TestDataHome>();
-}
-
-void RatePointerTest::rateCodeShowsItsText_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("1") << 1 << "1000 HZ";
-    QTest::addRow("8") << 8 << "125 HZ";
-}
-
-void RatePointerTest::rateCodeShowsItsText()
-{
-    QFETCH(int, code);
-    ProfileData profile;
-    profile.pollrate = static_cast<quint8>(code);
-    OrnReportRate rate(nullptr, &profile);
-    QTEST(rate.rateButtonText(), "text");
-    QCOMPARE(rate.rateCode(), quint8(code));
-
-    // A code outside the table leaves the label as it was.
-    profile.pollrate = 3;
-    rate.setProfile(&profile);
-    QTEST(rate.rateButtonText(), "text");
-}
-
-void RatePointerTest::choosingAnEntryStoresItsCode()
-{
-    ProfileData profile;
-    profile.pollrate = 2;
-    OrnReportRate rate(nullptr, &profile);
-    QCOMPARE(rate.rateButtonText(), QStringLiteral("500 HZ"));
-    QAction* entry = rate.actionForCode(8);
-    QVERIFY(entry);
-    QCOMPARE(entry->text(), QStringLiteral("125 HZ"));
-    entry->trigger();
-    QCOMPARE(rate.rateCode(), quint8(8));
-    QCOMPARE(rate.rateButtonText(), QStringLiteral("125 HZ"));
-    rate.actionForCode(1)->trigger();
-    QCOMPARE(int(profile.pollrate), 1); // the record itself is edited
-}
-
-void RatePointerTest::menuOrder()
-{
-    ProfileData blank;
-    OrnReportRate rate(nullptr, &blank);
-    QStringList texts;
-    for (QAction* action : rate.rateMenu()->actions())
-        texts << action->text();
-    QCOMPARE(texts, (QStringList{"125 HZ", "250 HZ", "500 HZ", "1000 HZ"}));
-}
-
-void RatePointerTest::pointerAndScrollLandInTheRecord()
-{
-    ProfileData profile;
-    profile.mousespeed = 10;
-    profile.scrollspeed = 3;
-    OrnPointSpeed panel(nullptr, &profile);
-    QCOMPARE(panel.pointerSpeed(), 10);
-    QCOMPARE(panel.scrollSpeed(), 3);
-
-    panel.scrollBox()->setValue(20);
-    QCOMPARE(profile.scrollspeed, quint8(20));
-    panel.scrollBox()->setValue(0);
-    QCOMPARE(panel.scrollSpeed(), 1);
-    QCOMPARE(profile.scrollspeed, quint8(1));
-    panel.pointerSlider()->setValue(17);
-    QCOMPARE(profile.mousespeed, quint8(17));
-
-    // Showing a record with values out of range does not rewrite it.
-    ProfileData other;
-    other.mousespeed = 0;
-    other.scrollspeed = 40;
-    panel.setProfile(&other);
-    QCOMPARE(panel.pointerSpeed(), 1);
-    QCOMPARE(panel.scrollSpeed(), 20);
-    QCOMPARE(other.mousespeed, quint8(0));
-    QCOMPARE(other.scrollspeed, quint8(40));
-    QCOMPARE(profile.mousespeed, quint8(17));
-}
 
 int main(int argc, char** argv)
 {

