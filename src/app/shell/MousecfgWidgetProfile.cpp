@@ -356,6 +356,10 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
+    // A reading queued before the receiver was pulled out (its failed read says "asleep") arrives after the
+    // bar was cleared: with no mouse there, the bar keeps showing none.
+    if (m_iConnectedMice == 0)
+        return;
     emit batteryHeardSignal(iCharge, iLowByte, iHiByte);
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         m_pBatteryBar->showAsleep();
