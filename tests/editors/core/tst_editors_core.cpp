@@ -8,7 +8,6 @@
 
 #include <QtTest>
 #include <climits>
-#include <set>
 
 Q_DECLARE_METATYPE(Rgb8)
 
@@ -16,17 +15,6 @@ class EditorRulesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The menu and the table agree on which effects are offered; codes off the table are refused.
-    void effectMenuOffersOnlyMenuEffects()
-    {
-        std::set<int> offered(effectMenuOrder().begin(), effectMenuOrder().end());
-        for (int code = 0; code < kEffectCount; ++code)
-            QCOMPARE(effectInfo(code)->bInMenu, offered.count(code) == 1);
-        QVERIFY(effectInfo(14) == nullptr);
-        QVERIFY(effectInfo(-1) == nullptr);
-        QVERIFY(effectInfo(255) == nullptr);
-    }
-
     void lightingSlot_data()
     {
         QTest::addColumn<QString>("product");
