@@ -409,7 +409,6 @@ private slots:
         QTest::addRow("keypad 1") << 0x4Fu << 0x00u << 0xE6;
         QTest::addRow("End") << 0x4Fu << 0x01u << 0x4F;
         QTest::addRow("keypad Del released") << 0x53u << 0x80u << 0xE0;
-        QTest::addRow("A") << 0x1Eu << 0x00u << 0x1E;
     }
     void singleKeyCaptures()
     {

@@ -72,7 +72,6 @@ private slots:
         QTest::addRow("three digits double") << "f0a" << Rgb8{255, 0, 170} << "ff00aa";
         QTest::addRow("one digit is blue") << "7" << Rgb8{0, 0, 7} << "000007";
         QTest::addRow("five digits") << "abcde" << Rgb8{10, 188, 222} << "0abcde";
-        QTest::addRow("six stay") << "12AB56" << Rgb8{0x12, 0xAB, 0x56} << "12AB56";
         QTest::addRow("too long is cut") << "1234567" << Rgb8{0x12, 0x34, 0x56} << "123456";
         QTest::addRow("bad pair reads 0") << "zz00aa" << Rgb8{0, 0, 170} << "zz00aa";
         QTest::addRow("sign is not a digit") << "-f10aa" << Rgb8{0, 16, 170} << "-f10aa";

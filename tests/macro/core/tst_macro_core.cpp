@@ -365,9 +365,6 @@ private Q_SLOTS:
         int sleeps = 0;
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), [&](int) { ++sleeps; })), 0);
         QCOMPARE(sleeps, 0);
-        MacroSlotMap empty;
-        bind(config.slots[0].buttons[0], "A");
-        QCOMPARE(int(downloadMacros(config, empty, rec.sender(), {})), 0);
         QVERIFY(rec.frames.empty());
     }
 };
