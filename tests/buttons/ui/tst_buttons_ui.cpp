@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>

@@ -22,7 +22,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>

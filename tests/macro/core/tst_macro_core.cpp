@@ -11,7 +11,6 @@
 #include "store/DataPaths.h"
 #include "store/ProfileFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTest>

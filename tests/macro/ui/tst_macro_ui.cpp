@@ -17,8 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
