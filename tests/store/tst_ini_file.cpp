@@ -147,9 +147,9 @@ private Q_SLOTS:
         QCOMPARE(file.number(key), readNumber<qint64>(settings, key));
         QCOMPARE(file.text(key), readText(settings, key));
         // What the program read before: the colour itself, or a text converted like a variant.
-        const QVariant value = settings.value(key);
+        const QVariant stored = settings.value(key);
         QCOMPARE(describe(file.colour(key)),
-                 describe(rgbOf(value.canConvert<QColor>() ? value.value<QColor>() : QColor())));
+                 describe(rgbOf(stored.canConvert<QColor>() ? stored.value<QColor>() : QColor())));
     }
 
     void colourNamesAndModels()
