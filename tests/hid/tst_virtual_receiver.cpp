@@ -95,8 +95,6 @@ private slots:
                                  "0a0a0a0a0a00020101010101020408011f0305";
         QTest::addRow("settings block") << int(VirtualFirmware::Settings) << QStringList{settings, "0500fa017f0001d31a"}
                                         << 0 << QByteArray::fromHex("0a0a0a0a0a00020101010101020408011f0305") << 0;
-        QTest::addRow("not committed") << int(VirtualFirmware::Settings) << QStringList{settings} << 0 << QByteArray()
-                                       << 0;
         QTest::addRow("block before the first")
             << int(VirtualFirmware::DpiStages) << QStringList{"0500fa02010005d20100100010", "0500fa027f0001d31a"} << 0
             << QByteArray() << 2;
@@ -108,10 +106,6 @@ private slots:
             << int(VirtualFirmware::Buttons)
             << QStringList{"0500fa03000002d10a00", "0500fa03630004d2ffffffff", "0500fa037f0001d31a"} << 0
             << QByteArray::fromHex("0a00") << 1;
-        QTest::addRow("commit elsewhere")
-            << int(VirtualFirmware::Lighting)
-            << QStringList{"0500fa04000008d18000000000000000", "0500fa047e0001d31a", "0500fa047f0001d31b"} << 0
-            << QByteArray() << 2;
         const QString block20 = QString(40, 'a');
         QTest::addRow("macro memory end")
             << int(VirtualFirmware::Macros) << QStringList{"0500fa058c0f14d1" + block20, "0500fa05ff0f01d31a"} << 3980
@@ -119,9 +113,6 @@ private slots:
         QTest::addRow("macro past the end")
             << int(VirtualFirmware::Macros) << QStringList{"0500fa05960f14d1" + block20, "0500fa05ff0f01d31a"} << 0
             << QByteArray() << 2;
-        QTest::addRow("block over 24 bytes")
-            << int(VirtualFirmware::Macros) << QStringList{"0500fa05000019d1" + QString(50, 'b'), "0500fa05ff0f01d31a"}
-            << 0 << QByteArray() << 2;
     }
 
     void tables()
@@ -140,26 +131,6 @@ private slots:
         // Every well-formed frame is echoed, understood or not.
         for (int i = 0; i < frames.size(); ++i)
             QVERIFY(m.read() != "timeout");
-    }
-
-    void statusFollowsTheWrites()
-    {
-        Mouse m;
-        m.writeAll({"0500fa01000013d10a0a0a0a0a00020101010101020408011f0305", "0500fa017f0001d31a"});
-        const VirtualFirmware fw = m.receiver.firmware();
-        QCOMPARE(int(fw.reportRate(2)), 4);
-        QCOMPARE(int(fw.lightingEffect()), 5);
-        m.receiver.sendStatusReport();
-        m.read();
-        m.read();
-        QCOMPARE(m.read(), padded("0500004902030400"));
-        // Slot 6 does not exist; reloads are kept in order.
-        m.writeAll({"0500fa4403000000", "0500fa4405000000"});
-        QCOMPARE(m.receiver.firmware().activeProfile(), 3);
-        QCOMPARE(m.receiver.firmware().profileSwitches(), 1);
-        QCOMPARE(m.receiver.firmware().rejectedFrames(), 1);
-        m.writeAll({"0500fa40f3040000", "0500fa40f3100000", "0500fa4046000000"});
-        QCOMPARE(m.receiver.firmware().reloadMasks(), (std::vector<quint8>{0x04, 0x10}));
     }
 
     void unplugWakesBlockedReader()

@@ -59,12 +59,6 @@ private slots:
         QCOMPARE(received.mid(524, 4), QByteArray("\0\xFF\xFF\0", 4));
     }
 
-    void missingProgramDropsTheText()
-    {
-        LocalSocketOsdLink link(m_dir.filePath("nobody-listens"), m_dir.filePath("no-such-program"));
-        QVERIFY(!link.send(OsdMessage{}));
-    }
-
     void launchesAtMostFiveTimes()
     {
         // A companion that starts but never listens: each launch leaves one line.

@@ -53,9 +53,6 @@ private slots:
         QTest::addColumn<QString>("font");
         QTest::addColumn<quint32>("color");
 
-        QTest::addRow("profile") << "Profile 3"
-                                 << "Arial" << 0x000000FFu;
-        QTest::addRow("empty text") << QString() << "Arial" << 0x00FFFF00u;
         QTest::addRow("chinese") << QString::fromUtf8("配置文件 3") << QString::fromUtf8("微软雅黑") << 0x0000FF00u;
         QTest::addRow("outside the basic plane") << QString::fromUtf8("DPI \xF0\x9F\x96\xB1 1") << "Arial" << 0u;
         QTest::addRow("255 characters fit") << QString(255, QChar('x')) << QString(255, QChar('f')) << 0x00FF00FFu;

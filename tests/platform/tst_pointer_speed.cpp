@@ -52,25 +52,6 @@ class PointerSpeedTest : public QObject
     Q_OBJECT
 
 private slots:
-    void scale_data()
-    {
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<double>("accel");
-        QTest::addRow("slowest") << 1 << -1.0;
-        QTest::addRow("4") << 4 << -2.0 / 3.0;
-        QTest::addRow("default") << 10 << 0.0;
-        QTest::addRow("15") << 15 << 0.5;
-        QTest::addRow("fastest") << 20 << 1.0;
-    }
-
-    void scale()
-    {
-        QFETCH(int, speed);
-        QFETCH(double, accel);
-        QVERIFY(std::fabs(platform::accelFromSpeed(speed) - accel) < 1e-9);
-        QCOMPARE(platform::speedFromAccel(accel), speed);
-    }
-
     void everySpeedSurvivesTheRoundTrip()
     {
         for (int speed = 1; speed <= 20; ++speed) {

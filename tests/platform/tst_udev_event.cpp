@@ -94,7 +94,6 @@ private slots:
         QTest::addColumn<Properties>("properties");
 
         QTest::addRow("change") << hidraw("change", kReceiverIf0);
-        QTest::addRow("bind") << hidraw("bind", kReceiverIf0);
         QTest::addRow("no action") << hidraw(QString(), kReceiverIf0);
         QTest::addRow("no node") << hidraw("add", kReceiverIf0, QString());
         QTest::addRow("empty") << Properties{};

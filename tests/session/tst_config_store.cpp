@@ -78,19 +78,6 @@ private slots:
         QVERIFY(QFile::exists(profileFilePath("Profile 2")));
     }
 
-    void rememberedLoadWritesNothing()
-    {
-        QVERIFY(saveConfig(loadedConfig()));
-        QVERIFY(QFile::remove(profileFilePath("Profile 5")));
-        const ConfigData loaded = loadedConfig();
-        WorkingConfigStore store;
-        store.remember(loaded);
-        QVERIFY(store.save(loaded));
-        // Only the slot whose file was missing.
-        QCOMPARE(store.profileFilesWritten(), 1);
-        QVERIFY(QFile::exists(profileFilePath("Profile 5")));
-    }
-
 private:
     std::unique_ptr<TestDataHome> m_home;
 };

@@ -93,8 +93,6 @@ private slots:
         QTest::addColumn<int>("failure");
         QTest::addColumn<int>("framesSent");
         QTest::addRow("write failed") << int(DeviceResult::WriteFailed) << 3;
-        QTest::addRow("gave up") << int(DeviceResult::GaveUp) << 3;
-        QTest::addRow("no device") << int(DeviceResult::NoDevice) << 3;
         QTest::addRow("asleep") << int(DeviceResult::Asleep) << 0;
         QTest::addRow("macro missing") << -1 << 0;
     }
@@ -177,20 +175,6 @@ private slots:
         const MouseChange none = rig.session.takeMouseStatus(5, 6, 3);
         QVERIFY(!none.profile && !none.dpiStage && !none.rate);
         QVERIFY(rig.session.working() == before);
-    }
-
-    void revertedSlotWithoutFileHoldsDefaults()
-    {
-        SessionRig rig;
-        rig.session.edit([](ConfigData& working) {
-            working.slotProfileNames[1] = "Never stored";
-            working.slot(1).buttons[0].Fun = 0;
-        });
-        rig.session.revertSlot(1);
-        ProfileData expected;
-        setProfileDefaults(expected);
-        expected.ProfileName = "Never stored";
-        QVERIFY(rig.session.working().slot(1) == expected);
     }
 
     void switchingSlotTellsTheMouse()

@@ -42,7 +42,6 @@ private Q_SLOTS:
         QTest::addRow("missing file") << QByteArray() << 0;
         QTest::addRow("number") << QByteArray("[Config]\nLangID=2\n") << 2;
         QTest::addRow("text") << QByteArray("[Config]\nLangID=abc\n") << 0;
-        QTest::addRow("fraction") << QByteArray("[Config]\nLangID=1.5\n") << 0;
     }
 
     void readingRule()

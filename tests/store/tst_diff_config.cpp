@@ -37,7 +37,6 @@ private Q_SLOTS:
         const uint basic = 1, dpi = 2, buttons = 4, lighting = 8;
         QTest::addRow("nothing") << Edit([](ConfigData&) {}) << 0u;
         QTest::addRow("rate of slot 5") << Edit([](ConfigData& c) { c.slots[4].pollrate = 8; }) << basic;
-        QTest::addRow("scroll of slot 1") << Edit([](ConfigData& c) { c.slots[0].scrollspeed = 3; }) << basic;
         QTest::addRow("lift") << Edit([](ConfigData& c) { c.LiftHigh = 1; }) << basic;
         QTest::addRow("angle alone") << Edit([](ConfigData& c) { c.AngleValue = 1; }) << 0u;
         QTest::addRow("active slot") << Edit([](ConfigData& c) { c.ProfileID = 2; }) << basic;
@@ -48,14 +47,12 @@ private Q_SLOTS:
         QTest::addRow("mode of active slot")
             << Edit([](ConfigData& c) { c.slots[1].LedMode = 2; }) << (basic | lighting);
         QTest::addRow("mode of other slot") << Edit([](ConfigData& c) { c.slots[4].LedMode = 2; }) << lighting;
-        QTest::addRow("stage used") << Edit([](ConfigData& c) { c.slots[2].stages[5].used = 0; }) << dpi;
         QTest::addRow("stage y") << Edit([](ConfigData& c) { c.slots[4].stages[0].y = 9; }) << dpi;
         QTest::addRow("stage link and xy") << Edit([](ConfigData& c) {
             c.slots[0].stages[2].link = 0;
             c.slots[0].stages[2].xy = 77;
         }) << 0u;
         QTest::addRow("button Res4") << Edit([](ConfigData& c) { c.slots[3].buttons[41].Res4 = 1; }) << buttons;
-        QTest::addRow("button ID") << Edit([](ConfigData& c) { c.slots[0].buttons[7].ID = -1; }) << buttons;
         QTest::addRow("key step high byte")
             << Edit([](ConfigData& c) { c.slots[0].buttons[9].keys[62].high = 1; }) << buttons;
         QTest::addRow("macro name of a key button")
@@ -143,15 +140,6 @@ private Q_SLOTS:
         QCOMPARE(diffConfig(working, m_base), ChangeMask(4));
         const QSettings macro(path, QSettings::IniFormat);
         QCOMPARE(macro.value(QStringLiteral("Setting/WriteSign")).toInt(), 1);
-    }
-
-    void modeBeyondTheTableSelectsNoEntry()
-    {
-        m_base.slots[3].LedMode = 14;
-        ConfigData working = m_base;
-        working.slots[3].modes[13].h = 1;
-        working.slots[3].modes[0].h = 1;
-        QCOMPARE(diffConfig(working, m_base), ChangeMask(0));
     }
 
 private:

@@ -65,70 +65,9 @@ int countTokens(const QString& script, const QString& kinds)
     return n;
 }
 
-// A clock that moves only by the waits the write asks for and by the time-outs of its reads.
-struct TestClock
-{
-    qint64 now = 0;
-    QList<int> sleeps;
-    LinkClock clock()
-    {
-        return LinkClock{[this] { return now; },
-                         [this](int ms) {
-                             sleeps << ms;
-                             now += ms;
-                         }};
-    }
-};
-
 LinkClock noWait()
 {
     return LinkClock{[] { return qint64(0); }, [](int) {}};
-}
-
-struct Run
-{
-    VerifiedOutcome outcome;
-    int writes;
-    int reads;
-    int rereadWaits;
-    int afterWriteWaits;
-    qint64 elapsed;
-    int handed;
-    int longestRead;
-    bool bSameWrites; // a rewrite sends the very bytes of the first write, checksum included
-};
-
-Run runRow(quint8 command, const QString& script, const QList<int>& writeResults)
-{
-    ScriptedHidBackend backend;
-    const Frame sent = blockFrame(command);
-    playScript(backend, sent, script);
-    for (int r : writeResults)
-        backend.addWriteResult(r);
-    TestClock clock;
-    int longestRead = 0;
-    backend.setTimeoutHook([&](int timeoutMs) {
-        clock.now += timeoutMs;
-        longestRead = qMax(longestRead, timeoutMs);
-    });
-    std::unique_ptr<HidDevice> handle = backend.openPath("cmd", 5);
-    int handed = 0;
-    const VerifiedOutcome outcome =
-        sendVerifiedFrame(handle.get(), sent, clock.clock(), [&handed, command](const Frame& report) {
-            QVERIFY(report[3] == 0x48 || report[3] == 0x49);
-            QVERIFY(report[3] != command);
-            ++handed;
-        });
-    const auto writes = backend.writes();
-    return Run{outcome,
-               int(writes.size()),
-               backend.readsDone(),
-               int(clock.sleeps.count(50)),
-               int(clock.sleeps.count(10)),
-               clock.now,
-               handed,
-               longestRead,
-               std::all_of(writes.begin(), writes.end(), [&](const auto& w) { return w == writes.front(); })};
 }
 
 } // namespace
@@ -155,7 +94,6 @@ private slots:
         // The first time-out leaves the cleared buffer: six zero replies, five of them rewrites, then done,
         // within the second (6 x (10 + 150) ms) and without an echo.
         QTest::addRow("silent mouse: six time-outs") << 0x03 << "T6" << ok << 0 << 6 << 6 << 0 << false;
-        QTest::addRow("six zero replies") << 0x03 << "Z6" << ok << 0 << 6 << 6 << 0 << false;
         QTest::addRow("five zero replies then echo") << 0x03 << "Z5 E" << ok << 0 << 6 << 6 << 0 << true;
         // The sixth zero acts on the last comparison: a command mismatch re-reads after 50 ms.
         QTest::addRow("zeros after a command mismatch") << 0x03 << "C Z6 E" << ok << 0 << 6 << 8 << 2 << true;
@@ -181,13 +119,11 @@ private slots:
         // Reports that are not the echo go to the status handling and cost nothing.
         QTest::addRow("status burst before the echo") << 0x03 << "S20 E" << ok << 0 << 1 << 21 << 0 << true;
         QTest::addRow("battery reply before the echo") << 0x46 << "B S E" << ok << 0 << 1 << 3 << 0 << true;
-        QTest::addRow("status report among zero replies") << 0x03 << "Z S Z5" << ok << 0 << 6 << 7 << 0 << false;
         // The time-out after a status report does not hand it over again: it reads as the cleared buffer.
         QTest::addRow("time-outs after a status report") << 0x03 << "S T6" << ok << 0 << 6 << 7 << 0 << false;
         QTest::addRow("failed write") << 0x03 << "E" << QList<int>{-1} << 4 << 1 << 0 << 0 << false;
         QTest::addRow("failed rewrite") << 0x03 << "D E" << QList<int>{33, -1} << 4 << 2 << 1 << 0 << false;
         QTest::addRow("0x44 written once") << 0x44 << "C E" << ok << 0 << 1 << 0 << 0 << false;
-        QTest::addRow("0x44 write failure") << 0x44 << "" << QList<int>{-1} << 4 << 1 << 0 << 0 << false;
         QTest::addRow("0x0A compares the payload") << 0x0A << "D E" << ok << 0 << 2 << 2 << 0 << true;
         QTest::addRow("0x40 header only") << 0x40 << "D" << ok << 0 << 1 << 1 << 0 << true;
         QTest::addRow("0x40 header compared") << 0x40 << "C E" << ok << 0 << 1 << 2 << 1 << true;
@@ -203,19 +139,44 @@ private slots:
         QFETCH(int, reads);
         QFETCH(int, rereadWaits);
 
-        const Run run = runRow(quint8(command), script, writeResults);
-        QCOMPARE(int(run.outcome.result), result);
-        QCOMPARE(run.writes, writes);
-        QCOMPARE(run.reads, reads);
-        QCOMPARE(run.rereadWaits, rereadWaits);
-        QTEST(run.outcome.bEchoed, "echoed");
+        ScriptedHidBackend backend;
+        const Frame sent = blockFrame(quint8(command));
+        playScript(backend, sent, script);
+        for (int r : writeResults)
+            backend.addWriteResult(r);
+        // The clock moves only by the waits the write asks for and by the time-outs of its reads.
+        qint64 now = 0;
+        QList<int> sleeps;
+        int longestRead = 0;
+        backend.setTimeoutHook([&](int timeoutMs) {
+            now += timeoutMs;
+            longestRead = qMax(longestRead, timeoutMs);
+        });
+        const LinkClock clock{[&now] { return now; },
+                              [&](int ms) {
+                                  sleeps << ms;
+                                  now += ms;
+                              }};
+        std::unique_ptr<HidDevice> handle = backend.openPath("cmd", 5);
+        int handed = 0;
+        const VerifiedOutcome outcome = sendVerifiedFrame(handle.get(), sent, clock, [&](const Frame& report) {
+            QVERIFY(report[3] == 0x48 || report[3] == 0x49);
+            ++handed;
+        });
+        const auto written = backend.writes();
+        QCOMPARE(int(outcome.result), result);
+        QCOMPARE(int(written.size()), writes);
+        QCOMPARE(backend.readsDone(), reads);
+        QCOMPARE(int(sleeps.count(50)), rereadWaits);
+        QTEST(outcome.bEchoed, "echoed");
         // Every accepted write is followed by its 10 ms wait.
-        QCOMPARE(run.afterWriteWaits, writes - (result == DeviceResult::WriteFailed ? 1 : 0));
-        QVERIFY2(run.elapsed <= kFrameCeilingMs, qPrintable(QString::number(run.elapsed)));
-        QVERIFY(run.longestRead <= 150);
-        QVERIFY(run.bSameWrites);
+        QCOMPARE(int(sleeps.count(10)), writes - (result == DeviceResult::WriteFailed ? 1 : 0));
+        QVERIFY2(now <= kFrameCeilingMs, qPrintable(QString::number(now)));
+        QVERIFY(longestRead <= 150);
+        // A rewrite sends the very bytes of the first write, checksum included.
+        QVERIFY(std::all_of(written.begin(), written.end(), [&](const auto& w) { return w == written.front(); }));
         if (reads > 0 && script.count('S') + script.count('B') > 0)
-            QCOMPARE(run.handed, countTokens(script, "SB"));
+            QCOMPARE(handed, countTokens(script, "SB"));
     }
 
     void writtenFrameCarriesChecksum_data()
@@ -264,10 +225,8 @@ private slots:
         ScriptedHidBackend::Report r{};
         std::copy(sent.begin(), sent.end(), r.begin());
         r[32] = 0x43; // the last byte of the frame is still payload
-        other.addReply(r);
-        other.addReply(r);
-        other.addReply(r);
-        other.addReply(r);
+        for (int i = 0; i < 4; ++i)
+            other.addReply(r);
         auto otherHandle = other.openPath("cmd", 5);
         QCOMPARE(int(sendVerifiedFrame(otherHandle.get(), sent, noWait()).result), 2);
     }

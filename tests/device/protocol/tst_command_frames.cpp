@@ -67,12 +67,6 @@ private Q_SLOTS:
                                        << QStringList{"05 00 fa 46 00 00 00 00"};
         QTest::addRow("session end") << std::vector<Frame>{encodeSetWriteSession(1)}
                                      << QStringList{"05 00 fa 46 01 00 00 00"};
-        QTest::addRow("battery query") << std::vector<Frame>{batteryQueryFrame()} << QStringList{"05 24 fa 48"};
-        QTest::addRow("switch adds a reload")
-            << encodeSwitchProfile(3) << QStringList{"05 00 fa 44 03", "05 00 fa 40 f3 01"};
-        QTest::addRow("reload order") << encodeReloadAll()
-                                      << QStringList{"05 00 fa 40 f3 04", "05 00 fa 40 f3 01", "05 00 fa 40 f3 02",
-                                                     "05 00 fa 40 f3 08", "05 00 fa 40 f3 10"};
         // 19 bytes: scroll x5, lift, profile, 01 x4, rate x5, 1F, active dpi, effect
         QTest::addRow("settings block")
             << settingsFrames()
@@ -86,17 +80,6 @@ private Q_SLOTS:
                                                      "05 00 fa 03 4a 00 18 d2" + run(0x4b, 0x62),
                                                      "05 00 fa 03 62 00 04 d2 ff ff ff ff",
                                                      "05 00 fa 03 7f 00 01 d3 1a"};
-        // Eighty bytes in blocks of 24: only the framing here, the slots below.
-        const std::vector<Frame> lighting = encodeLightingTable(lightingProfile());
-        std::vector<Frame> heads;
-        for (Frame f : lighting) {
-            std::fill(f.begin() + 8, f.end(), 0);
-            heads.push_back(f);
-        }
-        QTest::addRow("lighting framing")
-            << heads
-            << QStringList{"05 00 fa 04 00 00 18 d1", "05 00 fa 04 18 00 18 d2", "05 00 fa 04 30 00 18 d2",
-                           "05 00 fa 04 48 00 08 d2", "05 00 fa 04 7f 00 01 d3"};
     }
 
     void golden()
@@ -113,10 +96,8 @@ private Q_SLOTS:
         // Modes 5 to 9 share code 6, 10 and 11 swap places, unknown modes fall back to 6.
         QTest::addRow("static") << 1 << 2;
         QTest::addRow("mode 5") << 5 << 6;
-        QTest::addRow("mode 9") << 9 << 6;
         QTest::addRow("mode 10") << 10 << 8;
         QTest::addRow("mode 13") << 13 << 10;
-        QTest::addRow("mode 14") << 14 << 6;
         QTest::addRow("mode 255") << 255 << 6;
     }
 
@@ -160,30 +141,6 @@ private Q_SLOTS:
             payload.append(reinterpret_cast<const char*>(frames[i].data() + 8), frames[i][6]);
         QCOMPARE(payload.size(), 80);
         QCOMPARE(payload.mid(slot * 8, 8), QByteArray::fromHex(bytes.toLatin1()));
-    }
-
-    void batteryReply_data()
-    {
-        QTest::addColumn<QByteArray>("report");
-        QTest::addColumn<QByteArray>("values"); // low, high, charging, write status; empty: not decoded
-        QTest::addRow("reply") << QByteArray::fromHex("05000048e0030100") << QByteArray::fromHex("e0030100");
-        QTest::addRow("asleep") << QByteArray::fromHex("0500004800000000") << QByteArray::fromHex("00000000");
-        QTest::addRow("status report") << QByteArray::fromHex("0500004901020400") << QByteArray();
-        QTest::addRow("short") << QByteArray::fromHex("05000048e003") << QByteArray();
-        QTest::addRow("empty") << QByteArray() << QByteArray();
-    }
-
-    void batteryReply()
-    {
-        QFETCH(QByteArray, report);
-        QFETCH(QByteArray, values);
-        const auto reply = decodeBatteryReply(reinterpret_cast<const quint8*>(report.constData()), report.size());
-        QCOMPARE(reply.has_value(), !values.isEmpty());
-        if (!reply)
-            return;
-        const QVector<int> got{reply->low, reply->high, reply->charging, reply->writeStatus};
-        QCOMPARE(got, (QVector<int>{quint8(values[0]), quint8(values[1]), quint8(values[2]), quint8(values[3])}));
-        QCOMPARE(reply->isAsleep(), values.left(3) == QByteArray(3, '\0'));
     }
 
     void statusReport_data()

@@ -9,30 +9,6 @@ class DeviceCommandsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void stopsAtFirstFailure_data()
-    {
-        QTest::addColumn<int>("failAt");
-        QTest::addColumn<int>("failResult");
-        QTest::addColumn<int>("sent"); // frames accepted before the failure
-        QTest::addColumn<int>("result");
-        QTest::addRow("all accepted") << -1 << 0 << 8 << 0;
-        QTest::addRow("first gives up") << 0 << 2 << 0 << 2;
-        QTest::addRow("third fails to write") << 2 << 4 << 2 << 4;
-        QTest::addRow("commit has no device") << 7 << 1 << 7 << 1;
-    }
-
-    void stopsAtFirstFailure()
-    {
-        QFETCH(int, failAt);
-        QFETCH(int, failResult);
-        RecordingSender rec;
-        rec.failAt = failAt;
-        rec.failure = quint8(failResult);
-        ConfigData config;
-        QTEST(int(WriteDpiStages(rec.sender(), config, 0, 3325)), "result");
-        QTEST(int(rec.frames.size()), "sent");
-    }
-
     void noSenderIsNoDevice() { QCOMPARE(int(SetWriteSession(FrameSender(), 0)), int(DeviceResult::NoDevice)); }
 
     void switchProfileIgnoresResults()

@@ -37,13 +37,9 @@ private slots:
         QTest::addColumn<int>("usage");
         QTest::addRow("A") << 0 << "A" << 30 << 0x04;
         QTest::addRow("1") << 26 << "1" << 2 << 0x1E;
-        QTest::addRow("backslash") << 45 << "\\" << 43 << 0x31;
         QTest::addRow("semicolon skips non-US hash") << 46 << ";" << 39 << 0x33;
         QTest::addRow("Num Lock") << 78 << "Num Lock" << 225 << 0x53;
         QTest::addRow("Num De") << 94 << "Num De" << 224 << 0x63;
-        QTest::addRow("App") << 95 << "App" << 93 << 0x65;
-        QTest::addRow("LShift") << 96 << "LShift" << 42 << 0xE1;
-        QTest::addRow("RAlt") << 100 << "RAlt" << 239 << 0xE6;
         QTest::addRow("RShift") << 103 << "RShift" << 54 << 0xE5;
     }
     void anchors()
@@ -81,7 +77,6 @@ private slots:
     {
         QTest::addColumn<int>("usage");
         QTest::addRow("non-US hash") << 0x32;
-        QTest::addRow("zero") << 0;
         QTest::addRow("wide") << 0x104;
     }
     void usagesOutsideTheTable()
@@ -114,8 +109,6 @@ private slots:
         QTest::addRow("end") << cap << 0x4Fu << 0x01u << 0u << 79 << 0x01u;
         QTest::addRow("num 0") << cap << 0x52u << 0x00u << 0u << 237 << 0x00u;
         QTest::addRow("right ctrl") << cap << 0x1Du << 0x01u << 0u << 238 << 0x01u;
-        QTest::addRow("num 5 unshared") << cap << 0x4Cu << 0x00u << 0u << 76 << 0x00u;
-        QTest::addRow("num minus") << cap << 74u << 0x00u << 0u << 74 << 0x00u;
         // Flag words with other bits set are neither state: the scan code stays.
         QTest::addRow("injected bit") << cap << 0x53u << 0x10u << 0u << 83 << 0x10u;
         QTest::addRow("capture alt held") << cap << 0x4Fu << 0x21u << 0u << 79 << 0x21u;
