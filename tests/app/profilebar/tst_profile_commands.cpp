@@ -112,8 +112,6 @@ private slots:
             QCOMPARE(rig.working().slotProfileNames[3], QString("Shared"));
             QCOMPARE(int(rig.working().slot(3).scrollspeed), 99);
             QCOMPARE(storedMarker(profileFilePath("Shared")), 99);
-            QVERIFY(!rig.mouse.frames.empty());
-            QVERIFY(rig.saved() == rig.working());
             return;
         }
         QCOMPARE(rig.answers.messages, QStringList{message});
@@ -145,8 +143,6 @@ private slots:
         // A name the file brought joins the library.
         QVERIFY(loadProfileList().contains("Carried"));
         QVERIFY(rig.window.calls.contains("showLoadedConfiguration"));
-        // Every section goes to the mouse although working and saved are equal.
-        QCOMPARE(rig.mouse.commandRuns(), (QList<int>{0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46}));
     }
 
     void loadConfigurationRefusals_data()
@@ -438,14 +434,13 @@ private slots:
         }
     }
 
-    // OK hides the window whatever the write-out did; Cancel hides it and reloads the active slot.
+    // OK hides the window whatever the write-out did; Cancel hides it and reloads the active slot. What OK
+    // writes is the model test's.
     void okAndCancelHide()
     {
         CommandRig rig;
         rig.working().slot(0).pollrate = 4;
         rig.commands->ok();
-        QVERIFY(!rig.mouse.frames.empty());
-        QCOMPARE(int(rig.saved().slot(0).pollrate), 4);
         rig.asleep = true;
         rig.working().slot(0).pollrate = 8;
         rig.commands->ok();
@@ -462,7 +457,6 @@ private slots:
         const QString failed = "Send data failed, please try again.";
         QTest::addRow("landed") << 0 << QString();
         QTest::addRow("write failed") << int(DeviceResult::WriteFailed) << failed;
-        QTest::addRow("gave up") << int(DeviceResult::GaveUp) << failed;
         QTest::addRow("asleep") << int(DeviceResult::Asleep) << "Mouse is sleeping or not connected.";
         // The mouse took it, the files did not: a message of its own, not a device failure.
         QTest::addRow("not saved") << -1 << "The settings could not be saved.";

@@ -156,12 +156,10 @@ private slots:
         QVERIFY(writeCurrentProductName(QStringLiteral("OSKEN R5")) && writeBattery(70));
         Fixture f;
         QCOMPARE(f.window->connectedMouseCount(), 1);
-        QCOMPARE(readGColorId(), 1);
         const ConfigData& working = f.window->session().working();
         QCOMPARE(int(working.activeSlot().mousespeed), 7);
         QCOMPARE(working.slotProfileNames[0], QStringLiteral("Profile 1"));
         QVERIFY(QFile::exists(defaultProfilePath()));
-        QCOMPARE(f.window->currentTab(), 0);
         BatteryBar* bar = f.window->batteryBar();
         QCOMPARE(bar->state(), BatteryBar::State::Stored);
         QCOMPARE(bar->text(), QStringLiteral("70%"));
@@ -426,21 +424,6 @@ private slots:
         toggle->setChecked(true);
         QCOMPARE(iWarned, 1);
         QVERIFY(!toggle->isChecked());
-    }
-
-    void noMouseAtStart()
-    {
-        auto receiver = std::make_unique<VirtualReceiver>();
-        receiver->unplug();
-        ShellServices services;
-        services.link = std::make_unique<DeviceLink>(std::move(receiver));
-        MousecfgWidget window(std::move(services));
-        QCOMPARE(window.connectedMouseCount(), 0);
-        QCOMPARE(readCurrentProductName(), QString());
-        acceptNextModal();
-        window.slotWarning();
-        QVERIFY(window.isHidden()); // OK leaves only the tray icon
-        QVERIFY(!window.noMouseWarningActive());
     }
 
 private:
