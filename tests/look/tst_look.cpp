@@ -32,14 +32,9 @@ QString sourceDir()
     return qEnvironmentVariable("OSKEN_SOURCE_DIR");
 }
 
-QString runtimeDir()
-{
-    return qEnvironmentVariable("OSKEN_RUNTIME_DIR");
-}
-
 QString skinDir()
 {
-    return runtimeDir() + "/skin";
+    return qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/skin";
 }
 
 // Messages of the "Osken" context of one .ts file, by source text.
@@ -228,16 +223,6 @@ QSet<QString> uiTextLiterals()
     return texts;
 }
 
-QStringList requiredTexts()
-{
-    QSet<QString> texts = uiTextLiterals();
-    for (const QString& text : uiTextCatalogue())
-        texts.insert(text);
-    QStringList sorted = texts.values();
-    sorted.sort();
-    return sorted;
-}
-
 // Placeholders and accelerators that the code fills in or the toolkit reads.
 QStringList markers(const QString& text)
 {
@@ -248,12 +233,6 @@ QStringList markers(const QString& text)
         found << matches.next().captured(0);
     found.sort();
     return found;
-}
-
-bool isLanguageName(const QString& source)
-{
-    return source == QLatin1String("English") || source == QString::fromUtf8("简体中文") ||
-           source == QString::fromUtf8("繁體中文");
 }
 
 } // namespace
@@ -282,7 +261,10 @@ private slots:
         QVERIFY(!messages.isEmpty());
         QStringList missing;
         QStringList wrongMarkers;
-        for (const QString& text : requiredTexts()) {
+        QSet<QString> required = uiTextLiterals();
+        for (const QString& text : uiTextCatalogue())
+            required.insert(text);
+        for (const QString& text : required) {
             const Message message = messages.value(text);
             if (!message.bFinished)
                 missing << text;
@@ -303,7 +285,8 @@ private slots:
         const QHash<QString, Message> sc = readTs(sourceDir() + "/lang/sc.ts");
         const QHash<QString, Message> tc = readTs(sourceDir() + "/lang/tc.ts");
         for (auto it = sc.cbegin(); it != sc.cend(); ++it) {
-            if (isLanguageName(it.key()))
+            // The language names are written in their own script.
+            if (it.key() == QString::fromUtf8("简体中文") || it.key() == QString::fromUtf8("繁體中文"))
                 continue;
             for (const QChar c : it->translation)
                 QVERIFY2(!traditionalOnly.contains(c),
@@ -419,7 +402,6 @@ private slots:
         const QImage level1 = background.forLevel(1).toImage();
         QCOMPARE(level1.size(), QSize(1248, 800));
         QCOMPARE(QColor(level1.pixel(10, 10)), QColor(Qt::red));
-        QCOMPARE(background.forLevel(3).size(), QSize(1748, 1120));
         QCOMPARE(background.forLevel(-5).size(), QSize(999, 640));
     }
 };

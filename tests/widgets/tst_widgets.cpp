@@ -300,16 +300,6 @@ private slots:
         QCOMPARE(iAsked, 2);
     }
 
-    void watchWithoutProbeDoesNotPretend()
-    {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("without a probe")));
-        OrnMessageBox box(2, QStringLiteral("x"), QStringLiteral("Warning"), QString(), nullptr, true);
-        QVERIFY(!box.isWatching());
-        box.open();
-        box.GetPlugInSignal();
-        QVERIFY(box.isVisible());
-    }
-
     // The box takes its size and outline from its picture, scaled; without one, a plain fixed panel.
     void dialogTakesPictureSizeAndOutline()
     {
