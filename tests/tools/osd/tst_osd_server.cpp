@@ -79,8 +79,6 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addRow("profile") << "Profile 3";
-        QTest::addRow("dpi") << "DPI 6:16000";
-        QTest::addRow("rate") << "1000 HZ";
         QTest::addRow("chinese") << QString::fromUtf8("配置文件 5");
         QTest::addRow("wide letters") << "WWWWWWWW";
     }
