@@ -375,6 +375,8 @@ private slots:
         waitForQueuedEvents();
         QTRY_COMPARE(f.window->connectedMouseCount(), 0);
         QCOMPARE(f.window->batteryBar()->text(), QString(QChar(0x2014))); // not the last mouse's level
+        f.window->slotRefreshBatteryStatus(0, 0, 0); // the status thread's failed read, queued before the pull
+        QCOMPARE(f.window->batteryBar()->text(), QString(QChar(0x2014)));
         QWidget* warning = nullptr;
         QWidget* afterActivation = nullptr;
         QTimer::singleShot(500, [&] {
