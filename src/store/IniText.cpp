@@ -122,10 +122,21 @@ QStringList splitArguments(const QString& text, int open)
     return arguments;
 }
 
-void appendEscapedKey(QByteArray& out, const QString& key)
+namespace {
+
+uint codeOf(QChar c)
 {
-    for (const QChar c : key) {
-        uint ch = c.unicode();
+    return c.unicode();
+}
+uint codeOf(char c)
+{
+    return uchar(c);
+}
+
+template <typename Text> void appendEscapedKeyOf(QByteArray& out, const Text& key)
+{
+    for (const auto c : key) {
+        uint ch = codeOf(c);
         if (ch == '/') {
             out += '\\';
         } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' ||
@@ -143,6 +154,19 @@ void appendEscapedKey(QByteArray& out, const QString& key)
             out.append(digits, 4);
         }
     }
+}
+
+} // namespace
+
+void appendEscapedKey(QByteArray& out, const QString& key)
+{
+    appendEscapedKeyOf(out, key);
+}
+
+// The store's own field keys are Latin-1 views: escaped without a text per key.
+void appendEscapedKey(QByteArray& out, QLatin1String key)
+{
+    appendEscapedKeyOf(out, key);
 }
 
 QString unescapedKey(const char* begin, const char* end)

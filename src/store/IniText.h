@@ -12,6 +12,7 @@ namespace ini {
 
 // '/' is written as '\'; letters, digits, '_', '-' and '.' as they are; anything else as %XX or %UXXXX.
 void appendEscapedKey(QByteArray& out, const QString& key);
+void appendEscapedKey(QByteArray& out, QLatin1String key);
 QString unescapedKey(const char* begin, const char* end);
 
 // One value as a line holds it: one text, or a list when an unquoted comma split it.

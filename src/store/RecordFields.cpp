@@ -155,31 +155,17 @@ struct FieldIndex
     std::vector<int> rank;              // each field's place in that order
 };
 
-// A key as a file spells it: plain keys byte for byte with '\' for '/', others escaped as the store escapes.
-void appendSpelledKey(std::string& out, QLatin1String key)
-{
-    const bool bPlain = std::all_of(key.begin(), key.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
-               c == '.' || c == '/';
-    });
-    if (bPlain) {
-        for (const char c : key)
-            out += c == '/' ? '\\' : c;
-        return;
-    }
-    QByteArray escaped;
-    ini::appendEscapedKey(escaped, QString(key));
-    out.append(escaped.constData(), size_t(escaped.size()));
-}
-
 const FieldIndex& fieldIndex()
 {
     static const FieldIndex index = [] {
         FieldIndex built;
         const std::vector<ProfileField>& fields = profileFields();
         std::vector<size_t> ends;
+        QByteArray escaped;
         for (const ProfileField& field : fields) {
-            appendSpelledKey(built.spelled, field.key);
+            escaped.resize(0); // keeps its room
+            ini::appendEscapedKey(escaped, field.key);
+            built.spelled.append(escaped.constData(), size_t(escaped.size()));
             ends.push_back(built.spelled.size());
         }
         for (size_t i = 0; i < fields.size(); ++i) {
