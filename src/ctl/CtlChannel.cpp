@@ -100,8 +100,7 @@ bool connectToWindow(QLocalSocket& socket, const QString& serverName)
     return socket.waitForConnected(kConnectMs);
 }
 
-std::optional<int> runInWindow(QLocalSocket& socket, const QStringList& arguments, QTextStream& out,
-                               QTextStream& err)
+std::optional<int> runInWindow(QLocalSocket& socket, const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     socket.write(commandRequest(arguments).toUtf8() + '\n');
     std::optional<int> exitCode;

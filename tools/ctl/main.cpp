@@ -60,7 +60,8 @@ void runUntilInterrupted(QCoreApplication& app)
 bool watchThroughWindow(const CtlRequest& request, QCoreApplication& app, QTextStream& out)
 {
     QLocalSocket socket;
-    if (!ctlchannel::connectToWindow(socket, windowServerName()) || !ctlchannel::startWatchInWindow(socket, request.json))
+    if (!ctlchannel::connectToWindow(socket, windowServerName()) ||
+        !ctlchannel::startWatchInWindow(socket, request.json))
         return false;
     const auto printLines = [&socket, &out] {
         while (socket.canReadLine())
