@@ -62,7 +62,7 @@ int main(int argc, char** argv)
     report("diffConfig (equal configurations)", 20000, [&] { mask |= diffConfig(config, config); });
     report("diffConfig (last key step differs)", 20000, [&] { mask |= diffConfig(changed, config); });
     if (!saved || imported != ProfileFileResult::Done || mask != ChangeBits::Buttons) {
-        std::fprintf(stderr, "unexpected result: saved %d, mask %u\n", int(saved), mask);
+        std::fprintf(stderr, "unexpected result: saved %d, import %d, mask %u\n", int(saved), int(imported), mask);
         return 1;
     }
     return 0;
