@@ -102,8 +102,129 @@ void* modeOf(ProfileData& record, int iMode, int)
     return &record.modes[size_t(iMode)];
 }
 
-// Built at first use by every program that reads a profile, osken-ctl included: the keys are views into one
-// text, with no text per field and no formatting through the locale.
+// The fields are numbered in the order of the record; a number and a key map onto each other by arithmetic,
+// so reading a file needs no table of the 8441 keys (building one costs a start more than the read itself).
+constexpr int kHeadFields = int(std::size(kHead));
+constexpr int kStageFields = int(std::size(kStage));
+constexpr int kPointerFields = int(std::size(kPointer));
+constexpr int kButtonFields = int(std::size(kButton));
+constexpr int kKeyStepFields = int(std::size(kKeyStep));
+constexpr int kButtonBlock = kButtonFields + kKeyStepCount * kKeyStepFields;
+constexpr int kTailFields = int(std::size(kTail));
+constexpr int kModeFields = int(std::size(kMode));
+static_assert(kHeadFields + kDpiStageCount * kStageFields + kPointerFields + kButtonSlotCount * kButtonBlock +
+                      kTailFields + kLedModeCount * kModeFields ==
+                  kProfileKeyCount,
+              "the layout numbers every stored field");
+
+ProfileField fieldOf(const Column& c, void* (*part)(ProfileData&, int, int), int iIndex, int iStep)
+{
+    return ProfileField{QLatin1String(), c.width, part, c.member, quint8(iIndex), quint8(iStep)};
+}
+
+} // namespace
+
+ProfileField profileFieldAt(int n)
+{
+    if (n < kHeadFields)
+        return fieldOf(kHead[n], wholeRecord, 0, 0);
+    n -= kHeadFields;
+    if (n < kDpiStageCount * kStageFields)
+        return fieldOf(kStage[n % kStageFields], stageOf, n / kStageFields, 0);
+    n -= kDpiStageCount * kStageFields;
+    if (n < kPointerFields)
+        return fieldOf(kPointer[n], wholeRecord, 0, 0);
+    n -= kPointerFields;
+    if (n < kButtonSlotCount * kButtonBlock) {
+        const int iBtn = n / kButtonBlock;
+        const int inButton = n % kButtonBlock;
+        if (inButton < kButtonFields)
+            return fieldOf(kButton[inButton], buttonOf, iBtn, 0);
+        const int inSteps = inButton - kButtonFields;
+        return fieldOf(kKeyStep[inSteps % kKeyStepFields], keyStepOf, iBtn, inSteps / kKeyStepFields);
+    }
+    n -= kButtonSlotCount * kButtonBlock;
+    if (n < kTailFields)
+        return fieldOf(kTail[n], wholeRecord, 0, 0);
+    n -= kTailFields;
+    return fieldOf(kMode[n % kModeFields], modeOf, n / kModeFields, 0);
+}
+
+namespace {
+
+bool takePrefix(std::string_view& key, std::string_view prefix)
+{
+    if (key.substr(0, prefix.size()) != prefix)
+        return false;
+    key.remove_prefix(prefix.size());
+    return true;
+}
+
+// "<i>_" with i written as the store writes it (no sign, no leading zero) and below `count`; -1 otherwise.
+int takeIndex(std::string_view& key, int count)
+{
+    size_t digits = 0;
+    int value = 0;
+    while (digits < key.size() && digits < 3 && key[digits] >= '0' && key[digits] <= '9')
+        value = value * 10 + (key[digits++] - '0');
+    if (digits == 0 || (digits > 1 && key[0] == '0') || value >= count || digits >= key.size() || key[digits] != '_')
+        return -1;
+    key.remove_prefix(digits + 1);
+    return value;
+}
+
+template <size_t N> int columnNamed(std::string_view name, const Column (&columns)[N])
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (name == columns[i].name)
+            return int(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+int profileFieldNumber(std::string_view key)
+{
+    const auto inBlock = [](int column, int iIndex, int blockSize, int base) {
+        return column < 0 || iIndex < 0 ? -1 : base + iIndex * blockSize + column;
+    };
+    constexpr int kStagesBase = kHeadFields;
+    constexpr int kPointerBase = kStagesBase + kDpiStageCount * kStageFields;
+    constexpr int kButtonsBase = kPointerBase + kPointerFields;
+    constexpr int kTailBase = kButtonsBase + kButtonSlotCount * kButtonBlock;
+    constexpr int kModesBase = kTailBase + kTailFields;
+    if (takePrefix(key, "DPI_INFO_")) {
+        const int iStage = takeIndex(key, kDpiStageCount);
+        return inBlock(columnNamed(key, kStage), iStage, kStageFields, kStagesBase);
+    }
+    if (takePrefix(key, "BUTTON_INFO_")) {
+        const int iBtn = takeIndex(key, kButtonSlotCount);
+        if (iBtn < 0)
+            return -1;
+        const int button = kButtonsBase + iBtn * kButtonBlock;
+        if (!takePrefix(key, "KeyInfo_"))
+            return inBlock(columnNamed(key, kButton), 0, 0, button);
+        const int iStep = takeIndex(key, kKeyStepCount);
+        return inBlock(columnNamed(key, kKeyStep), iStep, kKeyStepFields, button + kButtonFields);
+    }
+    if (takePrefix(key, "LedMode\\LED_MODE_")) {
+        const int iMode = takeIndex(key, kLedModeCount);
+        return inBlock(columnNamed(key, kMode), iMode, kModeFields, kModesBase);
+    }
+    if (const int c = columnNamed(key, kHead); c >= 0)
+        return c;
+    if (const int c = columnNamed(key, kPointer); c >= 0)
+        return kPointerBase + c;
+    if (const int c = columnNamed(key, kTail); c >= 0)
+        return kTailBase + c;
+    return -1;
+}
+
+namespace {
+
+// Built at the first save: the keys are views into one text, with no text per field and no formatting through
+// the locale.
 struct ProfileFieldTable
 {
     std::string keyText;
@@ -120,8 +241,7 @@ ProfileFieldTable buildProfileFields()
         for (const Column& c : columns) {
             table.keyText.append(prefix).append(c.name);
             keyEnds.push_back(table.keyText.size());
-            table.fields.push_back(
-                ProfileField{QLatin1String(), c.width, part, c.member, quint8(iIndex), quint8(iStep)});
+            table.fields.push_back(fieldOf(c, part, iIndex, iStep));
         }
     };
     add({}, kHead, wholeRecord, 0, 0);
@@ -145,14 +265,12 @@ ProfileFieldTable buildProfileFields()
     return table;
 }
 
-// The fields by their key as a file spells it (with '\' for '/'), for reading lines without building texts.
+// The fields by their key as a file spells it (with '\\' for '/'), in the order a file lists them.
 struct FieldIndex
 {
     std::string spelled;                // every key as the file spells it, one after the other
     std::vector<std::string_view> keys; // field by field, into `spelled`
-    std::vector<int> byKey;             // the fields ordered by that spelling, for a binary search
     std::vector<int> sorted;            // the order a file lists them in
-    std::vector<int> rank;              // each field's place in that order
 };
 
 const FieldIndex& fieldIndex()
@@ -178,14 +296,6 @@ const FieldIndex& fieldIndex()
             return std::string_view(key.data(), size_t(key.size()));
         };
         std::sort(built.sorted.begin(), built.sorted.end(), [&text](int a, int b) { return text(a) < text(b); });
-        // Plain keys mostly sort as their spelling does: sort again only when they do not.
-        built.byKey = built.sorted;
-        const auto bySpelling = [&built](int a, int b) { return built.keys[size_t(a)] < built.keys[size_t(b)]; };
-        if (!std::is_sorted(built.byKey.begin(), built.byKey.end(), bySpelling))
-            std::sort(built.byKey.begin(), built.byKey.end(), bySpelling);
-        built.rank.resize(fields.size());
-        for (size_t r = 0; r < built.sorted.size(); ++r)
-            built.rank[size_t(built.sorted[r])] = int(r);
         return built;
     }();
     return index;
@@ -202,28 +312,6 @@ const std::vector<QString>& sortedFieldNames()
     }();
     return names;
 }
-
-} // namespace
-
-int FieldCursor::find(std::string_view escapedKey)
-{
-    // A file the store wrote lists the fields in order: the next line is most likely the next field.
-    const FieldIndex& index = fieldIndex();
-    const size_t next = size_t(m_rank + 1);
-    if (next < index.sorted.size() && index.keys[size_t(index.sorted[next])] == escapedKey) {
-        m_rank = int(next);
-        return index.sorted[next];
-    }
-    const auto found =
-        std::lower_bound(index.byKey.begin(), index.byKey.end(), escapedKey,
-                         [&index](int field, std::string_view key) { return index.keys[size_t(field)] < key; });
-    if (found == index.byKey.end() || index.keys[size_t(*found)] != escapedKey)
-        return -1;
-    m_rank = index.rank[size_t(*found)];
-    return *found;
-}
-
-namespace {
 
 // Keys a file can only spell one way: letters, digits, '_', '-', '.' and '\' for '/'.
 bool isPlainKey(const char* begin, const char* end)
@@ -359,7 +447,7 @@ IniFile::LineFilter profileFieldLines(const QStringList& groups)
     };
 }
 
-RecordLineMatcher::RecordLineMatcher(const QStringList& groups) : m_cursors(size_t(groups.size()))
+RecordLineMatcher::RecordLineMatcher(const QStringList& groups)
 {
     for (const QString& group : groups)
         m_prefixes.append(group + QLatin1Char('/'));
@@ -379,7 +467,7 @@ bool RecordLineMatcher::match(const ini::Scanner& line, int& iRecord, int& iFiel
     const char* keyEnd = line.keyEnd();
     if (m_sectionRecord >= 0 && isPlainKey(keyBegin, keyEnd)) {
         iRecord = m_sectionRecord;
-        iField = m_cursors[size_t(iRecord)].find(std::string_view(keyBegin, size_t(keyEnd - keyBegin)));
+        iField = profileFieldNumber(std::string_view(keyBegin, size_t(keyEnd - keyBegin)));
         return iField >= 0;
     }
     // Escaped keys, and records spread over sections ([PROFILE\LedMode], keys of [General]).
@@ -392,7 +480,7 @@ bool RecordLineMatcher::match(const ini::Scanner& line, int& iRecord, int& iFiel
         QByteArray escaped;
         ini::appendEscapedKey(escaped, key.mid(m_prefixes[i].size()));
         iRecord = i;
-        iField = m_cursors[size_t(i)].find(std::string_view(escaped.constData(), size_t(escaped.size())));
+        iField = profileFieldNumber(std::string_view(escaped.constData(), size_t(escaped.size())));
         return iField >= 0;
     }
     return false;
@@ -408,7 +496,7 @@ ProfileLineReader::ProfileLineReader(std::vector<Target> targets)
 {
     for (const Target& target : m_targets) {
         *target.record = ProfileData{};
-        m_seen.emplace_back(profileFields().size(), false);
+        m_seen.emplace_back(size_t(kProfileKeyCount), false);
         m_seenCount.push_back(0);
     }
 }
@@ -419,7 +507,7 @@ bool ProfileLineReader::take(const ini::Scanner& line)
     int iField = -1;
     if (!m_matcher.match(line, iRecord, iField))
         return false;
-    storeValue(profileFields()[size_t(iField)], *m_targets[size_t(iRecord)].record, line);
+    storeValue(profileFieldAt(iField), *m_targets[size_t(iRecord)].record, line);
     if (!m_seen[size_t(iRecord)][size_t(iField)]) {
         m_seen[size_t(iRecord)][size_t(iField)] = true;
         ++m_seenCount[size_t(iRecord)];
@@ -430,7 +518,7 @@ bool ProfileLineReader::take(const ini::Scanner& line)
 bool ProfileLineReader::isComplete() const
 {
     for (const int count : m_seenCount) {
-        if (count != int(profileFields().size()))
+        if (count != kProfileKeyCount)
             return false;
     }
     return true;

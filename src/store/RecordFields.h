@@ -47,16 +47,10 @@ void writeProfileFields(const ProfileData& record, IniFile& file, const QString&
 // The lines of a file that are fields of records under these groups (a save replaces them all).
 IniFile::LineFilter profileFieldLines(const QStringList& groups);
 
-// Finds fields by their key as a file spells it ('\' for '/'), following the order of the lines.
-class FieldCursor
-{
-public:
-    // The field's place in profileFields(), -1 when the key is none.
-    int find(std::string_view escapedKey);
-
-private:
-    int m_rank = -1;
-};
+// The place in profileFields() of the field whose key a file spells so ('\\' for '/'), -1 for none; and the
+// field at a place, its key left empty. Neither builds the table.
+int profileFieldNumber(std::string_view escapedKey);
+ProfileField profileFieldAt(int number);
 
 // Tells which of some records a key line belongs to, and which field of it the line is.
 class RecordLineMatcher
@@ -68,7 +62,6 @@ public:
 
 private:
     QStringList m_prefixes; // "<group>/"
-    std::vector<FieldCursor> m_cursors;
     int m_sectionNumber = -1;
     int m_sectionRecord = -1;      // the record whose group is the line's section
     bool m_bOtherSpelling = false; // the section may hold a record's keys under another spelling

@@ -5,6 +5,7 @@
 #include "store/ProfileFiles.h"
 #include "store/ProfileReading.h"
 #include "store/RecordEquality.h"
+#include "store/RecordFields.h"
 
 #include "TestDataHome.h"
 
@@ -119,6 +120,27 @@ private Q_SLOTS:
         setProfileDefaults(read, QStringLiteral("OSKEN R5"));
         loadProfile(read, path, profileGroup());
         QVERIFY(read == written);
+    }
+
+    void everyKeyNamesItsField()
+    {
+        const std::vector<ProfileField>& fields = profileFields();
+        QCOMPARE(int(fields.size()), kProfileKeyCount);
+        for (int i = 0; i < kProfileKeyCount; ++i) {
+            QByteArray spelled;
+            ini::appendEscapedKey(spelled, fields[size_t(i)].key);
+            QCOMPARE(profileFieldNumber(std::string_view(spelled.constData(), size_t(spelled.size()))), i);
+            const ProfileField at = profileFieldAt(i);
+            const ProfileField& listed = fields[size_t(i)];
+            QVERIFY(at.width == listed.width && at.part == listed.part && at.member == listed.member &&
+                    at.index == listed.index && at.step == listed.step);
+        }
+        // Keys a hand-edited file may hold: none reaches a field, least of all one past the end of its table.
+        for (const char* key :
+             {"DPI_INFO_6_x", "DPI_INFO_01_x", "DPI_INFO_-1_x", "DPI_INFO_0x", "DPI_INFO_0_", "BUTTON_INFO_42_Fun",
+              "BUTTON_INFO_0_KeyInfo_63_map", "BUTTON_INFO_0_KeyInfo_0", "BUTTON_INFO_999999_Fun",
+              "LedMode\\LED_MODE_14_RGB", "LedMode/LED_MODE_0_RGB", "pollrate "})
+            QVERIFY2(profileFieldNumber(key) == -1, key);
     }
 
     void narrowing_data()
