@@ -10,6 +10,7 @@
 #include "store/SettingsValue.h"
 #include "store/StoredValue.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -127,9 +128,11 @@ bool exportConfig(const ConfigData& config, const QString& path)
 
 ProfileFileResult importConfig(ConfigData& config, const QString& path, const QString& productName)
 {
-    QByteArray data;
-    if (const ProfileFileResult source = readSourceFile(path, data); source != ProfileFileResult::Done)
+    if (const ProfileFileResult source = checkSourceFile(path); source != ProfileFileResult::Done)
         return source;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return ProfileFileResult::Unreadable;
 
     // One pass over the file: the five records, and the tag and Config keys beside them.
     ConfigData imported = config;
@@ -138,13 +141,15 @@ ProfileFileResult importConfig(ConfigData& config, const QString& path, const QS
         records.push_back({configSlotGroup(i), &imported.slot(i)});
     ProfileLineReader reader(std::move(records));
     LineValues others;
-    ini::Scanner scanner(data);
+    ini::Scanner scanner(file);
     while (scanner.next()) {
         if (reader.take(scanner))
             continue;
         others.values.insert(scanner.sectionPrefix() + ini::unescapedKey(scanner.keyBegin(), scanner.keyEnd()),
                              ini::unescapedValue(scanner.valueBegin(), scanner.valueEnd(), scanner.isUtf8()));
     }
+    if (scanner.hadReadError())
+        return ProfileFileResult::Unreadable;
     if (productName.isEmpty() || others.text(QStringLiteral("MouseName/Name")) != productName)
         return ProfileFileResult::NotThisMouse;
     readConfigFields(imported, others);

@@ -2,7 +2,9 @@
 
 #include "store/IniText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace ini {
 
@@ -20,7 +22,7 @@ constexpr std::array<bool, 256> kSpecial = specialCharacters();
 
 } // namespace
 
-Scanner::Scanner(const QByteArray& data) : m_data(data)
+Scanner::Scanner(const QByteArray& data) : m_text(data.constData()), m_size(data.size())
 {
     if (data.startsWith("\xEF\xBB\xBF")) {
         m_bUtf8 = true;
@@ -28,10 +30,49 @@ Scanner::Scanner(const QByteArray& data) : m_data(data)
     }
 }
 
+Scanner::Scanner(QIODevice& source, int pieceSize) : m_source(&source), m_pieceSize(std::max(pieceSize, 1))
+{
+    while (m_size < 3 && readPiece()) {
+    }
+    if (m_size >= 3 && std::memcmp(m_text, "\xEF\xBB\xBF", 3) == 0) {
+        m_bUtf8 = true;
+        m_pos = 3;
+    }
+}
+
+bool Scanner::readPiece()
+{
+    if (!m_source)
+        return false;
+    // The first line stays whole: a key on the byte order mark's line is named from the file's first byte.
+    const int discard = m_bUtf8 && !m_bPastFirstLine ? 0 : m_pos;
+    m_pieces.remove(0, discard);
+    m_pos -= discard;
+    const int held = m_pieces.size();
+    m_pieces.resize(held + m_pieceSize);
+    const qint64 got = m_source->read(m_pieces.data() + held, m_pieceSize);
+    m_pieces.resize(held + int(std::max<qint64>(got, 0)));
+    m_text = m_pieces.constData();
+    m_size = m_pieces.size();
+    if (got > 0)
+        return true;
+    m_bReadError = got < 0;
+    m_source = nullptr;
+    return false;
+}
+
 bool Scanner::readLine(int& lineStart, int& lineLength, int& equalsPos)
 {
-    const char* d = m_data.constData();
-    const int size = m_data.size();
+    // A line that runs past what is held is scanned again once the next piece is in.
+    while (!scanLine(lineStart, lineLength, equalsPos))
+        readPiece();
+    return lineLength > 0;
+}
+
+bool Scanner::scanLine(int& lineStart, int& lineLength, int& equalsPos)
+{
+    const char* d = m_text;
+    const int size = m_size;
     const auto isBlank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r'; };
     bool bInQuotes = false;
     equalsPos = -1;
@@ -81,18 +122,20 @@ bool Scanner::readLine(int& lineStart, int& lineLength, int& equalsPos)
             }
         }
     }
+    if (!bLineEnd && m_source)
+        return false;
     m_pos = i;
     lineLength = i - lineStart;
-    return lineLength > 0;
+    return true;
 }
 
 void Scanner::enterSection(int lineStart, int lineLength)
 {
     ++m_sectionNumber;
-    const int close = m_data.indexOf(']', lineStart);
-    const bool bClosed = close != -1 && close < lineStart + lineLength;
-    m_bFormatError = m_bFormatError || !bClosed;
-    const QByteArray name = m_data.mid(lineStart + 1, bClosed ? close - lineStart - 1 : lineLength - 1).trimmed();
+    const char* line = m_text + lineStart;
+    const auto* close = static_cast<const char*>(std::memchr(line, ']', size_t(lineLength)));
+    m_bFormatError = m_bFormatError || !close;
+    const QByteArray name = QByteArray(line + 1, int(close ? close - line - 1 : lineLength - 1)).trimmed();
     if (qstricmp(name.constData(), "general") == 0) {
         m_section.clear();
         return;
@@ -110,7 +153,7 @@ bool Scanner::next()
     int lineLength = 0;
     int equalsPos = -1;
     while (readLine(lineStart, lineLength, equalsPos)) {
-        const char* d = m_data.constData();
+        const char* d = m_text;
         const bool bFirstAfterMark = m_bUtf8 && !m_bPastFirstLine;
         m_bPastFirstLine = true;
         if (d[lineStart] == '[') {

@@ -1,10 +1,12 @@
 // The store writes and reads its profile and configuration files without QSettings: these cases hold it to
 // what QSettings (with QColor for the colours) writes and reads for the same keys and values.
 #include "store/IniFile.h"
+#include "store/IniScanner.h"
 #include "store/SettingsValue.h"
 
 #include "TestDataHome.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QSettings>
@@ -190,6 +192,31 @@ private Q_SLOTS:
             home.writeFile(QStringLiteral("bad.ini"),
                            "[S]\nk=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\xff\\xff\\0\\0\\xff\\xff\\0\\0)\n");
         QCOMPARE(describe(IniFile::read(bad).colour(QStringLiteral("S/k"))), QStringLiteral("rgb(0,0,0)"));
+    }
+
+    void piecesReadAsTheWholeText()
+    {
+        // A large import is read in pieces that cut lines anywhere: the byte order mark's line, a value quoted
+        // over two lines, a continued line, CR LF ends, a comment, a section left open.
+        const QByteArray text = "\xEF\xBB\xBF k1=a\r\n[S]\nk2=\"two\nlines\"\n; note\nk3=x\\\r\ny\r\n[T\nk4 = 4";
+        const auto lines = [](ini::Scanner& scanner) {
+            QList<QByteArray> seen;
+            while (scanner.next())
+                seen << scanner.sectionPrefix().toLatin1() +
+                            QByteArray(scanner.keyBegin(), int(scanner.keyEnd() - scanner.keyBegin())) + '=' +
+                            QByteArray(scanner.valueBegin(), int(scanner.valueEnd() - scanner.valueBegin()));
+            return seen << QByteArray::number(scanner.hadFormatError());
+        };
+        ini::Scanner whole(text);
+        const QList<QByteArray> expected = lines(whole);
+        QCOMPARE(expected.size(), 5);
+        for (int piece = 1; piece <= text.size(); ++piece) {
+            QBuffer source;
+            source.setData(text);
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            ini::Scanner pieces(source, piece);
+            QCOMPARE(lines(pieces), expected);
+        }
     }
 };
 
