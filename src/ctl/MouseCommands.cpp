@@ -9,25 +9,16 @@
 
 #include <QThread>
 
-#include <future>
-
-int runApplyOn(const CtlRequest& request, DeviceLink& link, const std::function<bool(QString&)>& openMouse,
+int runApplyOn(const PendingSettingsFile& file, DeviceLink& link, const std::function<bool(QString&)>& openMouse,
                QTextStream& err)
 {
-    const QString product = chosenProduct(std::nullopt);
-    // The file is read while the mouse is opened and asked whether it is awake (the reply takes a while);
-    // a file that cannot be used is still what is reported first, and nothing is written then.
-    ConfigData config;
-    QString fileError;
-    std::future<int> loaded = std::async(std::launch::async, [&request, &product, &config, &fileError] {
-        return loadSettingsFile(request.file, product, config, fileError);
-    });
     QString error;
     const bool bOpened = openMouse(error);
     const bool bAwake = bOpened && link.askBatteryState() == MouseWake::Awake;
-    if (const int iLoaded = loaded.get(); iLoaded != CtlExit::Done) {
-        err << "osken-ctl: " << fileError << "\n";
-        return iLoaded;
+    const PendingSettingsFile::Loaded& loaded = file.get();
+    if (loaded.exit != CtlExit::Done) {
+        err << "osken-ctl: " << loaded.error << "\n";
+        return loaded.exit;
     }
     if (!bOpened) {
         err << "osken-ctl: " << error << "\n";
@@ -41,11 +32,11 @@ int runApplyOn(const CtlRequest& request, DeviceLink& link, const std::function<
 
     WriteProfileContext context;
     context.send = link.sender();
-    context.productName = product;
-    context.sensorModel = chosenSensor(product, std::nullopt);
+    context.productName = loaded.product;
+    context.sensorModel = chosenSensor(loaded.product, std::nullopt);
     context.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     context.echoedFrames = [&link] { return link.echoedFrames(); };
-    const quint8 result = WriteProfileSet(context, config, ChangeBits::All);
+    const quint8 result = WriteProfileSet(context, loaded.config, ChangeBits::All);
     // The mouse no longer holds the stored configuration, so the program's next write must send all. A flag
     // already set is not written again (a settings write waits for the disk).
     if (readDiff() != 1)

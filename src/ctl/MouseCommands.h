@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CtlArguments.h"
+#include "SettingsSource.h"
 #include "device/link/DeviceLink.h"
 #include "device/protocol/InputReports.h"
 
@@ -13,7 +14,7 @@
 // the mouse (or says, in its argument, why there is none). The file is read while the mouse is asked whether
 // it is awake; a file that cannot be used is reported before a missing or sleeping mouse. Returns the exit
 // code; messages go to `err` as one line.
-int runApplyOn(const CtlRequest& request, DeviceLink& link, const std::function<bool(QString&)>& openMouse,
+int runApplyOn(const PendingSettingsFile& file, DeviceLink& link, const std::function<bool(QString&)>& openMouse,
                QTextStream& err);
 
 // What status heard of the mouse.

@@ -63,3 +63,13 @@ int loadSettingsFile(const QString& path, const QString& product, ConfigData& co
     }
     return CtlExit::NoInput;
 }
+
+PendingSettingsFile::PendingSettingsFile(const QString& path)
+    : m_loaded(std::async(std::launch::async, [path] {
+                   Loaded loaded;
+                   loaded.product = chosenProduct(std::nullopt);
+                   loaded.exit = loadSettingsFile(path, loaded.product, loaded.config, loaded.error);
+                   return loaded;
+               }).share())
+{
+}

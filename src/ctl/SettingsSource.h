@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <future>
 #include <optional>
 
 // The product named on the command line, else Config/CurrentProductName, else "OSKEN R5".
@@ -21,3 +22,23 @@ int chosenSensor(const QString& product, const std::optional<int>& sensor);
 // Reads a .conf (the whole configuration) or a .prof (into the active slot of the stored configuration)
 // tagged for `product`. CtlExit::Done, or CtlExit::NoInput with a one-line message.
 int loadSettingsFile(const QString& path, const QString& product, ConfigData& config, QString& error);
+
+// apply's file, read on a worker from the moment its name is known: the read overlaps the tool's start, the
+// check for a running window and the opening of the mouse.
+class PendingSettingsFile
+{
+public:
+    struct Loaded
+    {
+        QString product; // the current product, which the file must be tagged for
+        int exit = 0;    // as loadSettingsFile returns it
+        ConfigData config;
+        QString error;
+    };
+    explicit PendingSettingsFile(const QString& path);
+    // Waits for the read.
+    const Loaded& get() const { return m_loaded.get(); }
+
+private:
+    std::shared_future<Loaded> m_loaded;
+};

@@ -103,16 +103,14 @@ bool runsInWindow(const CtlRequest& request)
 }
 
 // The arguments to hand to the window, or nothing for apply's file that cannot be read (with its message). The
-// window reads apply's file by its full path; the file is checked here only once a window listens, so that
-// apply without a window reads it once.
-std::optional<QStringList> windowArguments(const CtlRequest& request, const QStringList& arguments, QTextStream& err)
+// window reads apply's file again, by its full path.
+std::optional<QStringList> windowArguments(const CtlRequest& request, const QStringList& arguments,
+                                           const PendingSettingsFile* applyFile, QTextStream& err)
 {
-    if (request.command != CtlCommand::Apply)
+    if (!applyFile)
         return arguments;
-    ConfigData config;
-    QString error;
-    if (loadSettingsFile(request.file, chosenProduct(std::nullopt), config, error) != CtlExit::Done) {
-        err << "osken-ctl: " << error << "\n";
+    if (const PendingSettingsFile::Loaded& loaded = applyFile->get(); loaded.exit != CtlExit::Done) {
+        err << "osken-ctl: " << loaded.error << "\n";
         return std::nullopt;
     }
     return QStringList{arguments.first(), QFileInfo(request.file).absoluteFilePath()};
@@ -135,11 +133,15 @@ int main(int argc, char* argv[])
         err << "osken-ctl: " << error << "\n";
         return CtlExit::Usage;
     }
+    std::optional<PendingSettingsFile> applyFile;
+    if (request.command == CtlCommand::Apply)
+        applyFile.emplace(request.file);
     const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
     CtlServices services{makeDefaultBackend, pointerSpeed.get()};
     // The running window owns the receiver: what talks to the mouse runs there, on its settings.
     if (QLocalSocket window; runsInWindow(request) && ctlchannel::connectToWindow(window, windowServerName())) {
-        const std::optional<QStringList> forwarded = windowArguments(request, app.arguments().mid(1), err);
+        const std::optional<QStringList> forwarded =
+            windowArguments(request, app.arguments().mid(1), applyFile ? &*applyFile : nullptr, err);
         if (!forwarded)
             return CtlExit::NoInput;
         if (const std::optional<int> code = ctlchannel::runInWindow(window, *forwarded, out, err))
@@ -159,7 +161,7 @@ int main(int argc, char* argv[])
     case CtlCommand::Defaults:
         return runDefaults(request, err);
     case CtlCommand::Apply:
-        return runApply(request, makeDefaultBackend(), err);
+        return runApply(*applyFile, makeDefaultBackend(), err);
     case CtlCommand::Status:
         return runStatus(request, makeDefaultBackend(), out, err);
     case CtlCommand::List:

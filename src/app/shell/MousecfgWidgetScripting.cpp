@@ -35,7 +35,7 @@ int MousecfgWidget::runScriptedApply(const CtlRequest& request, QTextStream& err
     if (bOpen)
         stopStatusThread();
     const int iExit = runApplyOn(
-        request, link,
+        PendingSettingsFile(request.file), link,
         [bOpen](QString& error) {
             error = noMouseText();
             return bOpen;

@@ -647,12 +647,9 @@ private Q_SLOTS:
             receiver.setAsleep(true);
         else
             receiver.injectFault(VirtualFault::WriteError, 1, 0x02);
-        CtlRequest request;
-        request.command = CtlCommand::Apply;
-        request.file = m_conf;
         QString errText;
         QTextStream err(&errText);
-        QTEST(runApply(request, std::make_unique<BorrowedBackend>(receiver), err), "exitCode");
+        QTEST(runApply(PendingSettingsFile(m_conf), std::make_unique<BorrowedBackend>(receiver), err), "exitCode");
         const auto received = receiver.receivedFrames();
         QTEST(int(received.size()), "frames");
         QTEST(int(received.back()[3]), "lastCommand");
