@@ -12,11 +12,6 @@
 using Edit = std::function<void(ConfigData&)>;
 Q_DECLARE_METATYPE(Edit)
 
-static QString macroPath(const TestDataHome& home, const QString& name)
-{
-    return home.path() + QStringLiteral("/OSKEN R5/MacroDB/") + name + QStringLiteral(".MSMACRO");
-}
-
 class TestDiffConfig : public QObject
 {
     Q_OBJECT
@@ -101,7 +96,7 @@ private Q_SLOTS:
         m_base.slots[2].buttons[7].macroname = QStringLiteral("../evil");
         QCOMPARE(diffConfig(m_base, m_base), ChangeMask(0));
         QCOMPARE(QFileInfo(path).lastModified(), before);
-        QVERIFY(!QFileInfo::exists(macroPath(home, QStringLiteral("missing"))));
+        QVERIFY(!QFileInfo::exists(home.path() + QStringLiteral("/OSKEN R5/MacroDB/missing.MSMACRO")));
         QCOMPARE(QSettings(outside, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign")).toInt(), 1);
     }
 

@@ -30,31 +30,6 @@ ProfileData lightingProfile()
     }
     return profile;
 }
-
-std::vector<Frame> settingsFrames()
-{
-    ConfigData config;
-    const quint8 scroll[kSlotCount] = {3, 4, 5, 6, 7};
-    const quint8 rate[kSlotCount] = {1, 2, 4, 8, 1};
-    for (int i = 0; i < kSlotCount; ++i) {
-        config.slots[i].scrollspeed = scroll[i];
-        config.slots[i].pollrate = rate[i];
-        config.slots[i].dpi = 5;
-    }
-    config.LiftHigh = 2;
-    config.ProfileID = 3;
-    config.slots[3].dpi = 4;
-    config.slots[3].LedMode = 11; // REACTIVE -> effect code 7
-    return encodeSettingsBlock(config);
-}
-
-std::vector<Frame> buttonFrames()
-{
-    ButtonBlock block{};
-    for (int i = 0; i < kButtonBlockSize; ++i)
-        block[i] = static_cast<quint8>(i + 1);
-    return encodeButtonTable(block);
-}
 } // namespace
 
 // Frames worked out by hand from the command layouts; the checksum byte stays 0 until the write fills it.
@@ -66,16 +41,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<std::vector<Frame>>("frames");
         QTest::addColumn<QStringList>("expected");
+        ConfigData config;
+        const quint8 scroll[kSlotCount] = {3, 4, 5, 6, 7};
+        const quint8 rate[kSlotCount] = {1, 2, 4, 8, 1};
+        for (int i = 0; i < kSlotCount; ++i) {
+            config.slots[i].scrollspeed = scroll[i];
+            config.slots[i].pollrate = rate[i];
+            config.slots[i].dpi = 5;
+        }
+        config.LiftHigh = 2;
+        config.ProfileID = 3;
+        config.slots[3].dpi = 4;
+        config.slots[3].LedMode = 11; // REACTIVE -> effect code 7
+        ButtonBlock block{};
+        for (int i = 0; i < kButtonBlockSize; ++i)
+            block[i] = static_cast<quint8>(i + 1);
         QTest::addRow("session begin") << std::vector<Frame>{encodeSetWriteSession(0)}
                                        << QStringList{"05 00 fa 46 00 00 00 00"};
         QTest::addRow("session end") << std::vector<Frame>{encodeSetWriteSession(1)}
                                      << QStringList{"05 00 fa 46 01 00 00 00"};
         // 19 bytes: scroll x5, lift, profile, 01 x4, rate x5, 1F, active dpi, effect
         QTest::addRow("settings block")
-            << settingsFrames()
+            << encodeSettingsBlock(config)
             << QStringList{"05 00 fa 01 00 00 13 d1 03 04 05 06 07 02 03 01 01 01 01 01 02 04 08 01 1f 04 07",
                            "05 00 fa 01 7f 00 01 d3 1a"};
-        QTest::addRow("button table") << buttonFrames()
+        QTest::addRow("button table") << encodeButtonTable(block)
                                       << QStringList{"05 00 fa 03 00 00 02 d1 01 02",
                                                      "05 00 fa 03 02 00 18 d2" + run(0x03, 0x1a),
                                                      "05 00 fa 03 1a 00 18 d2" + run(0x1b, 0x32),

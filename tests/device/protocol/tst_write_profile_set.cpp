@@ -6,7 +6,6 @@
 #include "store/DataPaths.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -116,33 +115,6 @@ private Q_SLOTS:
         Harness h;
         QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), sections)), 0);
         QTEST(h.events, "expected");
-    }
-
-    void stopsAtFirstFailure_data()
-    {
-        QTest::addColumn<int>("failAt");
-        QTest::addColumn<int>("result");
-        QTest::addRow("session begin") << 0 << 1;
-        QTest::addRow("button head") << 3 << 4;
-        QTest::addRow("third reload") << 25 << 2;
-        QTest::addRow("first macro write") << 28 << 4;
-        QTest::addRow("session end") << 39 << 4;
-    }
-
-    void stopsAtFirstFailure()
-    {
-        QFETCH(int, failAt);
-        QFETCH(int, result);
-        Harness h;
-        h.mouse.failAt = failAt;
-        h.mouse.failure = quint8(result);
-        QCOMPARE(int(WriteProfileSet(h.context, macroConfig(), 15)), result);
-        QCOMPARE(int(h.events.filter(QRegularExpression("^[0-9a-f]{2} ")).size()), failAt + 1);
-        QCOMPARE(h.events.first(), QString("stop"));
-        // The status thread comes back after a failure too.
-        QCOMPARE(h.events.last(), QString("start"));
-        // Nothing is undone and the session is left open.
-        QCOMPARE(h.events.count(kSessionEnd.first()), failAt == 39 ? 1 : 0);
     }
 
     void buttonAndMacroBytes()
