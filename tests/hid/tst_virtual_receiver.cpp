@@ -79,10 +79,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("rejected");
 
-        const QString settings = "0500fa01000013d1"
-                                 "0a0a0a0a0a00020101010101020408011f0305";
-        QTest::addRow("settings block") << int(VirtualFirmware::Settings) << QStringList{settings, "0500fa017f0001d31a"}
-                                        << 0 << QByteArray::fromHex("0a0a0a0a0a00020101010101020408011f0305") << 0;
         QTest::addRow("block before the first")
             << int(VirtualFirmware::DpiStages) << QStringList{"0500fa02010005d20100100010", "0500fa027f0001d31a"} << 0
             << QByteArray() << 2;

@@ -396,7 +396,7 @@ private slots:
         QCOMPARE(window.label(2)->text(), QStringLiteral("Two ×7"));
     }
 
-    void singleKeyCaptured()
+    void capturedKeysStored()
     {
         OrnBtnWindow window(m_profile);
         window.setDialogRunner([&](QDialog& dialog) {
@@ -408,11 +408,7 @@ private slots:
         QCOMPARE(m_profile.buttons[6].Fun, F::SingleKey);
         QCOMPARE(int(m_profile.buttons[6].Res1), 0xE0);
         QCOMPARE(window.label(6)->text(), keyName(0xE0)); // the key, not the function's menu text
-    }
 
-    void comboAndFireKeyStored()
-    {
-        OrnBtnWindow window(m_profile);
         window.setDialogRunner([&](QDialog& dialog) {
             auto* combo = qobject_cast<OrnComboKeyWindow*>(&dialog);
             combo->handleRawKey(raw(0x1D, 0)); // left Ctrl
