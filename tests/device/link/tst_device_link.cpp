@@ -18,14 +18,7 @@ namespace {
 HidDeviceInfo device(quint16 vid, quint16 pid, quint16 page, quint16 usage, const QByteArray& path,
                      quint16 release = 0x0100)
 {
-    HidDeviceInfo d;
-    d.vendorId = vid;
-    d.productId = pid;
-    d.usagePage = page;
-    d.usage = usage;
-    d.path = path;
-    d.releaseNumber = release;
-    return d;
+    return HidDeviceInfo{path, vid, pid, release, page, usage, QString(), -1};
 }
 
 // The four presence flags as text, in the order A1 A2 B1 B2, with the stored paths.
