@@ -82,10 +82,6 @@ private slots:
         QTest::addRow("block before the first")
             << int(VirtualFirmware::DpiStages) << QStringList{"0500fa02010005d20100100010", "0500fa027f0001d31a"} << 0
             << QByteArray() << 2;
-        QTest::addRow("end marks fit") << int(VirtualFirmware::Buttons)
-                                       << QStringList{"0500fa03000002d10a00", "0500fa03620004d2ffffffff",
-                                                      "0500fa037f0001d31a"}
-                                       << 0 << QByteArray::fromHex("0a00" + QByteArray(192, '0') + "ffffffff") << 0;
         QTest::addRow("block past the table")
             << int(VirtualFirmware::Buttons)
             << QStringList{"0500fa03000002d10a00", "0500fa03630004d2ffffffff", "0500fa037f0001d31a"} << 0
