@@ -1,3 +1,4 @@
+#include "hid/hidapi/HidapiBackend.h"
 #include "hid/hidapi/ReportFilter.h"
 
 #include <QTest>
@@ -71,6 +72,20 @@ private slots:
         const RawRead failing = [](quint8*, int, int) { return -1; };
         quint8 buffer[4];
         QCOMPARE(readReportWithId(failing, 0x05, buffer, 4, 50, [] { return qint64(0); }), -1);
+    }
+    // Against the machine's own HID layer, without opening any real device.
+    void backendRefusesAMissingPath()
+    {
+        HidapiBackend backend;
+        QCOMPARE(backend.init(), 0);
+        QVERIFY(!backend.openPath("/nonexistent/hidraw99", 5));
+        QCOMPARE(backend.releaseNumber("/nonexistent/hidraw99"), -1);
+        // Whatever is plugged in, every record carries a path, and the release lookup agrees with it.
+        for (const HidDeviceInfo& d : backend.enumerate(0, 0)) {
+            QVERIFY(!d.path.isEmpty());
+            QCOMPARE(backend.releaseNumber(d.path), int(d.releaseNumber));
+        }
+        backend.exit();
     }
 };
 

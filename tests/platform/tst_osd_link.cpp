@@ -43,7 +43,6 @@ private slots:
 
         OsdMessage message;
         message.text = QString::fromUtf8("DPI 2:1600 配置");
-        message.color = platform::osdColor(0, 255, 255);
         LocalSocketOsdLink link(name, m_dir.filePath("no-such-program"));
         QVERIFY(link.send(message));
 
@@ -56,7 +55,6 @@ private slots:
         received += peer->readAll();
         QCOMPARE(received.size(), 1044);
         QCOMPARE(received.left(8), QByteArray("D\0P\0I\0 \0", 8));
-        QCOMPARE(received.mid(524, 4), QByteArray("\0\xFF\xFF\0", 4));
     }
 
     void launchesAtMostFiveTimes()

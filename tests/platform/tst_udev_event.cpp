@@ -1,9 +1,11 @@
+#include "platform/linux/UdevDeviceNotifier.h"
 #include "platform/linux/UdevEventParser.h"
 
 #include <QTest>
 
 using platform::DeviceChangeEvent;
 using platform::parseUdevHidrawEvent;
+using platform::UdevDeviceNotifier;
 namespace Kind = platform::CollectionKind;
 
 namespace {
@@ -103,6 +105,24 @@ private slots:
     {
         QFETCH(Properties, properties);
         QVERIFY(parseUdevHidrawEvent(properties).empty());
+    }
+    // The real monitor: it must start (or refuse cleanly where udev is not reachable), restart and stop any
+    // number of times without leaking its socket watch or touching a stopped monitor.
+    void notifierStartsRestartsAndStops()
+    {
+        int calls = 0;
+        auto count = [&calls](const DeviceChangeEvent&) { ++calls; };
+        {
+            UdevDeviceNotifier notifier;
+            const bool bStarted = notifier.start(0, count);
+            QCOMPARE(notifier.start(0, count), bStarted);
+            QCoreApplication::processEvents();
+            notifier.stop();
+            notifier.stop();
+            QCOMPARE(notifier.start(0, count), bStarted);
+        } // destroyed while running
+        QCoreApplication::processEvents();
+        QCOMPARE(calls, 0); // nothing was plugged in
     }
 };
 

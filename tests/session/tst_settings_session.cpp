@@ -2,7 +2,9 @@
 #include "TestDataHome.h"
 
 #include "session/SettingsSession.h"
+#include "session/WorkingConfigStore.h"
 #include "store/AppSettings.h"
+#include "store/ConfigFiles.h"
 #include "store/DataPaths.h"
 #include "store/ProfileDefaults.h"
 #include "store/ProfileFiles.h"
@@ -43,6 +45,13 @@ struct SessionRig
     }
 };
 
+ConfigData loadedConfig()
+{
+    ConfigData config;
+    loadConfig(config);
+    return config;
+}
+
 const QList<int> kEverySection{0x46, 0x01, 0x03, 0x02, 0x04, 0x40, 0x46};
 
 } // namespace
@@ -57,8 +66,7 @@ private slots:
         QTest::addColumn<QList<int>>("commands");
         QTest::addRow("nothing") << 0 << QList<int>{};
         QTest::addRow("full write pending") << 1 << kEverySection;
-        QTest::addRow("lighting") << 2 << QList<int>{0x46, 0x04, 0x40, 0x46};
-        QTest::addRow("report rate") << 3 << QList<int>{0x46, 0x01, 0x40, 0x46};
+        QTest::addRow("report rate") << 2 << QList<int>{0x46, 0x01, 0x40, 0x46};
     }
 
     void writeOutSendsWhatChanged()
@@ -68,8 +76,6 @@ private slots:
         if (change == 1)
             writeDiff(1);
         if (change == 2)
-            rig.active().modes[rig.active().LedMode].RGB = RgbColor::fromRgb(1, 2, 3);
-        if (change == 3)
             rig.active().pollrate = rig.active().pollrate == 8 ? 1 : 8;
         QVERIFY(rig.session.hasUnappliedEdits() == (change != 0));
 
@@ -191,6 +197,45 @@ private slots:
         QCOMPARE(rig.mouse.commandRuns().first(), 0x44);
         QCOMPARE(rig.session.pendingSections(), ChangeBits::All);
         QCOMPARE(QSettings(productConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 2);
+    }
+    // The store for the working settings writes what saveConfig writes, and only the records that changed.
+    void configStore()
+    {
+        TestDataHome home;
+        writeCurrentProductName("OSKEN R5");
+        ConfigData config = loadedConfig();
+        config.ProfileID = 3;
+        config.AngleValue = 2;
+        config.LiftHigh = 1;
+        config.Count = 5;
+        config.slotProfileNames[2] = "Mine";
+        config.slot(2).scrollspeed = 6;
+        WorkingConfigStore store;
+        QVERIFY(store.save(config));
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 5);
+        QVERIFY(loadedConfig() == config);
+        config.slot(4).pollrate = 8;
+        config.ProfileID = 4;
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 6);
+        QVERIFY(loadedConfig() == config);
+
+        // Another writer puts a value into the file that the record no longer holds.
+        ProfileData other = config.slot(0);
+        other.scrollspeed = 77;
+        QVERIFY(saveProfile(other, profileFilePath("Profile 1"), profileGroup()));
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 7);
+        QVERIFY(loadedConfig().slot(0) == config.slot(0));
+        // A file removed from elsewhere.
+        QVERIFY(QFile::remove(profileFilePath("Profile 2")));
+        QVERIFY(store.save(config));
+        QCOMPARE(store.profileFilesWritten(), 8);
+        QVERIFY(QFile::exists(profileFilePath("Profile 2")));
+
+        config.slotProfileNames[1] = "../outside";
+        QVERIFY(!store.save(config));
     }
 };
 

@@ -40,7 +40,6 @@ public:
     QStringList log() const { return get(m_log); }
     std::vector<Report> writes() const { return get(m_writes); }
     int readsDone() const { return get(m_readsDone); }
-    int readsLeft() const { return int(get(m_reads).size()); }
 
     int init() override;
     void exit() override { append(m_log, QStringLiteral("exit")); }

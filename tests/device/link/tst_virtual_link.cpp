@@ -56,13 +56,7 @@ private slots:
         VirtualLink v;
         v.receiver->setBattery(0x0400, 1);
         v.receiver->setWriteStatus(0);
-        StatusTiming timing;
-        timing.afterQueryMs = 0;
-        timing.readTimeoutMs = 20;
-        timing.afterQueryReadMs = 0;
-        timing.afterReadFailureMs = 0;
-        timing.afterListenMs = 0;
-        OrnGetBatteryThread thread(v.link, timing);
+        OrnGetBatteryThread thread(v.link, StatusTiming{0, 20, 0, 0, 0}); // reads of 20 ms, no pauses
         QObject context;
         QList<QVariantList> battery;
         QList<QVariantList> status;

@@ -5,11 +5,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTest>
 
 #include <vector>
-
-Q_DECLARE_METATYPE(Frame)
 
 // Test frames are written as the hex bytes a person reads off a capture; bytes not written are 0.
 inline Frame hexFrame(const QString& text)

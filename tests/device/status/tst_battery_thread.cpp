@@ -45,16 +45,8 @@ struct ScriptedPort : CommandPort
     }
 };
 
-StatusTiming instantTiming()
-{
-    StatusTiming t;
-    t.afterQueryMs = 0;
-    t.readTimeoutMs = 0;
-    t.afterQueryReadMs = 0;
-    t.afterReadFailureMs = 0;
-    t.afterListenMs = 0;
-    return t;
-}
+// No pause anywhere: after query, read time-out, after query read, after read failure, after listening.
+const StatusTiming kInstant{0, 0, 0, 0, 0};
 
 void runToEnd(OrnGetBatteryThread& thread)
 {
@@ -93,7 +85,7 @@ private slots:
         ScriptedPort port;
         port.addReport({0, 0, 0, 0x48, 0x00, 0x04, 1, 1}); // answer to the query: charging, full, stored ok
         port.addTimeout();                                 // listening read of the same pass
-        OrnGetBatteryThread thread(port, instantTiming());
+        OrnGetBatteryThread thread(port, kInstant);
         QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
         QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
         runToEnd(thread);
@@ -113,7 +105,7 @@ private slots:
         ScriptedPort port;
         for (int i = 0; i < 1 + 56 + 1; ++i)
             port.addTimeout();
-        OrnGetBatteryThread thread(port, instantTiming());
+        OrnGetBatteryThread thread(port, kInstant);
         runToEnd(thread);
 
         const QStringList log = port.log;
@@ -128,7 +120,7 @@ private slots:
         ScriptedPort port;
         port.addFailure();                           // the query's read fails
         port.addReport({0, 0, 0, 0x48, 0, 0, 0, 0}); // a sleeping mouse answers all zero
-        OrnGetBatteryThread thread(port, instantTiming());
+        OrnGetBatteryThread thread(port, kInstant);
         QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
         QSignalSpy write(&thread, &OrnGetBatteryThread::RefreshWriteStatus);
         runToEnd(thread);
@@ -145,7 +137,7 @@ private slots:
         port.addTimeout();
         port.addReport({0, 0, 0, 0x49, 2, 3, 8, 0x77});
         port.addReport({0, 0, 0, 0x47, 1, 1, 1, 1}); // unknown kind: ignored
-        OrnGetBatteryThread thread(port, instantTiming());
+        OrnGetBatteryThread thread(port, kInstant);
         QSignalSpy status(&thread, &OrnGetBatteryThread::RefreshStatus);
         QSignalSpy battery(&thread, &OrnGetBatteryThread::RefreshBatteryStatus);
         runToEnd(thread);
@@ -165,10 +157,7 @@ private slots:
             int writeReport(const Frame&) override { return kFrameSize; }
             int readReport(quint8*, int, int) override { return 0; }
         } port;
-        StatusTiming minutePauses;
-        minutePauses.afterQueryMs = 60000;
-        minutePauses.afterQueryReadMs = 60000;
-        minutePauses.afterListenMs = 60000;
+        const StatusTiming minutePauses{60000, 50, 60000, 450, 60000};
         StatusThreadRunner runner(port, minutePauses);
         OrnGetBatteryThread* thread = runner.start();
         QTRY_VERIFY(thread->isRunning());

@@ -1,10 +1,14 @@
+#include "platform/InterfacePathClassifier.h"
 #include "platform/OsdMessage.h"
 
 #include <QTest>
 
 using platform::buildOsdMessage;
+using platform::classifyInterfacePath;
+using platform::DeviceChangeEvent;
 using platform::OsdMessage;
 using platform::parseOsdMessage;
+namespace Kind = platform::CollectionKind;
 
 namespace {
 
@@ -21,7 +25,8 @@ quint16 unitAt(const QByteArray& data, int offset)
 
 } // namespace
 
-class OsdMessageTest : public QObject
+// What the platform layer reads from outside on every system: the on-screen message and device interface paths.
+class PlatformFormatsTest : public QObject
 {
     Q_OBJECT
 
@@ -95,17 +100,13 @@ private slots:
         QVERIFY(parsed);
         QCOMPARE(parsed->text, QString(255, QChar(0x4E2D)));
         QCOMPARE(parsed->fontName, QString(255, QChar('F')));
-    }
 
-    void cutNeverSplitsASurrogatePair()
-    {
-        // 254 letters, then U+1F5B1 (D83D DDB1) would straddle the last unit.
-        OsdMessage message;
+        // 254 letters, then U+1F5B1 (D83D DDB1) would straddle the last unit: the cut never splits the pair.
         message.text = QString(254, QChar('a')) + QString::fromUtf8("\xF0\x9F\x96\xB1") + "b";
-        const QByteArray data = buildOsdMessage(message);
-        QCOMPARE(unitAt(data, 506), quint16('a'));
-        QCOMPARE(unitAt(data, 508), quint16(0));
-        QCOMPARE(parseOsdMessage(data)->text, QString(254, QChar('a')));
+        const QByteArray cut = buildOsdMessage(message);
+        QCOMPARE(unitAt(cut, 506), quint16('a'));
+        QCOMPARE(unitAt(cut, 508), quint16(0));
+        QCOMPARE(parseOsdMessage(cut)->text, QString(254, QChar('a')));
     }
 
     void unterminatedFieldsStopAtTheirEnd()
@@ -119,7 +120,45 @@ private slots:
         for (int size : {0, 1043, 1045, 2088})
             QVERIFY2(!parseOsdMessage(QByteArray(size, 'A')), qPrintable(QString::number(size)));
     }
+
+    void classifies_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("product");
+
+        const QString tail = QStringLiteral("#7&1b2c3d4e&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}");
+        QTest::addRow("single interface col01")
+            << "\\\\?\\HID#VID_248A&PID_FA02&Col01" + tail << Kind::Pointer << 0x248A << 0xFA02;
+        QTest::addRow("single interface col04")
+            << "\\\\?\\HID#VID_248A&PID_FB01&Col04" + tail << Kind::Command << 0x248A << 0xFB01;
+        QTest::addRow("interface 0 col04")
+            << "\\\\?\\HID#VID_248A&PID_FA02&MI_00&Col04" + tail << Kind::Command << 0x248A << 0xFA02;
+        QTest::addRow("lower case, no prefix")
+            << "hid#vid_248a&pid_fa02&mi_00&col04" + tail << Kind::Command << 0x248A << 0xFA02;
+        QTest::addRow("other vendor still classified")
+            << "HID#VID_046D&PID_C52B&MI_00&Col01" << Kind::Pointer << 0x046D << 0xC52B;
+        QTest::addRow("interface 1 col04") << "\\\\?\\HID#VID_248A&PID_FA02&MI_01&Col04" + tail << 0 << 0 << 0;
+        QTest::addRow("interface 0 col02") << "\\\\?\\HID#VID_248A&PID_FA02&MI_00&Col02" + tail << 0 << 0 << 0;
+        QTest::addRow("interface 0 without collection") << "\\\\?\\HID#VID_248A&PID_FA02&MI_00" + tail << 0 << 0 << 0;
+        QTest::addRow("not hexadecimal") << "HID#VID_24GZ&PID_FA02&Col01" << 0 << 0 << 0;
+        QTest::addRow("USB interface, not HID") << "\\\\?\\USB#VID_248A&PID_FA02&MI_00#6&abc" << 0 << 0 << 0;
+        QTest::addRow("empty") << QString() << 0 << 0 << 0;
+    }
+
+    void classifies()
+    {
+        QFETCH(QString, path);
+
+        const DeviceChangeEvent event = classifyInterfacePath(path, false);
+        QTEST(event.collectionKind, "kind");
+        QTEST(int(event.vendorId), "vendor");
+        QTEST(int(event.productId), "product");
+        QCOMPARE(event.path, path); // the HID layer opens exactly what the system named
+        QVERIFY(!event.arrived);
+    }
 };
 
-QTEST_GUILESS_MAIN(OsdMessageTest)
-#include "tst_osd_message.moc"
+QTEST_GUILESS_MAIN(PlatformFormatsTest)
+#include "tst_platform_formats.moc"
