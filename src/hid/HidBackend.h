@@ -29,6 +29,18 @@ public:
     // Reads one input report into data: bytes read, 0 on time-out, negative on failure. A negative time-out
     // waits without bound. Nothing is written to data unless a report is returned.
     virtual int readTimeout(quint8* data, int length, int timeoutMs) = 0;
+
+    static constexpr int kCannotWait = -2;
+    // Waits until a report can be read, for at most timeoutMs or until interruptWait(): 1 when one can, 0 on
+    // time-out or interruption, negative on failure, or kCannotWait for a handle that can only wait by
+    // reading. Another thread may write and read the handle meanwhile.
+    virtual int waitForReport(int timeoutMs)
+    {
+        (void)timeoutMs;
+        return kCannotWait;
+    }
+    // Ends the wait in progress, or else the next one, at once; from any thread.
+    virtual void interruptWait() {}
 };
 
 // The only road to the mouse: the hidapi backend or the virtual receiver.

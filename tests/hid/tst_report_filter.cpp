@@ -1,9 +1,14 @@
 #include "hid/hidapi/HidapiBackend.h"
 #include "hid/hidapi/ReportFilter.h"
+#include "hid/hidraw/HidrawDevice.h"
 
 #include <QTest>
 
 #include <deque>
+
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 // A node that delivers the queued reports, each read advancing a fake clock by its cost.
@@ -65,6 +70,33 @@ private slots:
         node.clock = 0;
         QCOMPARE(readReportWithId(node.reader(), 0x05, buffer, 5, 20, node.now()), 0);
         QCOMPARE(node.clock, qint64(20));
+    }
+
+    void hidrawNodeWaitsAndReads()
+    {
+        // Only a hidraw node opens.
+        QVERIFY(!HidrawDevice::open("/dev/null", 0x05));
+        QVERIFY(!HidrawDevice::open("/dev/hidraw-none", 0x05));
+        // Each write to a packet socket stays one message, as each report on a hidraw node does.
+        int ends[2];
+        QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends), 0);
+        HidrawDevice node(ends[0], ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK), 0x05);
+        QCOMPARE(node.waitForReport(0), 0);
+        node.interruptWait();
+        QCOMPARE(node.waitForReport(60000), 0);
+        for (const QByteArray& report : {QByteArray::fromHex("0101"), QByteArray::fromHex("05aafa46")})
+            QCOMPARE(::write(ends[1], report.constData(), size_t(report.size())), ssize_t(report.size()));
+        QCOMPARE(node.waitForReport(60000), 1);
+        quint8 buffer[8] = {};
+        QCOMPARE(node.readTimeout(buffer, 8, 50), 4);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(buffer), 4), QByteArray::fromHex("05aafa46"));
+        const quint8 frame[3] = {0x05, 0x48, 0x00};
+        QCOMPARE(node.write(frame, 3), 3);
+        QCOMPARE(::read(ends[1], buffer, 8), ssize_t(3));
+        // The receiver pulled out.
+        ::close(ends[1]);
+        QCOMPARE(node.waitForReport(60000), -1);
+        QCOMPARE(node.readTimeout(buffer, 8, 60000), -1);
     }
 
     void failurePassesThrough()

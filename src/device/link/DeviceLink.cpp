@@ -78,7 +78,7 @@ void DeviceLink::OpenDevice(const char* productName)
     }
 }
 
-void DeviceLink::openInto(std::unique_ptr<HidDevice>& handle, const char (&path)[kDevicePathSize], int inputReportId)
+void DeviceLink::openInto(std::shared_ptr<HidDevice>& handle, const char (&path)[kDevicePathSize], int inputReportId)
 {
     handle.reset();
     handle = m_backend->openPath(devicePath(path), inputReportId);
@@ -93,15 +93,15 @@ void DeviceLink::CloseDevice()
     m_handleB2.reset();
 }
 
-HidDevice* DeviceLink::commandHandle() const
+const std::shared_ptr<HidDevice>& DeviceLink::commandHandle() const
 {
-    return m_handleB2 ? m_handleB2.get() : m_handleA2.get();
+    return m_handleB2 ? m_handleB2 : m_handleA2;
 }
 
 quint8 DeviceLink::SendVerified(const Frame& report)
 {
     std::lock_guard<std::mutex> lock(m_handleMutex);
-    const VerifiedOutcome outcome = sendVerifiedFrame(commandHandle(), report, m_clock, relaySink());
+    const VerifiedOutcome outcome = sendVerifiedFrame(commandHandle().get(), report, m_clock, relaySink());
     if (outcome.bEchoed)
         ++m_echoedFrames;
     return outcome.result;
@@ -110,7 +110,7 @@ quint8 DeviceLink::SendVerified(const Frame& report)
 MouseWake DeviceLink::askBatteryState(int budgetMs)
 {
     std::lock_guard<std::mutex> lock(m_handleMutex);
-    return askBatteryOn(commandHandle(), m_clock, relaySink(), budgetMs);
+    return askBatteryOn(commandHandle().get(), m_clock, relaySink(), budgetMs);
 }
 
 InputReportSink DeviceLink::relaySink()
@@ -146,13 +146,33 @@ bool DeviceLink::hasCommandHandle() const
 int DeviceLink::writeReport(const Frame& frame)
 {
     std::lock_guard<std::mutex> lock(m_handleMutex);
-    HidDevice* handle = commandHandle();
+    HidDevice* handle = commandHandle().get();
     return handle ? handle->write(frame.data(), kFrameSize) : -1;
 }
 
 int DeviceLink::readReport(quint8* buffer, int length, int timeoutMs)
 {
     std::lock_guard<std::mutex> lock(m_handleMutex);
-    HidDevice* handle = commandHandle();
+    HidDevice* handle = commandHandle().get();
     return handle ? handle->readTimeout(buffer, length, timeoutMs) : -1;
+}
+
+int DeviceLink::waitForReport(int timeoutMs)
+{
+    std::shared_ptr<HidDevice> handle;
+    {
+        std::lock_guard<std::mutex> lock(m_handleMutex);
+        handle = commandHandle();
+    }
+    if (!handle)
+        return -1;
+    const int ready = handle->waitForReport(timeoutMs);
+    return ready == HidDevice::kCannotWait ? CommandPort::kCannotWait : ready;
+}
+
+void DeviceLink::interruptReportWait()
+{
+    std::lock_guard<std::mutex> lock(m_handleMutex);
+    if (const std::shared_ptr<HidDevice>& handle = commandHandle())
+        handle->interruptWait();
 }

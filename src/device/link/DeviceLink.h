@@ -14,8 +14,9 @@
 
 // The device table, the four collection handles and the verified write. Every use of the command handle
 // (a whole SendVerified, one status-thread write or read) holds one lock, so no reader takes an echo that
-// SendVerified waits for and no handle is closed or replaced under a reader. The table belongs to the GUI
-// thread.
+// SendVerified waits for and no handle is closed or replaced under a reader. The status thread's wait for a
+// report holds a share of the handle instead, so writes go on during it and a close leaves the handle alive
+// until the wait ends. The table belongs to the GUI thread.
 class DeviceLink : public CommandPort
 {
 public:
@@ -59,19 +60,21 @@ public:
     bool hasCommandHandle() const override;
     int writeReport(const Frame& frame) override;
     int readReport(quint8* buffer, int length, int timeoutMs) override;
+    int waitForReport(int timeoutMs) override;
+    void interruptReportWait() override;
 
 private:
-    HidDevice* commandHandle() const;
+    const std::shared_ptr<HidDevice>& commandHandle() const;
     InputReportSink relaySink();
-    void openInto(std::unique_ptr<HidDevice>& handle, const char (&path)[kDevicePathSize], int inputReportId);
+    void openInto(std::shared_ptr<HidDevice>& handle, const char (&path)[kDevicePathSize], int inputReportId);
 
     std::unique_ptr<HidBackend> m_backend;
     std::unique_ptr<MouseDescriptorTable> m_table;
     mutable std::mutex m_handleMutex;
-    std::unique_ptr<HidDevice> m_handleA1;
-    std::unique_ptr<HidDevice> m_handleA2;
-    std::unique_ptr<HidDevice> m_handleB1;
-    std::unique_ptr<HidDevice> m_handleB2;
+    std::shared_ptr<HidDevice> m_handleA1;
+    std::shared_ptr<HidDevice> m_handleA2;
+    std::shared_ptr<HidDevice> m_handleB1;
+    std::shared_ptr<HidDevice> m_handleB2;
     LinkClock m_clock;
     std::unique_ptr<StatusReportRelay> m_relay;
     std::atomic<quint64> m_echoedFrames{0};

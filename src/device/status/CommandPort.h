@@ -13,4 +13,16 @@ public:
     virtual int writeReport(const Frame& frame) = 0;
     // Reads one command-collection report; > 0 bytes read, 0 on time-out, negative on failure.
     virtual int readReport(quint8* buffer, int length, int timeoutMs) = 0;
+
+    static constexpr int kCannotWait = -2;
+    // Waits for a command-collection report without holding the handle, so writes go on meanwhile: up to
+    // timeoutMs or until interruptReportWait(). 1 when one can be read, 0 on time-out or interruption,
+    // negative on failure, kCannotWait when the handle can only wait by reading.
+    virtual int waitForReport(int timeoutMs)
+    {
+        (void)timeoutMs;
+        return kCannotWait;
+    }
+    // Ends the wait in progress, or else the next one, at once.
+    virtual void interruptReportWait() {}
 };

@@ -3,6 +3,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -36,6 +37,7 @@ void OrnGetBatteryThread::stop()
         m_bStop.store(true);
     }
     m_wake.notify_all();
+    m_port.interruptReportWait();
 }
 
 void OrnGetBatteryThread::run()
@@ -81,6 +83,8 @@ void OrnGetBatteryThread::queryBattery()
 
 void OrnGetBatteryThread::listen()
 {
+    if (listenWholePass())
+        return;
     Frame reply{};
     const int got = m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
     if (got < 0) {
@@ -88,11 +92,50 @@ void OrnGetBatteryThread::listen()
         pause(m_timing.afterReadFailureMs);
         return;
     }
+    handleReport(reply);
+    pause(m_timing.afterListenMs);
+}
+
+bool OrnGetBatteryThread::listenWholePass()
+{
+    // The read and the pause after it as one wait, which a report or stop() ends: idle, the thread wakes once a
+    // pass instead of twice.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end =
+        Clock::now() + std::chrono::milliseconds(m_timing.readTimeoutMs + m_timing.afterListenMs);
+    const auto msLeft = [&end] {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
+        return int(std::max<decltype(left)>(left, 0));
+    };
+    for (;;) {
+        const int ready = m_port.waitForReport(msLeft());
+        if (ready == CommandPort::kCannotWait)
+            return false;
+        if (ready == 0 || m_bStop.load())
+            return true;
+        Frame reply{};
+        // Another collection's reports share the node: a read as long as the plain pass's drains them.
+        const int got = ready < 0 ? ready : m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
+        if (got < 0) {
+            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
+            pause(m_timing.afterReadFailureMs);
+            return true;
+        }
+        if (got == 0) {
+            // Only reports of others: the rest of the pass pauses, as the plain pass does.
+            pause(msLeft());
+            return true;
+        }
+        handleReport(reply);
+    }
+}
+
+void OrnGetBatteryThread::handleReport(const Frame& reply)
+{
     if (reply[kKind] == kStatusCommand)
         emit RefreshStatus(reply[kByte4], reply[kByte5], reply[kByte6], reply[kByte7]);
     else if (reply[kKind] == kBatteryCommand)
         handleBatteryReply(reply);
-    pause(m_timing.afterListenMs);
 }
 
 void OrnGetBatteryThread::handleBatteryReply(const Frame& reply)

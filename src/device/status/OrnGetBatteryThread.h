@@ -27,7 +27,7 @@ class OrnGetBatteryThread : public QThread
 public:
     explicit OrnGetBatteryThread(CommandPort& port, StatusTiming timing = {}, QObject* parent = nullptr);
 
-    // Ends the thread at its next step; a pause in progress ends at once.
+    // Ends the thread at its next step; a pause or a wait for a report in progress ends at once.
     void stop();
 
 signals:
@@ -41,6 +41,9 @@ protected:
 private:
     void queryBattery();
     void listen();
+    // False when the port can only wait by reading; the pass is then the plain read and pause.
+    bool listenWholePass();
+    void handleReport(const Frame& reply);
     void handleBatteryReply(const Frame& reply);
     void pause(int ms);
 

@@ -1,7 +1,5 @@
 #include "hid/hidapi/HidapiBackend.h"
 
-#include "hid/hidapi/HidapiDevice.h"
-
 #include <hidapi.h>
 
 namespace {
@@ -43,10 +41,7 @@ std::vector<HidDeviceInfo> HidapiBackend::enumerate(quint16 vendorId, quint16 pr
 
 std::unique_ptr<HidDevice> HidapiBackend::openPath(const QByteArray& path, int inputReportId)
 {
-    hid_device* handle = hid_open_path(path.constData());
-    if (!handle)
-        return nullptr;
-    return std::make_unique<HidapiDevice>(handle, inputReportId);
+    return openHidNode(path, inputReportId);
 }
 
 int HidapiBackend::releaseNumber(const QByteArray& path)

@@ -2,7 +2,11 @@
 
 #include "hid/HidBackend.h"
 
-// HidBackend over the system's hidapi (the hidraw backend on Linux).
+// Opens the node of one collection that hidapi enumerated: on Linux the hidraw node itself (its reads can then
+// wait beside a wake-up), elsewhere through hidapi.
+std::unique_ptr<HidDevice> openHidNode(const QByteArray& path, int inputReportId);
+
+// HidBackend over the system's hidapi (the hidraw backend on Linux): enumeration, and the nodes it names.
 class HidapiBackend : public HidBackend
 {
 public:

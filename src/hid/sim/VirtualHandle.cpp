@@ -21,3 +21,13 @@ int VirtualHandle::readTimeout(quint8* data, int length, int timeoutMs)
 {
     return m_line->hostRead(m_id, m_generation, data, length, timeoutMs);
 }
+
+int VirtualHandle::waitForReport(int timeoutMs)
+{
+    return m_line->hostWait(m_id, m_generation, timeoutMs);
+}
+
+void VirtualHandle::interruptWait()
+{
+    m_line->interruptWait(m_id);
+}

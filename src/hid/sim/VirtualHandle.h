@@ -18,6 +18,8 @@ public:
 
     int write(const quint8* data, int length) override;
     int readTimeout(quint8* data, int length, int timeoutMs) override;
+    int waitForReport(int timeoutMs) override;
+    void interruptWait() override;
 
 private:
     std::shared_ptr<VirtualLine> m_line;

@@ -119,6 +119,37 @@ int VirtualLine::hostRead(int id, quint64 generation, quint8* data, int length, 
     }
 }
 
+int VirtualLine::hostWait(int id, quint64 generation, int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    for (;;) {
+        const auto queue = m_queues.find(id);
+        if (!isLive(generation) || queue == m_queues.end())
+            return -1;
+        if (queue->second.bWaitInterrupted) {
+            queue->second.bWaitInterrupted = false;
+            return 0;
+        }
+        if (!queue->second.reports.empty())
+            return 1;
+        if (timeoutMs < 0)
+            m_arrived.wait(lock);
+        else if (std::chrono::steady_clock::now() >= deadline)
+            return 0;
+        else
+            m_arrived.wait_until(lock, deadline);
+    }
+}
+
+void VirtualLine::interruptWait(int id)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (const auto queue = m_queues.find(id); queue != m_queues.end())
+        queue->second.bWaitInterrupted = true;
+    m_arrived.notify_all();
+}
+
 void VirtualLine::deliver(const Report& report)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -26,6 +26,9 @@ public:
     void closeHandle(int id);
     int hostWrite(int id, quint64 generation, const quint8* data, int length);
     int hostRead(int id, quint64 generation, quint8* data, int length, int timeoutMs);
+    // HidDevice::waitForReport and interruptWait of a handle.
+    int hostWait(int id, quint64 generation, int timeoutMs);
+    void interruptWait(int id);
 
     // Receiver side; each takes the lock itself.
     void deliver(const Report& report);
@@ -62,6 +65,7 @@ private:
     struct Queue
     {
         bool bCommand = false;
+        bool bWaitInterrupted = false;
         std::deque<Report> reports;
     };
 
