@@ -1,3 +1,4 @@
+#include "../CtlProcess.h"
 #include "CtlArguments.h"
 #include "EditCommands.h"
 #include "LinkCommands.h"
@@ -16,33 +17,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
-
-Run runCtl(const QStringList& args, const QStringList& extraEnv = {})
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& pair : extraEnv)
-        env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // 33 bytes: the given ones, then zeros.
 QString line(const QString& head)
@@ -264,7 +242,7 @@ private Q_SLOTS:
 
     void helpNamesEveryCommand()
     {
-        const Run run = runCtl({"--help"});
+        const CtlRun run = runCtl({"--help"});
         QCOMPARE(run.exitCode, 0);
         // help2man makes the man page from these sections.
         for (const char* text : {"frames",         "apply",          "status",          "defaults",
@@ -415,29 +393,19 @@ private Q_SLOTS:
         VirtualReceiver stored;
         QCOMPARE(runHere({"rate", "1000"}, stored), 0); // the profile files exist, as after any change
         const QString socket = home.path() + "/mouse.sock";
-        QProcess watch;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("OSKEN_VIRTUAL_MOUSE", "1");
-        env.insert("OSKEN_VIRTUAL_MOUSE_CONTROL", socket);
-        watch.setProcessEnvironment(env);
-        watch.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", {"watch", "--json"});
-        const auto nextLine = [&watch]() -> QString {
-            while (!watch.canReadLine() && watch.waitForReadyRead(10000)) {
-            }
-            return QString::fromUtf8(watch.readLine()).trimmed();
-        };
-        QCOMPARE(nextLine(), QString(R"({"event":"plugged"})"));
-        QCOMPARE(nextLine(), QString(R"({"charging":false,"event":"battery","percent":90})"));
+        Ctl watch({"watch", "--json"}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_CONTROL=" + socket});
+        QCOMPARE(watch.nextLine(), QString(R"({"event":"plugged"})"));
+        QCOMPARE(watch.nextLine(), QString(R"({"charging":false,"event":"battery","percent":90})"));
         QLocalSocket control;
         control.connectToServer(socket);
         QVERIFY(control.waitForConnected(5000));
         // Stage 3 of the defaults is 1600 DPI; pressing it on the mouse is seen and stored.
         control.write("dpi 2\n");
         QVERIFY(control.waitForBytesWritten(5000));
-        QCOMPARE(nextLine(), QString(R"({"dpi":1600,"event":"dpi-stage","stage":3})"));
-        watch.terminate();
-        QVERIFY(watch.waitForFinished(10000));
-        QCOMPARE(watch.exitCode(), 0);
+        QCOMPARE(watch.nextLine(), QString(R"({"dpi":1600,"event":"dpi-stage","stage":3})"));
+        watch.process.terminate();
+        QVERIFY(watch.finish());
+        QCOMPARE(watch.process.exitCode(), 0);
         QCOMPARE(QSettings(profileFilePath("Profile 1"), QSettings::IniFormat).value("PROFILE/dpi").toInt(), 2);
     }
 
@@ -475,7 +443,7 @@ private Q_SLOTS:
                 file.setValue("MouseName/Name", tag);
         }
         args.replaceInStrings("FILE", path);
-        const Run run = runCtl(args, {"OSKEN_VIRTUAL_MOUSE=1"});
+        const CtlRun run = runCtl(args, {"OSKEN_VIRTUAL_MOUSE=1"});
         QTEST(run.exitCode, "exitCode");
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
@@ -483,7 +451,7 @@ private Q_SLOTS:
 
     void framesOfAConfiguration()
     {
-        const Run run = runCtl({"frames", m_conf});
+        const CtlRun run = runCtl({"frames", m_conf});
         QCOMPARE(run.exitCode, 0);
         const QStringList lines = run.lines();
         // session, settings 2, buttons 7, DPI 8, lighting 5, reloads 5, one macro slot 10 + close, session
@@ -521,7 +489,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(int, count);
         QFETCH(QString, third);
-        const Run run = runCtl(QStringList{"frames"} + args + QStringList{m_conf});
+        const CtlRun run = runCtl(QStringList{"frames"} + args + QStringList{m_conf});
         QCOMPARE(run.exitCode, 0);
         if (count)
             QCOMPARE(run.lines().size(), count);
@@ -531,11 +499,11 @@ private Q_SLOTS:
 
     void applyAgreesWithFrames()
     {
-        const Run frames = runCtl({"frames", m_conf});
+        const CtlRun frames = runCtl({"frames", m_conf});
         QCOMPARE(frames.exitCode, 0);
         const QString log = m_home->path() + "/virtual.log";
         QFile::remove(log);
-        const Run apply = runCtl({"apply", m_conf}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_LOG=" + log});
+        const CtlRun apply = runCtl({"apply", m_conf}, {"OSKEN_VIRTUAL_MOUSE=1", "OSKEN_VIRTUAL_MOUSE_LOG=" + log});
         QCOMPARE(apply.exitCode, 0);
         QFile file(log);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -548,11 +516,11 @@ private Q_SLOTS:
 
     void statusAndListOfTheVirtualMouse()
     {
-        const Run status = runCtl({"status"}, {"OSKEN_VIRTUAL_MOUSE=1"});
+        const CtlRun status = runCtl({"status"}, {"OSKEN_VIRTUAL_MOUSE=1"});
         QCOMPARE(status.exitCode, 0);
         // Reading 0x03E8: 1000 * 990 / 240 = 4125 mV -> 90 %
         QCOMPARE(status.out, QString("battery: 90%\ncharging: no\nstatus: none seen\n"));
-        const Run list = runCtl({"list"}, {"OSKEN_VIRTUAL_MOUSE=1"});
+        const CtlRun list = runCtl({"list"}, {"OSKEN_VIRTUAL_MOUSE=1"});
         QCOMPARE(list.exitCode, 0);
         QCOMPARE(list.lines().size(), 1);
         const QStringList fields = list.lines().first().split('\t');
@@ -619,7 +587,7 @@ private Q_SLOTS:
         const QString prof = m_home->path() + "/factory.prof";
         QFile::remove(prof);
         QVERIFY(QFile::copy(m_conf, prof)); // stale keys of an older file must not survive
-        const Run run = runCtl({"defaults", prof});
+        const CtlRun run = runCtl({"defaults", prof});
         QCOMPARE(run.exitCode, 0);
         QSettings file(prof, QSettings::IniFormat);
         QCOMPARE(file.value("MouseName/Name").toString(), QString("OSKEN R5"));
