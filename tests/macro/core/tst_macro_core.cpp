@@ -208,8 +208,8 @@ private Q_SLOTS:
 
 namespace {
 
-// A macro write as the mouse must receive it: 05, checksum left 0, FA, 05, address low/high, length 20, phase.
-Frame macroFrame(int address, quint8 phase, const Bytes& payload)
+// A macro write as the mouse must receive it: 05, checksum left 0, FA, 05, address low/high, length, phase.
+Frame macroFrame(int address, quint8 phase, const Bytes& payload, quint8 length = 0x14)
 {
     Frame f{};
     f[0] = 0x05;
@@ -217,31 +217,22 @@ Frame macroFrame(int address, quint8 phase, const Bytes& payload)
     f[3] = 0x05;
     f[4] = static_cast<quint8>(address & 0xFF);
     f[5] = static_cast<quint8>(address >> 8);
-    f[6] = 0x14;
+    f[6] = length;
     f[7] = phase;
     for (size_t i = 0; i < payload.size() && i < 20; ++i)
         f[8 + i] = payload[i];
     return f;
 }
 
-Frame closingFrame()
-{
-    Frame f{};
-    f[0] = 0x05;
-    f[2] = 0xFA;
-    f[3] = 0x05;
-    f[4] = 0xFF;
-    f[5] = 0x0F;
-    f[6] = 0x01;
-    f[7] = 0xD3;
-    f[8] = 0x1A;
-    return f;
-}
+// The write that ends a download.
+const Frame kClosing = macroFrame(0x0FFF, 0xD3, {0x1A}, 0x01);
 
-void bind(ButtonInfo& record, const QString& name, int fun = ButtonFunction::Macro)
+ButtonInfo binding(int fun, const QString& name)
 {
-    record.Fun = fun;
-    record.macroname = name;
+    ButtonInfo button;
+    button.Fun = fun;
+    button.macroname = name;
+    return button;
 }
 
 void saveKeys(const QString& name, std::initializer_list<quint8> usages)
@@ -267,9 +258,9 @@ private Q_SLOTS:
         TestDataHome home;
         saveKeys("M", {0x04}); // A down, A up
         ConfigData config;
-        bind(config.slots[0].buttons[0], "M");
-        bind(config.slots[0].buttons[40], "M");
-        bind(config.slots[3].buttons[2], "M");
+        config.slots[0].buttons[0] = binding(ButtonFunction::Macro, "M");
+        config.slots[0].buttons[40] = binding(ButtonFunction::Macro, "M");
+        config.slots[3].buttons[2] = binding(ButtonFunction::Macro, "M");
         MacroSlotMap slotMap{{1, "M"}};
         RecordingSender rec;
         std::vector<int> sleeps;
@@ -282,7 +273,7 @@ private Q_SLOTS:
         QCOMPARE(rec.frames[0], macroFrame(200, 0xD1, {0x84, 0x04, 0, 0x04, 0x04, 0, 0x06, 0x01, 0}));
         for (int k = 1; k < 10; ++k)
             QCOMPARE(rec.frames[k], macroFrame(200 + 20 * k, 0xD2, {}));
-        QCOMPARE(rec.frames[10], closingFrame());
+        QCOMPARE(rec.frames[10], kClosing);
     }
 
     void slotsGoToTheirAddresses()
@@ -291,9 +282,9 @@ private Q_SLOTS:
         saveKeys("A", {0x04});
         saveKeys("B", {0x05, 0x06});
         ConfigData config;
-        bind(config.slots[1].buttons[7], "B", ButtonFunction::GunFile);
-        bind(config.slots[0].buttons[1], "A");
-        bind(config.slots[0].buttons[2], "missing");
+        config.slots[1].buttons[7] = binding(ButtonFunction::GunFile, "B");
+        config.slots[0].buttons[1] = binding(ButtonFunction::Macro, "A");
+        config.slots[0].buttons[2] = binding(ButtonFunction::Macro, "missing");
         MacroSlotMap slotMap{{0, "A"}, {1, "B"}, {2, "missing"}, {3, "unbound"}};
         RecordingSender rec;
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 0);
@@ -303,7 +294,7 @@ private Q_SLOTS:
         QCOMPARE(rec.frames[11], macroFrame(220, 0xD2, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
         // A missing file goes as an empty macro: one separator.
         QCOMPARE(rec.frames[20], macroFrame(400, 0xD2, {0x06, 0x01, 0x00}));
-        QCOMPARE(rec.frames[30], closingFrame());
+        QCOMPARE(rec.frames[30], kClosing);
         // Only the bound names are taken out of the map.
         QCOMPARE(slotMap, (MacroSlotMap{{3, "unbound"}}));
     }
@@ -316,7 +307,7 @@ private Q_SLOTS:
         for (int i = 0; i < 21; ++i) {
             const QString name = QStringLiteral("m%1").arg(i);
             saveKeys(name, {static_cast<quint8>(0x04 + i)});
-            bind(config.slots[0].buttons[i], name);
+            config.slots[0].buttons[i] = binding(ButtonFunction::Macro, name);
             slotMap[static_cast<quint8>(i)] = name;
         }
         RecordingSender rec;
@@ -327,7 +318,7 @@ private Q_SLOTS:
         // Slot 19's first block, then the closing write; nothing at 4000.
         QCOMPARE(rec.frames[190], macroFrame(3800, 0xD2, {0x84, 0x17, 0, 0x04, 0x17, 0, 0x06, 0x01, 0, 0, 0, 0}));
         QCOMPARE(rec.frames[199], macroFrame(3980, 0xD2, {}));
-        QCOMPARE(rec.frames[200], closingFrame());
+        QCOMPARE(rec.frames[200], kClosing);
         QCOMPARE(slotMap, (MacroSlotMap{{20, "m20"}}));
     }
 
@@ -344,8 +335,8 @@ private Q_SLOTS:
         TestDataHome home;
         saveKeys("A", {0x04});
         ConfigData config;
-        bind(config.slots[0].buttons[0], "A");
-        bind(config.slots[0].buttons[1], "B");
+        config.slots[0].buttons[0] = binding(ButtonFunction::Macro, "A");
+        config.slots[0].buttons[1] = binding(ButtonFunction::Macro, "B");
         MacroSlotMap slotMap{{0, "A"}, {1, "B"}};
         RecordingSender rec;
         rec.failAt = failAt;
@@ -358,7 +349,7 @@ private Q_SLOTS:
     {
         TestDataHome home;
         ConfigData config;
-        bind(config.slots[0].buttons[0], "A", ButtonFunction::SingleKey); // a name on another function
+        config.slots[0].buttons[0] = binding(ButtonFunction::SingleKey, "A"); // a name on another function
         MacroSlotMap slotMap{{0, "A"}};
         RecordingSender rec;
         int sleeps = 0;
@@ -387,14 +378,6 @@ void setList(std::initializer_list<std::pair<int, const char*>> entries)
     QSettings settings(programConfigPath(), QSettings::IniFormat);
     for (const auto& e : entries)
         settings.setValue(QStringLiteral("MACRO_LIST/%1").arg(e.first), QString::fromLatin1(e.second));
-}
-
-ButtonInfo binding(int fun, const QString& name)
-{
-    ButtonInfo button;
-    button.Fun = fun;
-    button.macroname = name;
-    return button;
 }
 
 QString listEntry(int index)
