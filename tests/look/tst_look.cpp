@@ -108,7 +108,8 @@ QSet<QString> uiTextLiterals()
                 contents << QString::fromUtf8(file.readAll());
         }
     }
-    const QString definition = QStringLiteral("\\b%1\\s*\\(([^()]*)\\)[^;{}()]*\\{");
+    // A function's or constructor's definition, up to the brace that opens its body.
+    const QString definition = QStringLiteral("\\b%1\\s*\\(([^()]*)\\)[^;{}()]*(?:\\([^()]*\\)[^;{}()]*)*\\{");
     QSet<QString> texts;
     QSet<QString> helpers; // functions that translate a const char* parameter
     QSet<QString> tables;
@@ -134,18 +135,14 @@ QSet<QString> uiTextLiterals()
         }
     }
     for (const QString& content : contents) {
-        // Every literal argument of a helper's calls and constructions ("Type name(").
-        for (const QString& helper : helpers) {
-            auto calls =
-                QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\w+\\s*)?\\(").arg(helper)).globalMatch(content);
-            while (calls.hasNext())
-                addLiterals(texts, bracketed(content, calls.next().capturedEnd() - 1));
-        }
-        for (const QString& table : tables) {
-            auto declarations = QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\[[^\\]]*\\])?\\s*=\\s*\\{").arg(table))
-                                    .globalMatch(content);
-            while (declarations.hasNext())
-                addLiterals(texts, bracketed(content, declarations.next().capturedEnd() - 1));
+        // The literal arguments of a helper's calls and constructions ("Type name("); a table's every literal.
+        for (const QString& name : helpers + tables) {
+            const QString pattern = tables.contains(name) ? kLiteral : "(?:^|,)\\s*" + kLiteral + "\\s*(?=,|$)";
+            auto uses = QRegularExpression(
+                            QStringLiteral("\\b%1\\s*(?:\\w+\\s*\\(|\\(|(?:\\[[^\\]]*\\])?\\s*=\\s*\\{)").arg(name))
+                            .globalMatch(content);
+            while (uses.hasNext())
+                addLiterals(texts, bracketed(content, uses.next().capturedEnd() - 1), pattern);
         }
         for (const QString& function : textFunctions) {
             auto definitions = QRegularExpression(definition.arg(function)).globalMatch(content);
