@@ -28,7 +28,6 @@
 #include <memory>
 
 using namespace macroedit;
-using Events = std::vector<MacroEvent>;
 
 Q_DECLARE_METATYPE(macroedit::Rows)
 
@@ -526,17 +525,6 @@ private slots:
         QVERIFY(!writeGunFile(QStringLiteral("a/b"), {}));
     }
 
-    void gunRows()
-    {
-        // X -5 is 5 steps left (low byte FB), Y 12 is 12 steps down (high byte 0C), 30 ms is 3 units.
-        const Events events = gunEvents({GunBullet{30, -5, 12}, GunBullet{999, 0, -100}});
-        const Events expected{kPress, kRelease, ev(2, 0, 0xFB), ev(2, 0x0C, 0), ev(6, 0, 3),
-                              kPress, kRelease, ev(2, 0x9C, 0), ev(6, 0, 99)};
-        QVERIFY(events == expected);
-        // A pause under 10 ms still waits one unit.
-        QVERIFY(gunEvents({GunBullet{4, 0, 0}}) == (Events{kPress, kRelease, ev(6, 0, 1)}));
-    }
-
     void moves_data()
     {
         QTest::addColumn<int>("command"); // 0 up, 1 down, 2 top, 3 bottom
@@ -590,6 +578,12 @@ private slots:
         QTest::addRow("right 5, recorded delays")
             << movementRows(MoveItem::Right, 5, 1, 25) << Rows{ev(2, 0, 5), ev(6, 0, 1)};
         QTest::addRow("right 300 modulo 256") << movementRows(MoveItem::Right, 300, 0, 25) << Rows{ev(2, 0, 44)};
+        // X -5 is 5 steps left (low byte FB), Y 12 is 12 steps down (high byte 0C), 30 ms is 3 units.
+        QTest::addRow("gun bullets") << gunEvents({GunBullet{30, -5, 12}, GunBullet{999, 0, -100}})
+                                     << Rows{kPress, kRelease, ev(2, 0, 0xFB), ev(2, 0x0C, 0), ev(6, 0, 3),
+                                             kPress, kRelease, ev(2, 0x9C, 0), ev(6, 0, 99)};
+        QTest::addRow("gun pause under 10 ms waits a unit")
+            << gunEvents({GunBullet{4, 0, 0}}) << Rows{kPress, kRelease, ev(6, 0, 1)};
     }
     void commandRows()
     {
