@@ -73,17 +73,6 @@ int runHere(const QStringList& args, VirtualReceiver& receiver, QString* printed
     }
 }
 
-// Command bytes of the frames the receiver took, runs of one command folded into one.
-QList<int> commandRuns(const VirtualReceiver& receiver)
-{
-    QList<int> runs;
-    for (const auto& frame : receiver.receivedFrames()) {
-        if (runs.isEmpty() || runs.last() != frame[3])
-            runs << frame[3];
-    }
-    return runs;
-}
-
 // "settings 17 03": bytes of a committed table from an offset; "active 2": the mouse's active profile.
 void checkMemory(const VirtualReceiver& receiver, const QString& wanted)
 {
@@ -99,17 +88,6 @@ void checkMemory(const VirtualReceiver& receiver, const QString& wanted)
     const QByteArray table = firmware.table(VirtualFirmware::Table(tables.indexOf(words[0])));
     const QByteArray expected = QByteArray::fromHex(words.mid(2).join("").toLatin1());
     QCOMPARE(table.mid(words[1].toInt(), expected.size()).toHex(), expected.toHex());
-}
-
-// "Profile 2:PROFILE/pollrate=8;Config:Config/Diff=1": keys of a profile file or the product Config.ini.
-void checkFiles(const QString& wanted)
-{
-    for (const QString& check : wanted.split(';', Qt::SkipEmptyParts)) {
-        const QString file = check.section(':', 0, 0);
-        const QString key = check.section(':', 1).section('=', 0, 0);
-        const QString path = file == "Config" ? productConfigPath() : profileFilePath(file);
-        QCOMPARE(QSettings(path, QSettings::IniFormat).value(key).toString(), check.section('=', 1));
-    }
 }
 
 // Key paths of a JSON value with a type letter each (n number, s string, b bool, z null); arrays by their
@@ -221,9 +199,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("before"); // commands run first; "unplug" and "sleep" act on the mouse
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("files"); // see checkFiles
+        QTest::addColumn<QString>("files"); // "Profile 1:PROFILE/dpi=3;Config:Config/Diff=1": keys of the files
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QList<int>>("runs"); // the frames' commands: battery query 0x48, then the write
+        QTest::addColumn<QList<int>>("runs"); // the frames' commands, runs of one folded: battery query 0x48, the write
         QTest::addColumn<QString>("memory");  // see checkMemory
         const QList<int> settings{0x48, 0x46, 0x01, 0x40, 0x46};
         const QList<int> stages{0x48, 0x46, 0x02, 0x40, 0x46};
@@ -298,14 +276,24 @@ private Q_SLOTS:
 
         QString err;
         QTEST(runHere(args, receiver, &err), "exitCode");
-        QTEST(commandRuns(receiver), "runs");
+        QList<int> runs;
+        for (const auto& frame : receiver.receivedFrames()) {
+            if (runs.isEmpty() || runs.last() != frame[3])
+                runs << frame[3];
+        }
+        QTEST(runs, "runs");
         QFETCH(int, exitCode);
         if (exitCode == CtlExit::Usage) {
             QCOMPARE(err.count('\n'), 1);
             QVERIFY(!QFile::exists(productConfigPath()));
         }
         QFETCH(QString, files);
-        checkFiles(files);
+        for (const QString& check : files.split(';', Qt::SkipEmptyParts)) {
+            const QString file = check.section(':', 0, 0);
+            const QString path = file == "Config" ? productConfigPath() : profileFilePath(file);
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value(check.section(':', 1).section('=', 0, 0)).toString(),
+                     check.section('=', 1));
+        }
         QFETCH(QString, memory);
         checkMemory(receiver, memory);
     }
