@@ -88,6 +88,7 @@ private Q_SLOTS:
 
         std::vector<MacroEvent> withDelay{key(0), delayEvent(1000), keyEvent(4, false)};
         QTest::addRow("with delay") << withDelay << Bytes{0x84, 0x04, 0x00, 0x06, 0x64, 0x00, 0x04, 0x04, 0x00};
+        QTest::addRow("longest delay") << std::vector<MacroEvent>{delayEvent(99999999)} << Bytes{0x06, 0xFF, 0xFF};
 
         std::vector<MacroEvent> mouse{mouseButtonEvent(MacroMouseButton::Left, true), movementEvent(-5, 0),
                                       mouseButtonEvent(MacroMouseButton::Left, false)};
@@ -133,13 +134,6 @@ private Q_SLOTS:
         QVERIFY(!encodeMacroStream(keys(1), 20, image));
         QVERIFY(!encodeMacroStream(keys(1), -1, image));
         QVERIFY(image.bytes == before.bytes);
-    }
-
-    void eventValues()
-    {
-        // Delays are held in units of 10 ms: 10000 ms = 1000 = 3 * 256 + 232 units.
-        QCOMPARE(delayEvent(10000), (MacroEvent{6, 3, 232}));
-        QCOMPARE(delayEvent(99999999), (MacroEvent{6, 0xFF, 0xFF}));
     }
 };
 
@@ -376,19 +370,21 @@ class MacroFilesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { m_home = std::make_unique<TestDataHome>(); }
+    void cleanup() { m_home.reset(); }
+
     void saveAndReadBack()
     {
-        TestDataHome home;
         MacroFile macro = sample(5);
         macro.events.push_back(delayEvent(10000));
         QVERIFY(saveMacro("Fast", macro));
-        const QString path = home.path() + "/OSKEN R5/MacroDB/Fast.MSMACRO";
+        const QString path = m_home->path() + "/OSKEN R5/MacroDB/Fast.MSMACRO";
         QCOMPARE(macroFilePath("Fast"), path);
         const QSettings raw(path, QSettings::IniFormat);
         QCOMPARE(raw.value("Setting/MacroFilePath").toString(), path);
         QCOMPARE(raw.value("Setting/Count").toInt(), 6);
         QCOMPARE(raw.value("Setting/WriteSign").toInt(), 1);
-        // Event values are written as decimal text.
+        // Event values are written as decimal text: 10000 ms is 1000 units, 3 * 256 + 232.
         QCOMPARE(raw.value("Setting/Map_5").type(), QVariant::String);
         QCOMPARE(raw.value("Setting/Map_5").toString(), QStringLiteral("6"));
         QCOMPARE(raw.value("Setting/DataH_5").toString(), QStringLiteral("3"));
@@ -404,20 +400,19 @@ private Q_SLOTS:
 
     void integerFormAndBadValues()
     {
-        TestDataHome home;
         // The gun-set editor's form: integers throughout, no WriteSign; a value too wide keeps its low byte.
-        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nDefaultDelay=10\nDelayType=1\nLoopType=0\n"
-                                                       "LoopTime=1\nCount=3\nMap_0=129\nDataH_0=0\nDataL_0=1\n"
-                                                       "Map_1=6\nDataH_1=0\nDataL_1=300\nMap_2=x\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nDefaultDelay=10\nDelayType=1\nLoopType=0\n"
+                                                          "LoopTime=1\nCount=3\nMap_0=129\nDataH_0=0\nDataL_0=1\n"
+                                                          "Map_1=6\nDataH_1=0\nDataL_1=300\nMap_2=x\n");
         const MacroFile gun = readMacro("Gun");
         QCOMPARE(int(gun.events.size()), 3);
         QCOMPARE(gun.events[0], (MacroEvent{0x81, 0, 1}));
         QCOMPARE(gun.events[1], (MacroEvent{6, 0, 44}));
         QCOMPARE(gun.events[2], (MacroEvent{0, 0, 0}));
 
-        home.writeFile("OSKEN R5/MacroDB/Huge.MSMACRO", "[Setting]\nCount=2000000000\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Huge.MSMACRO", "[Setting]\nCount=2000000000\n");
         QCOMPARE(int(readMacro("Huge").events.size()), kMacroReadLimit);
-        home.writeFile("OSKEN R5/MacroDB/Negative.MSMACRO", "[Setting]\nCount=-4\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Negative.MSMACRO", "[Setting]\nCount=-4\n");
         QVERIFY(readMacro("Negative").events.empty());
 
         const MacroFile missing = readMacro("nothing");
@@ -427,8 +422,7 @@ private Q_SLOTS:
 
     void namesNeverLeaveTheMacroFolder()
     {
-        TestDataHome home;
-        const QString outside = home.writeFile("OSKEN R5/Victim.MSMACRO", "[Setting]\nCount=1\n");
+        const QString outside = m_home->writeFile("OSKEN R5/Victim.MSMACRO", "[Setting]\nCount=1\n");
         QVERIFY(!saveMacro("../Victim", sample(1)));
         QVERIFY(readMacro("../Victim").events.empty());
         deleteMacroFile("../Victim");
@@ -440,7 +434,6 @@ private Q_SLOTS:
 
     void nameListOperations()
     {
-        TestDataHome home;
         setList({{0, "a"}, {1, ""}, {2, "b"}, {3, "a"}});
         QCOMPARE(listMacroNames(), (QStringList{"a", "b", "a"}));
         QCOMPARE(countMacroNames(), 3);
@@ -461,11 +454,10 @@ private Q_SLOTS:
 
     void newNamesAndCreation()
     {
-        TestDataHome home;
         QCOMPARE(newMacroName(), QStringLiteral("name_1"));
-        home.writeFile("OSKEN R5/MacroDB/name_1.MSMACRO", "");
-        home.writeFile("OSKEN R5/MacroDB/name_2.MSMACRO", "");
-        home.writeFile("OSKEN R5/MacroDB/name_4.MSMACRO", "");
+        m_home->writeFile("OSKEN R5/MacroDB/name_1.MSMACRO", "");
+        m_home->writeFile("OSKEN R5/MacroDB/name_2.MSMACRO", "");
+        m_home->writeFile("OSKEN R5/MacroDB/name_4.MSMACRO", "");
         QCOMPARE(newMacroName(), QStringLiteral("name_3"));
 
         const QString created = createMacro();
@@ -480,7 +472,6 @@ private Q_SLOTS:
 
     void renameAvoidsTakenNames()
     {
-        TestDataHome home;
         QVERIFY(saveMacro("old", sample(2)));
         QVERIFY(saveMacro("Taken", sample(1)));
         QVERIFY(saveMacro("Taken_2", sample(1)));
@@ -500,12 +491,11 @@ private Q_SLOTS:
     // A button must not send an empty macro in place of one it cannot read.
     void fileStatesAndMissingBindings()
     {
-        TestDataHome home;
         QVERIFY(saveMacro("Saved", sample(1)));
-        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nCount=0\n");
-        home.writeFile("OSKEN R5/MacroDB/Junk.MSMACRO", "not a macro\n");
-        home.writeFile("OSKEN R5/MacroDB/Cut.MSMACRO", "[Setting\nCount=3\n");
-        home.makeSpecial("OSKEN R5/MacroDB/Pipe.MSMACRO", TestDataHome::Special::Fifo);
+        m_home->writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nCount=0\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Junk.MSMACRO", "not a macro\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Cut.MSMACRO", "[Setting\nCount=3\n");
+        m_home->makeSpecial("OSKEN R5/MacroDB/Pipe.MSMACRO", TestDataHome::Special::Fifo);
         QCOMPARE(macroFileState("Saved"), MacroFileState::Ok);
         QCOMPARE(macroFileState("Gun"), MacroFileState::Ok);
         QCOMPARE(macroFileState("Junk"), MacroFileState::Unreadable);
@@ -526,7 +516,6 @@ private Q_SLOTS:
 
     void renameMovesEveryBinding()
     {
-        TestDataHome home;
         QVERIFY(writeCurrentProductName("OSKEN R5"));
         ProfileData p1;
         p1.pollrate = 8;
@@ -556,6 +545,9 @@ private Q_SLOTS:
         QVERIFY(macroUsers("old", {&working, &saved}).isEmpty());
         QCOMPARE(macroUsers("other", {&working, &saved}), (QStringList{"Unsaved", "P2"}));
     }
+
+private:
+    std::unique_ptr<TestDataHome> m_home;
 };
 
 int main(int argc, char** argv)
