@@ -66,75 +66,31 @@ QHash<QString, Message> readTs(const QString& path)
     return messages;
 }
 
-QString unescapeLiteral(const QString& literal)
+// The text inside the bracket that opens at `open`, or an empty text when it does not close.
+QString bracketed(const QString& content, int open)
 {
-    QString text;
-    for (int i = 0; i < literal.size(); ++i) {
-        QChar c = literal.at(i);
-        if (c == QLatin1Char('\\') && i + 1 < literal.size()) {
-            const QChar next = literal.at(++i);
-            c = next == QLatin1Char('n') ? QChar('\n') : next == QLatin1Char('t') ? QChar('\t') : next;
-        }
-        text.append(c);
-    }
-    return text;
-}
-
-// The body of the braces that open at `open`, or an empty text when they do not close.
-QString braced(const QString& content, int open)
-{
+    const QChar opening = content.at(open);
+    const QChar closing = opening == '(' ? ')' : '}';
     int depth = 0;
     for (int i = open; i < content.size(); ++i) {
-        if (content.at(i) == QLatin1Char('{'))
+        if (content.at(i) == opening)
             ++depth;
-        else if (content.at(i) == QLatin1Char('}') && --depth == 0)
+        else if (content.at(i) == closing && --depth == 0)
             return content.mid(open + 1, i - open - 1);
     }
     return QString();
 }
 
-// The arguments of the call whose parenthesis opens at `open`, split at the top level.
-QStringList callArguments(const QString& content, int open)
-{
-    QStringList arguments;
-    QString current;
-    int depth = 0;
-    bool bQuoted = false;
-    for (int i = open + 1; i < content.size(); ++i) {
-        const QChar c = content.at(i);
-        if (bQuoted) {
-            current += c;
-            if (c == QLatin1Char('\\') && i + 1 < content.size())
-                current += content.at(++i);
-            else if (c == QLatin1Char('"'))
-                bQuoted = false;
-            continue;
-        }
-        if (c == QLatin1Char('"'))
-            bQuoted = true;
-        else if (c == QLatin1Char('(') || c == QLatin1Char('{') || c == QLatin1Char('['))
-            ++depth;
-        else if (c == QLatin1Char(')') || c == QLatin1Char('}') || c == QLatin1Char(']')) {
-            if (depth-- == 0)
-                break;
-        } else if (c == QLatin1Char(',') && depth == 0) {
-            arguments << current.trimmed();
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    arguments << current.trimmed();
-    return arguments;
-}
-
 const QString kLiteral = QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"");
 
-void addLiterals(const QString& text, QSet<QString>& texts)
+// The first capture of each match of `pattern` in `text`, unescaped.
+void addLiterals(QSet<QString>& texts, const QString& text, const QString& pattern = kLiteral)
 {
-    auto matches = QRegularExpression(kLiteral).globalMatch(text);
-    while (matches.hasNext())
-        texts.insert(unescapeLiteral(matches.next().captured(1)));
+    auto matches = QRegularExpression(pattern).globalMatch(text);
+    while (matches.hasNext()) {
+        QString literal = matches.next().captured(1);
+        texts.insert(literal.replace("\\n", "\n").replace("\\\"", "\"").replace("\\\\", "\\"));
+    }
 }
 
 // Every literal text of the "Osken" context in the program's sources, whoever wrote them: written into
@@ -142,12 +98,6 @@ void addLiterals(const QString& text, QSet<QString>& texts)
 // table or a function's return value.
 QSet<QString> uiTextLiterals()
 {
-    static const QRegularExpression call(QStringLiteral("\\b(?:uiText\\(|QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,)\\s*") +
-                                         kLiteral + QStringLiteral("\\s*\\)"));
-    static const QRegularExpression definition(
-        QStringLiteral("\\b(\\w+)\\s*\\(([^()]*)\\)[^;{}()]*(?:\\([^()]*\\)[^;{}()]*)*\\{"));
-    static const QRegularExpression textParameter(QStringLiteral("const\\s+char\\s*\\*\\s*(\\w+)\\s*$"));
-    static const QRegularExpression throughName(QStringLiteral("\\buiText\\(\\s*(\\w+)\\s*([\\[(])"));
     QStringList contents;
     for (const char* folder : {"/src", "/tools"}) {
         QDirIterator it(sourceDir() + QLatin1String(folder), {"*.cpp", "*.h"}, QDir::Files,
@@ -158,68 +108,51 @@ QSet<QString> uiTextLiterals()
                 contents << QString::fromUtf8(file.readAll());
         }
     }
+    // A function's or constructor's definition, up to the brace that opens its body.
+    const QString definition = QStringLiteral("\\b%1\\s*\\(([^()]*)\\)[^;{}()]*(?:\\([^()]*\\)[^;{}()]*)*\\{");
     QSet<QString> texts;
-    QHash<QString, QList<int>> helpers; // function name -> positions of parameters it translates
+    QSet<QString> helpers; // functions that translate a const char* parameter
     QSet<QString> tables;
     QSet<QString> textFunctions;
     for (const QString& content : contents) {
-        auto matches = call.globalMatch(content);
-        while (matches.hasNext())
-            texts.insert(unescapeLiteral(matches.next().captured(1)));
-        auto names = throughName.globalMatch(content);
+        addLiterals(texts, content,
+                    "\\b(?:uiText\\(|QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,)\\s*" + kLiteral + "\\s*\\)");
+        auto names = QRegularExpression(QStringLiteral("\\buiText\\(\\s*(\\w+)\\s*([\\[(])")).globalMatch(content);
         while (names.hasNext()) {
             const QRegularExpressionMatch match = names.next();
             (match.captured(2) == QLatin1String("[") ? tables : textFunctions).insert(match.captured(1));
         }
-        auto definitions = definition.globalMatch(content);
+        auto definitions = QRegularExpression(definition.arg("(\\w+)")).globalMatch(content);
         while (definitions.hasNext()) {
             const QRegularExpressionMatch match = definitions.next();
-            const QString body = braced(content, match.capturedEnd() - 1);
-            const QStringList parameters = match.captured(2).split(QLatin1Char(','));
-            for (int i = 0; i < parameters.size(); ++i) {
-                const QString name =
-                    textParameter.match(parameters.at(i).section(QLatin1Char('='), 0, 0).trimmed()).captured(1);
-                if (!name.isEmpty() &&
-                    body.contains(QRegularExpression(QStringLiteral("\\buiText\\(\\s*%1\\s*\\)").arg(name))))
-                    helpers[match.captured(1)] << i;
+            auto parameters =
+                QRegularExpression(QStringLiteral("const\\s+char\\s*\\*\\s*(\\w+)")).globalMatch(match.captured(2));
+            const QString body = parameters.hasNext() ? bracketed(content, match.capturedEnd() - 1) : QString();
+            while (parameters.hasNext()) {
+                if (body.contains(QRegularExpression("\\buiText\\(\\s*" + parameters.next().captured(1) + "\\s*\\)")))
+                    helpers.insert(match.captured(1));
             }
         }
     }
     for (const QString& content : contents) {
-        for (auto helper = helpers.cbegin(); helper != helpers.cend(); ++helper) {
-            // Calls, constructions ("Type name(") included.
-            auto calls =
-                QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\w+\\s*)?\\(").arg(helper.key())).globalMatch(content);
-            while (calls.hasNext()) {
-                const QStringList arguments = callArguments(content, calls.next().capturedEnd() - 1);
-                for (int i : helper.value()) {
-                    const QRegularExpressionMatch literal =
-                        QRegularExpression(QLatin1Char('^') + kLiteral + QLatin1Char('$')).match(arguments.value(i));
-                    if (literal.hasMatch())
-                        texts.insert(unescapeLiteral(literal.captured(1)));
-                }
-            }
-        }
-        for (const QString& table : tables) {
-            auto declarations = QRegularExpression(QStringLiteral("\\b%1\\s*(?:\\[[^\\]]*\\])?\\s*=\\s*\\{").arg(table))
-                                    .globalMatch(content);
-            while (declarations.hasNext())
-                addLiterals(braced(content, declarations.next().capturedEnd() - 1)
-                                .remove(QRegularExpression(QStringLiteral("QT_TRANSLATE_NOOP\\(\\s*\"Osken\"\\s*,"))),
-                            texts);
+        // The literal arguments of a helper's calls and constructions ("Type name("); a table's every literal.
+        for (const QString& name : helpers + tables) {
+            const QString pattern = tables.contains(name) ? kLiteral : "(?:^|,)\\s*" + kLiteral + "\\s*(?=,|$)";
+            auto uses = QRegularExpression(
+                            QStringLiteral("\\b%1\\s*(?:\\w+\\s*\\(|\\(|(?:\\[[^\\]]*\\])?\\s*=\\s*\\{)").arg(name))
+                            .globalMatch(content);
+            while (uses.hasNext())
+                addLiterals(texts, bracketed(content, uses.next().capturedEnd() - 1), pattern);
         }
         for (const QString& function : textFunctions) {
-            auto definitions = QRegularExpression(QStringLiteral("\\b%1\\s*\\([^()]*\\)[^;{}()]*\\{").arg(function))
-                                   .globalMatch(content);
-            while (definitions.hasNext()) {
-                auto returns = QRegularExpression(QStringLiteral("\\breturn\\s+") + kLiteral)
-                                   .globalMatch(braced(content, definitions.next().capturedEnd() - 1));
-                while (returns.hasNext())
-                    texts.insert(unescapeLiteral(returns.next().captured(1)));
-            }
+            auto definitions = QRegularExpression(definition.arg(function)).globalMatch(content);
+            while (definitions.hasNext())
+                addLiterals(texts, bracketed(content, definitions.next().capturedEnd() - 1),
+                            "\\breturn\\s+" + kLiteral);
         }
     }
-    texts.remove(QString()); // `return "";` of a function that has no text for a value
+    texts.remove(QStringLiteral("Osken")); // the context of QT_TRANSLATE_NOOP entries in a table
+    texts.remove(QString());               // `return "";` of a function that has no text for a value
     return texts;
 }
 

@@ -14,6 +14,8 @@
 #include "store/ProfileFiles.h"
 #include "store/ProfileList.h"
 
+#include <QDir>
+
 #include <memory>
 
 // The profile commands over a fresh data folder for "OSKEN R5": the five default profiles listed, the
@@ -62,6 +64,12 @@ struct CommandRig
         record.scrollspeed = quint8(iMarker);
         record.ProfileName = name;
         saveProfile(record, profileFilePath(name), profileGroup());
+    }
+    // A file outside the data folder, where the user keeps exchanged files.
+    QString exchangePath(const QString& name) const
+    {
+        QDir().mkpath(home.path() + "/exchange");
+        return home.path() + "/exchange/" + name;
     }
     void listProfiles(const QStringList& names)
     {

@@ -102,11 +102,6 @@ struct ModelRig : VirtualRig
         const QStringList names = listMacroNames();
         return names[pick(names.size())];
     }
-    QString exchangePath(const QString& name)
-    {
-        QDir().mkpath(home.path() + "/exchange");
-        return home.path() + "/exchange/" + name;
-    }
     // The status thread: what the relay handed over during writes, then what waits on the line.
     void poll()
     {

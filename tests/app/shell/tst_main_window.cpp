@@ -41,10 +41,10 @@ class RecordingOsd : public platform::OsdLink
 public:
     bool send(const platform::OsdMessage& message) override
     {
-        texts->append(message.text);
+        texts.append(message.text);
         return true;
     }
-    std::shared_ptr<QStringList> texts = std::make_shared<QStringList>();
+    QStringList texts;
 };
 
 class RecordingPointerSpeed : public platform::PointerSpeed
@@ -53,39 +53,33 @@ public:
     int currentSpeed(int) override { return 7; }
     bool applySpeed(int iSpeed) override
     {
-        applied->append(iSpeed);
+        applied.append(iSpeed);
         return true;
     }
-    std::shared_ptr<QList<int>> applied = std::make_shared<QList<int>>();
+    QList<int> applied;
 };
 
 // The window over a virtual mouse, with the OSD and the pointer speed recorded and the tray as the test
-// sets it.
+// sets it. The window owns what the pointers name.
 struct Fixture
 {
     Fixture()
     {
-        auto receiver = std::make_unique<VirtualReceiver>();
-        mouse = receiver.get();
         ShellServices services;
         services.trayAvailable = [this] { return bTray; };
         services.virtualReceiver = mouse;
-        services.link = std::make_unique<DeviceLink>(std::move(receiver));
+        services.link = std::make_unique<DeviceLink>(std::unique_ptr<VirtualReceiver>(mouse));
         services.notifier = platform::makeVirtualDeviceNotifier(*mouse);
-        auto osd = std::make_unique<RecordingOsd>();
-        osdTexts = osd->texts;
-        services.osd = std::move(osd);
-        auto speed = std::make_unique<RecordingPointerSpeed>();
-        speeds = speed->applied;
-        services.pointerSpeed = std::move(speed);
+        services.osd.reset(osd);
+        services.pointerSpeed.reset(speed);
         services.autostart = platform::makeAutostart("/opt/osken r5/osken-config", {"--hidden"});
         window = std::make_unique<MousecfgWidget>(std::move(services));
     }
 
     bool bTray = true;
-    VirtualReceiver* mouse = nullptr;
-    std::shared_ptr<QStringList> osdTexts;
-    std::shared_ptr<QList<int>> speeds;
+    VirtualReceiver* mouse = new VirtualReceiver;
+    RecordingOsd* osd = new RecordingOsd;
+    RecordingPointerSpeed* speed = new RecordingPointerSpeed;
     std::unique_ptr<MousecfgWidget> window;
 };
 
@@ -179,11 +173,11 @@ private slots:
 
         // Equal values change nothing and show nothing.
         f.window->slotRefreshStatus(0, working.activeSlot().dpi, working.activeSlot().pollrate, 0);
-        QVERIFY(f.osdTexts->isEmpty());
+        QVERIFY(f.osd->texts.isEmpty());
         f.window->slotRefreshStatus(2, working.slot(2).dpi, working.slot(2).pollrate, 0);
         QCOMPARE(int(working.ProfileID), 2);
-        QCOMPARE(*f.osdTexts, QStringList{"Slot 3"});
-        QCOMPARE(f.speeds->size(), 1);
+        QCOMPARE(f.osd->texts, QStringList{"Slot 3"});
+        QCOMPARE(f.speed->applied.size(), 1);
         QCOMPARE(QSettings(productConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 2);
         f.window->slotRefreshWriteStatus(0);
         QCOMPARE(readDiff(), 1);
@@ -241,7 +235,7 @@ private slots:
         QCOMPARE(int(f.window->session().working().ProfileID), 3);
         QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 3);
         QCOMPARE(f.window->nameField()->text(), f.window->session().working().slotProfileNames[3]);
-        QCOMPARE(f.speeds->size(), 1);
+        QCOMPARE(f.speed->applied.size(), 1);
         f.window->show();
         QTest::mouseClick(f.window->slotIndicator(0), Qt::LeftButton);
         QTRY_COMPARE(int(f.mouse->firmware().activeProfile()), 0);

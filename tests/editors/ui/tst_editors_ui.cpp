@@ -83,18 +83,9 @@ class ColorDialogTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void hexFieldIsCompletedWhenEditingEnds_data()
+    // Typing that is not hex is refused, and what is left is completed when editing ends.
+    void hexFieldIsMaskedAndCompleted()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QString>("field");
-        QTest::addRow("three digits") << "f0a" << QColor(255, 0, 170) << "ff00aa";
-        QTest::addRow("non-hex typing is refused") << "xyz12" << QColor(0, 0, 18) << "000012";
-    }
-    void hexFieldIsCompletedWhenEditingEnds()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QColor, color);
         OrnColorArea dialog(nullptr, 1.0);
         dialog.setColor(QColor(1, 2, 3));
         dialog.show();
@@ -102,12 +93,12 @@ private slots:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, typed);
+        QTest::keyClicks(edit, "xyz12");
         QTest::keyClick(edit, Qt::Key_Return);
-        QTEST(edit->text(), "field");
-        QCOMPARE(dialog.color(), color);
-        QCOMPARE(boxes(dialog).mid(kR), (QList<int>{color.red(), color.green(), color.blue()}));
-        QCOMPARE(dialog.preview()->color(), color);
+        QCOMPARE(edit->text(), QString("000012"));
+        QCOMPARE(dialog.color(), QColor(0, 0, 18));
+        QCOMPARE(boxes(dialog).mid(kR), (QList<int>{0, 0, 18}));
+        QCOMPARE(dialog.preview()->color(), QColor(0, 0, 18));
     }
 
     void hueStripAndBoxesFeedEachOther()

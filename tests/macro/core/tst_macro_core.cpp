@@ -64,11 +64,6 @@ Bytes grouped(int count)
     return out;
 }
 
-Bytes slotOf(const MacroImage& image, int slot)
-{
-    return Bytes(image.bytes.begin() + 200 * slot, image.bytes.begin() + 200 * slot + 200);
-}
-
 } // namespace
 
 class MacroStreamTest : public QObject
@@ -93,6 +88,7 @@ private Q_SLOTS:
 
         std::vector<MacroEvent> withDelay{key(0), delayEvent(1000), keyEvent(4, false)};
         QTest::addRow("with delay") << withDelay << Bytes{0x84, 0x04, 0x00, 0x06, 0x64, 0x00, 0x04, 0x04, 0x00};
+        QTest::addRow("longest delay") << std::vector<MacroEvent>{delayEvent(99999999)} << Bytes{0x06, 0xFF, 0xFF};
 
         std::vector<MacroEvent> mouse{mouseButtonEvent(MacroMouseButton::Left, true), movementEvent(-5, 0),
                                       mouseButtonEvent(MacroMouseButton::Left, false)};
@@ -123,7 +119,7 @@ private Q_SLOTS:
         image.bytes.fill(0xAA);
         QVERIFY(encodeMacroStream(events, 3, image));
         expected.resize(200, 0x00);
-        QCOMPARE(slotOf(image, 3), expected);
+        QCOMPARE(Bytes(image.bytes.begin() + 600, image.bytes.begin() + 800), expected);
         // Neighbouring slots are not touched.
         QCOMPARE(int(image.bytes[599]), 0xAA);
         QCOMPARE(int(image.bytes[800]), 0xAA);
@@ -138,13 +134,6 @@ private Q_SLOTS:
         QVERIFY(!encodeMacroStream(keys(1), 20, image));
         QVERIFY(!encodeMacroStream(keys(1), -1, image));
         QVERIFY(image.bytes == before.bytes);
-    }
-
-    void eventValues()
-    {
-        // Delays are held in units of 10 ms: 10000 ms = 1000 = 3 * 256 + 232 units.
-        QCOMPARE(delayEvent(10000), (MacroEvent{6, 3, 232}));
-        QCOMPARE(delayEvent(99999999), (MacroEvent{6, 0xFF, 0xFF}));
     }
 };
 
@@ -208,8 +197,8 @@ private Q_SLOTS:
 
 namespace {
 
-// A macro write as the mouse must receive it: 05, checksum left 0, FA, 05, address low/high, length 20, phase.
-Frame macroFrame(int address, quint8 phase, const Bytes& payload)
+// A macro write as the mouse must receive it: 05, checksum left 0, FA, 05, address low/high, length, phase.
+Frame macroFrame(int address, quint8 phase, const Bytes& payload, quint8 length = 0x14)
 {
     Frame f{};
     f[0] = 0x05;
@@ -217,31 +206,22 @@ Frame macroFrame(int address, quint8 phase, const Bytes& payload)
     f[3] = 0x05;
     f[4] = static_cast<quint8>(address & 0xFF);
     f[5] = static_cast<quint8>(address >> 8);
-    f[6] = 0x14;
+    f[6] = length;
     f[7] = phase;
     for (size_t i = 0; i < payload.size() && i < 20; ++i)
         f[8 + i] = payload[i];
     return f;
 }
 
-Frame closingFrame()
-{
-    Frame f{};
-    f[0] = 0x05;
-    f[2] = 0xFA;
-    f[3] = 0x05;
-    f[4] = 0xFF;
-    f[5] = 0x0F;
-    f[6] = 0x01;
-    f[7] = 0xD3;
-    f[8] = 0x1A;
-    return f;
-}
+// The write that ends a download.
+const Frame kClosing = macroFrame(0x0FFF, 0xD3, {0x1A}, 0x01);
 
-void bind(ButtonInfo& record, const QString& name, int fun = ButtonFunction::Macro)
+ButtonInfo binding(int fun, const QString& name)
 {
-    record.Fun = fun;
-    record.macroname = name;
+    ButtonInfo button;
+    button.Fun = fun;
+    button.macroname = name;
+    return button;
 }
 
 void saveKeys(const QString& name, std::initializer_list<quint8> usages)
@@ -267,9 +247,9 @@ private Q_SLOTS:
         TestDataHome home;
         saveKeys("M", {0x04}); // A down, A up
         ConfigData config;
-        bind(config.slots[0].buttons[0], "M");
-        bind(config.slots[0].buttons[40], "M");
-        bind(config.slots[3].buttons[2], "M");
+        config.slots[0].buttons[0] = binding(ButtonFunction::Macro, "M");
+        config.slots[0].buttons[40] = binding(ButtonFunction::Macro, "M");
+        config.slots[3].buttons[2] = binding(ButtonFunction::Macro, "M");
         MacroSlotMap slotMap{{1, "M"}};
         RecordingSender rec;
         std::vector<int> sleeps;
@@ -282,7 +262,7 @@ private Q_SLOTS:
         QCOMPARE(rec.frames[0], macroFrame(200, 0xD1, {0x84, 0x04, 0, 0x04, 0x04, 0, 0x06, 0x01, 0}));
         for (int k = 1; k < 10; ++k)
             QCOMPARE(rec.frames[k], macroFrame(200 + 20 * k, 0xD2, {}));
-        QCOMPARE(rec.frames[10], closingFrame());
+        QCOMPARE(rec.frames[10], kClosing);
     }
 
     void slotsGoToTheirAddresses()
@@ -291,9 +271,10 @@ private Q_SLOTS:
         saveKeys("A", {0x04});
         saveKeys("B", {0x05, 0x06});
         ConfigData config;
-        bind(config.slots[1].buttons[7], "B", ButtonFunction::GunFile);
-        bind(config.slots[0].buttons[1], "A");
-        bind(config.slots[0].buttons[2], "missing");
+        config.slots[1].buttons[7] = binding(ButtonFunction::GunFile, "B");
+        config.slots[0].buttons[1] = binding(ButtonFunction::Macro, "A");
+        config.slots[0].buttons[2] = binding(ButtonFunction::Macro, "missing");
+        config.slots[2].buttons[0] = binding(ButtonFunction::SingleKey, "unbound"); // a name on another function
         MacroSlotMap slotMap{{0, "A"}, {1, "B"}, {2, "missing"}, {3, "unbound"}};
         RecordingSender rec;
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 0);
@@ -303,7 +284,7 @@ private Q_SLOTS:
         QCOMPARE(rec.frames[11], macroFrame(220, 0xD2, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
         // A missing file goes as an empty macro: one separator.
         QCOMPARE(rec.frames[20], macroFrame(400, 0xD2, {0x06, 0x01, 0x00}));
-        QCOMPARE(rec.frames[30], closingFrame());
+        QCOMPARE(rec.frames[30], kClosing);
         // Only the bound names are taken out of the map.
         QCOMPARE(slotMap, (MacroSlotMap{{3, "unbound"}}));
     }
@@ -316,7 +297,7 @@ private Q_SLOTS:
         for (int i = 0; i < 21; ++i) {
             const QString name = QStringLiteral("m%1").arg(i);
             saveKeys(name, {static_cast<quint8>(0x04 + i)});
-            bind(config.slots[0].buttons[i], name);
+            config.slots[0].buttons[i] = binding(ButtonFunction::Macro, name);
             slotMap[static_cast<quint8>(i)] = name;
         }
         RecordingSender rec;
@@ -327,7 +308,7 @@ private Q_SLOTS:
         // Slot 19's first block, then the closing write; nothing at 4000.
         QCOMPARE(rec.frames[190], macroFrame(3800, 0xD2, {0x84, 0x17, 0, 0x04, 0x17, 0, 0x06, 0x01, 0, 0, 0, 0}));
         QCOMPARE(rec.frames[199], macroFrame(3980, 0xD2, {}));
-        QCOMPARE(rec.frames[200], closingFrame());
+        QCOMPARE(rec.frames[200], kClosing);
         QCOMPARE(slotMap, (MacroSlotMap{{20, "m20"}}));
     }
 
@@ -344,27 +325,14 @@ private Q_SLOTS:
         TestDataHome home;
         saveKeys("A", {0x04});
         ConfigData config;
-        bind(config.slots[0].buttons[0], "A");
-        bind(config.slots[0].buttons[1], "B");
+        config.slots[0].buttons[0] = binding(ButtonFunction::Macro, "A");
+        config.slots[0].buttons[1] = binding(ButtonFunction::Macro, "B");
         MacroSlotMap slotMap{{0, "A"}, {1, "B"}};
         RecordingSender rec;
         rec.failAt = failAt;
         rec.failure = 4;
         QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), {})), 4);
         QCOMPARE(int(rec.frames.size()), failAt);
-    }
-
-    void nothingBoundSendsNothing()
-    {
-        TestDataHome home;
-        ConfigData config;
-        bind(config.slots[0].buttons[0], "A", ButtonFunction::SingleKey); // a name on another function
-        MacroSlotMap slotMap{{0, "A"}};
-        RecordingSender rec;
-        int sleeps = 0;
-        QCOMPARE(int(downloadMacros(config, slotMap, rec.sender(), [&](int) { ++sleeps; })), 0);
-        QCOMPARE(sleeps, 0);
-        QVERIFY(rec.frames.empty());
     }
 };
 
@@ -389,14 +357,6 @@ void setList(std::initializer_list<std::pair<int, const char*>> entries)
         settings.setValue(QStringLiteral("MACRO_LIST/%1").arg(e.first), QString::fromLatin1(e.second));
 }
 
-ButtonInfo binding(int fun, const QString& name)
-{
-    ButtonInfo button;
-    button.Fun = fun;
-    button.macroname = name;
-    return button;
-}
-
 QString listEntry(int index)
 {
     const QSettings settings(programConfigPath(), QSettings::IniFormat);
@@ -410,19 +370,21 @@ class MacroFilesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { m_home = std::make_unique<TestDataHome>(); }
+    void cleanup() { m_home.reset(); }
+
     void saveAndReadBack()
     {
-        TestDataHome home;
         MacroFile macro = sample(5);
         macro.events.push_back(delayEvent(10000));
         QVERIFY(saveMacro("Fast", macro));
-        const QString path = home.path() + "/OSKEN R5/MacroDB/Fast.MSMACRO";
+        const QString path = m_home->path() + "/OSKEN R5/MacroDB/Fast.MSMACRO";
         QCOMPARE(macroFilePath("Fast"), path);
         const QSettings raw(path, QSettings::IniFormat);
         QCOMPARE(raw.value("Setting/MacroFilePath").toString(), path);
         QCOMPARE(raw.value("Setting/Count").toInt(), 6);
         QCOMPARE(raw.value("Setting/WriteSign").toInt(), 1);
-        // Event values are written as decimal text.
+        // Event values are written as decimal text: 10000 ms is 1000 units, 3 * 256 + 232.
         QCOMPARE(raw.value("Setting/Map_5").type(), QVariant::String);
         QCOMPARE(raw.value("Setting/Map_5").toString(), QStringLiteral("6"));
         QCOMPARE(raw.value("Setting/DataH_5").toString(), QStringLiteral("3"));
@@ -438,20 +400,19 @@ private Q_SLOTS:
 
     void integerFormAndBadValues()
     {
-        TestDataHome home;
         // The gun-set editor's form: integers throughout, no WriteSign; a value too wide keeps its low byte.
-        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nDefaultDelay=10\nDelayType=1\nLoopType=0\n"
-                                                       "LoopTime=1\nCount=3\nMap_0=129\nDataH_0=0\nDataL_0=1\n"
-                                                       "Map_1=6\nDataH_1=0\nDataL_1=300\nMap_2=x\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nDefaultDelay=10\nDelayType=1\nLoopType=0\n"
+                                                          "LoopTime=1\nCount=3\nMap_0=129\nDataH_0=0\nDataL_0=1\n"
+                                                          "Map_1=6\nDataH_1=0\nDataL_1=300\nMap_2=x\n");
         const MacroFile gun = readMacro("Gun");
         QCOMPARE(int(gun.events.size()), 3);
         QCOMPARE(gun.events[0], (MacroEvent{0x81, 0, 1}));
         QCOMPARE(gun.events[1], (MacroEvent{6, 0, 44}));
         QCOMPARE(gun.events[2], (MacroEvent{0, 0, 0}));
 
-        home.writeFile("OSKEN R5/MacroDB/Huge.MSMACRO", "[Setting]\nCount=2000000000\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Huge.MSMACRO", "[Setting]\nCount=2000000000\n");
         QCOMPARE(int(readMacro("Huge").events.size()), kMacroReadLimit);
-        home.writeFile("OSKEN R5/MacroDB/Negative.MSMACRO", "[Setting]\nCount=-4\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Negative.MSMACRO", "[Setting]\nCount=-4\n");
         QVERIFY(readMacro("Negative").events.empty());
 
         const MacroFile missing = readMacro("nothing");
@@ -461,8 +422,7 @@ private Q_SLOTS:
 
     void namesNeverLeaveTheMacroFolder()
     {
-        TestDataHome home;
-        const QString outside = home.writeFile("OSKEN R5/Victim.MSMACRO", "[Setting]\nCount=1\n");
+        const QString outside = m_home->writeFile("OSKEN R5/Victim.MSMACRO", "[Setting]\nCount=1\n");
         QVERIFY(!saveMacro("../Victim", sample(1)));
         QVERIFY(readMacro("../Victim").events.empty());
         deleteMacroFile("../Victim");
@@ -474,7 +434,6 @@ private Q_SLOTS:
 
     void nameListOperations()
     {
-        TestDataHome home;
         setList({{0, "a"}, {1, ""}, {2, "b"}, {3, "a"}});
         QCOMPARE(listMacroNames(), (QStringList{"a", "b", "a"}));
         QCOMPARE(countMacroNames(), 3);
@@ -495,11 +454,10 @@ private Q_SLOTS:
 
     void newNamesAndCreation()
     {
-        TestDataHome home;
         QCOMPARE(newMacroName(), QStringLiteral("name_1"));
-        home.writeFile("OSKEN R5/MacroDB/name_1.MSMACRO", "");
-        home.writeFile("OSKEN R5/MacroDB/name_2.MSMACRO", "");
-        home.writeFile("OSKEN R5/MacroDB/name_4.MSMACRO", "");
+        m_home->writeFile("OSKEN R5/MacroDB/name_1.MSMACRO", "");
+        m_home->writeFile("OSKEN R5/MacroDB/name_2.MSMACRO", "");
+        m_home->writeFile("OSKEN R5/MacroDB/name_4.MSMACRO", "");
         QCOMPARE(newMacroName(), QStringLiteral("name_3"));
 
         const QString created = createMacro();
@@ -514,7 +472,6 @@ private Q_SLOTS:
 
     void renameAvoidsTakenNames()
     {
-        TestDataHome home;
         QVERIFY(saveMacro("old", sample(2)));
         QVERIFY(saveMacro("Taken", sample(1)));
         QVERIFY(saveMacro("Taken_2", sample(1)));
@@ -534,12 +491,11 @@ private Q_SLOTS:
     // A button must not send an empty macro in place of one it cannot read.
     void fileStatesAndMissingBindings()
     {
-        TestDataHome home;
         QVERIFY(saveMacro("Saved", sample(1)));
-        home.writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nCount=0\n");
-        home.writeFile("OSKEN R5/MacroDB/Junk.MSMACRO", "not a macro\n");
-        home.writeFile("OSKEN R5/MacroDB/Cut.MSMACRO", "[Setting\nCount=3\n");
-        home.makeSpecial("OSKEN R5/MacroDB/Pipe.MSMACRO", TestDataHome::Special::Fifo);
+        m_home->writeFile("OSKEN R5/MacroDB/Gun.MSMACRO", "[Setting]\nCount=0\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Junk.MSMACRO", "not a macro\n");
+        m_home->writeFile("OSKEN R5/MacroDB/Cut.MSMACRO", "[Setting\nCount=3\n");
+        m_home->makeSpecial("OSKEN R5/MacroDB/Pipe.MSMACRO", TestDataHome::Special::Fifo);
         QCOMPARE(macroFileState("Saved"), MacroFileState::Ok);
         QCOMPARE(macroFileState("Gun"), MacroFileState::Ok);
         QCOMPARE(macroFileState("Junk"), MacroFileState::Unreadable);
@@ -560,7 +516,6 @@ private Q_SLOTS:
 
     void renameMovesEveryBinding()
     {
-        TestDataHome home;
         QVERIFY(writeCurrentProductName("OSKEN R5"));
         ProfileData p1;
         p1.pollrate = 8;
@@ -590,6 +545,9 @@ private Q_SLOTS:
         QVERIFY(macroUsers("old", {&working, &saved}).isEmpty());
         QCOMPARE(macroUsers("other", {&working, &saved}), (QStringList{"Unsaved", "P2"}));
     }
+
+private:
+    std::unique_ptr<TestDataHome> m_home;
 };
 
 int main(int argc, char** argv)

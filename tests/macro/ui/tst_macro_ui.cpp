@@ -28,7 +28,6 @@
 #include <memory>
 
 using namespace macroedit;
-using Events = std::vector<MacroEvent>;
 
 Q_DECLARE_METATYPE(macroedit::Rows)
 
@@ -378,7 +377,8 @@ private slots:
         QCOMPARE(rows(), loaded);
     }
 
-    void importKeepsPresentNames()
+    // Import adds new names and keeps present ones, alone or in a batch; export copies the files.
+    void importAndExport()
     {
         m_OpenMany = QStringList{writeOutside(m_pOutside->path(), QStringLiteral("fire.v2.MSMACRO"), 3)};
         m_pDialog->runCommand(MacroCommand::Import);
@@ -392,7 +392,18 @@ private slots:
         QCOMPARE(m_Warnings, QStringList{QStringLiteral("Warning: Macro Exist!")});
         QCOMPARE(readMacro(QStringLiteral("name_1")).events.size(), size_t(0)); // not replaced
 
-        // A batch skips present names; a name in the list whose file is gone still counts as present.
+        m_strSave = m_pOutside->path() + QStringLiteral("/copy");
+        QFile stale(m_strSave + QStringLiteral(".MSMACRO"));
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("old") == 3);
+        stale.close();
+        m_pDialog->runCommand(MacroCommand::Export);
+        QFile exported(m_strSave + QStringLiteral(".MSMACRO"));
+        QFile original(macroFilePath(QStringLiteral("fire.v2")));
+        QVERIFY(exported.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), original.readAll());
+
+        // A batch skips present names, a name in the list whose file is gone among them; a batch export writes
+        // the ticked macros into the chosen folder.
         m_pDialog->batchCheck()->click();
         m_OpenMany = QStringList{writeOutside(m_pOutside->path(), QStringLiteral("a.MSMACRO"), 1),
                                  writeOutside(m_pOutside->path(), QStringLiteral("name_1.MSMACRO"), 2),
@@ -403,33 +414,12 @@ private slots:
         QVERIFY(!QFile::exists(macroFilePath(QStringLiteral("b"))));
         QCOMPARE(readMacro(QStringLiteral("name_1")).events.size(), size_t(0));
         QCOMPARE(readMacro(QStringLiteral("a")).events.size(), size_t(1));
-    }
-
-    void exportCopiesFiles()
-    {
-        MacroFile macro;
-        macro.events = {kA};
-        QVERIFY(saveMacro(QStringLiteral("name_1"), macro));
-        m_strSave = m_pOutside->path() + QStringLiteral("/copy");
-        QFile stale(m_strSave + QStringLiteral(".MSMACRO"));
-        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("old") == 3);
-        stale.close();
-        m_pDialog->runCommand(MacroCommand::Export);
-        QFile exported(m_strSave + QStringLiteral(".MSMACRO"));
-        QFile original(macroFilePath(QStringLiteral("name_1")));
-        QVERIFY(exported.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
-        QCOMPARE(exported.readAll(), original.readAll());
-
-        // A batch writes the ticked macros into the chosen folder.
-        QCOMPARE(createMacro(), QStringLiteral("name_2"));
-        QCOMPARE(createMacro(), QStringLiteral("name_3"));
-        m_pDialog->batchCheck()->click();
         m_pDialog->batchBox(0)->setChecked(true);
-        m_pDialog->batchBox(2)->setChecked(true);
+        m_pDialog->batchBox(3)->setChecked(true);
         m_strSave = m_pOutside->path() + QStringLiteral("/batch");
         QVERIFY(QDir().mkpath(m_strSave));
         m_pDialog->runCommand(MacroCommand::Export);
-        QCOMPARE(QDir(m_strSave).entryList(QDir::Files), (QStringList{"name_1.MSMACRO", "name_3.MSMACRO"}));
+        QCOMPARE(QDir(m_strSave).entryList(QDir::Files), (QStringList{"a.MSMACRO", "name_1.MSMACRO"}));
     }
 
     void changeNameRefusals_data()
@@ -526,17 +516,6 @@ private slots:
         QVERIFY(!writeGunFile(QStringLiteral("a/b"), {}));
     }
 
-    void gunRows()
-    {
-        // X -5 is 5 steps left (low byte FB), Y 12 is 12 steps down (high byte 0C), 30 ms is 3 units.
-        const Events events = gunEvents({GunBullet{30, -5, 12}, GunBullet{999, 0, -100}});
-        const Events expected{kPress, kRelease, ev(2, 0, 0xFB), ev(2, 0x0C, 0), ev(6, 0, 3),
-                              kPress, kRelease, ev(2, 0x9C, 0), ev(6, 0, 99)};
-        QVERIFY(events == expected);
-        // A pause under 10 ms still waits one unit.
-        QVERIFY(gunEvents({GunBullet{4, 0, 0}}) == (Events{kPress, kRelease, ev(6, 0, 1)}));
-    }
-
     void moves_data()
     {
         QTest::addColumn<int>("command"); // 0 up, 1 down, 2 top, 3 bottom
@@ -590,6 +569,12 @@ private slots:
         QTest::addRow("right 5, recorded delays")
             << movementRows(MoveItem::Right, 5, 1, 25) << Rows{ev(2, 0, 5), ev(6, 0, 1)};
         QTest::addRow("right 300 modulo 256") << movementRows(MoveItem::Right, 300, 0, 25) << Rows{ev(2, 0, 44)};
+        // X -5 is 5 steps left (low byte FB), Y 12 is 12 steps down (high byte 0C), 30 ms is 3 units.
+        QTest::addRow("gun bullets") << gunEvents({GunBullet{30, -5, 12}, GunBullet{999, 0, -100}})
+                                     << Rows{kPress, kRelease, ev(2, 0, 0xFB), ev(2, 0x0C, 0), ev(6, 0, 3),
+                                             kPress, kRelease, ev(2, 0x9C, 0), ev(6, 0, 99)};
+        QTest::addRow("gun pause under 10 ms waits a unit")
+            << gunEvents({GunBullet{4, 0, 0}}) << Rows{kPress, kRelease, ev(6, 0, 1)};
     }
     void commandRows()
     {

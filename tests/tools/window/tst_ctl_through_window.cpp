@@ -1,3 +1,4 @@
+#include "../CtlProcess.h"
 #include "TestDataHome.h"
 #include "app/shell/CtlRequests.h"
 #include "app/shell/MousecfgWidget.h"
@@ -10,48 +11,8 @@
 #include "store/AppSettings.h"
 #include "widgets/OrnPushButton.h"
 
-#include <QDeadlineTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// osken-ctl run beside the window, the event loop turning while it runs. The virtual mouse is the window's
-// only: the tool on its own would find no mouse.
-struct Ctl
-{
-    explicit Ctl(const QStringList& args, const QStringList& extraEnv = {})
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("OSKEN_VIRTUAL_MOUSE");
-        for (const QString& pair : extraEnv)
-            env.insert(pair.section('=', 0, 0), pair.section('=', 1));
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("OSKEN_RUNTIME_DIR") + "/osken-ctl", args);
-    }
-    bool finish()
-    {
-        return turnUntil([this] { return process.state() == QProcess::NotRunning; }, 60000);
-    }
-    QString nextLine()
-    {
-        (void)turnUntil([this] { return process.canReadLine(); }, 10000);
-        return QString::fromUtf8(process.readLine()).trimmed();
-    }
-    template <typename Done> static bool turnUntil(Done done, int iTimeoutMs)
-    {
-        const QDeadlineTimer deadline(iTimeoutMs);
-        while (!done() && !deadline.hasExpired())
-            QTest::qWait(10);
-        return done();
-    }
-    QString err() { return QString::fromUtf8(process.readAllStandardError()); }
-
-    QProcess process;
-};
-
-} // namespace
 
 class CtlThroughWindowTest : public QObject
 {
@@ -80,25 +41,22 @@ private slots:
 
     void changesRunInTheWindow()
     {
-        Ctl dpi({"dpi", "2", "1600"});
-        QVERIFY(dpi.finish());
-        QCOMPARE(dpi.err(), QString());
-        QCOMPARE(dpi.process.exitCode(), 0);
+        // The virtual mouse is the window's only: the tool on its own would find no mouse.
+        const CtlRun dpi = runCtl({"dpi", "2", "1600"});
+        QCOMPARE(dpi.err, QString());
+        QCOMPARE(dpi.exitCode, 0);
         QCOMPARE(m_pMouse->firmware().table(VirtualFirmware::DpiStages).mid(6, 5).toHex(), QByteArray("0124002400"));
         QCOMPARE(m_pWindow->dpiWindow()->stage(1)->xText(), QString("X:1600"));
         QVERIFY(!m_pWindow->applyButton()->isMarked());
 
         // A refused value prints what the tool prints alone and leaves the window's settings as they were.
-        Ctl refused({"dpi", "2", "1650"});
-        QVERIFY(refused.finish());
-        QCOMPARE(refused.process.exitCode(), 64);
-        QVERIFY(refused.err().startsWith("osken-ctl: 1650 DPI is not a step of sensor 3325"));
+        const CtlRun refused = runCtl({"dpi", "2", "1650"});
+        QCOMPARE(refused.exitCode, 64);
+        QVERIFY(refused.err.startsWith("osken-ctl: 1650 DPI is not a step of sensor 3325"));
         QCOMPARE(m_pWindow->dpiWindow()->stage(1)->xText(), QString("X:1600"));
         QVERIFY(!m_pWindow->applyButton()->isMarked());
 
-        Ctl profile({"profile", "2"});
-        QVERIFY(profile.finish());
-        QCOMPARE(profile.process.exitCode(), 0);
+        QCOMPARE(runCtl({"profile", "2"}).exitCode, 0);
         QCOMPARE(m_pMouse->firmware().activeProfile(), 1);
         QVERIFY(m_pWindow->slotIndicator(1)->isChecked());
     }
@@ -112,10 +70,9 @@ private slots:
         m_pMouse->mouseSelectsDpiStage(2);
         QCOMPARE(watch.nextLine(), QString(R"({"dpi":1600,"event":"dpi-stage","stage":3})"));
         // status answers from what the window heard, without reading the mouse's answers away from it.
-        Ctl status({"status", "--json"});
-        QVERIFY(status.finish());
-        QCOMPARE(status.process.exitCode(), 0);
-        QVERIFY(status.process.readAllStandardOutput().startsWith(R"({"battery":90,"charging":false,"dpiStage":3,)"));
+        const CtlRun status = runCtl({"status", "--json"});
+        QCOMPARE(status.exitCode, 0);
+        QVERIFY(status.out.startsWith(R"({"battery":90,"charging":false,"dpiStage":3,)"));
         m_pMouse->unplug();
         QCOMPARE(watch.nextLine(), QString(R"({"event":"unplugged"})"));
         m_pMouse->plug();
@@ -144,10 +101,9 @@ private slots:
         QStringList env{"OSKEN_VIRTUAL_MOUSE=1"};
         if (bOtherDataFolder)
             env << "XDG_DATA_HOME=" + otherData.path();
-        Ctl rate({"rate", "500"}, env);
-        QVERIFY(rate.finish());
-        QCOMPARE(rate.err(), QString());
-        QCOMPARE(rate.process.exitCode(), 0);
+        const CtlRun rate = runCtl({"rate", "500"}, env);
+        QCOMPARE(rate.err, QString());
+        QCOMPARE(rate.exitCode, 0);
         // The window's mouse got no settings table: the tool wrote its own.
         for (const auto& frame : m_pMouse->receivedFrames())
             QVERIFY(frame[3] != 0x01);
