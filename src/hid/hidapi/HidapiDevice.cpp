@@ -2,8 +2,6 @@
 
 #include "hid/hidapi/ReportFilter.h"
 
-#include <QElapsedTimer>
-
 #include <hidapi.h>
 
 HidapiDevice::HidapiDevice(hid_device_* handle, int inputReportId) : m_handle(handle), m_inputReportId(inputReportId) {}
@@ -27,10 +25,5 @@ int HidapiDevice::readTimeout(quint8* data, int length, int timeoutMs)
     const RawRead raw = [this](quint8* buffer, int size, int wait) {
         return hid_read_timeout(m_handle, buffer, static_cast<size_t>(size), wait);
     };
-    if (m_inputReportId < 0)
-        return raw(data, length, timeoutMs);
-    QElapsedTimer clock;
-    clock.start();
-    return readReportWithId(raw, static_cast<quint8>(m_inputReportId), data, length, timeoutMs,
-                            [&clock] { return clock.elapsed(); });
+    return readFilteredReport(raw, m_inputReportId, data, length, timeoutMs);
 }

@@ -1,5 +1,7 @@
 #include "hid/hidapi/ReportFilter.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <vector>
 
@@ -22,4 +24,14 @@ int readReportWithId(const RawRead& read, quint8 reportId, quint8* data, int len
         if (timeoutMs >= 0 && now() >= deadline)
             return 0;
     }
+}
+
+int readFilteredReport(const RawRead& read, int inputReportId, quint8* data, int length, int timeoutMs)
+{
+    if (inputReportId < 0)
+        return read(data, length, timeoutMs);
+    QElapsedTimer clock;
+    clock.start();
+    return readReportWithId(read, static_cast<quint8>(inputReportId), data, length, timeoutMs,
+                            [&clock] { return clock.elapsed(); });
 }

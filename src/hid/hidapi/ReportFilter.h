@@ -12,3 +12,7 @@ using MonotonicMs = std::function<qint64()>;
 
 int readReportWithId(const RawRead& read, quint8 reportId, quint8* data, int length, int timeoutMs,
                      const MonotonicMs& now);
+
+// readReportWithId on the system's clock for a handle that delivers only reports of inputReportId, or every
+// report when inputReportId is negative.
+int readFilteredReport(const RawRead& read, int inputReportId, quint8* data, int length, int timeoutMs);

@@ -2,16 +2,14 @@
 
 #include "hid/hidapi/ReportFilter.h"
 
-#include <QElapsedTimer>
-
 #include <cerrno>
 #include <cstdint>
 
 #include <fcntl.h>
 #include <linux/hidraw.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -93,12 +91,7 @@ int HidrawDevice::readTimeout(quint8* data, int length, int timeoutMs)
     if (length < 0)
         return -1;
     const RawRead raw = [this](quint8* buffer, int size, int wait) { return readAny(buffer, size, wait); };
-    if (m_inputReportId < 0)
-        return raw(data, length, timeoutMs);
-    QElapsedTimer clock;
-    clock.start();
-    return readReportWithId(raw, static_cast<quint8>(m_inputReportId), data, length, timeoutMs,
-                            [&clock] { return clock.elapsed(); });
+    return readFilteredReport(raw, m_inputReportId, data, length, timeoutMs);
 }
 
 int HidrawDevice::waitForReport(int timeoutMs)

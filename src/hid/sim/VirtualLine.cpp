@@ -92,54 +92,50 @@ int VirtualLine::hostWrite(int id, quint64 generation, const quint8* data, int l
     return length;
 }
 
-int VirtualLine::hostRead(int id, quint64 generation, quint8* data, int length, int timeoutMs)
+VirtualLine::Queue* VirtualLine::waitForReportLocked(std::unique_lock<std::mutex>& lock, int id, quint64 generation,
+                                                     int timeoutMs, bool bInterruptible, int& result)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     for (;;) {
         const auto queue = m_queues.find(id);
+        result = -1;
         if (!isLive(generation) || queue == m_queues.end())
-            return -1;
-        std::deque<Report>& reports = queue->second.reports;
-        if (!reports.empty()) {
-            if (length <= 0 || !data)
-                return 0;
-            const Report report = reports.front();
-            reports.pop_front();
-            const int n = std::min(length, VirtualFirmware::kReportSize);
-            std::copy(report.begin(), report.begin() + n, data);
-            return n;
+            return nullptr;
+        result = 0;
+        if (bInterruptible && queue->second.bWaitInterrupted) {
+            queue->second.bWaitInterrupted = false;
+            return nullptr;
         }
+        if (!queue->second.reports.empty())
+            return &queue->second;
         if (timeoutMs < 0)
             m_arrived.wait(lock);
         else if (std::chrono::steady_clock::now() >= deadline)
-            return 0;
+            return nullptr;
         else
             m_arrived.wait_until(lock, deadline);
     }
 }
 
+int VirtualLine::hostRead(int id, quint64 generation, quint8* data, int length, int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    int result = 0;
+    Queue* queue = waitForReportLocked(lock, id, generation, timeoutMs, false, result);
+    if (!queue || length <= 0 || !data)
+        return result;
+    const Report report = queue->reports.front();
+    queue->reports.pop_front();
+    const int n = std::min(length, VirtualFirmware::kReportSize);
+    std::copy(report.begin(), report.begin() + n, data);
+    return n;
+}
+
 int VirtualLine::hostWait(int id, quint64 generation, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
-    for (;;) {
-        const auto queue = m_queues.find(id);
-        if (!isLive(generation) || queue == m_queues.end())
-            return -1;
-        if (queue->second.bWaitInterrupted) {
-            queue->second.bWaitInterrupted = false;
-            return 0;
-        }
-        if (!queue->second.reports.empty())
-            return 1;
-        if (timeoutMs < 0)
-            m_arrived.wait(lock);
-        else if (std::chrono::steady_clock::now() >= deadline)
-            return 0;
-        else
-            m_arrived.wait_until(lock, deadline);
-    }
+    int result = 0;
+    return waitForReportLocked(lock, id, generation, timeoutMs, true, result) ? 1 : result;
 }
 
 void VirtualLine::interruptWait(int id)

@@ -70,6 +70,10 @@ private:
     };
 
     bool isLive(quint64 generation) const { return m_plugged && generation == m_generation; }
+    // Waits until the handle's queue holds a report and returns it; else null with `result` 0 (time-out, or
+    // an interruption when bInterruptible) or -1 (the handle is dead).
+    Queue* waitForReportLocked(std::unique_lock<std::mutex>& lock, int id, quint64 generation, int timeoutMs,
+                               bool bInterruptible, int& result);
     bool takeFault(quint8 command, VirtualFault& fault);
     void logFrame(const Report& frame);
     void deliverLocked(const Report& report);
