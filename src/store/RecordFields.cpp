@@ -117,37 +117,106 @@ static_assert(kHeadFields + kDpiStageCount * kStageFields + kPointerFields + kBu
                   kProfileKeyCount,
               "the layout numbers every stored field");
 
-ProfileField fieldOf(const Column& c, void* (*part)(ProfileData&, int, int), int iIndex, int iStep)
+// Key texts before the column's name; a file spells the lighting entries' '/' as '\'.
+constexpr char kStagePrefix[] = "DPI_INFO_";
+constexpr char kButtonPrefix[] = "BUTTON_INFO_";
+constexpr char kKeyStepPrefix[] = "KeyInfo_";
+constexpr char kModePrefix[] = "LedMode/LED_MODE_";
+constexpr char kModePrefixSpelled[] = "LedMode\\LED_MODE_";
+
+enum class Block
 {
-    return ProfileField{QLatin1String(), c.width, part, c.member, quint8(iIndex), quint8(iStep)};
+    Head,
+    Stage,
+    Pointer,
+    Button,
+    KeyStep,
+    Tail,
+    Mode
+};
+
+// Where field n lies: its block and column, the stage, button or lighting entry, and the key step.
+struct FieldPlace
+{
+    Block block;
+    const Column* column;
+    int index;
+    int step;
+};
+
+FieldPlace placeOf(int n)
+{
+    if (n < kHeadFields)
+        return {Block::Head, &kHead[n], 0, 0};
+    n -= kHeadFields;
+    if (n < kDpiStageCount * kStageFields)
+        return {Block::Stage, &kStage[n % kStageFields], n / kStageFields, 0};
+    n -= kDpiStageCount * kStageFields;
+    if (n < kPointerFields)
+        return {Block::Pointer, &kPointer[n], 0, 0};
+    n -= kPointerFields;
+    if (n < kButtonSlotCount * kButtonBlock) {
+        const int iBtn = n / kButtonBlock;
+        const int inButton = n % kButtonBlock;
+        if (inButton < kButtonFields)
+            return {Block::Button, &kButton[inButton], iBtn, 0};
+        const int inSteps = inButton - kButtonFields;
+        return {Block::KeyStep, &kKeyStep[inSteps % kKeyStepFields], iBtn, inSteps / kKeyStepFields};
+    }
+    n -= kButtonSlotCount * kButtonBlock;
+    if (n < kTailFields)
+        return {Block::Tail, &kTail[n], 0, 0};
+    n -= kTailFields;
+    return {Block::Mode, &kMode[n % kModeFields], n / kModeFields, 0};
+}
+
+// The key text of the field at `place` ("BUTTON_INFO_3_KeyInfo_12_H"), appended to `out`.
+void appendKeyOf(std::string& out, const FieldPlace& place)
+{
+    const auto number = [&out](int i) { out.append(std::to_string(i)) += '_'; };
+    switch (place.block) {
+    case Block::Stage:
+        out += kStagePrefix;
+        number(place.index);
+        break;
+    case Block::Button:
+        out += kButtonPrefix;
+        number(place.index);
+        break;
+    case Block::KeyStep:
+        out += kButtonPrefix;
+        number(place.index);
+        out += kKeyStepPrefix;
+        number(place.step);
+        break;
+    case Block::Mode:
+        out += kModePrefix;
+        number(place.index);
+        break;
+    case Block::Head:
+    case Block::Pointer:
+    case Block::Tail:
+        break;
+    }
+    out += place.column->name;
 }
 
 } // namespace
 
 ProfileField profileFieldAt(int n)
 {
-    if (n < kHeadFields)
-        return fieldOf(kHead[n], wholeRecord, 0, 0);
-    n -= kHeadFields;
-    if (n < kDpiStageCount * kStageFields)
-        return fieldOf(kStage[n % kStageFields], stageOf, n / kStageFields, 0);
-    n -= kDpiStageCount * kStageFields;
-    if (n < kPointerFields)
-        return fieldOf(kPointer[n], wholeRecord, 0, 0);
-    n -= kPointerFields;
-    if (n < kButtonSlotCount * kButtonBlock) {
-        const int iBtn = n / kButtonBlock;
-        const int inButton = n % kButtonBlock;
-        if (inButton < kButtonFields)
-            return fieldOf(kButton[inButton], buttonOf, iBtn, 0);
-        const int inSteps = inButton - kButtonFields;
-        return fieldOf(kKeyStep[inSteps % kKeyStepFields], keyStepOf, iBtn, inSteps / kKeyStepFields);
-    }
-    n -= kButtonSlotCount * kButtonBlock;
-    if (n < kTailFields)
-        return fieldOf(kTail[n], wholeRecord, 0, 0);
-    n -= kTailFields;
-    return fieldOf(kMode[n % kModeFields], modeOf, n / kModeFields, 0);
+    const FieldPlace place = placeOf(n);
+    void* (*part)(ProfileData&, int, int) = wholeRecord;
+    if (place.block == Block::Stage)
+        part = stageOf;
+    else if (place.block == Block::Button)
+        part = buttonOf;
+    else if (place.block == Block::KeyStep)
+        part = keyStepOf;
+    else if (place.block == Block::Mode)
+        part = modeOf;
+    return ProfileField{QLatin1String(),      place.column->width, part,
+                        place.column->member, quint8(place.index), quint8(place.step)};
 }
 
 namespace {
@@ -194,21 +263,21 @@ int profileFieldNumber(std::string_view key)
     constexpr int kButtonsBase = kPointerBase + kPointerFields;
     constexpr int kTailBase = kButtonsBase + kButtonSlotCount * kButtonBlock;
     constexpr int kModesBase = kTailBase + kTailFields;
-    if (takePrefix(key, "DPI_INFO_")) {
+    if (takePrefix(key, kStagePrefix)) {
         const int iStage = takeIndex(key, kDpiStageCount);
         return inBlock(columnNamed(key, kStage), iStage, kStageFields, kStagesBase);
     }
-    if (takePrefix(key, "BUTTON_INFO_")) {
+    if (takePrefix(key, kButtonPrefix)) {
         const int iBtn = takeIndex(key, kButtonSlotCount);
         if (iBtn < 0)
             return -1;
         const int button = kButtonsBase + iBtn * kButtonBlock;
-        if (!takePrefix(key, "KeyInfo_"))
+        if (!takePrefix(key, kKeyStepPrefix))
             return inBlock(columnNamed(key, kButton), 0, 0, button);
         const int iStep = takeIndex(key, kKeyStepCount);
         return inBlock(columnNamed(key, kKeyStep), iStep, kKeyStepFields, button + kButtonFields);
     }
-    if (takePrefix(key, "LedMode\\LED_MODE_")) {
+    if (takePrefix(key, kModePrefixSpelled)) {
         const int iMode = takeIndex(key, kLedModeCount);
         return inBlock(columnNamed(key, kMode), iMode, kModeFields, kModesBase);
     }
@@ -236,27 +305,11 @@ ProfileFieldTable buildProfileFields()
     ProfileFieldTable table;
     table.fields.reserve(size_t(kProfileKeyCount));
     std::vector<size_t> keyEnds;
-    const auto add = [&table, &keyEnds](const std::string& prefix, const auto& columns,
-                                        void* (*part)(ProfileData&, int, int), int iIndex, int iStep) {
-        for (const Column& c : columns) {
-            table.keyText.append(prefix).append(c.name);
-            keyEnds.push_back(table.keyText.size());
-            table.fields.push_back(fieldOf(c, part, iIndex, iStep));
-        }
-    };
-    add({}, kHead, wholeRecord, 0, 0);
-    for (int i = 0; i < kDpiStageCount; ++i)
-        add("DPI_INFO_" + std::to_string(i) + '_', kStage, stageOf, i, 0);
-    add({}, kPointer, wholeRecord, 0, 0);
-    for (int b = 0; b < kButtonSlotCount; ++b) {
-        const std::string button = "BUTTON_INFO_" + std::to_string(b) + '_';
-        add(button, kButton, buttonOf, b, 0);
-        for (int k = 0; k < kKeyStepCount; ++k)
-            add(button + "KeyInfo_" + std::to_string(k) + '_', kKeyStep, keyStepOf, b, k);
+    for (int n = 0; n < kProfileKeyCount; ++n) {
+        appendKeyOf(table.keyText, placeOf(n));
+        keyEnds.push_back(table.keyText.size());
+        table.fields.push_back(profileFieldAt(n));
     }
-    add({}, kTail, wholeRecord, 0, 0);
-    for (int m = 0; m < kLedModeCount; ++m)
-        add("LedMode/LED_MODE_" + std::to_string(m) + '_', kMode, modeOf, m, 0);
     // The text no longer grows: the views can point into it.
     for (size_t i = 0; i < table.fields.size(); ++i) {
         const size_t begin = i == 0 ? 0 : keyEnds[i - 1];
@@ -265,7 +318,7 @@ ProfileFieldTable buildProfileFields()
     return table;
 }
 
-// The fields by their key as a file spells it (with '\\' for '/'), in the order a file lists them.
+// The fields by their key as a file spells it (with '\' for '/'), in the order a file lists them.
 struct FieldIndex
 {
     std::string spelled;                // every key as the file spells it, one after the other

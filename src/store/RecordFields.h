@@ -47,7 +47,7 @@ void writeProfileFields(const ProfileData& record, IniFile& file, const QString&
 // The lines of a file that are fields of records under these groups (a save replaces them all).
 IniFile::LineFilter profileFieldLines(const QStringList& groups);
 
-// The place in profileFields() of the field whose key a file spells so ('\\' for '/'), -1 for none; and the
+// The place in profileFields() of the field whose key a file spells so ('\' for '/'), -1 for none; and the
 // field at a place, its key left empty. Neither builds the table.
 int profileFieldNumber(std::string_view escapedKey);
 ProfileField profileFieldAt(int number);
