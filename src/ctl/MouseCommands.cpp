@@ -32,8 +32,8 @@ int runApplyOn(const PendingSettingsFile& file, DeviceLink& link, const std::fun
 
     WriteProfileContext context;
     context.send = link.sender();
-    context.productName = loaded.product;
-    context.sensorModel = chosenSensor(loaded.product, std::nullopt);
+    context.productName = file.product();
+    context.sensorModel = chosenSensor(file.product(), std::nullopt);
     context.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     context.echoedFrames = [&link] { return link.echoedFrames(); };
     const quint8 result = WriteProfileSet(context, loaded.config, ChangeBits::All);

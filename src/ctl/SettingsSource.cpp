@@ -64,12 +64,11 @@ int loadSettingsFile(const QString& path, const QString& product, ConfigData& co
     return CtlExit::NoInput;
 }
 
-PendingSettingsFile::PendingSettingsFile(const QString& path)
-    : m_loaded(std::async(std::launch::async, [path] {
-                   Loaded loaded;
-                   loaded.product = chosenProduct(std::nullopt);
-                   loaded.exit = loadSettingsFile(path, loaded.product, loaded.config, loaded.error);
-                   return loaded;
-               }).share())
+PendingSettingsFile::PendingSettingsFile(const QString& path, const QString& product)
+    : m_product(product), m_loaded(std::async(std::launch::async, [path, product] {
+                                       Loaded loaded;
+                                       loaded.exit = loadSettingsFile(path, product, loaded.config, loaded.error);
+                                       return loaded;
+                                   }).share())
 {
 }

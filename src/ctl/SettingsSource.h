@@ -23,22 +23,23 @@ int chosenSensor(const QString& product, const std::optional<int>& sensor);
 // tagged for `product`. CtlExit::Done, or CtlExit::NoInput with a one-line message.
 int loadSettingsFile(const QString& path, const QString& product, ConfigData& config, QString& error);
 
-// apply's file, read on a worker from the moment its name is known: the read overlaps the tool's start, the
-// check for a running window and the opening of the mouse.
+// apply's file, tagged for `product`, read on a worker from the moment its name is known: the read overlaps the
+// tool's start, the check for a running window and the opening of the mouse.
 class PendingSettingsFile
 {
 public:
     struct Loaded
     {
-        QString product; // the current product, which the file must be tagged for
-        int exit = 0;    // as loadSettingsFile returns it
+        int exit = 0; // as loadSettingsFile returns it
         ConfigData config;
         QString error;
     };
-    explicit PendingSettingsFile(const QString& path);
+    PendingSettingsFile(const QString& path, const QString& product);
+    const QString& product() const { return m_product; }
     // Waits for the read.
     const Loaded& get() const { return m_loaded.get(); }
 
 private:
+    QString m_product;
     std::shared_future<Loaded> m_loaded;
 };

@@ -15,9 +15,8 @@ constexpr int kStatusListenMs = 1000;
 int runApply(const PendingSettingsFile& file, std::unique_ptr<HidBackend> backend, QTextStream& err)
 {
     MouseConnection mouse(std::move(backend));
-    const QString product = chosenProduct(std::nullopt);
     return runApplyOn(
-        file, mouse.link(), [&mouse, &product](QString& error) { return mouse.open(product, error); }, err);
+        file, mouse.link(), [&mouse, &file](QString& error) { return mouse.open(file.product(), error); }, err);
 }
 
 int runStatus(const CtlRequest& request, std::unique_ptr<HidBackend> backend, QTextStream& out, QTextStream& err)

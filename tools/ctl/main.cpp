@@ -135,7 +135,7 @@ int main(int argc, char* argv[])
     }
     std::optional<PendingSettingsFile> applyFile;
     if (request.command == CtlCommand::Apply)
-        applyFile.emplace(request.file);
+        applyFile.emplace(request.file, chosenProduct(std::nullopt));
     const std::unique_ptr<platform::PointerSpeed> pointerSpeed = platform::makePointerSpeed();
     CtlServices services{makeDefaultBackend, pointerSpeed.get()};
     // The running window owns the receiver: what talks to the mouse runs there, on its settings.

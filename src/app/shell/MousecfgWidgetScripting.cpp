@@ -35,7 +35,7 @@ int MousecfgWidget::runScriptedApply(const CtlRequest& request, QTextStream& err
     if (bOpen)
         stopStatusThread();
     const int iExit = runApplyOn(
-        PendingSettingsFile(request.file), link,
+        PendingSettingsFile(request.file, chosenProduct(std::nullopt)), link,
         [bOpen](QString& error) {
             error = noMouseText();
             return bOpen;

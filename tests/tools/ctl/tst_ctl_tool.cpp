@@ -537,7 +537,9 @@ private Q_SLOTS:
             receiver.injectFault(VirtualFault::WriteError, 1, 0x02);
         QString errText;
         QTextStream err(&errText);
-        QTEST(runApply(PendingSettingsFile(m_conf), std::make_unique<BorrowedBackend>(receiver), err), "exitCode");
+        QTEST(runApply(PendingSettingsFile(m_conf, chosenProduct(std::nullopt)),
+                       std::make_unique<BorrowedBackend>(receiver), err),
+              "exitCode");
         const auto received = receiver.receivedFrames();
         QTEST(int(received.size()), "frames");
         QTEST(int(received.back()[3]), "lastCommand");
