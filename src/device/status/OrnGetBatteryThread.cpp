@@ -88,8 +88,7 @@ void OrnGetBatteryThread::listen()
     Frame reply{};
     const int got = m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
     if (got < 0) {
-        qCDebug(lcDevice, "Unable to read a feature report 1.\n");
-        pause(m_timing.afterReadFailureMs);
+        readFailed();
         return;
     }
     handleReport(reply);
@@ -117,8 +116,7 @@ bool OrnGetBatteryThread::listenWholePass()
         // Another collection's reports share the node: a read as long as the plain pass's drains them.
         const int got = ready < 0 ? ready : m_port.readReport(reply.data(), kFrameSize, m_timing.readTimeoutMs);
         if (got < 0) {
-            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
-            pause(m_timing.afterReadFailureMs);
+            readFailed();
             return true;
         }
         if (got == 0) {
@@ -128,6 +126,12 @@ bool OrnGetBatteryThread::listenWholePass()
         }
         handleReport(reply);
     }
+}
+
+void OrnGetBatteryThread::readFailed()
+{
+    qCDebug(lcDevice, "Unable to read a feature report 1.\n");
+    pause(m_timing.afterReadFailureMs);
 }
 
 void OrnGetBatteryThread::handleReport(const Frame& reply)

@@ -43,6 +43,8 @@ private:
     void listen();
     // False when the port can only wait by reading; the pass is then the plain read and pause.
     bool listenWholePass();
+    // A listening read failed (the receiver went, or the mouse's node did): the pause before the next pass.
+    void readFailed();
     void handleReport(const Frame& reply);
     void handleBatteryReply(const Frame& reply);
     void pause(int ms);
