@@ -128,11 +128,9 @@ bool exportConfig(const ConfigData& config, const QString& path)
 
 ProfileFileResult importConfig(ConfigData& config, const QString& path, const QString& productName)
 {
-    if (const ProfileFileResult source = checkSourceFile(path); source != ProfileFileResult::Done)
+    QFile file;
+    if (const ProfileFileResult source = openSourceFile(path, file); source != ProfileFileResult::Done)
         return source;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return ProfileFileResult::Unreadable;
 
     // One pass over the file: the five records, and the tag and Config keys beside them.
     ConfigData imported = config;

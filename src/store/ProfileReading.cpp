@@ -27,14 +27,19 @@ bool readWholeRecord(ProfileData& record, const QByteArray& data)
 
 } // namespace
 
-ProfileFileResult checkSourceFile(const QString& path)
+ProfileFileResult openSourceFile(const QString& path, QFile& file)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return ProfileFileResult::NotRegularFile;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ProfileFileResult::Unreadable;
-    return ProfileFileResult::Done;
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? ProfileFileResult::Done
+                                                                  : ProfileFileResult::Unreadable;
+}
+
+ProfileFileResult checkSourceFile(const QString& path)
+{
+    QFile file;
+    return openSourceFile(path, file);
 }
 
 bool mayReadSettingsFile(const QString& path)
@@ -45,14 +50,11 @@ bool mayReadSettingsFile(const QString& path)
 
 ProfileFileResult readSourceFile(const QString& path, QByteArray& data)
 {
-    const ProfileFileResult source = checkSourceFile(path);
-    if (source != ProfileFileResult::Done)
-        return source;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ProfileFileResult::Unreadable;
-    data = file.readAll();
-    return ProfileFileResult::Done;
+    QFile file;
+    const ProfileFileResult source = openSourceFile(path, file);
+    if (source == ProfileFileResult::Done)
+        data = file.readAll();
+    return source;
 }
 
 ProfileFileResult readProfileFile(ProfileData& record, const QString& path, const QString& productName)

@@ -3,6 +3,7 @@
 #include "store/ConfigData.h"
 #include "store/ProfileFileResult.h"
 
+#include <QFile>
 #include <QString>
 
 // Reading profile files the store did not just write: chosen by the user, named by a slot, or left behind by
@@ -11,6 +12,8 @@
 // Before anything opens `path`: NotRegularFile for anything but a regular file (a FIFO or device node would
 // block its reader for good, a folder reads as empty), Unreadable when it cannot be opened for reading.
 [[nodiscard]] ProfileFileResult checkSourceFile(const QString& path);
+// A file to import opened for reading, after the same checks: Done or checkSourceFile's reasons.
+[[nodiscard]] ProfileFileResult openSourceFile(const QString& path, QFile& file);
 // The whole of a file to import, after checkSourceFile: Done, its reasons, or Unreadable.
 [[nodiscard]] ProfileFileResult readSourceFile(const QString& path, QByteArray& data);
 
