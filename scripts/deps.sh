@@ -7,7 +7,7 @@ set -euo pipefail
 
 run=(
     build-essential cmake pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools
+    qtbase5-dev qtbase5-private-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev
     fonts-wqy-microhei fonts-dejavu-core
 )

@@ -97,7 +97,6 @@ public:
     OrnLineEdit* nameField() const { return m_pNameField; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
     QAction* autostartAction() const { return m_pAutostartAction; }
-    TrayWatch& trayWatch() { return *m_pTrayWatch; }
     // True while the no-mouse warning is on screen or pending.
     bool noMouseWarningActive() const { return m_bNoMouseWarningActive; }
     // --hidden: the start-up check leaves the window in the tray (minimised where there is no tray).

@@ -12,7 +12,7 @@
 
 void MousecfgWidget::buildTray()
 {
-    m_pTrayWatch = std::make_unique<TrayWatch>(m_Services.trayAvailable);
+    m_pTrayWatch = std::make_unique<TrayWatch>(m_Services.trayAvailable, m_Services.trayChanges.get());
     connect(m_pTrayWatch.get(), &TrayWatch::availabilityChanged, this, &MousecfgWidget::onTrayAvailabilityChanged);
 
     m_pLoadConfigAction = new QAction(uiText("&Load Config"), this);

@@ -24,5 +24,6 @@ ShellServices makeSystemServices()
     services.pointerSpeed = platform::makePointerSpeed();
     services.autostart = platform::makeAutostart(QCoreApplication::applicationFilePath(), {QStringLiteral("--hidden")});
     services.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    services.trayChanges = platform::makeTrayHostWatch();
     return services;
 }

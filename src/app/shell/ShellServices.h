@@ -6,6 +6,7 @@
 #include "platform/DeviceNotifier.h"
 #include "platform/OsdLink.h"
 #include "platform/PointerSpeed.h"
+#include "platform/TrayHostWatch.h"
 
 #include <QObject>
 
@@ -25,6 +26,7 @@ struct ShellServices
     std::unique_ptr<platform::PointerSpeed> pointerSpeed;
     std::unique_ptr<platform::Autostart> autostart; // null: not offered
     std::function<bool()> trayAvailable = [] { return true; };
+    std::unique_ptr<platform::TrayHostWatch> trayChanges; // null: the tray is asked only when the window goes away
     std::function<platform::NodeAccess(const QByteArray&)> probeNode = platform::probeDeviceNode;
     VirtualReceiver* virtualReceiver = nullptr; // set when the program runs against the virtual mouse
     std::shared_ptr<QObject> virtualControl;    // the script socket of the virtual mouse, when asked for

@@ -13,11 +13,11 @@ WindowAction windowActionFor(WindowRequest request, bool bTrayAvailable, bool bW
     return WindowAction::Nothing;
 }
 
-TrayWatch::TrayWatch(std::function<bool()> probe, QObject* parent)
+TrayWatch::TrayWatch(std::function<bool()> probe, platform::TrayHostWatch* changes, QObject* parent)
     : QObject(parent), m_probe(std::move(probe)), m_bAvailable(m_probe && m_probe())
 {
-    connect(&m_timer, &QTimer::timeout, this, &TrayWatch::check);
-    m_timer.start(kPollMs);
+    if (changes)
+        connect(changes, &platform::TrayHostWatch::mayHaveChanged, this, &TrayWatch::check);
 }
 
 void TrayWatch::check()

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/TrayHostWatch.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 
@@ -23,17 +24,16 @@ enum class WindowAction
 };
 WindowAction windowActionFor(WindowRequest request, bool bTrayAvailable, bool bWindowHidden);
 
-// Follows whether a notification area is there. Qt does not announce it, so it is asked every 10 s (rarely
-// enough for an idle program) and afresh whenever the window is put away.
+// Follows whether a notification area is there: asked at start, whenever `changes` says an area came or went,
+// and afresh whenever the window is put away. Nothing is asked on a timer, so an idle program stays asleep.
 class TrayWatch : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int kPollMs = 10000;
-
-    // `probe` answers whether a tray is there now (QSystemTrayIcon::isSystemTrayAvailable in the program).
-    explicit TrayWatch(std::function<bool()> probe, QObject* parent = nullptr);
+    // `probe` answers whether a tray is there now (QSystemTrayIcon::isSystemTrayAvailable in the program);
+    // `changes` may be null.
+    TrayWatch(std::function<bool()> probe, platform::TrayHostWatch* changes, QObject* parent = nullptr);
     bool isAvailable() const { return m_bAvailable; }
     // Asks the probe at once (the timer does the same).
     void check();
@@ -44,5 +44,4 @@ signals:
 private:
     std::function<bool()> m_probe;
     bool m_bAvailable = false;
-    QTimer m_timer;
 };

@@ -67,6 +67,7 @@ struct Fixture
     {
         ShellServices services;
         services.trayAvailable = [this] { return bTray; };
+        services.trayChanges.reset(trayChanges);
         services.virtualReceiver = mouse;
         services.link = std::make_unique<DeviceLink>(std::unique_ptr<VirtualReceiver>(mouse));
         services.notifier = platform::makeVirtualDeviceNotifier(*mouse);
@@ -76,7 +77,15 @@ struct Fixture
         window = std::make_unique<MousecfgWidget>(std::move(services));
     }
 
+    // The tray's coming and going, announced as the desktop would.
+    void setTray(bool bAvailable)
+    {
+        bTray = bAvailable;
+        emit trayChanges->mayHaveChanged();
+    }
+
     bool bTray = true;
+    platform::TrayHostWatch* trayChanges = new platform::TrayHostWatch;
     VirtualReceiver* mouse = new VirtualReceiver;
     RecordingOsd* osd = new RecordingOsd;
     RecordingPointerSpeed* speed = new RecordingPointerSpeed;
@@ -325,8 +334,7 @@ private slots:
         QVERIFY(f.window->isHidden());
         f.window->iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(f.window->isVisible());
-        f.bTray = false;
-        f.window->trayWatch().check();
+        f.setTray(false);
         QSignalSpy quit(f.window.get(), &MousecfgWidget::quitRequested);
 
         f.window->profileCommands().cancel();
@@ -336,12 +344,10 @@ private slots:
         QCOMPARE(quit.count(), 1);
         QVERIFY(f.window->isVisible());
 
-        f.bTray = true;
-        f.window->trayWatch().check();
+        f.setTray(true);
         f.window->iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(f.window->isHidden());
-        f.bTray = false;
-        f.window->trayWatch().check();
+        f.setTray(false);
         QVERIFY(f.window->isVisible() && f.window->isMinimized());
 
         // The no-mouse warning's OK leaves the window minimised, not hidden.

@@ -1,0 +1,10 @@
+#include "platform/TrayHostWatch.h"
+
+namespace platform {
+
+std::unique_ptr<TrayHostWatch> makeTrayHostWatch()
+{
+    return nullptr;
+}
+
+} // namespace platform
