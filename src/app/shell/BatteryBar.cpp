@@ -16,6 +16,10 @@ BatteryBar::BatteryBar(QWidget* parent) : QProgressBar(parent)
 
 void BatteryBar::setLook(const QColor& chunk)
 {
+    // Every battery reading sets the look; the same sheet again would only restyle and repaint the bar.
+    if (chunk == m_Chunk)
+        return;
+    m_Chunk = chunk;
     setStyleSheet(QStringLiteral("QProgressBar { border: none; background-color: #FFFFFF; border-radius: 2px;"
                                  " text-align: center; color: rgb(0,0,0); }"
                                  " QProgressBar::chunk { background-color: rgb(%1,%2,%3); border-radius: 2px; }")

@@ -32,4 +32,5 @@ private:
     void setLook(const QColor& chunk);
 
     State m_State = State::Unplugged;
+    QColor m_Chunk; // the chunk colour of the style sheet set last
 };
