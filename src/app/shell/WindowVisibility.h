@@ -35,7 +35,7 @@ public:
     // `changes` may be null.
     TrayWatch(std::function<bool()> probe, platform::TrayHostWatch* changes, QObject* parent = nullptr);
     bool isAvailable() const { return m_bAvailable; }
-    // Asks the probe at once (the timer does the same).
+    // Asks the probe at once (an announcement of `changes` does the same).
     void check();
 
 signals:
