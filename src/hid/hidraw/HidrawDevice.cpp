@@ -14,14 +14,14 @@
 
 namespace {
 
-// poll() that a signal does not cut short into a failure.
-int pollAgain(pollfd* fds, nfds_t count, int timeoutMs)
+// A system call again for as long as a signal cuts it short, so that no signal reads as a failure.
+template <typename Call> auto againOnSignal(Call call)
 {
-    int ready = 0;
+    decltype(call()) result;
     do {
-        ready = ::poll(fds, count, timeoutMs);
-    } while (ready < 0 && errno == EINTR);
-    return ready;
+        result = call();
+    } while (result < 0 && errno == EINTR);
+    return result;
 }
 
 } // namespace
@@ -60,27 +60,20 @@ int HidrawDevice::write(const quint8* data, int length)
 {
     if (length < 0)
         return -1;
-    ssize_t written = 0;
-    do {
-        written = ::write(m_nodeFd, data, size_t(length));
-    } while (written < 0 && errno == EINTR);
-    return int(written);
+    return int(againOnSignal([&] { return ::write(m_nodeFd, data, size_t(length)); }));
 }
 
 int HidrawDevice::readAny(quint8* data, int length, int timeoutMs)
 {
     if (timeoutMs >= 0) {
         pollfd node{m_nodeFd, POLLIN, 0};
-        const int ready = pollAgain(&node, 1, timeoutMs);
+        const int ready = againOnSignal([&] { return ::poll(&node, 1, timeoutMs); });
         if (ready <= 0)
             return ready;
         if (node.revents & (POLLERR | POLLHUP | POLLNVAL))
             return -1;
     }
-    ssize_t got = 0;
-    do {
-        got = ::read(m_nodeFd, data, size_t(length));
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got = againOnSignal([&] { return ::read(m_nodeFd, data, size_t(length)); });
     if (got < 0 && (errno == EAGAIN || errno == EINPROGRESS))
         return 0;
     return int(got);
@@ -97,7 +90,7 @@ int HidrawDevice::readTimeout(quint8* data, int length, int timeoutMs)
 int HidrawDevice::waitForReport(int timeoutMs)
 {
     pollfd fds[2] = {{m_nodeFd, POLLIN, 0}, {m_wakeFd, POLLIN, 0}};
-    const int ready = pollAgain(fds, 2, timeoutMs);
+    const int ready = againOnSignal([&] { return ::poll(fds, 2, timeoutMs); });
     if (ready <= 0)
         return ready;
     if (fds[1].revents & POLLIN) {
